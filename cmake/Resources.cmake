@@ -1,0 +1,32 @@
+# tkp_add_resources(<target> <script.rc>): compiles a resource script (UTF-8 text) with a real resource
+# compiler and makes the compiled resources part of the target's module, where FindResource
+# finds them by type and name.
+#
+# On Windows the script goes through the toolchain's resource compiler into the module's
+# resource section. Elsewhere llvm-rc compiles it to a .res file, which is carried inside the
+# module as an ELF note (section .note.win32.resources), found again through the module
+# handle, as a PE image carries its resources in .rsrc.
+function(tkp_add_resources target script)
+    get_filename_component(script "${script}" ABSOLUTE)
+    get_filename_component(name "${script}" NAME_WE)
+    get_filename_component(folder "${script}" DIRECTORY)
+    file(GLOB inputs CONFIGURE_DEPENDS "${folder}/*")
+    if(WIN32)
+        target_sources(${target} PRIVATE "${script}")
+        set_source_files_properties("${script}" PROPERTIES OBJECT_DEPENDS "${inputs}")
+        return()
+    endif()
+    find_program(TKP_LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
+    set(res "${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.res")
+    set(asm "${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}_res.S")
+    add_custom_command(OUTPUT "${res}"
+                       COMMAND ${TKP_LLVM_RC} /C 65001 /FO "${res}" /I "${folder}" "${script}"
+                       DEPENDS ${inputs}
+                       COMMENT "Compiling resources ${name}.rc"
+                       VERBATIM)
+    set(TKP_RES_FILE "${res}")
+    configure_file("${TKP_CMAKE_DIR}/resources.S.in" "${asm}" @ONLY)
+    set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${res}")
+    target_sources(${target} PRIVATE "${asm}")
+endfunction()
+set(TKP_CMAKE_DIR "${CMAKE_CURRENT_LIST_DIR}")

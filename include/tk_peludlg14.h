@@ -1,0 +1,9 @@
+// The host's single include for the library: its initialiser and every exported class.
+#pragma once
+
+#include <afxver_.h>
+#include <windows.h>
+
+// Adds the library's dialog templates and bitmaps to the host's resource look-ups. Call once,
+// before opening a dialog that uses them.
+extern "C" AFX_EXT_API void WINAPI InitPeluDlgDLL();

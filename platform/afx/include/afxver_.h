@@ -1,0 +1,27 @@
+// Export and import markers of the class framework and of the extension libraries built on it.
+#pragma once
+
+#if defined(_WIN32)
+#define AFX_CLASS_EXPORT __declspec(dllexport)
+#define AFX_CLASS_IMPORT __declspec(dllimport)
+#else
+#define AFX_CLASS_EXPORT __attribute__((visibility("default")))
+#define AFX_CLASS_IMPORT __attribute__((visibility("default")))
+#endif
+
+// The framework's own classes and functions.
+#ifdef _AFX_BUILDING_FRAMEWORK
+#define AFX_CORE_API AFX_CLASS_EXPORT
+#else
+#define AFX_CORE_API AFX_CLASS_IMPORT
+#endif
+
+// An extension library defines _AFXEXT while it is built, so that the classes it marks with
+// AFX_EXT_CLASS are exported by it and imported by everybody else.
+#ifdef _AFXEXT
+#define AFX_EXT_CLASS AFX_CLASS_EXPORT
+#define AFX_EXT_API AFX_CLASS_EXPORT
+#else
+#define AFX_EXT_CLASS AFX_CLASS_IMPORT
+#define AFX_EXT_API AFX_CLASS_IMPORT
+#endif

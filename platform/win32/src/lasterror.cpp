@@ -1,0 +1,14 @@
+// The calling thread's last-error code.
+#include <windows.h>
+
+namespace {
+thread_local DWORD t_dwLastError = ERROR_SUCCESS;
+}
+
+DWORD WINAPI GetLastError(void) {
+    return t_dwLastError;
+}
+
+void WINAPI SetLastError(DWORD dwErrCode) {
+    t_dwLastError = dwErrCode;
+}

@@ -1,0 +1,22 @@
+// Loaded modules as Win32 sees them: a module handle is the address at which the module's image
+// (its ELF header) is mapped, as an HMODULE is the base address of a mapped PE image.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace headless {
+
+struct ModuleImage {
+    HMODULE hModule;
+    std::string path;            // empty for the main program
+    const void* pProgramHeaders; // the ELF program headers, to find sections by segment
+    unsigned nProgramHeaders;
+    uintptr_t loadBias; // what the program headers' addresses are relative to
+};
+
+// The loaded module with that handle; false when no module is mapped there.
+bool FindModuleImage(HMODULE hModule, ModuleImage* pImage);
+
+} // namespace headless
