@@ -5,6 +5,10 @@
 #include "windef.h"
 #include "winbase.h"
 
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
+
 /* Window messages */
 #define WM_NULL 0x0000
 #define WM_CREATE 0x0001

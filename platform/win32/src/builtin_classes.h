@@ -1,0 +1,10 @@
+// The classes the window system registers itself: the dialog and desktop classes and the
+// standard controls.
+#pragma once
+
+namespace headless {
+
+void RegisterBuiltinClasses();
+void RegisterDialogClasses();
+
+} // namespace headless

@@ -1,0 +1,337 @@
+// The dialog manager: dialogs made from templates, their font and dialog units, DefDlgProc,
+// and the order in which their controls take the focus.
+#include "dlgtemplate.h"
+#include "window.h"
+
+#include <algorithm>
+
+namespace headless {
+namespace {
+
+// The font's average width over the alphabet and its height, as Windows measures them.
+void BaseUnitsOfFont(HFONT hFont, int* pxBase, int* pyBase) {
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const HDC hdc = GetDC(nullptr);
+    const HGDIOBJ hOld = SelectObject(hdc, hFont);
+    TEXTMETRICA tm;
+    GetTextMetricsA(hdc, &tm);
+    SIZE size;
+    GetTextExtentPoint32A(hdc, kAlphabet, 52, &size);
+    SelectObject(hdc, hOld);
+    ReleaseDC(nullptr, hdc);
+    *pxBase = (size.cx / 26 + 1) / 2;
+    *pyBase = tm.tmHeight;
+}
+
+DialogInfo* InfoOf(HWND hwnd) {
+    Window* pWnd = FindWindowPtr(hwnd);
+    return pWnd != nullptr ? pWnd->dialog.get() : nullptr;
+}
+
+RECT UnitsToPixels(const RECT& rcUnits, const DialogInfo& info) {
+    return RECT{MulDiv(rcUnits.left, info.xBaseUnit, 4), MulDiv(rcUnits.top, info.yBaseUnit, 8),
+                MulDiv(rcUnits.right, info.xBaseUnit, 4),
+                MulDiv(rcUnits.bottom, info.yBaseUnit, 8)};
+}
+
+std::unique_ptr<DialogInfo> MakeDialogInfo(const DialogTemplate& tmpl) {
+    auto pInfo = std::make_unique<DialogInfo>();
+    if (tmpl.style & DS_SETFONT) {
+        if (tmpl.pointSize == 0x7FFF) {
+            pInfo->hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        } else {
+            pInfo->hFont =
+                CreateFontA(-MulDiv(tmpl.pointSize, 96, 72), 0, 0, 0, tmpl.weight, tmpl.bItalic,
+                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, tmpl.faceName.c_str());
+            pInfo->bOwnFont = pInfo->hFont != nullptr;
+        }
+    }
+    if (pInfo->hFont != nullptr) {
+        BaseUnitsOfFont(pInfo->hFont, &pInfo->xBaseUnit, &pInfo->yBaseUnit);
+    } else {
+        const LONG units = GetDialogBaseUnits();
+        pInfo->xBaseUnit = LOWORD(units);
+        pInfo->yBaseUnit = HIWORD(units);
+    }
+    return pInfo;
+}
+
+// The window rectangle that puts the client area at the template's place: relative to the
+// owner's client area for a popup, to the parent's for a child, on the screen with
+// DS_ABSALIGN, in the middle of the screen with DS_CENTER.
+RECT DialogWindowRect(const DialogTemplate& tmpl, const DialogInfo& info, DWORD style,
+                      DWORD exStyle, HWND hwndOwner) {
+    const RECT rcPixels = UnitsToPixels(tmpl.rcUnits, info);
+    RECT rc = {0, 0, rcPixels.right - rcPixels.left, rcPixels.bottom - rcPixels.top};
+    AdjustWindowRectEx(&rc, style, FALSE, exStyle);
+    POINT pos = {rc.left + rcPixels.left, rc.top + rcPixels.top};
+    if (style & DS_CENTER) {
+        pos.x = (GetSystemMetrics(SM_CXSCREEN) - (rc.right - rc.left)) / 2;
+        pos.y = (GetSystemMetrics(SM_CYSCREEN) - (rc.bottom - rc.top)) / 2;
+    } else if (!(style & (WS_CHILD | DS_ABSALIGN)) && hwndOwner != nullptr) {
+        ClientToScreen(hwndOwner, &pos);
+    }
+    OffsetRect(&rc, pos.x - rc.left, pos.y - rc.top);
+    return rc;
+}
+
+bool CreateControls(HWND hwndDlg, HINSTANCE hInstance, const DialogTemplate& tmpl) {
+    DialogInfo* pInfo = InfoOf(hwndDlg);
+    for (const DialogControlTemplate& control : tmpl.controls) {
+        const RECT rc = UnitsToPixels(control.rcUnits, *pInfo);
+        const HWND hwndCtrl = CreateWindowExA(
+            control.exStyle | WS_EX_NOPARENTNOTIFY, control.className.c_str(),
+            control.bTextIsOrdinal ? nullptr : control.text.c_str(), control.style | WS_CHILD,
+            rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndDlg,
+            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.id)), hInstance,
+            const_cast<void*>(control.pCreationData));
+        if ((pInfo = InfoOf(hwndDlg)) == nullptr)
+            return false;
+        if (hwndCtrl == nullptr) {
+            if (tmpl.style & DS_NOFAILCREATE)
+                continue;
+            return false;
+        }
+        if (pInfo->hFont != nullptr)
+            SendMessageA(hwndCtrl, WM_SETFONT, reinterpret_cast<WPARAM>(pInfo->hFont), FALSE);
+        if (pInfo->defId == 0 && (SendMessageA(hwndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+            pInfo->defId = control.id;
+    }
+    return true;
+}
+
+// The dialog manager's way of focusing a control: an edit field gets its text selected first.
+void FocusControl(HWND hwndDlg, HWND hwndCtrl) {
+    if (SendMessageA(hwndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(hwndCtrl, EM_SETSEL, 0, -1);
+    SetFocus(hwndCtrl);
+    if (DialogInfo* pInfo = InfoOf(hwndDlg))
+        pInfo->hwndFocus = hwndCtrl;
+}
+
+void SaveFocus(HWND hwndDlg) {
+    const HWND hFocus = GetFocus();
+    DialogInfo* pInfo = InfoOf(hwndDlg);
+    if (pInfo != nullptr && hFocus != nullptr && IsChild(hwndDlg, hFocus))
+        pInfo->hwndFocus = hFocus;
+}
+
+void RestoreFocus(HWND hwndDlg, bool bJustActivated) {
+    const DialogInfo* pInfo = InfoOf(hwndDlg);
+    if (pInfo == nullptr || (GetWindowLongA(hwndDlg, GWL_STYLE) & WS_MINIMIZE))
+        return;
+    HWND hwndFocus = IsWindow(pInfo->hwndFocus) ? pInfo->hwndFocus : nullptr;
+    if (bJustActivated) {
+        if (hwndFocus != nullptr)
+            SetFocus(hwndFocus);
+        return;
+    }
+    if (hwndFocus == nullptr)
+        hwndFocus = GetNextDlgTabItem(hwndDlg, nullptr, FALSE);
+    if (hwndFocus != nullptr)
+        FocusControl(hwndDlg, hwndFocus);
+}
+
+LRESULT EraseDialogBackground(HWND hwndDlg, HDC hdc) {
+    HBRUSH hbr = reinterpret_cast<HBRUSH>(SendMessageA(
+        hwndDlg, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwndDlg)));
+    if (hbr == nullptr)
+        hbr = reinterpret_cast<HBRUSH>(DefWindowProcA(hwndDlg, WM_CTLCOLORDLG,
+                                                      reinterpret_cast<WPARAM>(hdc),
+                                                      reinterpret_cast<LPARAM>(hwndDlg)));
+    RECT rc;
+    GetClientRect(hwndDlg, &rc);
+    FillRect(hdc, &rc, hbr);
+    return 1;
+}
+
+// What DefDlgProc does when the dialog procedure leaves a message alone.
+LRESULT DefaultDialogHandling(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    DialogInfo* pInfo = InfoOf(hwndDlg);
+    switch (uMsg) {
+    case WM_ERASEBKGND:
+        return EraseDialogBackground(hwndDlg, reinterpret_cast<HDC>(wParam));
+    case WM_SHOWWINDOW:
+        if (!wParam)
+            SaveFocus(hwndDlg);
+        break;
+    case WM_ACTIVATE:
+        if (wParam)
+            RestoreFocus(hwndDlg, true);
+        else
+            SaveFocus(hwndDlg);
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus(hwndDlg, false);
+        return 0;
+    case WM_GETFONT:
+        return pInfo != nullptr ? reinterpret_cast<LRESULT>(pInfo->hFont) : 0;
+    case DM_SETDEFID:
+        if (pInfo != nullptr)
+            pInfo->defId = static_cast<UINT>(wParam);
+        return TRUE;
+    case DM_GETDEFID:
+        return pInfo != nullptr && pInfo->defId != 0 ? MAKELONG(pInfo->defId, DC_HASDEFID) : 0;
+    case WM_CLOSE:
+        PostMessageA(hwndDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(hwndDlg, IDCANCEL)));
+        return 0;
+    }
+    return DefWindowProcA(hwndDlg, uMsg, wParam, lParam);
+}
+
+// Messages whose result is the dialog procedure's return value itself rather than
+// DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT uMsg) {
+    switch (uMsg) {
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return true;
+    }
+    return uMsg >= WM_CTLCOLORMSGBOX && uMsg <= WM_CTLCOLORSTATIC;
+}
+
+HWND CreateDialogFromTemplate(HINSTANCE hInstance, const DialogTemplate& tmpl, HWND hwndOwner,
+                              DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+    std::unique_ptr<DialogInfo> pInfo = MakeDialogInfo(tmpl);
+    DWORD exStyle = tmpl.exStyle;
+    if (tmpl.style & DS_MODALFRAME)
+        exStyle |= WS_EX_DLGMODALFRAME;
+    const DWORD style = tmpl.style & ~static_cast<DWORD>(WS_VISIBLE);
+    const RECT rc = DialogWindowRect(tmpl, *pInfo, style, exStyle, hwndOwner);
+    const HWND hwndDlg = CreateWindowExA(
+        exStyle, tmpl.className.empty() ? WC_DIALOG : tmpl.className.c_str(), tmpl.caption.c_str(),
+        style, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndOwner, nullptr,
+        hInstance, reinterpret_cast<LPVOID>(dwInitParam));
+    if (hwndDlg == nullptr)
+        return nullptr;
+    const HFONT hFont = pInfo->hFont;
+    FindWindowPtr(hwndDlg)->dialog = std::move(pInfo);
+    SetWindowLongPtrA(hwndDlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(lpDialogFunc));
+    if (hFont != nullptr)
+        SendMessageA(hwndDlg, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), 0);
+    if (!IsWindow(hwndDlg) || !CreateControls(hwndDlg, hInstance, tmpl)) {
+        DestroyWindow(hwndDlg);
+        return nullptr;
+    }
+    const HWND hwndFirst = GetNextDlgTabItem(hwndDlg, nullptr, FALSE);
+    if (SendMessageA(hwndDlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(hwndFirst), dwInitParam)) {
+        // The dialog procedure may have changed the controls; look again.
+        if (const HWND hwndFocus = GetNextDlgTabItem(hwndDlg, nullptr, FALSE))
+            FocusControl(hwndDlg, hwndFocus);
+    }
+    if (IsWindow(hwndDlg) && (tmpl.style & WS_VISIBLE))
+        ShowWindow(hwndDlg, SW_SHOWNORMAL);
+    return IsWindow(hwndDlg) ? hwndDlg : nullptr;
+}
+
+bool CanTakeTab(HWND hwnd) {
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    return (style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE);
+}
+
+LRESULT CALLBACK DesktopProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+} // namespace
+
+DialogInfo::~DialogInfo() {
+    if (bOwnFont)
+        DeleteObject(hFont);
+}
+
+bool IsDialogWindow(const Window* pWnd) {
+    return pWnd->dialog != nullptr;
+}
+
+void RegisterDialogClasses() {
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS | CS_SAVEBITS;
+    wc.lpfnWndProc = DefDlgProcA;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.hInstance = GetModuleHandleA("user32.dll");
+    wc.lpszClassName = "#32770";
+    RegisterSystemClass(wc, 0x8002);
+    wc.style = 0;
+    wc.lpfnWndProc = DesktopProc;
+    wc.cbWndExtra = 0;
+    wc.lpszClassName = "#32769";
+    RegisterSystemClass(wc, 0x8001);
+}
+
+} // namespace headless
+
+HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTemplate,
+                                       HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+    if (lpTemplate == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if (hWndParent != nullptr && !IsWindow(hWndParent))
+        return nullptr;
+    headless::DialogTemplate tmpl;
+    headless::ReadDialogTemplate(lpTemplate, &tmpl);
+    return headless::CreateDialogFromTemplate(hInstance, tmpl, hWndParent, lpDialogFunc,
+                                              dwInitParam);
+}
+
+HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+    const HRSRC hRes = FindResourceA(hInstance, lpTemplateName, RT_DIALOG);
+    if (hRes == nullptr)
+        return nullptr;
+    const void* pTemplate = LockResource(LoadResource(hInstance, hRes));
+    return CreateDialogIndirectParamA(hInstance, static_cast<LPCDLGTEMPLATEA>(pTemplate),
+                                      hWndParent, lpDialogFunc, dwInitParam);
+}
+
+LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    if (!IsWindow(hDlg))
+        return 0;
+    const DLGPROC dlgProc = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(hDlg, DWLP_DLGPROC));
+    SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, 0);
+    const INT_PTR result = dlgProc != nullptr ? CallWindowProcA(reinterpret_cast<WNDPROC>(dlgProc),
+                                                                hDlg, Msg, wParam, lParam)
+                                              : 0;
+    if (!IsWindow(hDlg))
+        return 0;
+    if (result != 0)
+        return headless::ReturnsDirectly(Msg) ? result : GetWindowLongPtrA(hDlg, DWLP_MSGRESULT);
+    return headless::DefaultDialogHandling(hDlg, Msg, wParam, lParam);
+}
+
+BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
+    const headless::DialogInfo* pInfo = headless::InfoOf(hDlg);
+    if (pInfo == nullptr || lpRect == nullptr)
+        return FALSE;
+    *lpRect = headless::UnitsToPixels(*lpRect, *pInfo);
+    return TRUE;
+}
+
+LONG WINAPI GetDialogBaseUnits(void) {
+    int xBase = 0, yBase = 0;
+    headless::BaseUnitsOfFont(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), &xBase, &yBase);
+    return MAKELONG(xBase, yBase);
+}
+
+HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
+    const headless::Window* pDlg = headless::FindWindowPtr(hDlg);
+    if (pDlg == nullptr || pDlg->children.empty())
+        return nullptr;
+    std::vector<HWND> order = pDlg->children;
+    if (bPrevious)
+        std::reverse(order.begin(), order.end());
+    const auto start = std::find(order.begin(), order.end(), hCtl);
+    const size_t nFirst = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const HWND hwnd = order[(nFirst + i) % order.size()];
+        if (headless::CanTakeTab(hwnd))
+            return hwnd;
+    }
+    return hCtl;
+}

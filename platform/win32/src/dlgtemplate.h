@@ -1,0 +1,39 @@
+// Dialog templates in memory, standard and extended, read into plain values with their texts
+// in the ANSI code page.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace headless {
+
+struct DialogControlTemplate {
+    DWORD style;
+    DWORD exStyle;
+    RECT rcUnits; // x, y, x + cx, y + cy in dialog units
+    DWORD id;
+    std::string className; // a predefined class atom becomes its class name
+    std::string text;
+    bool bTextIsOrdinal;       // an icon or bitmap resource, not text
+    const void* pCreationData; // the size word and the bytes after it; nullptr when empty
+};
+
+struct DialogTemplate {
+    DWORD style;
+    DWORD exStyle;
+    RECT rcUnits;
+    bool bHasMenu;
+    std::string className; // empty for the standard dialog class
+    std::string caption;
+    WORD pointSize; // with DS_SETFONT only
+    WORD weight;
+    BOOL bItalic;
+    std::string faceName;
+    std::vector<DialogControlTemplate> controls;
+};
+
+void ReadDialogTemplate(const void* pTemplate, DialogTemplate* pOut);
+
+} // namespace headless

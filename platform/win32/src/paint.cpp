@@ -1,0 +1,122 @@
+// Invalidation and painting: the update rectangle of each window, WM_PAINT's source, and
+// BeginPaint/EndPaint.
+#include "paint.h"
+
+namespace headless {
+namespace {
+
+// The update area is kept as one rectangle, the union of everything invalidated.
+void AddToUpdate(Window* pWnd, const RECT& rc, bool bErase) {
+    RECT rcClient = {0, 0, pWnd->rcClient.right - pWnd->rcClient.left,
+                     pWnd->rcClient.bottom - pWnd->rcClient.top};
+    RECT rcPart;
+    if (!IntersectRect(&rcPart, &rc, &rcClient))
+        return;
+    UnionRect(&pWnd->rcUpdate, &pWnd->rcUpdate, &rcPart);
+    pWnd->bEraseUpdate = pWnd->bEraseUpdate || bErase;
+}
+
+struct PaintSearch {
+    HWND hwndFilter;
+    HWND hwndFound;
+};
+
+void FindFirstToPaint(Window* pWnd, void* pData) {
+    PaintSearch* pSearch = static_cast<PaintSearch*>(pData);
+    if (pSearch->hwndFound != nullptr || IsRectEmpty(&pWnd->rcUpdate) ||
+        !IsWindowVisible(pWnd->hwnd))
+        return;
+    if (pSearch->hwndFilter == nullptr || pSearch->hwndFilter == pWnd->hwnd ||
+        IsChild(pSearch->hwndFilter, pWnd->hwnd))
+        pSearch->hwndFound = pWnd->hwnd;
+}
+
+} // namespace
+
+HWND NextWindowToPaint(HWND hwndFilter) {
+    PaintSearch search = {hwndFilter, nullptr};
+    ForEachWindowPreorder(FindFirstToPaint, &search);
+    return search.hwndFound;
+}
+
+// Windows that leave their update area untouched in WM_PAINT would be asked again and again;
+// as on Windows, what is left after the message is dispatched counts as painted.
+void ValidateAfterPaint(HWND hwnd) {
+    if (Window* pWnd = FindWindowPtr(hwnd)) {
+        SetRectEmpty(&pWnd->rcUpdate);
+        pWnd->bEraseUpdate = false;
+    }
+}
+
+} // namespace headless
+
+using headless::FindWindowPtr;
+using headless::Window;
+
+BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return FALSE;
+    RECT rc;
+    if (lpRect != nullptr)
+        rc = *lpRect;
+    else
+        SetRect(&rc, 0, 0, pWnd->rcClient.right - pWnd->rcClient.left,
+                pWnd->rcClient.bottom - pWnd->rcClient.top);
+    headless::AddToUpdate(pWnd, rc, bErase != FALSE);
+    return TRUE;
+}
+
+BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return FALSE;
+    // With one rectangle for the update area, only a rectangle that covers it all empties it.
+    RECT rcUnion;
+    if (lpRect == nullptr ||
+        (UnionRect(&rcUnion, lpRect, &pWnd->rcUpdate) && EqualRect(&rcUnion, lpRect)))
+        headless::ValidateAfterPaint(hWnd);
+    return TRUE;
+}
+
+BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return FALSE;
+    if (lpRect != nullptr)
+        *lpRect = pWnd->rcUpdate;
+    return !IsRectEmpty(&pWnd->rcUpdate);
+}
+
+BOOL WINAPI UpdateWindow(HWND hWnd) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return FALSE;
+    if (!IsRectEmpty(&pWnd->rcUpdate) && IsWindowVisible(hWnd)) {
+        SendMessageA(hWnd, WM_PAINT, 0, 0);
+        headless::ValidateAfterPaint(hWnd);
+    }
+    return TRUE;
+}
+
+HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr || lpPaint == nullptr)
+        return nullptr;
+    const HDC hdc = GetDC(hWnd);
+    const bool bErase = pWnd->bEraseUpdate;
+    *lpPaint = PAINTSTRUCT{};
+    lpPaint->hdc = hdc;
+    lpPaint->rcPaint = pWnd->rcUpdate;
+    headless::ValidateAfterPaint(hWnd);
+    if (bErase)
+        lpPaint->fErase = !SendMessageA(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    return hdc;
+}
+
+BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
+    if (lpPaint == nullptr)
+        return FALSE;
+    ReleaseDC(hWnd, lpPaint->hdc);
+    return TRUE;
+}

@@ -1,0 +1,622 @@
+// Windows: the handle table, creation and destruction, the window tree, styles, window longs,
+// text and properties.
+#include "window.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace headless {
+namespace {
+
+// Handles are allocated upwards and never reused, so a stale handle stays invalid.
+constexpr uintptr_t kFirstHandle = 0x10020;
+constexpr uintptr_t kHandleStep = 2;
+
+struct WindowTable {
+    std::map<uintptr_t, std::unique_ptr<Window>> windows;
+    uintptr_t nextHandle = kFirstHandle;
+    HWND desktop = nullptr;
+};
+
+WindowTable& Table() {
+    static WindowTable table;
+    return table;
+}
+
+uintptr_t Key(HWND hwnd) {
+    return reinterpret_cast<uintptr_t>(hwnd);
+}
+
+Window* NewWindow(WindowClass* pClass) {
+    WindowTable& table = Table();
+    auto pWnd = std::make_unique<Window>();
+    pWnd->hwnd = reinterpret_cast<HWND>(table.nextHandle);
+    table.nextHandle += kHandleStep;
+    pWnd->pClass = pClass;
+    pWnd->proc = pClass->proc;
+    pWnd->extra.assign(static_cast<size_t>(pClass->cbWndExtra), 0);
+    ++pClass->nWindows;
+    Window* pRaw = pWnd.get();
+    table.windows[Key(pRaw->hwnd)] = std::move(pWnd);
+    return pRaw;
+}
+
+void CreateDesktop() {
+    WindowTable& table = Table();
+    Window* pDesk = NewWindow(FindClass(MAKEINTATOM(0x8001), nullptr));
+    pDesk->style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    SetRect(&pDesk->rcWindow, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    pDesk->rcClient = pDesk->rcWindow;
+    table.desktop = pDesk->hwnd;
+}
+
+void Link(Window* pWnd) {
+    Window* pParent = FindWindowPtr(pWnd->parent);
+    // Controls go below their siblings, so that z-order is creation (tab) order; a new
+    // top-level window goes on top.
+    if (pWnd->style & WS_CHILD)
+        pParent->children.push_back(pWnd->hwnd);
+    else
+        pParent->children.insert(pParent->children.begin(), pWnd->hwnd);
+}
+
+void Unlink(Window* pWnd) {
+    if (Window* pParent = FindWindowPtr(pWnd->parent)) {
+        auto& siblings = pParent->children;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), pWnd->hwnd), siblings.end());
+    }
+}
+
+void FreeWindow(HWND hwnd) {
+    WindowTable& table = Table();
+    auto it = table.windows.find(Key(hwnd));
+    if (it == table.windows.end())
+        return;
+    Unlink(it->second.get());
+    --it->second->pClass->nWindows;
+    table.windows.erase(it);
+}
+
+bool IsChildStyle(DWORD style) {
+    return (style & (WS_CHILD | WS_POPUP)) == WS_CHILD;
+}
+
+// What CreateWindowEx makes of the position and size it is given.
+void InitialRect(const CREATESTRUCTA& cs, RECT* pRect) {
+    int x = cs.x, y = cs.y, cx = cs.cx, cy = cs.cy;
+    const bool bOverlapped = !(cs.style & (WS_CHILD | WS_POPUP));
+    if (x == CW_USEDEFAULT) {
+        x = 0;
+        y = 0;
+    }
+    if (cx == CW_USEDEFAULT) {
+        cx = bOverlapped ? GetSystemMetrics(SM_CXSCREEN) * 3 / 4 : 0;
+        cy = bOverlapped ? GetSystemMetrics(SM_CYSCREEN) * 3 / 4 : 0;
+    }
+    SetRect(pRect, x, y, x + std::max(cx, 0), y + std::max(cy, 0));
+}
+
+// Windows with a dialog frame or a caption, and overlapped windows, carry WS_EX_WINDOWEDGE.
+DWORD FixExStyle(DWORD style, DWORD exStyle) {
+    if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME) ||
+        !(style & (WS_CHILD | WS_POPUP)))
+        return exStyle | WS_EX_WINDOWEDGE;
+    return exStyle & ~static_cast<DWORD>(WS_EX_WINDOWEDGE);
+}
+
+void SendParentNotify(const Window* pWnd, UINT uMsg) {
+    if (IsChildStyle(pWnd->style) && !(pWnd->exStyle & WS_EX_NOPARENTNOTIFY))
+        SendMessageA(pWnd->parent, WM_PARENTNOTIFY, MAKEWPARAM(uMsg, pWnd->id),
+                     reinterpret_cast<LPARAM>(pWnd->hwnd));
+}
+
+HWND CreateWindowObject(const CREATESTRUCTA& cs, WindowClass* pClass, HWND parent, HWND owner) {
+    Window* pWnd = NewWindow(pClass);
+    pWnd->style = static_cast<DWORD>(cs.style) & ~static_cast<DWORD>(WS_VISIBLE);
+    if (!(pWnd->style & (WS_CHILD | WS_POPUP)))
+        pWnd->style |= WS_CLIPSIBLINGS | WS_CAPTION;
+    pWnd->exStyle = FixExStyle(pWnd->style, cs.dwExStyle);
+    pWnd->parent = parent;
+    pWnd->owner = owner;
+    pWnd->id = reinterpret_cast<UINT_PTR>(cs.hMenu);
+    pWnd->hInstance = cs.hInstance;
+    InitialRect(cs, &pWnd->rcWindow);
+    pWnd->rcClient = pWnd->rcWindow;
+    pWnd->bNeedSize = !IsChildStyle(pWnd->style);
+    Link(pWnd);
+    return pWnd->hwnd;
+}
+
+// WM_NCCREATE to WM_CREATE, then the first size and position of a child window.
+bool RunCreationMessages(HWND hwnd, CREATESTRUCTA* pcs) {
+    Window* pWnd = FindWindowPtr(hwnd);
+    if (!IsChildStyle(pWnd->style) || (pWnd->style & WS_THICKFRAME)) {
+        MINMAXINFO info = {};
+        SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    if (!SendMessageA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(pcs)) ||
+        (pWnd = FindWindowPtr(hwnd)) == nullptr)
+        return false;
+    RECT rcClient = pWnd->rcWindow;
+    SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rcClient));
+    if ((pWnd = FindWindowPtr(hwnd)) == nullptr)
+        return false;
+    pWnd->rcClient = rcClient;
+    if (SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(pcs)) == -1 ||
+        (pWnd = FindWindowPtr(hwnd)) == nullptr)
+        return false;
+    if (!pWnd->bNeedSize) {
+        const RECT rc = pWnd->rcClient;
+        SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED,
+                     MAKELPARAM(rc.right - rc.left, rc.bottom - rc.top));
+        SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(rc.left, rc.top));
+    }
+    return FindWindowPtr(hwnd) != nullptr;
+}
+
+void CollectPreorder(HWND hwnd, std::vector<HWND>* pOut) {
+    pOut->push_back(hwnd);
+    if (const Window* pWnd = FindWindowPtr(hwnd)) {
+        const std::vector<HWND> children = pWnd->children;
+        for (HWND child : children)
+            CollectPreorder(child, pOut);
+    }
+}
+
+void SendDestroyMessages(HWND hwnd) {
+    std::vector<HWND> tree;
+    CollectPreorder(hwnd, &tree);
+    for (HWND h : tree) {
+        if (Window* pWnd = FindWindowPtr(h)) {
+            pWnd->bDestroying = true;
+            ForgetFocusOnDestroy(h);
+            SendMessageA(h, WM_DESTROY, 0, 0);
+        }
+    }
+    for (auto it = tree.rbegin(); it != tree.rend(); ++it) {
+        if (FindWindowPtr(*it) != nullptr)
+            SendMessageA(*it, WM_NCDESTROY, 0, 0);
+        RemovePostedMessages(*it);
+        FreeWindow(*it);
+    }
+}
+
+std::string PropKey(LPCSTR lpString) {
+    if (IS_INTRESOURCE(lpString))
+        return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(lpString));
+    std::string key = lpString;
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    return key;
+}
+
+bool ReadExtra(const Window* pWnd, int nIndex, void* pValue, size_t cb) {
+    if (nIndex < 0 || static_cast<size_t>(nIndex) + cb > pWnd->extra.size()) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return false;
+    }
+    std::memcpy(pValue, pWnd->extra.data() + nIndex, cb);
+    return true;
+}
+
+bool WriteExtra(Window* pWnd, int nIndex, const void* pValue, size_t cb) {
+    if (nIndex < 0 || static_cast<size_t>(nIndex) + cb > pWnd->extra.size()) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return false;
+    }
+    std::memcpy(pWnd->extra.data() + nIndex, pValue, cb);
+    return true;
+}
+
+// GWL_STYLE and GWL_EXSTYLE changes are announced before and after, and the window may amend
+// the new value while it is being announced.
+DWORD ChangeStyle(HWND hwnd, int nIndex, DWORD newStyle) {
+    Window* pWnd = FindWindowPtr(hwnd);
+    DWORD& field = nIndex == GWL_STYLE ? pWnd->style : pWnd->exStyle;
+    STYLESTRUCT ss = {field, newStyle};
+    SendMessageA(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(nIndex),
+                 reinterpret_cast<LPARAM>(&ss));
+    if ((pWnd = FindWindowPtr(hwnd)) == nullptr)
+        return 0;
+    DWORD& current = nIndex == GWL_STYLE ? pWnd->style : pWnd->exStyle;
+    const DWORD oldStyle = current;
+    current = ss.styleNew;
+    ss.styleOld = oldStyle;
+    SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&ss));
+    return oldStyle;
+}
+
+} // namespace
+
+Window* FindWindowPtr(HWND hwnd) {
+    WindowTable& table = Table();
+    auto it = table.windows.find(Key(hwnd));
+    if (it == table.windows.end()) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    return it->second.get();
+}
+
+HWND DesktopWindow() {
+    if (Table().desktop == nullptr)
+        CreateDesktop();
+    return Table().desktop;
+}
+
+bool IsDesktop(HWND hwnd) {
+    return hwnd != nullptr && hwnd == Table().desktop;
+}
+
+void ForEachWindowPreorder(void (*visit)(Window*, void*), void* pData) {
+    std::vector<HWND> all;
+    CollectPreorder(DesktopWindow(), &all);
+    for (HWND hwnd : all) {
+        if (Window* pWnd = FindWindowPtr(hwnd))
+            visit(pWnd, pData);
+    }
+}
+
+} // namespace headless
+
+using headless::FindWindowPtr;
+using headless::Window;
+
+HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
+                            int X, int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
+                            HINSTANCE hInstance, LPVOID lpParam) {
+    headless::WindowClass* pClass = headless::FindClass(lpClassName, hInstance);
+    if (pClass == nullptr) {
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+        return nullptr;
+    }
+    HWND parent = headless::DesktopWindow();
+    HWND owner = nullptr;
+    if (headless::IsChildStyle(dwStyle)) {
+        if (hWndParent == nullptr) {
+            SetLastError(ERROR_TLW_WITH_WSCHILD);
+            return nullptr;
+        }
+        if (FindWindowPtr(hWndParent) == nullptr)
+            return nullptr;
+        parent = hWndParent;
+    } else if (hWndParent != nullptr) {
+        if (FindWindowPtr(hWndParent) == nullptr)
+            return nullptr;
+        owner = GetAncestor(hWndParent, GA_ROOT);
+    }
+    CREATESTRUCTA cs = {lpParam,
+                        hInstance,
+                        hMenu,
+                        hWndParent,
+                        nHeight,
+                        nWidth,
+                        Y,
+                        X,
+                        static_cast<LONG>(dwStyle),
+                        lpWindowName,
+                        lpClassName,
+                        dwExStyle};
+    const HWND hwnd = headless::CreateWindowObject(cs, pClass, parent, owner);
+    if (!headless::RunCreationMessages(hwnd, &cs)) {
+        if (FindWindowPtr(hwnd) != nullptr)
+            DestroyWindow(hwnd);
+        return nullptr;
+    }
+    headless::SendParentNotify(FindWindowPtr(hwnd), WM_CREATE);
+    if ((dwStyle & WS_VISIBLE) && FindWindowPtr(hwnd) != nullptr)
+        ShowWindow(hwnd, SW_SHOW);
+    return FindWindowPtr(hwnd) != nullptr ? hwnd : nullptr;
+}
+
+BOOL WINAPI DestroyWindow(HWND hWnd) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr || headless::IsDesktop(hWnd))
+        return FALSE;
+    if (pWnd->bDestroying)
+        return TRUE;
+    headless::SendParentNotify(pWnd, WM_DESTROY);
+    if ((pWnd = FindWindowPtr(hWnd)) != nullptr && (pWnd->style & WS_VISIBLE)) {
+        if (headless::IsChildStyle(pWnd->style))
+            ShowWindow(hWnd, SW_HIDE);
+        else
+            SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+    }
+    if (FindWindowPtr(hWnd) == nullptr)
+        return TRUE;
+    if (GetActiveWindow() == hWnd)
+        headless::ActivateOtherWindow(hWnd);
+    // Owned windows go first, as their owner is about to disappear.
+    std::vector<HWND> owned;
+    for (HWND top : FindWindowPtr(headless::DesktopWindow())->children) {
+        if (FindWindowPtr(top)->owner == hWnd)
+            owned.push_back(top);
+    }
+    for (HWND h : owned)
+        DestroyWindow(h);
+    if (FindWindowPtr(hWnd) != nullptr)
+        headless::SendDestroyMessages(hWnd);
+    return TRUE;
+}
+
+BOOL WINAPI IsWindow(HWND hWnd) {
+    return FindWindowPtr(hWnd) != nullptr;
+}
+
+BOOL WINAPI IsWindowEnabled(HWND hWnd) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    return pWnd != nullptr && !(pWnd->style & WS_DISABLED);
+}
+
+BOOL WINAPI IsWindowVisible(HWND hWnd) {
+    for (const Window* pWnd = FindWindowPtr(hWnd); pWnd != nullptr;
+         pWnd = FindWindowPtr(pWnd->parent)) {
+        if (!(pWnd->style & WS_VISIBLE))
+            return FALSE;
+        if (headless::IsDesktop(pWnd->parent))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    while (pWnd != nullptr && headless::IsChildStyle(pWnd->style)) {
+        if (pWnd->parent == hWndParent)
+            return TRUE;
+        pWnd = FindWindowPtr(pWnd->parent);
+    }
+    return FALSE;
+}
+
+HWND WINAPI GetParent(HWND hWnd) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return nullptr;
+    if (pWnd->style & WS_CHILD)
+        return headless::IsDesktop(pWnd->parent) ? nullptr : pWnd->parent;
+    return (pWnd->style & WS_POPUP) ? pWnd->owner : nullptr;
+}
+
+HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags) {
+    const Window* pWnd = FindWindowPtr(hwnd);
+    if (pWnd == nullptr || headless::IsDesktop(hwnd))
+        return nullptr;
+    switch (gaFlags) {
+    case GA_PARENT:
+        return pWnd->parent;
+    case GA_ROOT:
+    case GA_ROOTOWNER:
+        while (!headless::IsDesktop(pWnd->parent))
+            pWnd = FindWindowPtr(pWnd->parent);
+        if (gaFlags == GA_ROOTOWNER) {
+            while (pWnd->owner != nullptr)
+                pWnd = FindWindowPtr(pWnd->owner);
+        }
+        return pWnd->hwnd;
+    }
+    return nullptr;
+}
+
+HWND WINAPI GetDesktopWindow(void) {
+    return headless::DesktopWindow();
+}
+
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return nullptr;
+    if (uCmd == GW_CHILD)
+        return pWnd->children.empty() ? nullptr : pWnd->children.front();
+    if (uCmd == GW_OWNER)
+        return pWnd->owner;
+    const Window* pParent = FindWindowPtr(pWnd->parent);
+    if (pParent == nullptr)
+        return nullptr;
+    const std::vector<HWND>& siblings = pParent->children;
+    const auto it = std::find(siblings.begin(), siblings.end(), hWnd);
+    switch (uCmd) {
+    case GW_HWNDFIRST:
+        return siblings.front();
+    case GW_HWNDLAST:
+        return siblings.back();
+    case GW_HWNDNEXT:
+        return it + 1 != siblings.end() ? *(it + 1) : nullptr;
+    case GW_HWNDPREV:
+        return it != siblings.begin() ? *(it - 1) : nullptr;
+    }
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+}
+
+HWND WINAPI GetTopWindow(HWND hWnd) {
+    return GetWindow(hWnd != nullptr ? hWnd : headless::DesktopWindow(), GW_CHILD);
+}
+
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
+    const Window* pDlg = FindWindowPtr(hDlg);
+    if (pDlg == nullptr)
+        return nullptr;
+    for (HWND child : pDlg->children) {
+        if (static_cast<int>(FindWindowPtr(child)->id) == nIDDlgItem)
+            return child;
+    }
+    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
+    return nullptr;
+}
+
+int WINAPI GetDlgCtrlID(HWND hWnd) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    return pWnd != nullptr ? static_cast<int>(pWnd->id) : 0;
+}
+
+LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return 0;
+    switch (nIndex) {
+    case GWLP_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(pWnd->proc);
+    case GWLP_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(pWnd->hInstance);
+    case GWLP_HWNDPARENT:
+        return reinterpret_cast<LONG_PTR>(headless::IsChildStyle(pWnd->style) ? pWnd->parent
+                                                                              : pWnd->owner);
+    case GWLP_ID:
+        return static_cast<LONG_PTR>(pWnd->id);
+    case GWL_STYLE:
+        return static_cast<LONG>(pWnd->style);
+    case GWL_EXSTYLE:
+        return static_cast<LONG>(pWnd->exStyle);
+    case GWLP_USERDATA:
+        return pWnd->userData;
+    }
+    LONG_PTR value = 0;
+    headless::ReadExtra(pWnd, nIndex, &value, sizeof(value));
+    return value;
+}
+
+LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return 0;
+    LONG_PTR old = 0;
+    switch (nIndex) {
+    case GWLP_WNDPROC:
+        old = reinterpret_cast<LONG_PTR>(pWnd->proc);
+        pWnd->proc = reinterpret_cast<WNDPROC>(dwNewLong);
+        return old;
+    case GWLP_HINSTANCE:
+        old = reinterpret_cast<LONG_PTR>(pWnd->hInstance);
+        pWnd->hInstance = reinterpret_cast<HINSTANCE>(dwNewLong);
+        return old;
+    case GWLP_HWNDPARENT:
+        if (headless::IsChildStyle(pWnd->style))
+            return 0;
+        old = reinterpret_cast<LONG_PTR>(pWnd->owner);
+        pWnd->owner = reinterpret_cast<HWND>(dwNewLong);
+        return old;
+    case GWLP_ID:
+        old = static_cast<LONG_PTR>(pWnd->id);
+        pWnd->id = static_cast<UINT_PTR>(dwNewLong);
+        return old;
+    case GWL_STYLE:
+    case GWL_EXSTYLE:
+        return static_cast<LONG>(
+            headless::ChangeStyle(hWnd, nIndex, static_cast<DWORD>(dwNewLong)));
+    case GWLP_USERDATA:
+        old = pWnd->userData;
+        pWnd->userData = dwNewLong;
+        return old;
+    }
+    if (!headless::ReadExtra(pWnd, nIndex, &old, sizeof(old)))
+        return 0;
+    headless::WriteExtra(pWnd, nIndex, &dwNewLong, sizeof(dwNewLong));
+    return old;
+}
+
+LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return 0;
+    if (nIndex < 0)
+        return static_cast<LONG>(GetWindowLongPtrA(hWnd, nIndex));
+    LONG value = 0;
+    headless::ReadExtra(pWnd, nIndex, &value, sizeof(value));
+    return value;
+}
+
+LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return 0;
+    if (nIndex < 0)
+        return static_cast<LONG>(SetWindowLongPtrA(hWnd, nIndex, dwNewLong));
+    LONG old = 0;
+    if (!headless::ReadExtra(pWnd, nIndex, &old, sizeof(old)))
+        return 0;
+    headless::WriteExtra(pWnd, nIndex, &dwNewLong, sizeof(dwNewLong));
+    return old;
+}
+
+BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString) {
+    if (FindWindowPtr(hWnd) == nullptr)
+        return FALSE;
+    return static_cast<BOOL>(SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)));
+}
+
+int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
+    if (lpString == nullptr || nMaxCount <= 0)
+        return 0;
+    lpString[0] = '\0';
+    if (FindWindowPtr(hWnd) == nullptr)
+        return 0;
+    return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
+                                         reinterpret_cast<LPARAM>(lpString)));
+}
+
+int WINAPI GetWindowTextLengthA(HWND hWnd) {
+    if (FindWindowPtr(hWnd) == nullptr)
+        return 0;
+    return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0));
+}
+
+BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString) {
+    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
+    return hItem != nullptr && SetWindowTextA(hItem, lpString);
+}
+
+UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax) {
+    if (lpString != nullptr && cchMax > 0)
+        lpString[0] = '\0';
+    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
+    return hItem != nullptr ? static_cast<UINT>(GetWindowTextA(hItem, lpString, cchMax)) : 0;
+}
+
+LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
+                                   LPARAM lParam) {
+    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
+    return hItem != nullptr ? SendMessageA(hItem, Msg, wParam, lParam) : 0;
+}
+
+BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck) {
+    const HWND hItem = GetDlgItem(hDlg, nIDButton);
+    if (hItem == nullptr)
+        return FALSE;
+    SendMessageA(hItem, BM_SETCHECK, uCheck, 0);
+    return TRUE;
+}
+
+UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton) {
+    return static_cast<UINT>(SendDlgItemMessageA(hDlg, nIDButton, BM_GETCHECK, 0, 0));
+}
+
+BOOL WINAPI SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr || lpString == nullptr)
+        return FALSE;
+    pWnd->props[headless::PropKey(lpString)] = hData;
+    return TRUE;
+}
+
+HANDLE WINAPI GetPropA(HWND hWnd, LPCSTR lpString) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr || lpString == nullptr)
+        return nullptr;
+    const auto it = pWnd->props.find(headless::PropKey(lpString));
+    return it != pWnd->props.end() ? it->second : nullptr;
+}
+
+HANDLE WINAPI RemovePropA(HWND hWnd, LPCSTR lpString) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr || lpString == nullptr)
+        return nullptr;
+    const auto it = pWnd->props.find(headless::PropKey(lpString));
+    if (it == pWnd->props.end())
+        return nullptr;
+    const HANDLE hData = it->second;
+    pWnd->props.erase(it);
+    return hData;
+}

@@ -1,0 +1,92 @@
+// The window manager's own view of windows and classes, shared by the USER32 files.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+struct WindowClass {
+    std::string name;
+    ATOM atom;
+    UINT style;
+    WNDPROC proc;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    bool bGlobal; // a system class, or registered with CS_GLOBALCLASS
+    std::vector<BYTE> classExtra;
+    int nWindows;
+};
+
+// What the dialog manager keeps for a window made from a dialog template.
+struct DialogInfo {
+    HFONT hFont = nullptr;
+    bool bOwnFont = false;
+    int xBaseUnit = 0;
+    int yBaseUnit = 0;
+    HWND hwndFocus = nullptr; // the control that gets the focus back when the dialog does
+    UINT defId = 0;
+    ~DialogInfo();
+};
+
+struct Window {
+    HWND hwnd;
+    WindowClass* pClass;
+    WNDPROC proc;
+    DWORD style;
+    DWORD exStyle;
+    HWND parent;                // the desktop for top-level windows
+    HWND owner;                 // top-level windows only
+    std::vector<HWND> children; // in z-order, topmost first
+    UINT_PTR id;                // the menu handle of a top-level window
+    HINSTANCE hInstance;
+    std::string text;
+    RECT rcWindow; // in the parent's client coordinates (screen coordinates at top level)
+    RECT rcClient; // likewise
+    LONG_PTR userData;
+    std::vector<BYTE> extra;
+    std::map<std::string, HANDLE> props;
+    std::unique_ptr<DialogInfo> dialog;
+    RECT rcUpdate;     // in client coordinates; empty when nothing is to be painted
+    bool bEraseUpdate; // WM_ERASEBKGND is due with the next BeginPaint
+    bool bNeedSize;    // a top-level window gets WM_SIZE and WM_MOVE when first shown
+    bool bDestroying;
+};
+
+// The live window behind a handle; nullptr for a handle that names no window (and then
+// ERROR_INVALID_WINDOW_HANDLE is the thread's last error).
+Window* FindWindowPtr(HWND hwnd);
+HWND DesktopWindow();
+bool IsDesktop(HWND hwnd);
+void ForEachWindowPreorder(void (*visit)(Window*, void*), void* pData);
+
+// Classes
+WindowClass* FindClass(LPCSTR lpszClass, HINSTANCE hInstance);
+void RegisterSystemClass(const WNDCLASSA& wc, ATOM atom);
+
+// Geometry. WM_WINDOWPOSCHANGED carries two internal flags, as on Windows: the client area
+// kept its size, or its position, so DefWindowProc sends no WM_SIZE, or no WM_MOVE.
+constexpr UINT kSwpNoClientSize = 0x0800;
+constexpr UINT kSwpNoClientMove = 0x1000;
+void NonClientInsets(DWORD style, DWORD exStyle, RECT* pInsets);
+POINT ClientOrigin(HWND hwnd); // in screen coordinates
+void RestackWindow(HWND hwnd, HWND hwndInsertAfter);
+
+// Activation and focus
+void ActivateOtherWindow(HWND hwndLeaving);
+void ForgetFocusOnDestroy(HWND hwnd);
+
+// Messages
+void RemovePostedMessages(HWND hwnd);
+
+// Dialogs
+bool IsDialogWindow(const Window* pWnd);
+
+} // namespace headless
