@@ -1,10 +1,30 @@
-// The class framework's core: export markers, CString and the module-wide state accessors.
+// The class framework's core: export markers, CObject, CString and the module-wide state.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
+#include <new>
+
 #include "afxver_.h"
 #include "afxstr.h"
+
+// The root of the framework's classes. Objects live on the process heap, so that a heap
+// allocation that fails makes `new (std::nothrow)` give NULL, as the library expects.
+class AFX_CORE_API CObject {
+public:
+    virtual ~CObject();
+
+    static void* operator new(size_t nSize);
+    static void* operator new(size_t nSize, const std::nothrow_t&) noexcept;
+    static void operator delete(void* p) noexcept;
+    static void operator delete(void* p, const std::nothrow_t&) noexcept;
+
+protected:
+    CObject() = default;
+    CObject(const CObject&) = default;
+    CObject& operator=(const CObject&) = default;
+};
 
 // The module whose resources and instance the host application runs with: its executable,
 // unless AfxSetResourceHandle chose another module for resources.

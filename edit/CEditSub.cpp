@@ -1,0 +1,34 @@
+// CEditSub: an edit field of a template under the dialog controller, with its input method.
+#include "CEditSub.h"
+
+#include "CFep.h"
+
+CEditSub::CEditSub()
+    : m_nItemIndex(0), m_hWndEdit(nullptr), m_pDlgSb(nullptr), m_pFep(nullptr), m_nFepParam1(0),
+      m_nFepParam2(0), m_bKana(0), m_bFepOn(FALSE), m_bMultiLine(0), m_pKanaWnd(nullptr),
+      m_szBase(), m_szCur(), m_bComposing(FALSE) {}
+
+CEditSub::~CEditSub() {
+    if (m_pFep != nullptr) {
+        if (m_bFepOn == 1)
+            m_pFep->FepOff();
+        delete m_pFep;
+    }
+}
+
+int CEditSub::Init(CDlgSb* pDlg, HWND hWnd, UINT nIndex, short bMultiLine) {
+    m_pDlgSb = pDlg;
+    m_nItemIndex = nIndex;
+    m_hWndEdit = hWnd;
+    if (!SubclassWindow(hWnd))
+        return 0;
+    m_bMultiLine = bMultiLine;
+    return 1;
+}
+
+// A switch on the stack closes the input method as a short-lived one on the heap would, with
+// no allocation that could fail.
+void CEditSub::FepAbsOff() {
+    CFep fep;
+    fep.FepAbsOff(this);
+}

@@ -1,0 +1,21 @@
+// CButtonSub: the controller's listener on a push button, check box or radio button.
+#pragma once
+
+#include <afxwin.h>
+
+class CDlgSb;
+
+class AFX_EXT_CLASS CButtonSub : public CButton {
+public:
+    CButtonSub();
+    ~CButtonSub() override;
+
+    // Attaches the object to the button's window; 1 on success.
+    int Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex, UINT nKind);
+
+    int m_bClicked;
+    UINT m_nIndex;
+    HWND m_hItem;
+    UINT m_nKind;
+    CDlgSb* m_pDlgSb;
+};

@@ -1,0 +1,19 @@
+// CComboSub: the controller's listener on an ordinary combo box.
+#pragma once
+
+#include <afxwin.h>
+
+class CDlgSb;
+
+class AFX_EXT_CLASS CComboSub : public CComboBox {
+public:
+    CComboSub();
+    ~CComboSub() override;
+
+    // Attaches the object to the combo box's window; 1 on success.
+    int Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex);
+
+    UINT m_nIndex;
+    HWND m_hItem;
+    CDlgSb* m_pDlgSb;
+};

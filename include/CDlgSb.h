@@ -1,0 +1,96 @@
+// CDlgSb: the controller of one data-entry dialog. It reads the dialog's template into an
+// item table, takes over every focusable control and decides where the keyboard focus goes.
+#pragma once
+
+#include <afxwin.h>
+
+// Item kinds, one byte per item of the table.
+enum : BYTE {
+    KIND_PUSH = 0,
+    KIND_CHECK = 1,
+    KIND_RADIO = 2,
+    KIND_EDIT = 3,
+    KIND_COMBO = 4,
+    KIND_LIST = 5,
+    KIND_PULLCOMBO = 100,
+    KIND_EDIT6000 = 101,
+    KIND_EDIT5000 = 102,
+    KIND_EDITMULTI = 103,
+};
+
+// Posted by the controller with wParam and lParam 0.
+#define WM_DLGSB_LEAVETOP 10054
+#define WM_DLGSB_LEAVEBOTTOM 10064
+#define WM_DLGSB_WRAPBOTTOM 10074
+#define WM_DLGSB_WRAPTOP 10084
+
+// Nothing derives from the controller or deletes it through another type, so its destructor
+// stays non-virtual while Init and InitDll are virtual.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+class AFX_EXT_CLASS CDlgSb {
+public:
+#pragma pack(push, 2)
+    // One control entry of a standard dialog template; the class, title and creation-data
+    // fields follow it.
+    struct ITEM {
+        DWORD style;
+        DWORD dwExtendedStyle;
+        short x;
+        short y;
+        short cx;
+        short cy;
+        WORD id;
+    };
+#pragma pack(pop)
+
+    CDlgSb();
+    ~CDlgSb();
+
+    // Builds the item table from template nIDTemplate of the program's module (Init) or of
+    // hInst (InitDll), subclasses every control, places the focus and closes the input method
+    // of the edit fields. 1 on success, 0 on failure; a failed table is freed by the
+    // destructor.
+    virtual int Init(CWnd* pDlg, UINT nIDTemplate, UINT nFuncKeyMsg, UINT nPullCloseMsg,
+                     UINT nCheckMsg, short bWrapNotify, short bEdgeNotify);
+    virtual int InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKeyMsg,
+                        UINT nPullCloseMsg, UINT nCheckMsg, short bWrapNotify, short bEdgeNotify);
+
+    // Moves the focus to the proper first item: the checked button of a radio group, and an
+    // enabled item. 0, after the program-error message, when the group has no checked button.
+    int ResetFocusPos();
+
+    CWnd* m_pDlg;
+    UINT m_nFuncKeyMsg;
+    UINT m_nPullCloseMsg;
+    UINT m_nCheckMsg;
+    short m_bWrapNotify;
+    short m_bEdgeNotify;
+    HWND* m_phWnd;
+    BYTE* m_pKind;
+    short* m_pGroup;
+    UINT m_nCount;
+    int m_nFocus;
+    UINT* m_pID;
+    CWnd** m_ppSub;
+    short m_bInKeyDown;
+
+protected:
+    int GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT** ppID, BYTE** ppKind,
+                   short** ppGroup);
+    // The template entry after pItem, with its class code (0 to 5, 0xFFFF for a class given by
+    // name) in *pwClass.
+    ITEM* GetItem(ITEM* pItem, WORD* pwClass);
+
+private:
+    int SubclassItem(UINT nID, UINT nIndex);
+    BOOL IsEnabled(short nIndex) const;
+    BOOL IsChecked(short nIndex) const;
+    short FirstEnabledFrom(short nStart) const;
+    short WalkRadioGroup(short nStart) const;
+    CDlgSb(const CDlgSb&) = delete;
+    CDlgSb& operator=(const CDlgSb&) = delete;
+};
+
+#pragma GCC diagnostic pop

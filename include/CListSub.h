@@ -1,0 +1,19 @@
+// CListSub: the controller's listener on a list box.
+#pragma once
+
+#include <afxwin.h>
+
+class CDlgSb;
+
+class AFX_EXT_CLASS CListSub : public CListBox {
+public:
+    CListSub();
+    ~CListSub() override;
+
+    // Attaches the object to the list box's window; 1 on success.
+    int Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex);
+
+    UINT m_nIndex;
+    HWND m_hItem;
+    CDlgSb* m_pDlgSb;
+};

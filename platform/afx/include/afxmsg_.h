@@ -1,0 +1,73 @@
+// Message maps. A class declares DECLARE_MESSAGE_MAP() and lists its messages between
+// BEGIN_MESSAGE_MAP and END_MESSAGE_MAP; each entry hands its message to a handler with MFC's
+// signature, and whatever the list leaves alone goes to the base class's map and finally to
+// the window's own procedure. The list expands to a chain of tests inside OnWndMsg.
+#pragma once
+
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    BOOL theClass::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {        \
+        typedef baseClass TheBaseClass;
+
+#define END_MESSAGE_MAP()                                                                          \
+    return TheBaseClass::OnWndMsg(message, wParam, lParam, pResult);                               \
+    }
+
+#define AFX_MSG_ENTRY(msg, call)                                                                   \
+    if (message == (msg)) {                                                                        \
+        call;                                                                                      \
+        return TRUE;                                                                               \
+    }
+
+#define AFX_KEY_ENTRY(msg, handler)                                                                \
+    AFX_MSG_ENTRY(                                                                                 \
+        msg, (handler(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)), *pResult = 0))
+#define AFX_MOUSE_ENTRY(msg, handler)                                                              \
+    AFX_MSG_ENTRY(msg,                                                                             \
+                  (handler(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)),   \
+                                                             static_cast<short>(HIWORD(lParam)))), \
+                   *pResult = 0))
+
+#define ON_WM_KEYDOWN() AFX_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
+#define ON_WM_KEYUP() AFX_KEY_ENTRY(WM_KEYUP, OnKeyUp)
+#define ON_WM_CHAR() AFX_KEY_ENTRY(WM_CHAR, OnChar)
+#define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_SETFOCUS()                                                                           \
+    AFX_MSG_ENTRY(WM_SETFOCUS,                                                                     \
+                  (OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))), *pResult = 0))
+#define ON_WM_KILLFOCUS()                                                                          \
+    AFX_MSG_ENTRY(WM_KILLFOCUS,                                                                    \
+                  (OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))), *pResult = 0))
+#define ON_WM_GETDLGCODE()                                                                         \
+    AFX_MSG_ENTRY(WM_GETDLGCODE, *pResult = static_cast<LRESULT>(OnGetDlgCode()))
+#define ON_WM_MOUSEACTIVATE()                                                                      \
+    AFX_MSG_ENTRY(WM_MOUSEACTIVATE,                                                                \
+                  *pResult = OnMouseActivate(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),     \
+                                             LOWORD(lParam), HIWORD(lParam)))
+#define ON_WM_WINDOWPOSCHANGING()                                                                  \
+    AFX_MSG_ENTRY(WM_WINDOWPOSCHANGING,                                                            \
+                  (OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam)), *pResult = 0))
+#define ON_WM_CTLCOLOR()                                                                           \
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                            \
+        *pResult = reinterpret_cast<LRESULT>(OnCtlColor(                                           \
+            CDC::FromHandle(reinterpret_cast<HDC>(wParam)),                                        \
+            CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX));       \
+        return TRUE;                                                                               \
+    }
+
+// A handler of a message of the program's own: LRESULT memberFxn(WPARAM, LPARAM).
+#define ON_MESSAGE(msg, memberFxn) AFX_MSG_ENTRY(msg, *pResult = memberFxn(wParam, lParam))
+
+// A notification code that the parent reflects back to this control: void memberFxn().
+#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn)                                                 \
+    if (message == WM_REFLECT_BASE + WM_COMMAND && HIWORD(wParam) == (wNotifyCode)) {              \
+        memberFxn();                                                                               \
+        *pResult = 0;                                                                              \
+        return TRUE;                                                                               \
+    }

@@ -1,0 +1,270 @@
+// Windows as objects: CWnd with its message routing and subclassing, the standard control
+// classes, device contexts, GDI objects and the message box.
+#pragma once
+
+#include "afx.h"
+
+class CWnd;
+class CDC;
+class CFont;
+class CBrush;
+
+class CPoint : public POINT {
+public:
+    CPoint() : POINT{0, 0} {}
+    CPoint(int x0, int y0) : POINT{x0, y0} {}
+};
+
+class CSize : public SIZE {
+public:
+    CSize() : SIZE{0, 0} {}
+    CSize(int cx0, int cy0) : SIZE{cx0, cy0} {}
+};
+
+class CRect : public RECT {
+public:
+    CRect() : RECT{0, 0, 0, 0} {}
+    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    CRect(const RECT& rc) : RECT(rc) {}
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    operator LPRECT() { return this; }
+    operator LPCRECT() const { return this; }
+};
+
+// Notifications a parent hands back to the control they come from, as MFC numbers them.
+#define WM_REFLECT_BASE 0xBC00
+
+// MFC's numbering of WM_CTLCOLORxxx for OnCtlColor.
+#define CTLCOLOR_MSGBOX 0
+#define CTLCOLOR_EDIT 1
+#define CTLCOLOR_LISTBOX 2
+#define CTLCOLOR_BTN 3
+#define CTLCOLOR_DLG 4
+#define CTLCOLOR_SCROLLBAR 5
+#define CTLCOLOR_STATIC 6
+
+#define afx_msg
+
+class AFX_CORE_API CGdiObject : public CObject {
+public:
+    CGdiObject();
+    ~CGdiObject() override;
+    HGDIOBJ m_hObject;
+    operator HGDIOBJ() const { return m_hObject; }
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    static CGdiObject* FromHandle(HGDIOBJ hObject);
+    BOOL Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+};
+
+class AFX_CORE_API CFont : public CGdiObject {
+public:
+    static CFont* FromHandle(HFONT hFont);
+    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                    LPCSTR lpszFacename);
+};
+
+class AFX_CORE_API CBrush : public CGdiObject {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF crColor);
+    static CBrush* FromHandle(HBRUSH hBrush);
+    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+    BOOL CreateSolidBrush(COLORREF crColor);
+};
+
+class AFX_CORE_API CDC : public CObject {
+public:
+    CDC();
+    ~CDC() override;
+    HDC m_hDC;
+    operator HDC() const { return m_hDC; }
+    HDC GetSafeHdc() const { return m_hDC; }
+    static CDC* FromHandle(HDC hDC);
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+
+    CFont* SelectObject(CFont* pFont);
+    CBrush* SelectObject(CBrush* pBrush);
+    COLORREF SetTextColor(COLORREF crColor);
+    COLORREF SetBkColor(COLORREF crColor);
+    int SetBkMode(int nBkMode);
+    BOOL GetTextMetrics(LPTEXTMETRICA lpMetrics) const;
+    CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
+    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
+                    LPINT lpDxWidths);
+    void FillRect(LPCRECT lpRect, CBrush* pBrush);
+};
+
+class AFX_CORE_API CWnd : public CObject {
+public:
+    CWnd();
+    ~CWnd() override;
+
+    HWND m_hWnd;
+    operator HWND() const { return m_hWnd; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object attached to a window: FromHandlePermanent finds only objects that were
+    // attached or subclassed; FromHandle makes a temporary one for any other window.
+    static CWnd* FromHandle(HWND hWnd);
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    BOOL Attach(HWND hWndNew);
+    HWND Detach();
+    // Routes the window's messages through this object's message map; the window's own
+    // procedure handles every message the map leaves alone.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT Default();
+
+    CWnd* GetParent() const;
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL IsWindowVisible() const;
+    BOOL ShowWindow(int nCmdShow);
+    BOOL DestroyWindow();
+    void SetWindowText(LPCSTR lpszString);
+    int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+    void GetClientRect(LPRECT lpRect) const;
+    void GetWindowRect(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    void Invalidate(BOOL bErase = TRUE);
+    void UpdateWindow();
+    CDC* GetDC();
+    int ReleaseDC(CDC* pDC);
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
+
+    // The procedure of every subclassed window: the message map first, the window's own
+    // procedure for the rest.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // A notification reflected from the parent (WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM...):
+    // TRUE when this control handled it, with the parent's result in *pResult.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+protected:
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void PostNcDestroy();
+
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+
+    WNDPROC m_pfnSuper;
+
+private:
+    void OnNcDestroy();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+};
+
+class AFX_CORE_API CButton : public CWnd {
+public:
+    int GetCheck() const;
+    void SetCheck(int nCheck);
+    UINT GetState() const;
+    void SetState(BOOL bHighlight);
+    UINT GetButtonStyle() const;
+    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class AFX_CORE_API CEdit : public CWnd {
+public:
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
+    void LimitText(int nChars = 0);
+    UINT GetLimitText() const;
+};
+
+class AFX_CORE_API CComboBox : public CWnd {
+public:
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    int AddString(LPCSTR lpszString);
+    int InsertString(int nIndex, LPCSTR lpszString);
+    int DeleteString(UINT nIndex);
+    void ResetContent();
+    int GetLBText(int nIndex, LPSTR lpszText) const;
+    void GetLBText(int nIndex, CString& rString) const;
+    int GetLBTextLen(int nIndex) const;
+    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const;
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    int GetItemHeight(int nIndex) const;
+    int SetItemHeight(int nIndex, UINT cyItemHeight);
+    void ShowDropDown(BOOL bShowIt = TRUE);
+    BOOL GetDroppedState() const;
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class AFX_CORE_API CListBox : public CWnd {
+public:
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    int AddString(LPCSTR lpszItem);
+    int InsertString(int nIndex, LPCSTR lpszItem);
+    int DeleteString(UINT nIndex);
+    void ResetContent();
+    int GetText(int nIndex, LPSTR lpszBuffer) const;
+    int GetTextLen(int nIndex) const;
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+// A message box owned by the active window, captioned with the program's name. A box without
+// an icon gets the one that suits its buttons, as MFC gives it.
+AFX_CORE_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+
+#include "afxmsg_.h"

@@ -1,0 +1,218 @@
+// CButton, CEdit, CComboBox and CListBox: the standard controls' messages as member functions,
+// and the owner-draw notifications their parent reflects to them.
+#include "afxwin.h"
+
+int CButton::GetCheck() const {
+    return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0));
+}
+
+void CButton::SetCheck(int nCheck) {
+    ::SendMessageA(m_hWnd, BM_SETCHECK, nCheck, 0);
+}
+
+UINT CButton::GetState() const {
+    return static_cast<UINT>(::SendMessageA(m_hWnd, BM_GETSTATE, 0, 0));
+}
+
+void CButton::SetState(BOOL bHighlight) {
+    ::SendMessageA(m_hWnd, BM_SETSTATE, bHighlight, 0);
+}
+
+UINT CButton::GetButtonStyle() const {
+    return GetStyle() & 0xFFFF;
+}
+
+void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
+    ::SendMessageA(m_hWnd, BM_SETSTYLE, nStyle, bRedraw);
+}
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    *pResult = TRUE;
+    return TRUE;
+}
+
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
+    DWORD dwStart = 0, dwEnd = 0;
+    ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                   reinterpret_cast<LPARAM>(&dwEnd));
+    nStartChar = static_cast<int>(dwStart);
+    nEndChar = static_cast<int>(dwEnd);
+}
+
+void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll) {
+    ::SendMessageA(m_hWnd, EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
+    if (!bNoScroll)
+        ::SendMessageA(m_hWnd, EM_SCROLLCARET, 0, 0);
+}
+
+void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo) {
+    ::SendMessageA(m_hWnd, EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
+}
+
+void CEdit::LimitText(int nChars) {
+    ::SendMessageA(m_hWnd, EM_LIMITTEXT, nChars, 0);
+}
+
+UINT CEdit::GetLimitText() const {
+    return static_cast<UINT>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0));
+}
+
+namespace {
+
+LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return ::SendMessageA(hWnd, message, wParam, lParam);
+}
+
+LPARAM Text(LPCSTR lpsz) {
+    return reinterpret_cast<LPARAM>(lpsz);
+}
+
+// Owner-drawn combo boxes and list boxes receive the same four notifications.
+template <typename TControl>
+BOOL OwnerDrawNotify(TControl* pControl, UINT message, LPARAM lParam, LRESULT* pResult) {
+    switch (message) {
+    case WM_DRAWITEM:
+        pControl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    case WM_MEASUREITEM:
+        pControl->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    case WM_COMPAREITEM:
+        *pResult = pControl->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        return TRUE;
+    case WM_DELETEITEM:
+        pControl->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+int CComboBox::GetCount() const {
+    return static_cast<int>(Send(m_hWnd, CB_GETCOUNT));
+}
+int CComboBox::GetCurSel() const {
+    return static_cast<int>(Send(m_hWnd, CB_GETCURSEL));
+}
+int CComboBox::SetCurSel(int nSelect) {
+    return static_cast<int>(Send(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+}
+int CComboBox::AddString(LPCSTR lpszString) {
+    return static_cast<int>(Send(m_hWnd, CB_ADDSTRING, 0, Text(lpszString)));
+}
+int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
+    return static_cast<int>(
+        Send(m_hWnd, CB_INSERTSTRING, static_cast<WPARAM>(nIndex), Text(lpszString)));
+}
+int CComboBox::DeleteString(UINT nIndex) {
+    return static_cast<int>(Send(m_hWnd, CB_DELETESTRING, nIndex));
+}
+void CComboBox::ResetContent() {
+    Send(m_hWnd, CB_RESETCONTENT);
+}
+int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const {
+    return static_cast<int>(Send(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
+                                 reinterpret_cast<LPARAM>(lpszText)));
+}
+void CComboBox::GetLBText(int nIndex, CString& rString) const {
+    const int nLength = GetLBTextLen(nIndex);
+    if (nLength < 0) {
+        rString.Empty();
+        return;
+    }
+    GetLBText(nIndex, rString.GetBufferSetLength(nLength));
+    rString.ReleaseBuffer();
+}
+int CComboBox::GetLBTextLen(int nIndex) const {
+    return static_cast<int>(Send(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
+}
+int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
+    return static_cast<int>(
+        Send(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), Text(lpszFind)));
+}
+DWORD_PTR CComboBox::GetItemData(int nIndex) const {
+    return static_cast<DWORD_PTR>(Send(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
+}
+int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
+    return static_cast<int>(
+        Send(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+}
+int CComboBox::GetItemHeight(int nIndex) const {
+    return static_cast<int>(Send(m_hWnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
+}
+int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight) {
+    return static_cast<int>(Send(m_hWnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex),
+                                 static_cast<LPARAM>(cyItemHeight)));
+}
+void CComboBox::ShowDropDown(BOOL bShowIt) {
+    Send(m_hWnd, CB_SHOWDROPDOWN, bShowIt);
+}
+BOOL CComboBox::GetDroppedState() const {
+    return static_cast<BOOL>(Send(m_hWnd, CB_GETDROPPEDSTATE));
+}
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
+    return 0;
+}
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    return OwnerDrawNotify(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+int CListBox::GetCount() const {
+    return static_cast<int>(Send(m_hWnd, LB_GETCOUNT));
+}
+int CListBox::GetCurSel() const {
+    return static_cast<int>(Send(m_hWnd, LB_GETCURSEL));
+}
+int CListBox::SetCurSel(int nSelect) {
+    return static_cast<int>(Send(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+}
+int CListBox::AddString(LPCSTR lpszItem) {
+    return static_cast<int>(Send(m_hWnd, LB_ADDSTRING, 0, Text(lpszItem)));
+}
+int CListBox::InsertString(int nIndex, LPCSTR lpszItem) {
+    return static_cast<int>(
+        Send(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(nIndex), Text(lpszItem)));
+}
+int CListBox::DeleteString(UINT nIndex) {
+    return static_cast<int>(Send(m_hWnd, LB_DELETESTRING, nIndex));
+}
+void CListBox::ResetContent() {
+    Send(m_hWnd, LB_RESETCONTENT);
+}
+int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const {
+    return static_cast<int>(Send(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex),
+                                 reinterpret_cast<LPARAM>(lpszBuffer)));
+}
+int CListBox::GetTextLen(int nIndex) const {
+    return static_cast<int>(Send(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)));
+}
+DWORD_PTR CListBox::GetItemData(int nIndex) const {
+    return static_cast<DWORD_PTR>(Send(m_hWnd, LB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
+}
+int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
+    return static_cast<int>(
+        Send(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+}
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) {
+    return 0;
+}
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    return OwnerDrawNotify(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+}

@@ -1,0 +1,149 @@
+// Device contexts and GDI objects as framework objects.
+#include "handlemap.h"
+#include "afxwin.h"
+
+namespace {
+
+afx::HandleMap<CDC, HDC, &CDC::m_hDC>& DcMap() {
+    static afx::HandleMap<CDC, HDC, &CDC::m_hDC> map;
+    return map;
+}
+
+afx::HandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>& GdiMap() {
+    static afx::HandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject> map;
+    return map;
+}
+
+} // namespace
+
+CGdiObject::CGdiObject() : m_hObject(nullptr) {}
+
+CGdiObject::~CGdiObject() {
+    DeleteObject();
+}
+
+CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
+    return GdiMap().FromHandle(hObject);
+}
+
+BOOL CGdiObject::Attach(HGDIOBJ hObject) {
+    if (m_hObject != nullptr || hObject == nullptr || !GdiMap().AddPermanent(hObject, this))
+        return FALSE;
+    m_hObject = hObject;
+    return TRUE;
+}
+
+HGDIOBJ CGdiObject::Detach() {
+    const HGDIOBJ hObject = m_hObject;
+    if (hObject != nullptr)
+        GdiMap().RemovePermanent(hObject, this);
+    m_hObject = nullptr;
+    return hObject;
+}
+
+BOOL CGdiObject::DeleteObject() {
+    if (m_hObject == nullptr)
+        return FALSE;
+    return ::DeleteObject(Detach());
+}
+
+// A font or brush handle wraps as the general GDI object: the handle is all the wrapper holds.
+CFont* CFont::FromHandle(HFONT hFont) {
+    return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) {
+    return Attach(::CreateFontIndirectA(lpLogFont));
+}
+
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                       BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                       LPCSTR lpszFacename) {
+    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
+                                bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
+                                nQuality, nPitchAndFamily, lpszFacename));
+}
+
+CBrush::CBrush(COLORREF crColor) {
+    CreateSolidBrush(crColor);
+}
+
+CBrush* CBrush::FromHandle(HBRUSH hBrush) {
+    return static_cast<CBrush*>(CGdiObject::FromHandle(hBrush));
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
+    return Attach(::CreateSolidBrush(crColor));
+}
+
+CDC::CDC() : m_hDC(nullptr) {}
+
+CDC::~CDC() {
+    if (m_hDC != nullptr)
+        DcMap().RemovePermanent(m_hDC, this);
+}
+
+CDC* CDC::FromHandle(HDC hDC) {
+    return DcMap().FromHandle(hDC);
+}
+
+BOOL CDC::Attach(HDC hDC) {
+    if (m_hDC != nullptr || hDC == nullptr || !DcMap().AddPermanent(hDC, this))
+        return FALSE;
+    m_hDC = hDC;
+    return TRUE;
+}
+
+HDC CDC::Detach() {
+    const HDC hDC = m_hDC;
+    if (hDC != nullptr)
+        DcMap().RemovePermanent(hDC, this);
+    m_hDC = nullptr;
+    return hDC;
+}
+
+CFont* CDC::SelectObject(CFont* pFont) {
+    return CFont::FromHandle(
+        static_cast<HFONT>(::SelectObject(m_hDC, pFont != nullptr ? pFont->m_hObject : nullptr)));
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush) {
+    return CBrush::FromHandle(static_cast<HBRUSH>(
+        ::SelectObject(m_hDC, pBrush != nullptr ? pBrush->m_hObject : nullptr)));
+}
+
+COLORREF CDC::SetTextColor(COLORREF crColor) {
+    return ::SetTextColor(m_hDC, crColor);
+}
+
+COLORREF CDC::SetBkColor(COLORREF crColor) {
+    return ::SetBkColor(m_hDC, crColor);
+}
+
+int CDC::SetBkMode(int nBkMode) {
+    return ::SetBkMode(m_hDC, nBkMode);
+}
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRICA lpMetrics) const {
+    return ::GetTextMetricsA(m_hDC, lpMetrics);
+}
+
+CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const {
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);
+    return CSize(size.cx, size.cy);
+}
+
+BOOL CDC::TextOut(int x, int y, LPCSTR lpszString, int nCount) {
+    return ::TextOutA(m_hDC, x, y, lpszString, nCount);
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
+                     LPINT lpDxWidths) {
+    return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+}
+
+void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
+    ::FillRect(m_hDC, lpRect, pBrush != nullptr ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
+}

@@ -1,0 +1,63 @@
+// The maps from Win32 handles to the framework objects that wrap them: permanent objects the
+// program attached, and temporary ones the framework makes for any other handle on demand.
+#pragma once
+
+#include <map>
+#include <new>
+
+namespace afx {
+
+template <typename TObject, typename THandle, THandle TObject::*Handle>
+class HandleMap {
+public:
+    HandleMap() = default;
+    HandleMap(const HandleMap&) = delete;
+    HandleMap& operator=(const HandleMap&) = delete;
+
+    // Temporary objects let go of their handle before they go, so they never destroy what
+    // they wrap.
+    ~HandleMap() {
+        for (auto& entry : m_temporary) {
+            entry.second->*Handle = nullptr;
+            delete entry.second;
+        }
+    }
+
+    TObject* FindPermanent(THandle h) const {
+        const auto it = m_permanent.find(h);
+        return it != m_permanent.end() ? it->second : nullptr;
+    }
+
+    bool AddPermanent(THandle h, TObject* pObject) {
+        return m_permanent.emplace(h, pObject).second;
+    }
+
+    void RemovePermanent(THandle h, const TObject* pObject) {
+        const auto it = m_permanent.find(h);
+        if (it != m_permanent.end() && it->second == pObject)
+            m_permanent.erase(it);
+    }
+
+    TObject* FromHandle(THandle h) {
+        if (h == nullptr)
+            return nullptr;
+        if (TObject* pObject = FindPermanent(h))
+            return pObject;
+        const auto it = m_temporary.find(h);
+        if (it != m_temporary.end())
+            return it->second;
+        // Without memory for a temporary object the caller gets NULL, as for no handle.
+        TObject* pTemporary = new (std::nothrow) TObject;
+        if (pTemporary != nullptr) {
+            pTemporary->*Handle = h;
+            m_temporary.emplace(h, pTemporary);
+        }
+        return pTemporary;
+    }
+
+private:
+    std::map<THandle, TObject*> m_permanent;
+    std::map<THandle, TObject*> m_temporary;
+};
+
+} // namespace afx

@@ -1,0 +1,70 @@
+// Reflection: a parent hands its children's notifications back to the child's object first,
+// as MFC's windows do, so that a control class can handle its own WM_COMMAND codes,
+// WM_DRAWITEM and WM_MEASUREITEM.
+#include "wndproc.h"
+
+#include <map>
+
+namespace afx {
+namespace {
+
+std::map<HWND, WNDPROC>& Reflectors() {
+    static std::map<HWND, WNDPROC> reflectors;
+    return reflectors;
+}
+
+HWND ChildOfNotification(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* pDraw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return pDraw->CtlType != ODT_MENU ? pDraw->hwndItem : nullptr;
+    }
+    case WM_MEASUREITEM: {
+        const MEASUREITEMSTRUCT* pMeasure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        return pMeasure->CtlType != ODT_MENU
+                   ? GetDlgItem(hWndParent, static_cast<int>(pMeasure->CtlID))
+                   : nullptr;
+    }
+    case WM_COMPAREITEM:
+        return reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DELETEITEM:
+        return reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem;
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK ReflectorProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    if (ReflectToChild(hWnd, nMsg, wParam, lParam, &lResult))
+        return lResult;
+    const auto it = Reflectors().find(hWnd);
+    if (it == Reflectors().end())
+        return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    const WNDPROC pfnSuper = it->second;
+    if (nMsg == WM_NCDESTROY)
+        Reflectors().erase(it);
+    return CallWindowProcA(pfnSuper, hWnd, nMsg, wParam, lParam);
+}
+
+} // namespace
+
+// A reflecting subclass stays with the parent until the parent is destroyed: a later subclass
+// of someone else's may sit on top of it.
+void HookParentForReflection(HWND hWndParent) {
+    if (hWndParent == nullptr || CWnd::FromHandlePermanent(hWndParent) != nullptr ||
+        Reflectors().count(hWndParent) != 0)
+        return;
+    const WNDPROC pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hWndParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReflectorProc)));
+    Reflectors()[hWndParent] = pfnSuper;
+}
+
+bool ReflectToChild(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    const HWND hWndChild = ChildOfNotification(hWndParent, message, wParam, lParam);
+    CWnd* pChild = hWndChild != nullptr ? CWnd::FromHandlePermanent(hWndChild) : nullptr;
+    return pChild != nullptr && pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+} // namespace afx

@@ -1,0 +1,307 @@
+// CWnd: attaching objects to windows, subclassing, default handling and the usual wrappers.
+#include "handlemap.h"
+#include "wndproc.h"
+
+namespace {
+
+afx::HandleMap<CWnd, HWND, &CWnd::m_hWnd>& WindowMap() {
+    static afx::HandleMap<CWnd, HWND, &CWnd::m_hWnd> map;
+    return map;
+}
+
+WNDPROC CurrentProc(HWND hWnd) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+}
+
+} // namespace
+
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
+
+// Unlike MFC, an object that goes while its window lives leaves the window alive: it only
+// stops listening to it.
+CWnd::~CWnd() {
+    if (m_hWnd != nullptr && WindowMap().FindPermanent(m_hWnd) == this) {
+        if (m_pfnSuper != nullptr)
+            UnsubclassWindow();
+        else
+            Detach();
+    }
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+    return WindowMap().FromHandle(hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    return WindowMap().FindPermanent(hWnd);
+}
+
+BOOL CWnd::Attach(HWND hWndNew) {
+    if (m_hWnd != nullptr || hWndNew == nullptr || !WindowMap().AddPermanent(hWndNew, this))
+        return FALSE;
+    m_hWnd = hWndNew;
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    const HWND hWnd = m_hWnd;
+    if (hWnd != nullptr)
+        WindowMap().RemovePermanent(hWnd, this);
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+    if (!IsWindow(hWnd) || !Attach(hWnd))
+        return FALSE;
+    WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(afx::AfxWndProc)));
+    // The framework's procedure may still be in the chain from an object that went before.
+    if (pfnOld == afx::AfxWndProc)
+        pfnOld = afx::TakeOrphan(hWnd);
+    m_pfnSuper = pfnOld;
+    if (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
+        afx::HookParentForReflection(::GetParent(hWnd));
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+    const HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
+    return hWndControl != nullptr && SubclassWindow(hWndControl);
+}
+
+HWND CWnd::UnsubclassWindow() {
+    if (m_hWnd == nullptr)
+        return nullptr;
+    if (CurrentProc(m_hWnd) == afx::AfxWndProc)
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    else
+        afx::AddOrphan(m_hWnd, m_pfnSuper);
+    m_pfnSuper = nullptr;
+    return Detach();
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_NCDESTROY) {
+        OnNcDestroy();
+        *pResult = 0;
+        return TRUE;
+    }
+    return afx::ReflectToChild(m_hWnd, message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message != WM_COMMAND)
+        return FALSE;
+    return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper != nullptr)
+        return CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+    const MSG& msg = afx::CurrentMessage();
+    return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+// The window's own procedure sees WM_NCDESTROY last; then the object lets go of the window.
+void CWnd::OnNcDestroy() {
+    const HWND hWnd = m_hWnd;
+    Default();
+    if (m_pfnSuper != nullptr && CurrentProc(hWnd) == afx::AfxWndProc)
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    Detach();
+    PostNcDestroy();
+}
+
+void CWnd::PostNcDestroy() {}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}
+UINT CWnd::OnGetDlgCode() {
+    return static_cast<UINT>(Default());
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT) {
+    return static_cast<int>(Default());
+}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*) {
+    Default();
+}
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetParent() const {
+    return FromHandle(::GetParent(m_hWnd));
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const {
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+int CWnd::GetDlgCtrlID() const {
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+DWORD CWnd::GetStyle() const {
+    return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const {
+    return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE));
+}
+
+CWnd* CWnd::SetFocus() {
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
+CWnd* CWnd::GetFocus() {
+    return FromHandle(::GetFocus());
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(m_hWnd);
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    return ::IsWindowVisible(m_hWnd);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+BOOL CWnd::DestroyWindow() {
+    return ::DestroyWindow(m_hWnd);
+}
+
+void CWnd::SetWindowText(LPCSTR lpszString) {
+    ::SetWindowTextA(m_hWnd, lpszString);
+}
+
+int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
+    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+void CWnd::GetWindowText(CString& rString) const {
+    const int nLength = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, rString.GetBufferSetLength(nLength), nLength + 1);
+    rString.ReleaseBuffer();
+}
+
+int CWnd::GetWindowTextLength() const {
+    return ::GetWindowTextLengthA(m_hWnd);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const {
+    ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const {
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+
+void CWnd::ClientToScreen(LPPOINT lpPoint) const {
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+    ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
+    ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const {
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
+    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x,
+                          y, cx, cy, nFlags);
+}
+
+void CWnd::Invalidate(BOOL bErase) {
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+void CWnd::UpdateWindow() {
+    ::UpdateWindow(m_hWnd);
+}
+
+CDC* CWnd::GetDC() {
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+
+int CWnd::ReleaseDC(CDC* pDC) {
+    return pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr),
+                bRedraw);
+}
+
+CFont* CWnd::GetFont() const {
+    return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+}

@@ -1,0 +1,23 @@
+// The framework's window procedure and what it keeps while it routes a message.
+#pragma once
+
+#include "afxwin.h"
+
+namespace afx {
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
+// The message the framework is routing now, which CWnd::Default hands on.
+const MSG& CurrentMessage();
+
+// A window whose object went away while a later subclass still calls the framework's
+// procedure: its messages go on to the procedure the object had replaced.
+void AddOrphan(HWND hWnd, WNDPROC pfnSuper);
+WNDPROC TakeOrphan(HWND hWnd);
+
+// Parents that are not framework windows reflect their children's notifications through a
+// subclass of their own; framework windows do it in CWnd::OnWndMsg.
+void HookParentForReflection(HWND hWndParent);
+bool ReflectToChild(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+} // namespace afx

@@ -1,0 +1,61 @@
+// A record of the messages host windows receive, and expected sequences to compare it with,
+// in the manner of Wine's user32 conformance tests.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace test {
+
+// What an expected message says about the recorded one.
+enum MessageFlags : UINT {
+    sent = 0x01,     // sent (the receiver ran inside the sender)
+    posted = 0x02,   // posted and dispatched by the pump
+    wparam = 0x04,   // wParam must match
+    lparam = 0x08,   // lParam must match
+    optional = 0x10, // may be missing (a platform that does not send it)
+};
+
+struct ExpectedMessage {
+    const char* window; // the name given with RecordWindow
+    UINT message;
+    UINT flags;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+struct RecordedMessage {
+    std::string window;
+    UINT message;
+    bool bPosted;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Only windows given a name are recorded; messages that carry no behaviour of interest
+// (painting, colours, activation, the input method's private traffic) are left out unless
+// a test asks for everything.
+void RecordWindow(HWND hwnd, const char* name);
+void ForgetWindows();
+void RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+const std::vector<RecordedMessage>& RecordedMessages();
+void ClearMessages();
+
+// Dispatches every queued message, recording the posted ones for named windows.
+void Pump();
+
+// Compares the recorded messages with the expected ones and says where they part.
+::testing::AssertionResult MessagesAre(const std::vector<ExpectedMessage>& expected);
+
+// A dialog procedure and a window procedure that record and then leave every message to the
+// default handling (WM_INITDIALOG answers TRUE).
+INT_PTR CALLBACK RecordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK RecordingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+std::string MessageName(UINT message);
+
+} // namespace test
