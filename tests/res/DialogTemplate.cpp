@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
-constexpr DWORD kSetFontStyle = 0x40; // DS_SETFONT: a point size and face name follow the title
+constexpr DWORD kSetFontStyle = 0x40; // DS_SETFONT
 
-// Reads a template front to back; reads past its end give zeros and mark it overrun.
+// Reads a template front to back; a read past its end gives zeros and marks it overrun.
 class TemplateCursor {
 public:
     TemplateCursor(const BYTE* p, DWORD cb) : m_p(p), m_cb(cb) {}
@@ -17,7 +18,6 @@ public:
     void Read(void* pOut, size_t cb) {
         if (m_offset > m_cb || m_cb - m_offset < cb) {
             std::memset(pOut, 0, cb);
-            m_offset = m_cb;
             m_bOverrun = true;
             return;
         }
@@ -33,7 +33,7 @@ public:
 
     std::u16string String() {
         std::u16string text;
-        for (WORD w = Word(); w != 0 && !m_bOverrun; w = Word())
+        for (WORD w = Word(); w != 0; w = Word())
             text += static_cast<char16_t>(w);
         return text;
     }
@@ -42,10 +42,7 @@ public:
         const WORD wFirst = Word();
         if (wFirst == 0xFFFF)
             return {true, Word(), u""};
-        std::u16string text;
-        if (wFirst != 0)
-            text = static_cast<char16_t>(wFirst) + String();
-        return {false, 0, text};
+        return {false, 0, wFirst == 0 ? u"" : static_cast<char16_t>(wFirst) + String()};
     }
 
     void Skip(size_t cb) { m_offset += cb; }
@@ -63,16 +60,8 @@ private:
 };
 
 DialogItem ReadItem(TemplateCursor* pCursor) {
-    DLGITEMTEMPLATE header;
-    pCursor->Read(&header, sizeof(header));
     DialogItem item{};
-    item.style = header.style;
-    item.dwExtendedStyle = header.dwExtendedStyle;
-    item.id = header.id;
-    item.x = header.x;
-    item.y = header.y;
-    item.cx = header.cx;
-    item.cy = header.cy;
+    pCursor->Read(&item.header, sizeof(item.header));
     item.windowClass = pCursor->Field();
     item.title = pCursor->Field();
     item.cbCreationData = pCursor->Word();
@@ -84,24 +73,16 @@ DialogItem ReadItem(TemplateCursor* pCursor) {
 
 bool ReadDialogTemplate(const BYTE* p, DWORD cb, DialogTemplate* pTemplate) {
     TemplateCursor cursor(p, cb);
-    DLGTEMPLATE header;
-    cursor.Read(&header, sizeof(header));
     DialogTemplate dialog{};
-    dialog.style = header.style;
-    dialog.dwExtendedStyle = header.dwExtendedStyle;
-    dialog.cdit = header.cdit;
-    dialog.x = header.x;
-    dialog.y = header.y;
-    dialog.cx = header.cx;
-    dialog.cy = header.cy;
+    cursor.Read(&dialog.header, sizeof(dialog.header));
     dialog.menu = cursor.Field();
     dialog.windowClass = cursor.Field();
     dialog.title = cursor.String();
-    if (header.style & kSetFontStyle) {
+    if (dialog.header.style & kSetFontStyle) {
         dialog.wPointSize = cursor.Word();
         dialog.faceName = cursor.String();
     }
-    for (WORD i = 0; i < header.cdit && !cursor.Overrun(); ++i) {
+    for (WORD i = 0; i < dialog.header.cdit && !cursor.Overrun(); ++i) {
         cursor.AlignToDword();
         dialog.items.push_back(ReadItem(&cursor));
     }
@@ -110,12 +91,12 @@ bool ReadDialogTemplate(const BYTE* p, DWORD cb, DialogTemplate* pTemplate) {
 }
 
 bool operator==(const TemplateField& a, const TemplateField& b) {
-    return a.bOrdinal == b.bOrdinal && a.wOrdinal == b.wOrdinal && a.text == b.text;
+    return std::tie(a.bOrdinal, a.wOrdinal, a.text) == std::tie(b.bOrdinal, b.wOrdinal, b.text);
 }
 
 bool operator==(const DialogItem& a, const DialogItem& b) {
-    return a.style == b.style && a.dwExtendedStyle == b.dwExtendedStyle && a.id == b.id &&
-           a.x == b.x && a.y == b.y && a.cx == b.cx && a.cy == b.cy &&
+    // DLGITEMTEMPLATE is packed without gaps, so its bytes are its fields.
+    return std::memcmp(&a.header, &b.header, sizeof(a.header)) == 0 &&
            a.windowClass == b.windowClass && a.title == b.title &&
            a.cbCreationData == b.cbCreationData;
 }
@@ -128,9 +109,10 @@ void PrintTo(const TemplateField& field, std::ostream* pStream) {
 }
 
 void PrintTo(const DialogItem& item, std::ostream* pStream) {
+    const DLGITEMTEMPLATE& h = item.header;
     *pStream << "{class " << ::testing::PrintToString(item.windowClass) << ", style 0x" << std::hex
-             << item.style << ", exstyle 0x" << item.dwExtendedStyle << std::dec << ", id "
-             << item.id << ", rect " << item.x << "," << item.y << "," << item.cx << "," << item.cy
-             << ", title " << ::testing::PrintToString(item.title) << ", creation data "
-             << item.cbCreationData << " bytes}";
+             << h.style << ", exstyle 0x" << h.dwExtendedStyle << std::dec << ", id " << h.id
+             << ", rect " << h.x << "," << h.y << "," << h.cx << "," << h.cy << ", title "
+             << ::testing::PrintToString(item.title) << ", creation data " << item.cbCreationData
+             << " bytes}";
 }

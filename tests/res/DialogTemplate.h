@@ -16,24 +16,18 @@ struct TemplateField {
 };
 
 struct DialogItem {
-    DWORD style;
-    DWORD dwExtendedStyle;
-    WORD id;
-    short x, y, cx, cy;
+    DLGITEMTEMPLATE header;
     TemplateField windowClass;
     TemplateField title;
     WORD cbCreationData;
 };
 
 struct DialogTemplate {
-    DWORD style;
-    DWORD dwExtendedStyle;
-    WORD cdit;
-    short x, y, cx, cy;
+    DLGTEMPLATE header;
     TemplateField menu;
     TemplateField windowClass;
     std::u16string title;
-    WORD wPointSize;
+    WORD wPointSize; // with the face name only if the style has DS_SETFONT
     std::u16string faceName;
     std::vector<DialogItem> items;
 };

@@ -141,13 +141,7 @@ const SearchDialog kSearchDialogs[] = {
 // Every control has its class as a predefined atom, its caption as a string and no creation data.
 DialogItem ExpectedItem(const ControlRow& row) {
     DialogItem item{};
-    item.style = row.style;
-    item.dwExtendedStyle = row.dwExtendedStyle;
-    item.id = row.id;
-    item.x = row.x;
-    item.y = row.y;
-    item.cx = row.cx;
-    item.cy = row.cy;
+    item.header = {row.style, row.dwExtendedStyle, row.x, row.y, row.cx, row.cy, row.id};
     item.windowClass = {true, row.wClassAtom, u""};
     item.title = {false, 0, Utf16FromUtf8(row.pszCaption)};
     return item;
@@ -168,13 +162,13 @@ protected:
 TEST_P(SearchDialogTemplateTest, HeaderIsAModalPopupWithTitleAndGothicFont) {
     const SearchDialog& dialog = GetParam();
     // WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT
-    EXPECT_EQ(0x80C800C0u, m_template.style);
-    EXPECT_EQ(0u, m_template.dwExtendedStyle);
-    EXPECT_EQ(dialog.nControls, m_template.cdit);
-    EXPECT_EQ(dialog.x, m_template.x);
-    EXPECT_EQ(dialog.y, m_template.y);
-    EXPECT_EQ(dialog.cx, m_template.cx);
-    EXPECT_EQ(dialog.cy, m_template.cy);
+    EXPECT_EQ(0x80C800C0u, m_template.header.style);
+    EXPECT_EQ(0u, m_template.header.dwExtendedStyle);
+    EXPECT_EQ(dialog.nControls, m_template.header.cdit);
+    EXPECT_EQ(dialog.x, m_template.header.x);
+    EXPECT_EQ(dialog.y, m_template.header.y);
+    EXPECT_EQ(dialog.cx, m_template.header.cx);
+    EXPECT_EQ(dialog.cy, m_template.header.cy);
     EXPECT_EQ((TemplateField{false, 0, u""}), m_template.menu);
     EXPECT_EQ((TemplateField{false, 0, u""}), m_template.windowClass);
     EXPECT_EQ(Utf16FromUtf8(dialog.pszTitle), m_template.title);
