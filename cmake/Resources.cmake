@@ -10,10 +10,18 @@ function(tkp_add_resources target script)
     get_filename_component(script "${script}" ABSOLUTE)
     get_filename_component(name "${script}" NAME_WE)
     get_filename_component(folder "${script}" DIRECTORY)
-    file(GLOB inputs CONFIGURE_DEPENDS "${folder}/*")
+    file(GLOB inputs LIST_DIRECTORIES false CONFIGURE_DEPENDS "${folder}/*")
     if(WIN32)
+        # A source's own options reach the resource compiler; a target's are filtered down to
+        # -D and -I for it.
+        if(CMAKE_RC_COMPILER MATCHES "windres")
+            set(utf8_option --codepage=65001)
+        else()
+            set(utf8_option /c65001) # rc.exe, llvm-rc
+        endif()
         target_sources(${target} PRIVATE "${script}")
-        set_source_files_properties("${script}" PROPERTIES OBJECT_DEPENDS "${inputs}")
+        set_source_files_properties("${script}" PROPERTIES COMPILE_OPTIONS "${utf8_option}"
+                                                           OBJECT_DEPENDS "${inputs}")
         return()
     endif()
     find_program(TKP_LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)

@@ -1,0 +1,94 @@
+// The button bitmaps the library carries for the host: found by name or ID, 16-colour DIBs.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "LibraryResources.h"
+
+namespace {
+
+struct BitmapRow {
+    const char* pszName; // the resource name, or nullptr for an integer ID
+    WORD wId;
+    LONG nWidth;
+    LONG nHeight;
+};
+
+constexpr LONG kFaceWidth = 46, kFaceHeight = 21;
+constexpr LONG kArrowWidth = 16, kArrowHeight = 23;
+
+const BitmapRow kBitmaps[] = {
+    {"BCAN_UP", 0, kFaceWidth, kFaceHeight},
+    {"BCAN_DOWN", 0, kFaceWidth, kFaceHeight},
+    {"BCAN_MASK", 0, kFaceWidth, kFaceHeight},
+    {"BHELP_UP", 0, kFaceWidth, kFaceHeight},
+    {"BHELP_DOWN", 0, kFaceWidth, kFaceHeight},
+    {"BHELP_MASK", 0, kFaceWidth, kFaceHeight},
+    {"BKENSAKU_UP", 0, kFaceWidth, kFaceHeight},
+    {"BKENSAKU_DOWN", 0, kFaceWidth, kFaceHeight},
+    {"BKENSAKU_MASK", 0, kFaceWidth, kFaceHeight},
+    {"BZENHYOUJI_UP", 0, kFaceWidth, kFaceHeight},
+    {"BZENHYOUJI_DOWN", 0, kFaceWidth, kFaceHeight},
+    {"BZENHYOUJI_MASK", 0, kFaceWidth, kFaceHeight},
+    {nullptr, 184, kArrowWidth, kArrowHeight},
+    {nullptr, 185, kArrowWidth, kArrowHeight},
+    {nullptr, 186, kArrowWidth, kArrowHeight},
+};
+
+LPCSTR ResourceName(const BitmapRow& row) {
+    return row.pszName != nullptr ? row.pszName : MAKEINTRESOURCEA(row.wId);
+}
+
+void PrintTo(const BitmapRow& row, std::ostream* pStream) {
+    if (row.pszName != nullptr)
+        *pStream << "bitmap " << row.pszName;
+    else
+        *pStream << "bitmap " << row.wId;
+}
+
+// A 4-bit row holds two pixels a byte and is padded to a whole DWORD.
+DWORD RowBytes(LONG nWidth) {
+    return static_cast<DWORD>((nWidth * 4 + 31) / 32 * 4);
+}
+
+class BitmapResourceTest : public ::testing::TestWithParam<BitmapRow> {
+protected:
+    void SetUp() override {
+        m_bytes = LoadJapaneseResource(RT_BITMAP, ResourceName(GetParam()));
+        ASSERT_NE(nullptr, m_bytes.p) << "bitmap not in the library";
+        ASSERT_GE(m_bytes.cb, sizeof(m_header));
+        std::memcpy(&m_header, m_bytes.p, sizeof(m_header));
+    }
+
+    ResourceBytes m_bytes;
+    BITMAPINFOHEADER m_header;
+};
+
+TEST_P(BitmapResourceTest, IsAnUncompressedSixteenColourDibOfItsSize) {
+    EXPECT_EQ(sizeof(BITMAPINFOHEADER), m_header.biSize);
+    EXPECT_EQ(GetParam().nWidth, m_header.biWidth);
+    EXPECT_EQ(GetParam().nHeight, m_header.biHeight);
+    EXPECT_EQ(1, m_header.biPlanes);
+    EXPECT_EQ(4, m_header.biBitCount);
+    EXPECT_EQ(static_cast<DWORD>(BI_RGB), m_header.biCompression);
+    // No colour count means as many colours as the pixel width can index.
+    EXPECT_EQ(16u, m_header.biClrUsed != 0 ? m_header.biClrUsed : 1u << m_header.biBitCount);
+}
+
+TEST_P(BitmapResourceTest, HoldsHeaderPaletteAndEveryRow) {
+    const DWORD cbPixels = RowBytes(GetParam().nWidth) * static_cast<DWORD>(GetParam().nHeight);
+    EXPECT_EQ(sizeof(BITMAPINFOHEADER) + 16 * sizeof(RGBQUAD) + cbPixels, m_bytes.cb);
+    if (m_header.biSizeImage != 0) {
+        EXPECT_EQ(cbPixels, m_header.biSizeImage);
+    }
+}
+
+std::string BitmapName(const ::testing::TestParamInfo<BitmapRow>& param) {
+    return param.param.pszName != nullptr ? param.param.pszName
+                                          : "Id" + std::to_string(param.param.wId);
+}
+
+INSTANTIATE_TEST_SUITE_P(Library, BitmapResourceTest, ::testing::ValuesIn(kBitmaps), BitmapName);
+
+} // namespace

@@ -1,0 +1,28 @@
+// The library's initialiser puts its resources into the host's resource look-ups.
+#include <afx.h>
+#include <gtest/gtest.h>
+#include <tk_peludlg14.h>
+
+#include "LibraryResources.h"
+
+namespace {
+
+// Before and after in one test: the chain belongs to the process and nothing takes a library
+// out of it again.
+TEST(ResourceChainTest, InitPeluDlgDllMakesTheHostFindTheLibrarysTemplatesAndBitmaps) {
+    const HINSTANCE hApplication = AfxGetResourceHandle();
+    const HMODULE hLibrary = LibraryModule();
+    ASSERT_NE(nullptr, hLibrary);
+    ASSERT_NE(hApplication, hLibrary);
+    EXPECT_EQ(hApplication, AfxFindResourceHandle(MAKEINTRESOURCEA(80), RT_DIALOG));
+    EXPECT_EQ(hApplication, AfxFindResourceHandle("BCAN_UP", RT_BITMAP));
+
+    InitPeluDlgDLL();
+
+    EXPECT_EQ(hLibrary, AfxFindResourceHandle(MAKEINTRESOURCEA(80), RT_DIALOG));
+    EXPECT_EQ(hLibrary, AfxFindResourceHandle(MAKEINTRESOURCEA(85), RT_DIALOG));
+    EXPECT_EQ(hLibrary, AfxFindResourceHandle("BCAN_UP", RT_BITMAP));
+    EXPECT_EQ(hLibrary, AfxFindResourceHandle(MAKEINTRESOURCEA(186), RT_BITMAP));
+}
+
+} // namespace
