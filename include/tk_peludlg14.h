@@ -4,6 +4,14 @@
 #include <afxver_.h>
 #include <windows.h>
 
+#include "CButtonSub.h"
+#include "CComboSub.h"
+#include "CDlgSb.h"
+#include "CEditSub.h"
+#include "CFep.h"
+#include "CListSub.h"
+#include "CPullComboSub.h"
+
 // Adds the library's dialog templates and bitmaps to the host's resource look-ups. Call once,
 // before opening a dialog that uses them.
 extern "C" AFX_EXT_API void WINAPI InitPeluDlgDLL();

@@ -52,14 +52,15 @@ HWND CWnd::Detach() {
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
-    if (!IsWindow(hWnd) || !Attach(hWnd))
+    // The framework's procedure may still be in the window's chain from an object that went
+    // before. Right on top of it, this object takes over its place; below another subclass it
+    // would be called twice for every message, so the window is refused.
+    const bool bOverOrphan = IsWindow(hWnd) && CurrentProc(hWnd) == afx::AfxWndProc;
+    if (!IsWindow(hWnd) || (!bOverOrphan && afx::HasOrphan(hWnd)) || !Attach(hWnd))
         return FALSE;
-    WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+    const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(afx::AfxWndProc)));
-    // The framework's procedure may still be in the chain from an object that went before.
-    if (pfnOld == afx::AfxWndProc)
-        pfnOld = afx::TakeOrphan(hWnd);
-    m_pfnSuper = pfnOld;
+    m_pfnSuper = bOverOrphan ? afx::TakeOrphan(hWnd) : pfnOld;
     if (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
         afx::HookParentForReflection(::GetParent(hWnd));
     return TRUE;

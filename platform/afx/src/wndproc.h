@@ -13,6 +13,7 @@ const MSG& CurrentMessage();
 // A window whose object went away while a later subclass still calls the framework's
 // procedure: its messages go on to the procedure the object had replaced.
 void AddOrphan(HWND hWnd, WNDPROC pfnSuper);
+bool HasOrphan(HWND hWnd);
 WNDPROC TakeOrphan(HWND hWnd);
 
 // Parents that are not framework windows reflect their children's notifications through a

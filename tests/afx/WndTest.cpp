@@ -1,0 +1,156 @@
+// CWnd: message maps over a subclassed window, default handling, reflection from the parent,
+// and letting go of the window.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<UINT>& Seen() {
+    static std::vector<UINT> seen;
+    return seen;
+}
+
+// The window's own procedure: what reaches it shows what the map left alone.
+LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_USER ||
+        message == WM_GETDLGCODE)
+        Seen().push_back(message);
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTCHARS;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+class KeyEater : public CWnd {
+public:
+    std::vector<UINT> keys;
+    UINT nCode = 0;
+    int nSelEndOk = 0;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+        keys.push_back(nChar);
+        if (nChar == VK_SPACE)
+            Default();
+    }
+    afx_msg UINT OnGetDlgCode() {
+        nCode = CWnd::OnGetDlgCode();
+        return nCode | DLGC_WANTARROWS;
+    }
+    afx_msg void OnSelEndOk() { ++nSelEndOk; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(KeyEater, CWnd)
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+ON_CONTROL_REFLECT(CBN_SELENDOK, OnSelEndOk)
+END_MESSAGE_MAP()
+
+class WndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = OwnProc;
+        wc.lpszClassName = "AfxWndTestChild";
+        RegisterClassA(&wc);
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = "AfxWndTestParent";
+        RegisterClassA(&wc);
+        m_hParent = CreateWindowExA(0, "AfxWndTestParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                    nullptr, nullptr, nullptr, nullptr);
+        m_hChild = CreateWindowExA(0, "AfxWndTestChild", "", WS_CHILD, 0, 0, 10, 10, m_hParent,
+                                   reinterpret_cast<HMENU>(5), nullptr, nullptr);
+        Seen().clear();
+    }
+    void TearDown() override {
+        DestroyWindow(m_hParent);
+        UnregisterClassA("AfxWndTestChild", nullptr);
+        UnregisterClassA("AfxWndTestParent", nullptr);
+    }
+
+    HWND m_hParent = nullptr;
+    HWND m_hChild = nullptr;
+};
+
+TEST_F(WndTest, MapHandlesItsMessagesAndDefaultPassesThemOn) {
+    KeyEater eater;
+    ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+    EXPECT_EQ(&eater, CWnd::FromHandlePermanent(m_hChild));
+    SendMessageA(m_hChild, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(m_hChild, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageA(m_hChild, WM_CHAR, 'a', 0);
+    EXPECT_EQ((std::vector<UINT>{VK_RETURN, VK_SPACE}), eater.keys);
+    EXPECT_EQ((std::vector<UINT>{WM_KEYDOWN, WM_CHAR}), Seen());
+}
+
+TEST_F(WndTest, HandlerReturnsItsResult) {
+    KeyEater eater;
+    ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+    EXPECT_EQ(DLGC_WANTCHARS | DLGC_WANTARROWS, SendMessageA(m_hChild, WM_GETDLGCODE, 0, 0));
+    EXPECT_EQ(static_cast<UINT>(DLGC_WANTCHARS), eater.nCode);
+}
+
+TEST_F(WndTest, ParentReflectsNotificationsToTheControl) {
+    KeyEater eater;
+    ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+    SendMessageA(m_hParent, WM_COMMAND, MAKEWPARAM(5, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(m_hChild));
+    SendMessageA(m_hParent, WM_COMMAND, MAKEWPARAM(5, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(m_hChild));
+    EXPECT_EQ(1, eater.nSelEndOk);
+}
+
+TEST_F(WndTest, ObjectGoneGivesTheWindowItsProcedureBack) {
+    const LONG_PTR ownProc = GetWindowLongPtrA(m_hChild, GWLP_WNDPROC);
+    {
+        KeyEater eater;
+        ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+        EXPECT_FALSE(CWnd().SubclassWindow(m_hChild)); // one object per window
+    }
+    EXPECT_EQ(ownProc, GetWindowLongPtrA(m_hChild, GWLP_WNDPROC));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hChild));
+    SendMessageA(m_hChild, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ((std::vector<UINT>{WM_KEYDOWN}), Seen());
+}
+
+LRESULT CALLBACK LaterSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC pfnNext = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "next"));
+    return CallWindowProcA(pfnNext, hwnd, message, wParam, lParam);
+}
+
+// A subclass installed after the object's keeps working when the object goes first.
+TEST_F(WndTest, ObjectGoneUnderALaterSubclassStillPassesMessagesOn) {
+    {
+        KeyEater eater;
+        ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+        SetPropA(m_hChild, "next",
+                 reinterpret_cast<HANDLE>(SetWindowLongPtrA(
+                     m_hChild, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterSubclass))));
+    }
+    SendMessageA(m_hChild, WM_USER, 0, 0);
+    EXPECT_EQ((std::vector<UINT>{WM_USER}), Seen());
+    KeyEater again; // would sit above the framework's procedure still in the chain
+    EXPECT_FALSE(again.SubclassWindow(m_hChild));
+}
+
+TEST_F(WndTest, DestroyedWindowLeavesTheObject) {
+    KeyEater eater;
+    ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+    DestroyWindow(m_hChild);
+    EXPECT_EQ(nullptr, eater.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hChild));
+}
+
+TEST_F(WndTest, TemporaryObjectsWrapOtherWindows) {
+    CWnd* pTemporary = CWnd::FromHandle(m_hParent);
+    ASSERT_NE(nullptr, pTemporary);
+    EXPECT_EQ(m_hParent, pTemporary->m_hWnd);
+    EXPECT_EQ(pTemporary, CWnd::FromHandle(m_hParent));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hParent));
+    EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
+}
+
+} // namespace

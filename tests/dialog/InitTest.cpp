@@ -1,0 +1,162 @@
+// Initialising the controller: where the template comes from, where the focus goes, the input
+// method of the edit items, and every way it can fail.
+#include "CDlgSb.h"
+#include "Headless.h"
+#include "HostDialog.h"
+#include "ShiftJis.h"
+
+#include <gtest/gtest.h>
+#include <imm.h>
+
+#include <map>
+
+namespace {
+
+using test::HostDialog;
+
+int InitDll(CDlgSb& sb, const HostDialog& host, HINSTANCE hInst, UINT nTemplate) {
+    return sb.InitDll(CWnd::FromHandle(host.Dialog()), hInst, nTemplate, 0, 0, 0, 0, 0);
+}
+
+void ExpectNothingAllocated(const CDlgSb& sb) {
+    EXPECT_EQ(0u, sb.m_nCount);
+    EXPECT_EQ(nullptr, sb.m_pID);
+    EXPECT_EQ(nullptr, sb.m_pKind);
+    EXPECT_EQ(nullptr, sb.m_pGroup);
+    EXPECT_EQ(nullptr, sb.m_phWnd);
+    EXPECT_EQ(nullptr, sb.m_ppSub);
+}
+
+TEST(InitTest, InitReadsTheProgramsTemplateAndInitDllTheNamedModules) {
+    HostDialog host(test::ProgramModule(), 200);
+    CDlgSb fromProgram;
+    ASSERT_EQ(1, fromProgram.Init(CWnd::FromHandle(host.Dialog()), 200, 0, 0, 0, 0, 0));
+    EXPECT_EQ(3u, fromProgram.m_nCount);
+
+    HostDialog search(test::LibraryModule(), 80);
+    CheckDlgButton(search.Dialog(), 1081, BST_CHECKED);
+    CDlgSb notInProgram;
+    EXPECT_EQ(0, notInProgram.Init(CWnd::FromHandle(search.Dialog()), 80, 0, 0, 0, 0, 0));
+    ExpectNothingAllocated(notInProgram);
+    CDlgSb fromLibrary;
+    EXPECT_EQ(1, InitDll(fromLibrary, search, test::LibraryModule(), 80));
+}
+
+TEST(InitTest, SecondRadioCheckedTakesTheFocus) {
+    HostDialog host(test::LibraryModule(), 80);
+    CheckDlgButton(host.Dialog(), 1081, BST_CHECKED);
+    CDlgSb sb;
+    ASSERT_EQ(1, InitDll(sb, host, test::LibraryModule(), 80));
+    EXPECT_EQ(1, sb.m_nFocus);
+    EXPECT_EQ(host.Item(1081), GetFocus());
+}
+
+TEST(InitTest, FirstItemWithoutSubclassingObjectTakesTheFocus) {
+    HostDialog host(test::ProgramModule(), 230);
+    CDlgSb sb;
+    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 230, 0, 0, 0, 0, 0));
+    EXPECT_EQ(nullptr, sb.m_ppSub[0]);
+    EXPECT_EQ(0, sb.m_nFocus);
+    EXPECT_EQ(host.Item(5500), GetFocus());
+}
+
+TEST(InitTest, DisabledFirstItemPassesTheFocusOn) {
+    HostDialog host(test::ProgramModule(), 200);
+    EnableWindow(host.Item(201), FALSE);
+    CDlgSb sb;
+    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 200, 0, 0, 0, 0, 0));
+    EXPECT_EQ(1, sb.m_nFocus);
+    EXPECT_EQ(host.Item(202), GetFocus());
+}
+
+// Every edit gets an input context of its own, opened, so that each one's state shows what
+// the controller did to it.
+TEST(InitTest, ClosesTheInputMethodOfEveryEditItemItSubclasses) {
+    HostDialog host(test::ProgramModule(), 230);
+    const std::map<int, BOOL> expectedOpen = {{5500, TRUE}, {4999, FALSE}, {6000, TRUE},
+                                              {6999, TRUE}, {5999, TRUE},  {7500, FALSE}};
+    std::map<int, HIMC> contexts;
+    for (const auto& entry : expectedOpen) {
+        const HIMC hIMC = ImmCreateContext();
+        ImmAssociateContext(host.Item(entry.first), hIMC);
+        ImmSetOpenStatus(hIMC, TRUE);
+        contexts[entry.first] = hIMC;
+    }
+    CDlgSb sb;
+    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 230, 0, 0, 0, 0, 0));
+    for (const auto& entry : expectedOpen) {
+        EXPECT_EQ(entry.second, ImmGetOpenStatus(contexts[entry.first])) << "edit " << entry.first;
+        ImmAssociateContext(host.Item(entry.first), nullptr);
+        ImmDestroyContext(contexts[entry.first]);
+    }
+}
+
+TEST(InitTest, UncheckedRadioGroupAtTheTopIsAProgramError) {
+    REQUIRE_HEADLESS(); // a real message box would wait for the user
+    HostDialog host(test::LibraryModule(), 80);
+    test::Headless()->ClearMessageBoxes();
+    CDlgSb sb;
+    EXPECT_EQ(0, InitDll(sb, host, test::LibraryModule(), 80));
+    ASSERT_EQ(1u, test::Headless()->GetMessageBoxCount());
+    HEADLESS_MESSAGEBOX box;
+    ASSERT_TRUE(test::Headless()->GetMessageBox(0, &box));
+    EXPECT_EQ(test::ShiftJis("ﾌﾟﾛｸﾞﾗﾑﾐｽ\nｵｰﾄﾗｼﾞｵﾎﾞﾀﾝにON項目が設定されていません。"), box.szText);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.uType);
+    EXPECT_EQ(11u, sb.m_nCount);
+}
+
+struct RefusedTemplate {
+    const char* name;
+    UINT nTemplate;
+};
+
+class RefusedTemplateTest : public ::testing::TestWithParam<RefusedTemplate> {};
+
+TEST_P(RefusedTemplateTest, FailsWithNothingAllocated) {
+    HostDialog host(test::ProgramModule(), 200);
+    CDlgSb sb;
+    EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), GetParam().nTemplate, 0, 0, 0, 0, 0));
+    ExpectNothingAllocated(sb);
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, RefusedTemplateTest,
+                         ::testing::Values(RefusedTemplate{"Missing", 299},
+                                           RefusedTemplate{"NoItem", 251},
+                                           RefusedTemplate{"ExtendedForm", 252},
+                                           RefusedTemplate{"CutShort", 253}),
+                         [](const ::testing::TestParamInfo<RefusedTemplate>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
+    HostDialog host(test::ProgramModule(), 200);
+    CDlgSb sb;
+    EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), 250, 0, 0, 0, 0, 0));
+    ASSERT_EQ(4u, sb.m_nCount);
+    for (UINT i = 0; i < 3; ++i)
+        EXPECT_EQ(sb.m_ppSub[i], CWnd::FromHandlePermanent(host.Item(static_cast<int>(201 + i))));
+    EXPECT_EQ(nullptr, sb.m_phWnd[3]);
+    EXPECT_EQ(nullptr, sb.m_ppSub[3]);
+}
+
+// Each allocation of Init fails in turn; each failure gives 0 and the destructor frees what
+// was made (the sanitizer build checks for leaks).
+TEST(InitTest, EveryFailedAllocationFailsInit) {
+    REQUIRE_HEADLESS();
+    int nFailures = 0;
+    for (LONG nSucceed = 0; nSucceed < 100; ++nSucceed) {
+        HostDialog host(test::ProgramModule(), 230);
+        CWnd* pDlg = CWnd::FromHandle(host.Dialog());
+        CDlgSb sb;
+        test::Headless()->FailAllocationAfter(nSucceed);
+        const int nResult = sb.Init(pDlg, 230, 0, 0, 0, 0, 0);
+        test::Headless()->FailAllocationAfter(-1);
+        if (nResult == 1)
+            break;
+        ++nFailures;
+    }
+    // Five arrays and the subclassing objects of the twelve items that have one.
+    EXPECT_EQ(5 + 12, nFailures);
+}
+
+} // namespace

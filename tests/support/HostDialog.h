@@ -1,0 +1,33 @@
+// A host's dialog for tests: an owner window and a modeless dialog owned by it, both recorded
+// as "owner" and "dlg", and keys typed into whichever window has the focus.
+#pragma once
+
+#include <windows.h>
+
+namespace test {
+
+class HostDialog {
+public:
+    // The dialog is made from template nIDTemplate of hInst and shown; Dialog() is NULL when
+    // the template cannot be made into a dialog.
+    HostDialog(HINSTANCE hInst, UINT nIDTemplate);
+    ~HostDialog();
+    HostDialog(const HostDialog&) = delete;
+    HostDialog& operator=(const HostDialog&) = delete;
+
+    HWND Owner() const { return m_hwndOwner; }
+    HWND Dialog() const { return m_hwndDialog; }
+    HWND Item(int nID) const { return GetDlgItem(m_hwndDialog, nID); }
+
+private:
+    HWND m_hwndOwner;
+    HWND m_hwndDialog;
+};
+
+// A key pressed and released in the focus window, each message pumped as it comes.
+void TypeKey(UINT vk);
+
+HINSTANCE ProgramModule();
+HINSTANCE LibraryModule();
+
+} // namespace test
