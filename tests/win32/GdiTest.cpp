@@ -111,7 +111,7 @@ TEST(GdiTest, DrawTextPlacesOneLineByItsFormat) {
     EXPECT_EQ(10 + size.cx, rc.right);
     EXPECT_EQ(20 + tm.tmHeight, rc.bottom);
     rc = {10, 20, 200, 100};
-    EXPECT_EQ((80 - tm.tmHeight) / 2 + tm.tmHeight,
+    EXPECT_EQ(80 / 2 - tm.tmHeight / 2 + tm.tmHeight,
               DrawTextA(hdc, "abc", -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_CENTER));
     EXPECT_EQ(80, DrawTextA(hdc, "abc", -1, &rc, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT));
     EXPECT_EQ(tm.tmHeight, DrawTextA(hdc, "abc", -1, &rc, DT_SINGLELINE));

@@ -20,8 +20,10 @@ TEST(ImmTest, NewContextIsClosedInNativeFullShapeMode) {
     EXPECT_EQ(static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE), dwConversion);
     EXPECT_EQ(static_cast<DWORD>(IME_SMODE_AUTOMATIC), dwSentence);
 
-    EXPECT_TRUE(ImmSetOpenStatus(hIMC, 5));
-    EXPECT_EQ(TRUE, ImmGetOpenStatus(hIMC));
+    EXPECT_TRUE(ImmSetOpenStatus(hIMC, TRUE));
+    EXPECT_TRUE(ImmGetOpenStatus(hIMC));
+    EXPECT_TRUE(ImmSetOpenStatus(hIMC, FALSE));
+    EXPECT_FALSE(ImmGetOpenStatus(hIMC));
     EXPECT_TRUE(ImmSetConversionStatus(hIMC, 0x19, IME_SMODE_PHRASEPREDICT));
     ASSERT_TRUE(ImmGetConversionStatus(hIMC, &dwConversion, &dwSentence));
     EXPECT_EQ(0x19u, dwConversion);

@@ -45,7 +45,7 @@ POINT AlignedPosition(const RECT& rc, SIZE size, UINT format) {
         if (format & DT_BOTTOM)
             pt.y = rc.bottom - size.cy;
         else if (format & DT_VCENTER)
-            pt.y = rc.top + (rc.bottom - rc.top - size.cy) / 2;
+            pt.y = rc.top + (rc.bottom - rc.top) / 2 - size.cy / 2;
     }
     return pt;
 }

@@ -17,7 +17,7 @@ struct CompositionString {
 };
 
 struct InputContext {
-    bool bOpen = false;
+    BOOL fOpen = FALSE;
     // A new context under the reference Wine: native full-shape input, automatic conversion.
     DWORD dwConversion = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
     DWORD dwSentence = IME_SMODE_AUTOMATIC;
@@ -148,14 +148,17 @@ HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
 
 BOOL WINAPI ImmGetOpenStatus(HIMC hIMC) {
     const InputContext* pContext = headless::FindContext(hIMC);
-    return pContext != nullptr && pContext->bOpen;
+    return pContext != nullptr ? pContext->fOpen : FALSE;
 }
 
 BOOL WINAPI ImmSetOpenStatus(HIMC hIMC, BOOL fOpen) {
     InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
-    pContext->bOpen = fOpen != FALSE;
+    // The value is kept as given, but only when the open state changes (as the reference Wine
+    // does): opening an open context with 7 leaves it open with its old value.
+    if ((pContext->fOpen != FALSE) != (fOpen != FALSE))
+        pContext->fOpen = fOpen;
     return TRUE;
 }
 
