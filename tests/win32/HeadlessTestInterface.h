@@ -1,5 +1,5 @@
-// Test helpers: the headless window system's test interface, found at run time (absent on a
-// real Win32), and Shift-JIS bytes from readable text.
+// What the win32 tests share: the headless window system's test interface, found at run
+// time (absent on a real Win32), and Shift-JIS bytes from readable text.
 #pragma once
 
 #include <headless_test.h>

@@ -1,4 +1,4 @@
-// USER32's drawing helpers: rectangles filled or framed with a brush, the focus rectangle, and
+// USER32's drawing functions: rectangles filled or framed with a brush, the focus rectangle, and
 // DrawTextA for one line of text. Nothing is painted; DrawTextA's text is recorded as text
 // output at the position its format gives.
 #include "brush.h"

@@ -1,4 +1,4 @@
-// USER32's rectangle helpers, with Win32's edge rules: a rectangle holds its left and top
+// USER32's rectangle arithmetic, with Win32's edge rules: a rectangle holds its left and top
 // edges, not its right and bottom ones, and is empty when it has no width or no height.
 #include <windows.h>
 
