@@ -157,6 +157,7 @@ Block* FindHeapBlock(HANDLE hHeap, LPCVOID lpMem) {
     }
     return pBlock;
 }
+
 } // namespace
 
 void FailAllocationAfter(LONG nSucceed) {
