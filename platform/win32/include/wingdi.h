@@ -28,6 +28,7 @@
 #define OBJ_DC 3
 #define OBJ_FONT 6
 #define OBJ_BITMAP 7
+#define OBJ_MEMDC 10
 
 #define TRANSPARENT 1
 #define OPAQUE 2

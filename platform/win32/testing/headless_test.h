@@ -17,7 +17,8 @@
 #define HEADLESS_TEST_EXPORT "HeadlessTestInterface"
 
 /* One MessageBox call, as the headless system recorded it (it shows nothing and answers
- * IDOK). Texts longer than the buffers are cut, always terminated. */
+ * as Enter would, with its default button). Texts longer than the buffers are cut, always
+ * terminated. */
 typedef struct tagHEADLESS_MESSAGEBOX {
     HWND hwndOwner;
     UINT uType;

@@ -1,0 +1,22 @@
+// The double-byte rule of code page 932 (Shift-JIS), the ANSI and OEM code page here.
+#pragma once
+
+#include <windows.h>
+
+namespace headless {
+
+constexpr UINT kAnsiCodePage = 932;
+
+// 0x81-0x9F and 0xE0-0xFC start a double-byte character; the half-width katakana 0xA1-0xDF
+// between them are single bytes.
+constexpr bool IsLeadByte932(BYTE ch) {
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
+
+// Bytes in the character that starts at p, of the n bytes left: a lead byte takes the byte
+// after it, unless the text ends there.
+inline size_t CharLength932(const char* p, size_t n) {
+    return IsLeadByte932(static_cast<BYTE>(*p)) && n >= 2 ? 2 : 1;
+}
+
+} // namespace headless

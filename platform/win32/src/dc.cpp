@@ -1,0 +1,197 @@
+// Device contexts: USER32's window DCs, GDI32's memory DCs, what a DC has selected and its
+// text colours, background mode, text alignment and device capabilities.
+#include "gdiobj.h"
+
+namespace headless {
+namespace {
+
+// A new DC has what Windows gives one: the system font, a white brush, black text on an
+// opaque white background, aligned at its top left.
+HDC NewDC(HWND hwnd, bool bMemory) {
+    DeviceContext dc;
+    dc.hwnd = hwnd;
+    dc.bMemory = bMemory;
+    dc.hFont = GetStockObject(SYSTEM_FONT);
+    dc.hBrush = GetStockObject(WHITE_BRUSH);
+    dc.crText = 0x000000;
+    dc.crBack = 0xFFFFFF;
+    dc.nBkMode = OPAQUE;
+    dc.uAlign = TA_TOP | TA_LEFT;
+    GdiObject object;
+    object.value = dc;
+    const HDC hdc = static_cast<HDC>(AddObject(object));
+    if (hdc != nullptr) {
+        AddSelection(dc.hFont);
+        AddSelection(dc.hBrush);
+    }
+    return hdc;
+}
+
+void DestroyDC(HDC hdc) {
+    const DeviceContext dc = *FindDC(hdc);
+    RemoveObject(hdc);
+    DropSelection(dc.hFont);
+    DropSelection(dc.hBrush);
+}
+
+// The DC's slot for an object of that kind: its font or its brush.
+HGDIOBJ* SlotFor(DeviceContext* pDC, const GdiObject& object) {
+    if (std::holds_alternative<LOGFONTA>(object.value))
+        return &pDC->hFont;
+    if (std::holds_alternative<LOGBRUSH>(object.value))
+        return &pDC->hBrush;
+    return nullptr;
+}
+
+DeviceContext* FindDCOrFail(HDC hdc) {
+    DeviceContext* pDC = FindDC(hdc);
+    if (pDC == nullptr)
+        SetLastError(ERROR_INVALID_HANDLE);
+    return pDC;
+}
+
+} // namespace
+} // namespace headless
+
+using headless::DeviceContext;
+using headless::FindDCOrFail;
+
+// A new DC for every call; the window is not checked, and NULL stands for the screen.
+HDC WINAPI GetDC(HWND hWnd) {
+    return headless::NewDC(hWnd, false);
+}
+
+int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
+    const DeviceContext* pDC = headless::FindDC(hDC);
+    if (pDC == nullptr || pDC->bMemory)
+        return 0;
+    headless::DestroyDC(hDC);
+    return 1;
+}
+
+HDC WINAPI CreateCompatibleDC(HDC hdc) {
+    if (hdc != nullptr && FindDCOrFail(hdc) == nullptr)
+        return nullptr;
+    return headless::NewDC(nullptr, true);
+}
+
+BOOL WINAPI DeleteDC(HDC hdc) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr || !pDC->bMemory)
+        return FALSE;
+    headless::DestroyDC(hdc);
+    return TRUE;
+}
+
+HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
+    DeviceContext* pDC = FindDCOrFail(hdc);
+    const headless::GdiObject* pObject = headless::FindObject(h);
+    HGDIOBJ* pSlot =
+        pDC != nullptr && pObject != nullptr ? headless::SlotFor(pDC, *pObject) : nullptr;
+    if (pSlot == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    const HGDIOBJ hPrevious = *pSlot;
+    headless::AddSelection(h);
+    *pSlot = h;
+    headless::DropSelection(hPrevious);
+    return hPrevious;
+}
+
+HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr)
+        return nullptr;
+    switch (type) {
+    case OBJ_FONT:
+        return pDC->hFont;
+    case OBJ_BRUSH:
+        return pDC->hBrush;
+    default:
+        return nullptr;
+    }
+}
+
+COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
+    DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr)
+        return CLR_INVALID;
+    const COLORREF crPrevious = pDC->crText;
+    pDC->crText = color;
+    return crPrevious;
+}
+
+COLORREF WINAPI GetTextColor(HDC hdc) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    return pDC != nullptr ? pDC->crText : CLR_INVALID;
+}
+
+COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
+    DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr)
+        return CLR_INVALID;
+    const COLORREF crPrevious = pDC->crBack;
+    pDC->crBack = color;
+    return crPrevious;
+}
+
+COLORREF WINAPI GetBkColor(HDC hdc) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    return pDC != nullptr ? pDC->crBack : CLR_INVALID;
+}
+
+int WINAPI SetBkMode(HDC hdc, int mode) {
+    DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr)
+        return 0;
+    if (mode != TRANSPARENT && mode != OPAQUE) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    const int nPrevious = pDC->nBkMode;
+    pDC->nBkMode = mode;
+    return nPrevious;
+}
+
+int WINAPI GetBkMode(HDC hdc) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    return pDC != nullptr ? pDC->nBkMode : 0;
+}
+
+UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
+    DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr)
+        return GDI_ERROR;
+    const UINT uPrevious = pDC->uAlign;
+    pDC->uAlign = align;
+    return uPrevious;
+}
+
+UINT WINAPI GetTextAlign(HDC hdc) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    return pDC != nullptr ? pDC->uAlign : GDI_ERROR;
+}
+
+// The screen of the reference Wine: 1280 x 1024 at 96 dots per inch, 32 bits per pixel.
+int WINAPI GetDeviceCaps(HDC hdc, int index) {
+    if (FindDCOrFail(hdc) == nullptr)
+        return 0;
+    switch (index) {
+    case HORZRES:
+        return 1280;
+    case VERTRES:
+        return 1024;
+    case BITSPIXEL:
+        return 32;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return -1;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    default:
+        return 0;
+    }
+}

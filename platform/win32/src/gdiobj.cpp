@@ -1,0 +1,139 @@
+// GDI32's object table and the operations common to every object: stock objects, object
+// types, GetObject and DeleteObject.
+#include "gdiobj.h"
+
+#include "brush.h"
+#include "font.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <new>
+
+namespace headless {
+namespace {
+
+struct ObjectTable {
+    std::map<uintptr_t, GdiObject> objects;
+    // Handles are small numbers, as on Windows, not addresses: a handle that was never made
+    // or is already destroyed is recognised without touching memory.
+    uintptr_t nextHandle = 0x10000;
+    HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
+};
+
+ObjectTable& Table() {
+    static ObjectTable table;
+    return table;
+}
+
+DWORD TypeOf(const GdiObject& object) {
+    if (std::holds_alternative<LOGFONTA>(object.value))
+        return OBJ_FONT;
+    if (std::holds_alternative<LOGBRUSH>(object.value))
+        return OBJ_BRUSH;
+    return std::get<DeviceContext>(object.value).bMemory ? OBJ_MEMDC : OBJ_DC;
+}
+
+HGDIOBJ NewStockObject(int i) {
+    GdiObject object;
+    object.bLasting = true;
+    LOGFONTA font;
+    LOGBRUSH brush;
+    if (GetStockFont(i, &font))
+        object.value = font;
+    else if (GetStockBrush(i, &brush))
+        object.value = brush;
+    else
+        return nullptr;
+    return AddObject(object);
+}
+
+// Copies the object's description (at most cb bytes), or gives its size when pv is NULL.
+template <typename T>
+int CopyDescription(const T& description, int cb, LPVOID pv) {
+    if (pv == nullptr)
+        return sizeof(T);
+    const int cbCopy = std::min<int>(cb, sizeof(T));
+    std::memcpy(pv, &description, cbCopy);
+    return cbCopy;
+}
+
+} // namespace
+
+HGDIOBJ AddObject(const GdiObject& object) {
+    ObjectTable& table = Table();
+    try {
+        table.nextHandle += 4;
+        table.objects.emplace(table.nextHandle, object);
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    return reinterpret_cast<HGDIOBJ>(table.nextHandle);
+}
+
+GdiObject* FindObject(HGDIOBJ h) {
+    auto& objects = Table().objects;
+    const auto it = objects.find(reinterpret_cast<uintptr_t>(h));
+    return it == objects.end() ? nullptr : &it->second;
+}
+
+void RemoveObject(HGDIOBJ h) {
+    Table().objects.erase(reinterpret_cast<uintptr_t>(h));
+}
+
+void AddSelection(HGDIOBJ h) {
+    ++FindObject(h)->nSelections;
+}
+
+void DropSelection(HGDIOBJ h) {
+    GdiObject* pObject = FindObject(h);
+    if (--pObject->nSelections == 0 && pObject->bDeletePending)
+        RemoveObject(h);
+}
+
+} // namespace headless
+
+HGDIOBJ WINAPI GetStockObject(int i) {
+    if (i < 0 || i > DEFAULT_GUI_FONT)
+        return nullptr;
+    HGDIOBJ& hStock = headless::Table().stock[i];
+    if (hStock == nullptr)
+        hStock = headless::NewStockObject(i);
+    return hStock;
+}
+
+DWORD WINAPI GetObjectType(HGDIOBJ h) {
+    const headless::GdiObject* pObject = headless::FindObject(h);
+    if (pObject == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    return headless::TypeOf(*pObject);
+}
+
+int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv) {
+    if (const LOGFONTA* pFont = headless::FindObjectOf<LOGFONTA>(h))
+        return headless::CopyDescription(*pFont, c, pv);
+    if (const LOGBRUSH* pBrush = headless::FindObjectOf<LOGBRUSH>(h))
+        return headless::CopyDescription(*pBrush, c, pv);
+    SetLastError(ERROR_INVALID_HANDLE);
+    return 0;
+}
+
+// Stock objects and system colour brushes survive DeleteObject, which still succeeds. An
+// object that a DC has selected stays until the DC lets it go.
+BOOL WINAPI DeleteObject(HGDIOBJ ho) {
+    headless::GdiObject* pObject = headless::FindObject(ho);
+    if (pObject == nullptr || std::holds_alternative<headless::DeviceContext>(pObject->value)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (pObject->bLasting)
+        return TRUE;
+    if (pObject->nSelections > 0)
+        pObject->bDeletePending = true;
+    else
+        headless::RemoveObject(ho);
+    return TRUE;
+}

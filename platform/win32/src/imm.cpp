@@ -1,0 +1,202 @@
+// IMM32's input contexts: one default context per thread that every window shares until it
+// is given one of its own, with an open state, a conversion and sentence mode, and the
+// composition strings that the test interface sets in place of an IME.
+#include "composition.h"
+
+#include <algorithm>
+#include <map>
+#include <new>
+#include <string>
+
+namespace headless {
+namespace {
+
+struct CompositionString {
+    std::string bytes;
+    LONG lError; // negative: what ImmGetCompositionStringA returns instead of the bytes
+};
+
+struct InputContext {
+    BOOL fOpen = FALSE;
+    // A new context under the reference Wine: native full-shape input, automatic conversion.
+    DWORD dwConversion = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+    DWORD dwSentence = IME_SMODE_AUTOMATIC;
+    std::map<DWORD, CompositionString> strings; // by GCS_ index
+};
+
+struct ImmState {
+    std::map<uintptr_t, InputContext> contexts;
+    uintptr_t nextHandle = 0x20000;
+    std::map<DWORD, HIMC> defaultContexts; // by thread id
+    // Windows are not checked: the association is kept by handle, and a NULL context means
+    // the window has none.
+    std::map<HWND, HIMC> associations;
+};
+
+ImmState& State() {
+    static ImmState state;
+    return state;
+}
+
+InputContext* FindContext(HIMC hIMC) {
+    auto& contexts = State().contexts;
+    const auto it = contexts.find(reinterpret_cast<uintptr_t>(hIMC));
+    return it == contexts.end() ? nullptr : &it->second;
+}
+
+HIMC NewContext() {
+    ImmState& state = State();
+    try {
+        state.nextHandle += 4;
+        state.contexts.emplace(state.nextHandle, InputContext());
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    return reinterpret_cast<HIMC>(state.nextHandle);
+}
+
+HIMC DefaultContext() {
+    auto& defaults = State().defaultContexts;
+    const DWORD dwThread = GetCurrentThreadId();
+    const auto it = defaults.find(dwThread);
+    if (it != defaults.end())
+        return it->second;
+    const HIMC hIMC = NewContext();
+    try {
+        if (hIMC != nullptr)
+            defaults.emplace(dwThread, hIMC);
+    } catch (const std::bad_alloc&) {
+        State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
+        return nullptr;
+    }
+    return hIMC;
+}
+
+bool IsDefaultContext(HIMC hIMC) {
+    for (const auto& [dwThread, hDefault] : State().defaultContexts) {
+        if (hDefault == hIMC)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbData) {
+    InputContext* pContext = FindContext(hIMC);
+    if (pContext == nullptr || (cbData > 0 && pData == nullptr))
+        return FALSE;
+    try {
+        CompositionString& string = pContext->strings[dwIndex];
+        string.lError = cbData < 0 ? cbData : 0;
+        if (cbData > 0)
+            string.bytes.assign(static_cast<const char*>(pData), cbData);
+        else
+            string.bytes.clear();
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace headless
+
+using headless::InputContext;
+
+HIMC WINAPI ImmGetContext(HWND hWnd) {
+    if (hWnd == nullptr)
+        return nullptr;
+    const auto& associations = headless::State().associations;
+    const auto it = associations.find(hWnd);
+    return it != associations.end() ? it->second : headless::DefaultContext();
+}
+
+// Contexts are not reference-counted here, so there is nothing to release.
+BOOL WINAPI ImmReleaseContext(HWND hWnd, HIMC hIMC) {
+    return TRUE;
+}
+
+HIMC WINAPI ImmCreateContext(void) {
+    return headless::NewContext();
+}
+
+// A default context cannot be destroyed. Windows that had the destroyed context keep no
+// context at all.
+BOOL WINAPI ImmDestroyContext(HIMC hIMC) {
+    if (headless::FindContext(hIMC) == nullptr || headless::IsDefaultContext(hIMC))
+        return FALSE;
+    headless::State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
+    for (auto& [hwnd, hAssociated] : headless::State().associations) {
+        if (hAssociated == hIMC)
+            hAssociated = nullptr;
+    }
+    return TRUE;
+}
+
+HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
+    if (hWnd == nullptr || (hIMC != nullptr && headless::FindContext(hIMC) == nullptr))
+        return nullptr;
+    const HIMC hPrevious = ImmGetContext(hWnd);
+    try {
+        headless::State().associations[hWnd] = hIMC;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return hPrevious;
+}
+
+BOOL WINAPI ImmGetOpenStatus(HIMC hIMC) {
+    const InputContext* pContext = headless::FindContext(hIMC);
+    return pContext != nullptr ? pContext->fOpen : FALSE;
+}
+
+BOOL WINAPI ImmSetOpenStatus(HIMC hIMC, BOOL fOpen) {
+    InputContext* pContext = headless::FindContext(hIMC);
+    if (pContext == nullptr)
+        return FALSE;
+    // The value is kept as given, but only when the open state changes (as the reference Wine
+    // does): opening an open context with 7 leaves it open with its old value.
+    if ((pContext->fOpen != FALSE) != (fOpen != FALSE))
+        pContext->fOpen = fOpen;
+    return TRUE;
+}
+
+BOOL WINAPI ImmGetConversionStatus(HIMC hIMC, LPDWORD lpfdwConversion, LPDWORD lpfdwSentence) {
+    const InputContext* pContext = headless::FindContext(hIMC);
+    if (pContext == nullptr)
+        return FALSE;
+    if (lpfdwConversion != nullptr)
+        *lpfdwConversion = pContext->dwConversion;
+    if (lpfdwSentence != nullptr)
+        *lpfdwSentence = pContext->dwSentence;
+    return TRUE;
+}
+
+BOOL WINAPI ImmSetConversionStatus(HIMC hIMC, DWORD fdwConversion, DWORD fdwSentence) {
+    InputContext* pContext = headless::FindContext(hIMC);
+    if (pContext == nullptr)
+        return FALSE;
+    pContext->dwConversion = fdwConversion;
+    pContext->dwSentence = fdwSentence;
+    return TRUE;
+}
+
+// The byte count of the string; at most dwBufLen bytes of it are copied, without a
+// terminator, and a dwBufLen of 0 only asks for the count.
+LONG WINAPI ImmGetCompositionStringA(HIMC hIMC, DWORD dwIndex, LPVOID lpBuf, DWORD dwBufLen) {
+    const InputContext* pContext = headless::FindContext(hIMC);
+    if (pContext == nullptr)
+        return 0;
+    const auto it = pContext->strings.find(dwIndex);
+    if (it == pContext->strings.end())
+        return 0;
+    if (it->second.lError < 0)
+        return it->second.lError;
+    const std::string& text = it->second.bytes;
+    if (dwBufLen == 0 || lpBuf == nullptr)
+        return static_cast<LONG>(text.size());
+    const size_t cbCopy = std::min<size_t>(dwBufLen, text.size());
+    text.copy(static_cast<char*>(lpBuf), cbCopy);
+    return static_cast<LONG>(cbCopy);
+}

@@ -1,0 +1,53 @@
+// KERNEL32's odds and ends: the system version, time, thread and process ids, MulDiv and the
+// debug output.
+#include <windows.h>
+
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+
+// An NT-family system (high bit clear): 6.1, build 7601, what the reference Wine reports.
+DWORD WINAPI GetVersion(void) {
+    return 0x1DB10106;
+}
+
+DWORD WINAPI GetTickCount(void) {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    // Wraps round after 49.7 days, as on Windows.
+    return static_cast<DWORD>(static_cast<ULONGLONG>(now.tv_sec) * 1000 + now.tv_nsec / 1000000);
+}
+
+DWORD WINAPI GetCurrentThreadId(void) {
+    return static_cast<DWORD>(syscall(SYS_gettid));
+}
+
+DWORD WINAPI GetCurrentProcessId(void) {
+    return static_cast<DWORD>(getpid());
+}
+
+// nNumber * nNumerator / nDenominator with a 64-bit product, rounded half away from zero;
+// -1 for a zero denominator or a result outside -2^31+1 .. 2^31-1.
+int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator) {
+    if (nDenominator == 0)
+        return -1;
+    LONGLONG product = static_cast<LONGLONG>(nNumber) * nNumerator;
+    LONGLONG denominator = nDenominator;
+    if (denominator < 0) {
+        product = -product;
+        denominator = -denominator;
+    }
+    const LONGLONG half = denominator / 2;
+    const LONGLONG result = (product >= 0 ? product + half : product - half) / denominator;
+    if (result > 2147483647 || result < -2147483647)
+        return -1;
+    return static_cast<int>(result);
+}
+
+// There is no debugger to listen; standard error stands in for it.
+void WINAPI OutputDebugStringA(LPCSTR lpOutputString) {
+    if (lpOutputString != nullptr)
+        std::fputs(lpOutputString, stderr);
+}
