@@ -3,6 +3,7 @@
 #include "CDlgSb.h"
 #include "Headless.h"
 #include "HostDialog.h"
+#include "ParamName.h"
 #include "ShiftJis.h"
 
 #include <gtest/gtest.h>
@@ -123,10 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Templates, RefusedTemplateTest,
                          ::testing::Values(RefusedTemplate{"Missing", 299},
                                            RefusedTemplate{"NoItem", 251},
                                            RefusedTemplate{"ExtendedForm", 252},
-                                           RefusedTemplate{"CutShort", 253}),
-                         [](const ::testing::TestParamInfo<RefusedTemplate>& info) {
-                             return std::string(info.param.name);
-                         });
+                                           RefusedTemplate{"CutShort", 253}), test::ParamName<RefusedTemplate>);
 
 TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     HostDialog host(test::ProgramModule(), 200);

@@ -2,6 +2,7 @@
 // windows and subclassing objects.
 #include "CDlgSb.h"
 #include "HostDialog.h"
+#include "ParamName.h"
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -169,10 +170,7 @@ TEST_P(ItemTableTest, MatchesTheTemplate) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, ItemTableTest, ::testing::ValuesIn(kTables),
-                         [](const ::testing::TestParamInfo<TableCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Templates, ItemTableTest, ::testing::ValuesIn(kTables), test::ParamName<TableCase>);
 
 TEST(ItemTableLifetimeTest, DestroyingTheControllerGivesEveryControlBack) {
     HostDialog host(test::ProgramModule(), 230);

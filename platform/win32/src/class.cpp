@@ -1,5 +1,6 @@
 // Window classes: registration, look-up by name or atom, and the system's own classes.
 #include "window.h"
+#include "lifetime.h"
 
 #include "builtin_classes.h"
 
@@ -21,8 +22,7 @@ struct ClassTable {
 };
 
 ClassTable& Table() {
-    static ClassTable table;
-    return table;
+    return ProcessLifetime<ClassTable>();
 }
 
 void EnsureSystemClasses() {

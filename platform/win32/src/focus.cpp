@@ -1,5 +1,6 @@
 // Keyboard focus, window activation and mouse capture.
 #include "window.h"
+#include "lifetime.h"
 
 namespace headless {
 namespace {
@@ -11,8 +12,7 @@ struct InputState {
 };
 
 InputState& State() {
-    static InputState state;
-    return state;
+    return ProcessLifetime<InputState>();
 }
 
 bool IsChildStyle(DWORD style) {

@@ -1,6 +1,7 @@
 // GDI32's object table and the operations common to every object: stock objects, object
 // types, GetObject and DeleteObject.
 #include "gdiobj.h"
+#include "lifetime.h"
 
 #include "brush.h"
 #include "font.h"
@@ -22,8 +23,7 @@ struct ObjectTable {
 };
 
 ObjectTable& Table() {
-    static ObjectTable table;
-    return table;
+    return ProcessLifetime<ObjectTable>();
 }
 
 DWORD TypeOf(const GdiObject& object) {

@@ -2,6 +2,7 @@
 // is given one of its own, with an open state, a conversion and sentence mode, and the
 // composition strings that the test interface sets in place of an IME.
 #include "composition.h"
+#include "lifetime.h"
 
 #include <algorithm>
 #include <map>
@@ -34,8 +35,7 @@ struct ImmState {
 };
 
 ImmState& State() {
-    static ImmState state;
-    return state;
+    return ProcessLifetime<ImmState>();
 }
 
 InputContext* FindContext(HIMC hIMC) {

@@ -1,6 +1,7 @@
 // KERNEL32's memory: global and local blocks, fixed or movable with a lock count, and the
 // process heap. Every block comes from malloc, so that the sanitizers watch it.
 #include "memory.h"
+#include "lifetime.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,8 +42,7 @@ struct Block {
 // movable block's handle is the address of a one-byte cell of its own, so that it differs
 // from every data address.
 std::map<uintptr_t, Block>& Blocks() {
-    static std::map<uintptr_t, Block> blocks;
-    return blocks;
+    return ProcessLifetime<std::map<uintptr_t, Block>>();
 }
 
 Block* FindBlock(const void* hMem) {

@@ -1,6 +1,7 @@
 // Messages: sending (a nested call of the window procedure), the posted-message queue, its
 // pump, and the translation of key presses into characters.
 #include "paint.h"
+#include "lifetime.h"
 
 #include <deque>
 
@@ -15,8 +16,7 @@ struct MessageQueue {
 };
 
 MessageQueue& Queue() {
-    static MessageQueue queue;
-    return queue;
+    return ProcessLifetime<MessageQueue>();
 }
 
 bool InRange(UINT uMsg, UINT uMin, UINT uMax) {

@@ -1,6 +1,7 @@
 // USER32's MessageBoxA. Nothing is shown: the box is recorded for the test interface and
 // answered as a user pressing Enter would answer it, with its default button.
 #include "msgbox.h"
+#include "lifetime.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,8 +16,7 @@ namespace {
 constexpr char kDefaultCaption[] = "\x83\x47\x83\x89\x81\x5B";
 
 std::vector<HEADLESS_MESSAGEBOX>& Records() {
-    static std::vector<HEADLESS_MESSAGEBOX> records;
-    return records;
+    return ProcessLifetime<std::vector<HEADLESS_MESSAGEBOX>>();
 }
 
 template <size_t N>

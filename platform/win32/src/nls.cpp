@@ -63,16 +63,17 @@ private:
     iconv_t m_cd;
 };
 
+// The converters stay open until the process ends, with the rest of the system's state.
 Converter& DecoderFor(Charset charset) {
-    static Converter cp932(kUtf16, "CP932");
-    static Converter utf8(kUtf16, "UTF-8");
-    return charset == Charset::Cp932 ? cp932 : utf8;
+    static Converter* const pCp932 = new Converter(kUtf16, "CP932");
+    static Converter* const pUtf8 = new Converter(kUtf16, "UTF-8");
+    return charset == Charset::Cp932 ? *pCp932 : *pUtf8;
 }
 
 Converter& EncoderFor(Charset charset) {
-    static Converter cp932("CP932", kUtf16);
-    static Converter utf8("UTF-8", kUtf16);
-    return charset == Charset::Cp932 ? cp932 : utf8;
+    static Converter* const pCp932 = new Converter("CP932", kUtf16);
+    static Converter* const pUtf8 = new Converter("UTF-8", kUtf16);
+    return charset == Charset::Cp932 ? *pCp932 : *pUtf8;
 }
 
 // Single bytes that Windows' table of code page 932 maps and iconv's does not.

@@ -1,6 +1,7 @@
 // GDI32's text output. There are no pixels; each call is recorded, in call order, for the
 // test interface.
 #include "textout.h"
+#include "lifetime.h"
 
 #include "gdiobj.h"
 
@@ -13,8 +14,7 @@ namespace headless {
 namespace {
 
 std::vector<HEADLESS_TEXTOUT>& Records() {
-    static std::vector<HEADLESS_TEXTOUT> records;
-    return records;
+    return ProcessLifetime<std::vector<HEADLESS_TEXTOUT>>();
 }
 
 } // namespace

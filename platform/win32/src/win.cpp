@@ -1,6 +1,7 @@
 // Windows: the handle table, creation and destruction, the window tree, styles, window longs,
 // text and properties.
 #include "window.h"
+#include "lifetime.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,8 +21,7 @@ struct WindowTable {
 };
 
 WindowTable& Table() {
-    static WindowTable table;
-    return table;
+    return ProcessLifetime<WindowTable>();
 }
 
 uintptr_t Key(HWND hwnd) {
@@ -348,6 +348,30 @@ BOOL WINAPI IsWindow(HWND hWnd) {
 BOOL WINAPI IsWindowEnabled(HWND hWnd) {
     const Window* pWnd = FindWindowPtr(hWnd);
     return pWnd != nullptr && !(pWnd->style & WS_DISABLED);
+}
+
+// A window that is disabled loses the focus and the capture, as a disabled window cannot
+// take input; the result says whether it was disabled before.
+BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
+    Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return FALSE;
+    const BOOL bWasDisabled = (pWnd->style & WS_DISABLED) != 0;
+    if (bEnable && bWasDisabled) {
+        pWnd->style &= ~static_cast<DWORD>(WS_DISABLED);
+        SendMessageA(hWnd, WM_ENABLE, TRUE, 0);
+    } else if (!bEnable && !bWasDisabled) {
+        SendMessageA(hWnd, WM_CANCELMODE, 0, 0);
+        if ((pWnd = FindWindowPtr(hWnd)) == nullptr)
+            return bWasDisabled;
+        pWnd->style |= WS_DISABLED;
+        if (hWnd == GetFocus())
+            SetFocus(nullptr);
+        if (hWnd == GetCapture())
+            ReleaseCapture();
+        SendMessageA(hWnd, WM_ENABLE, FALSE, 0);
+    }
+    return bWasDisabled;
 }
 
 BOOL WINAPI IsWindowVisible(HWND hWnd) {
