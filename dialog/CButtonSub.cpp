@@ -1,6 +1,9 @@
 // CButtonSub: routes a button's navigation keys and focus changes to the dialog controller.
 #include "CButtonSub.h"
 
+#include "CDlgSb.h"
+#include "dialog/Keys.h"
+
 CButtonSub::CButtonSub()
     : m_bClicked(0), m_nIndex(0), m_hItem(nullptr), m_nKind(0), m_pDlgSb(nullptr) {}
 
@@ -14,4 +17,59 @@ int CButtonSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex, UINT nKind) {
     m_nIndex = nIndex;
     m_nKind = nKind;
     return SubclassWindow(hWnd) ? 1 : 0;
+}
+
+BEGIN_MESSAGE_MAP(CButtonSub, CButton)
+ON_WM_KEYDOWN()
+ON_WM_SETFOCUS()
+ON_WM_GETDLGCODE()
+ON_WM_MOUSEACTIVATE()
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+// Enter is the button's own only on a push button, where it belongs to the dialog's default
+// push-button behaviour. Space on a radio button checks it before the button's own handling.
+void CButtonSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (IsFunctionKey(nChar) || nChar == VK_UP || nChar == VK_DOWN ||
+        (nChar == VK_RETURN && m_nKind != KIND_PUSH)) {
+        m_pDlgSb->DialogKeyDown(nChar);
+        return;
+    }
+    if (nChar == VK_SPACE && m_nKind == KIND_RADIO)
+        m_pDlgSb->DialogFocus(m_nIndex, 0);
+    Default();
+}
+
+// A check box never changes its state because it gained the focus, nor does a button the
+// user is clicking: the click decides.
+void CButtonSub::OnSetFocus(CWnd* pOldWnd) {
+    Default();
+    m_pDlgSb->DialogFocus(m_nIndex, (m_nKind == KIND_CHECK || m_bClicked == 1) ? 1 : 0);
+    m_bClicked = 0;
+}
+
+UINT CButtonSub::OnGetDlgCode() {
+    const UINT nCode = static_cast<UINT>(Default());
+    return m_nKind == KIND_PUSH ? nCode | DLGC_WANTARROWS : DLGC_WANTARROWS;
+}
+
+// A right click activates the dialog without a focus report.
+int CButtonSub::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
+    if (message != WM_RBUTTONDOWN) {
+        if (m_nKind == KIND_CHECK)
+            m_bClicked = 1;
+        m_pDlgSb->DialogFocus(m_nIndex, m_bClicked == 1 ? 1 : 0);
+    }
+    return static_cast<int>(Default());
+}
+
+// A press inside a check box marks the focus gain that follows as the click's.
+void CButtonSub::OnLButtonDown(UINT nFlags, CPoint point) {
+    if (m_nKind == KIND_CHECK) {
+        RECT rc;
+        GetClientRect(&rc);
+        if (point.x >= 0 && point.x <= rc.right && point.y >= 0 && point.y <= rc.bottom)
+            m_bClicked = 1;
+    }
+    Default();
 }

@@ -1,4 +1,5 @@
-// CDlgSb: placing the focus on the item where the dialog is entered.
+// CDlgSb: the focus item: where the dialog is entered, what a focus report does, and the
+// host's queries and settings of it.
 #include "CDlgSb.h"
 
 namespace {
@@ -15,6 +16,10 @@ constexpr short kGroupUnchecked = -1;
 constexpr short kEndOfItems = -2;
 
 } // namespace
+
+void CDlgSb::ReportProgramError() {
+    AfxMessageBox(kNoCheckedRadioMessage, MB_OK);
+}
 
 BOOL CDlgSb::IsEnabled(short nIndex) const {
     return ::IsWindowEnabled(m_phWnd[nIndex]);
@@ -58,7 +63,7 @@ int CDlgSb::ResetFocusPos() {
             ++nFirst;
         const short nChecked = WalkRadioGroup(nFirst);
         if (nChecked == kGroupUnchecked) {
-            AfxMessageBox(kNoCheckedRadioMessage, MB_OK);
+            ReportProgramError();
             return 0;
         }
         m_nFocus = nChecked == kEndOfItems ? nFirst : nChecked;
@@ -72,5 +77,76 @@ int CDlgSb::ResetFocusPos() {
         return 1;
     m_nFocus = nTarget;
     ::SetFocus(m_phWnd[m_nFocus]);
+    return 1;
+}
+
+// Every change of a check state is announced to the host, whether or not the state changed.
+void CDlgSb::SetCheck(short nIndex, int nCheck) {
+    ::SendMessageA(m_phWnd[nIndex], BM_SETCHECK, static_cast<WPARAM>(nCheck), 0);
+    if (m_nCheckMsg != 0)
+        ::PostMessageA(m_pDlg->m_hWnd, m_nCheckMsg, m_pID[nIndex], 0);
+}
+
+// Checks the item and clears every other item of its group, in index order.
+void CDlgSb::CheckInGroup(short nIndex) {
+    SetCheck(nIndex, BST_CHECKED);
+    const short nGroup = m_pGroup[nIndex];
+    if (nGroup == -1)
+        return;
+    for (short i = 0; i < static_cast<short>(m_nCount); ++i) {
+        if (i != nIndex && m_pGroup[i] == nGroup)
+            SetCheck(i, BST_UNCHECKED);
+    }
+}
+
+// While DialogKeyDown places the focus, the report only records where it went.
+void CDlgSb::DialogFocus(UINT nIndex, short bNoAction) {
+    if (nIndex >= m_nCount)
+        return;
+    m_nFocus = static_cast<int>(nIndex);
+    if (bNoAction || m_bInKeyDown)
+        return;
+    const short nItem = static_cast<short>(nIndex);
+    if (m_pKind[nItem] == KIND_RADIO)
+        CheckInGroup(nItem);
+    else if (m_pKind[nItem] == KIND_CHECK)
+        SetCheck(nItem, BST_CHECKED);
+}
+
+// The ID to look for is a signed 16-bit value, so an ID above 32767 matches nothing.
+void CDlgSb::SetFocusID(short nID) {
+    for (short i = 0; i < static_cast<short>(m_nCount); ++i) {
+        if (static_cast<int>(m_pID[i]) == nID) {
+            m_nFocus = i;
+            return;
+        }
+    }
+}
+
+int CDlgSb::CheckNextEnableItem(short* pnID) {
+    *pnID = 0;
+    const short nNext = m_nCount != 0 ? FirstEnabledFrom(static_cast<short>(m_nFocus + 1)) : -1;
+    if (nNext < 0)
+        return 0;
+    *pnID = static_cast<short>(m_pID[nNext]);
+    return 1;
+}
+
+int CDlgSb::CheckPageEnableItem(short* pnID) {
+    *pnID = 0;
+    const short nFirst = m_nCount != 0 ? FirstEnabledFrom(0) : -1;
+    if (nFirst < 0)
+        return 0;
+    short nEntry = nFirst;
+    if (m_pKind[nFirst] == KIND_RADIO && m_pGroup[nFirst] != -1) {
+        const short nChecked = WalkRadioGroup(nFirst);
+        if (nChecked == kGroupUnchecked) {
+            ReportProgramError();
+            return 0;
+        }
+        if (nChecked != kEndOfItems)
+            nEntry = nChecked;
+    }
+    *pnID = static_cast<short>(m_pID[nEntry]);
     return 1;
 }

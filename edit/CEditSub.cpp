@@ -1,7 +1,9 @@
 // CEditSub: an edit field of a template under the dialog controller, with its input method.
 #include "CEditSub.h"
 
+#include "CDlgSb.h"
 #include "CFep.h"
+#include "dialog/Keys.h"
 
 CEditSub::CEditSub()
     : m_nItemIndex(0), m_hWndEdit(nullptr), m_pDlgSb(nullptr), m_pFep(nullptr), m_nFepParam1(0),
@@ -31,4 +33,31 @@ int CEditSub::Init(CDlgSb* pDlg, HWND hWnd, UINT nIndex, short bMultiLine) {
 void CEditSub::FepAbsOff() {
     CFep fep;
     fep.FepAbsOff(this);
+}
+
+BEGIN_MESSAGE_MAP(CEditSub, CEdit)
+ON_WM_KEYDOWN()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+// Enter always goes to the controller; Up and Down stay in a multi-line field.
+void CEditSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (IsFunctionKey(nChar) || nChar == VK_RETURN ||
+        (!m_bMultiLine && (nChar == VK_UP || nChar == VK_DOWN))) {
+        m_pDlgSb->DialogKeyDown(nChar);
+        return;
+    }
+    Default();
+}
+
+void CEditSub::OnSetFocus(CWnd* pOldWnd) {
+    Default();
+    m_pDlgSb->DialogFocus(m_nItemIndex, 0);
+    FepAbsOff();
+}
+
+void CEditSub::OnKillFocus(CWnd* pNewWnd) {
+    Default();
+    FepAbsOff();
 }

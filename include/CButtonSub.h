@@ -18,4 +18,12 @@ public:
     HWND m_hItem;
     UINT m_nKind;
     CDlgSb* m_pDlgSb;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
 };

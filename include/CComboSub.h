@@ -16,4 +16,10 @@ public:
     UINT m_nIndex;
     HWND m_hItem;
     CDlgSb* m_pDlgSb;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg UINT OnGetDlgCode();
+    DECLARE_MESSAGE_MAP()
 };

@@ -57,9 +57,28 @@ public:
     virtual int InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKeyMsg,
                         UINT nPullCloseMsg, UINT nCheckMsg, short bWrapNotify, short bEdgeNotify);
 
+    // A navigation key handed over by a control: Enter, Escape, the arrows and the function
+    // keys move the focus, open and close drop-down lists and reach the host. 0 when Escape
+    // closed a shown drop-down list, else 1.
+    int DialogKeyDown(UINT nChar);
+    // A control reports that it gained the focus; unless bNoAction, a radio button is checked
+    // with its group cleared, and a check box checked, when the focus did not come from a key.
+    void DialogFocus(UINT nIndex, short bNoAction);
     // Moves the focus to the proper first item: the checked button of a radio group, and an
     // enabled item. 0, after the program-error message, when the group has no checked button.
     int ResetFocusPos();
+    // Makes the first item with that control ID the focus item, without moving the focus.
+    void SetFocusID(short nID);
+    // The control ID of the next enabled item after the focus item, without wrapping.
+    int CheckNextEnableItem(short* pnID);
+    // The control ID of the item at which the focus enters this dialog.
+    int CheckPageEnableItem(short* pnID);
+
+    // Closes the first open drop-down list and makes its combo box the focus item; 1 when one
+    // was open.
+    int CheckPullDown();
+    // A pull-down combo box reports that its list closed: the host hears it synchronously.
+    void ClosePull(UINT nIndex);
 
     CWnd* m_pDlg;
     UINT m_nFuncKeyMsg;
@@ -87,8 +106,21 @@ private:
     int SubclassItem(UINT nID, UINT nIndex);
     BOOL IsEnabled(short nIndex) const;
     BOOL IsChecked(short nIndex) const;
+    BOOL IsDropDownShown(short nIndex) const;
+    void ShowDropDown(short nIndex, BOOL bShow);
+    void SetCheck(short nIndex, int nCheck);
+    void CheckInGroup(short nIndex);
+    void SetPushStyle(short nIndex, UINT nStyle);
+    void PostToOwner(UINT nMessage);
+    void PostToDialog(UINT nMessage);
     short FirstEnabledFrom(short nStart) const;
     short WalkRadioGroup(short nStart) const;
+    void ReportProgramError();
+    int NavigateKey(UINT* pnChar, BOOL* pbDone);
+    int Previous(BOOL* pbDone);
+    int Next(BOOL* pbDone);
+    int SelectAndAdvance(UINT* pnChar, BOOL* pbDone);
+    int OpenOrCloseDropDown(UINT* pnChar, BOOL* pbDone);
     CDlgSb(const CDlgSb&) = delete;
     CDlgSb& operator=(const CDlgSb&) = delete;
 };

@@ -32,4 +32,10 @@ public:
     char m_szBase[1024];
     char m_szCur[1024];
     BOOL m_bComposing;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    DECLARE_MESSAGE_MAP()
 };

@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(Templates, RefusedTemplateTest,
                          ::testing::Values(RefusedTemplate{"Missing", 299},
                                            RefusedTemplate{"NoItem", 251},
                                            RefusedTemplate{"ExtendedForm", 252},
-                                           RefusedTemplate{"CutShort", 253}), test::ParamName<RefusedTemplate>);
+                                           RefusedTemplate{"CutShort", 253}),
+                         test::ParamName<RefusedTemplate>);
 
 TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     HostDialog host(test::ProgramModule(), 200);

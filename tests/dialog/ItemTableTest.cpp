@@ -170,7 +170,8 @@ TEST_P(ItemTableTest, MatchesTheTemplate) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, ItemTableTest, ::testing::ValuesIn(kTables), test::ParamName<TableCase>);
+INSTANTIATE_TEST_SUITE_P(Templates, ItemTableTest, ::testing::ValuesIn(kTables),
+                         test::ParamName<TableCase>);
 
 TEST(ItemTableLifetimeTest, DestroyingTheControllerGivesEveryControlBack) {
     HostDialog host(test::ProgramModule(), 230);

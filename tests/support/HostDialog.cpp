@@ -27,13 +27,13 @@ void PostKey(UINT message, UINT vk, LPARAM lParam) {
 
 } // namespace
 
-HostDialog::HostDialog(HINSTANCE hInst, UINT nIDTemplate) {
+HostDialog::HostDialog(HINSTANCE hInst, UINT nIDTemplate, bool bOwned) {
     RegisterOwnerClass();
     m_hwndOwner = CreateWindowExA(0, kOwnerClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   640, 480, nullptr, nullptr, ProgramModule(), nullptr);
     RecordWindow(m_hwndOwner, "owner");
-    m_hwndDialog = CreateDialogParamA(hInst, MAKEINTRESOURCEA(nIDTemplate), m_hwndOwner,
-                                      RecordingDialogProc, 0);
+    m_hwndDialog = CreateDialogParamA(hInst, MAKEINTRESOURCEA(nIDTemplate),
+                                      bOwned ? m_hwndOwner : nullptr, RecordingDialogProc, 0);
     if (m_hwndDialog != nullptr) {
         RecordWindow(m_hwndDialog, "dlg");
         ShowWindow(m_hwndDialog, SW_SHOW);

@@ -8,9 +8,10 @@ namespace test {
 
 class HostDialog {
 public:
-    // The dialog is made from template nIDTemplate of hInst and shown; Dialog() is NULL when
-    // the template cannot be made into a dialog.
-    HostDialog(HINSTANCE hInst, UINT nIDTemplate);
+    // The dialog is made from template nIDTemplate of hInst, owned by (or, for a child
+    // dialog, inside) the owner window unless bOwned is false, and shown; Dialog() is NULL
+    // when the template cannot be made into a dialog.
+    HostDialog(HINSTANCE hInst, UINT nIDTemplate, bool bOwned = true);
     ~HostDialog();
     HostDialog(const HostDialog&) = delete;
     HostDialog& operator=(const HostDialog&) = delete;

@@ -24,8 +24,8 @@ struct ExpectedMessage {
     const char* window; // the name given with RecordWindow
     UINT message;
     UINT flags;
-    WPARAM wParam;
-    LPARAM lParam;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
 };
 
 struct RecordedMessage {

@@ -1,0 +1,122 @@
+// The host's own settings and queries of the focus item: SetFocusID, CheckNextEnableItem and
+// CheckPageEnableItem, and focus reports the host makes itself.
+#include "ControlledDialog.h"
+#include "Headless.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using test::ControlledDialog;
+
+TEST(SetFocusIdTest, MakesTheFirstItemWithTheIdTheFocusItemWithoutMovingTheFocus) {
+    ControlledDialog d(200);
+    d.sb.SetFocusID(203);
+    EXPECT_EQ(2, d.sb.m_nFocus);
+    EXPECT_EQ(201, d.FocusId());
+}
+
+TEST(SetFocusIdTest, UnknownIdChangesNothing) {
+    ControlledDialog d(200);
+    d.sb.SetFocusID(203);
+    d.sb.SetFocusID(999);
+    EXPECT_EQ(2, d.sb.m_nFocus);
+}
+
+// Template 300: edit 301, edit 40000.
+TEST(SetFocusIdTest, IdAbove32767NeverMatches) {
+    ControlledDialog d(300);
+    ASSERT_EQ(40000u, d.sb.m_pID[1]);
+    d.sb.SetFocusID(static_cast<short>(40000));
+    EXPECT_EQ(0, d.sb.m_nFocus);
+}
+
+TEST(CheckNextEnableItemTest, NextEnabledItemWithoutWrapping) {
+    ControlledDialog d(200);
+    short nID = -1;
+    EXPECT_EQ(1, d.sb.CheckNextEnableItem(&nID));
+    EXPECT_EQ(202, nID);
+    EnableWindow(d.Item(202), FALSE);
+    EXPECT_EQ(1, d.sb.CheckNextEnableItem(&nID));
+    EXPECT_EQ(203, nID);
+    d.sb.SetFocusID(203);
+    EXPECT_EQ(0, d.sb.CheckNextEnableItem(&nID));
+    EXPECT_EQ(0, nID);
+    EXPECT_EQ(2, d.sb.m_nFocus);
+}
+
+TEST(CheckPageEnableItemTest, FirstEnabledItem) {
+    ControlledDialog d(200);
+    d.sb.SetFocusID(203);
+    short nID = -1;
+    EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(201, nID);
+    EnableWindow(d.Item(201), FALSE);
+    EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(202, nID);
+    EXPECT_EQ(2, d.sb.m_nFocus);
+    for (int nItem = 202; nItem <= 203; ++nItem)
+        EnableWindow(d.Item(nItem), FALSE);
+    EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(0, nID);
+}
+
+// Template 260: edits 261-263, radios 264-266, edit 267.
+void DisableLeadingEdits(HWND hDlg) {
+    for (int nID = 261; nID <= 263; ++nID)
+        EnableWindow(GetDlgItem(hDlg, nID), FALSE);
+}
+
+TEST(CheckPageEnableItemTest, RadioGroupFirstGivesItsCheckedButton) {
+    ControlledDialog d(260, {}, DisableLeadingEdits);
+    CheckDlgButton(d.host.Dialog(), 265, BST_CHECKED);
+    short nID = 0;
+    EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(265, nID);
+}
+
+// Template 220: loose radios 221-222, push 223, then radio 224 in a group of its own that runs
+// to the last item.
+TEST(CheckPageEnableItemTest, UncheckedGroupRunningToTheLastItemGivesTheFirstEnabledButton) {
+    ControlledDialog d(220);
+    for (int nID = 221; nID <= 223; ++nID)
+        EnableWindow(d.Item(nID), FALSE);
+    short nID = 0;
+    EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(224, nID);
+}
+
+TEST(CheckPageEnableItemTest, UncheckedGroupFirstIsAProgramError) {
+    REQUIRE_HEADLESS(); // a real message box would wait for the user
+    ControlledDialog d(260, {}, DisableLeadingEdits);
+    CheckDlgButton(d.host.Dialog(), 265, BST_UNCHECKED);
+    test::Headless()->ClearMessageBoxes();
+    short nID = -1;
+    EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(0, nID);
+    EXPECT_EQ(1u, test::Headless()->GetMessageBoxCount());
+}
+
+TEST(DialogFocusTest, HostReportChecksARadioAndClearsItsGroup) {
+    ControlledDialog d(260);
+    d.sb.DialogFocus(4, 0);
+    EXPECT_EQ(4, d.sb.m_nFocus);
+    EXPECT_EQ(BST_CHECKED, d.Send(265, BM_GETCHECK));
+    test::Pump();
+    EXPECT_TRUE(test::MessagesAre({
+        {"dlg", test::kCheckMsg, test::posted | test::wparam, 265},
+        {"dlg", test::kCheckMsg, test::posted | test::wparam, 264},
+        {"dlg", test::kCheckMsg, test::posted | test::wparam, 266},
+    }));
+}
+
+TEST(DialogFocusTest, NoActionOnlyRecordsTheItem) {
+    ControlledDialog d(260);
+    d.sb.DialogFocus(4, 1);
+    test::Pump();
+    EXPECT_EQ(4, d.sb.m_nFocus);
+    EXPECT_EQ(BST_UNCHECKED, d.Send(265, BM_GETCHECK));
+    EXPECT_TRUE(test::MessagesAre({}));
+}
+
+} // namespace
