@@ -67,9 +67,17 @@ void DisableLeadingEdits(HWND hDlg) {
         EnableWindow(GetDlgItem(hDlg, nID), FALSE);
 }
 
+void CheckOnly(const ControlledDialog& d, int nChecked) {
+    for (int nID = 264; nID <= 266; ++nID)
+        CheckDlgButton(d.host.Dialog(), nID, nID == nChecked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// With the edits before it disabled, the group takes the focus at Init, and its focus report
+// checks its first button; each test then sets the group as it needs it.
 TEST(CheckPageEnableItemTest, RadioGroupFirstGivesItsCheckedButton) {
     ControlledDialog d(260, {}, DisableLeadingEdits);
-    CheckDlgButton(d.host.Dialog(), 265, BST_CHECKED);
+    ASSERT_EQ(static_cast<LRESULT>(BST_CHECKED), d.Send(264, BM_GETCHECK));
+    CheckOnly(d, 265);
     short nID = 0;
     EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(265, nID);
@@ -89,7 +97,7 @@ TEST(CheckPageEnableItemTest, UncheckedGroupRunningToTheLastItemGivesTheFirstEna
 TEST(CheckPageEnableItemTest, UncheckedGroupFirstIsAProgramError) {
     REQUIRE_HEADLESS(); // a real message box would wait for the user
     ControlledDialog d(260, {}, DisableLeadingEdits);
-    CheckDlgButton(d.host.Dialog(), 265, BST_UNCHECKED);
+    CheckOnly(d, 0);
     test::Headless()->ClearMessageBoxes();
     short nID = -1;
     EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));

@@ -40,6 +40,7 @@ TEST_P(FunctionKeyTest, F5IsSentToTheDialogAndTheFocusStays) {
         if (c.bOpenList)
             d.Send(c.nID, CB_SHOWDROPDOWN, TRUE);
         const int nFocusItem = d.sb.m_nFocus;
+        test::Pump();
         test::ClearMessages();
         TypeKey(VK_F5);
         EXPECT_EQ(c.nID, d.FocusId());

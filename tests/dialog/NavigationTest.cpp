@@ -56,8 +56,8 @@ TEST(NavigationTest, WrapNotifyPostsTheWrapMessagesToTheDialog) {
     EXPECT_TRUE(MessagesAre({
         {"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(203, EN_KILLFOCUS)},
         {"dlg", WM_DLGSB_WRAPTOP, posted | wparam | lparam, 0, 0},
-        {"dlg", WM_DLGSB_WRAPBOTTOM, posted | wparam | lparam, 0, 0},
         {"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(203, EN_SETFOCUS)},
+        {"dlg", WM_DLGSB_WRAPBOTTOM, posted | wparam | lparam, 0, 0},
     }));
 }
 

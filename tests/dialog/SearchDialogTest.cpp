@@ -11,6 +11,7 @@ using test::HostDialog;
 using test::kCheckMsg;
 using test::MessagesAre;
 using test::posted;
+using test::sent;
 using test::wparam;
 
 void CheckSecondRadio(HWND hDlg) {
@@ -23,8 +24,9 @@ ControllerSettings LibraryTemplate() {
     return settings;
 }
 
-// The focus report of the checked radio comes outside DialogKeyDown, so it checks the button
-// again and clears the rest of its group.
+// The dialog manager gave the focus to the first edit; the focus report of the checked radio
+// that takes it over comes outside DialogKeyDown, so it checks the button again and clears the
+// rest of its group.
 TEST(SearchDialogTest, InitReportsTheCheckedRadioThreeTimes) {
     HostDialog host(test::LibraryModule(), 80);
     CheckSecondRadio(host.Dialog());
@@ -33,6 +35,7 @@ TEST(SearchDialogTest, InitReportsTheCheckedRadioThreeTimes) {
                             kCheckMsg, 0, 0));
     test::Pump();
     EXPECT_TRUE(MessagesAre({
+        {"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(1080, EN_KILLFOCUS)},
         {"dlg", kCheckMsg, posted | wparam, 1081},
         {"dlg", kCheckMsg, posted | wparam, 1079},
         {"dlg", kCheckMsg, posted | wparam, 1083},
