@@ -1,6 +1,7 @@
 // Recording the messages of named windows and comparing them with expected sequences.
 #include "MessageLog.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -61,6 +62,19 @@ bool IsNoise(UINT message) {
            (message >= WM_IME_SETCONTEXT && message <= WM_IME_KEYUP);
 }
 
+// The messages a test chose to record; empty for everything but the noise.
+std::vector<UINT>& Chosen() {
+    static std::vector<UINT> chosen;
+    return chosen;
+}
+
+bool IsRecorded(UINT message) {
+    const std::vector<UINT>& chosen = Chosen();
+    if (chosen.empty())
+        return !IsNoise(message);
+    return std::find(chosen.begin(), chosen.end(), message) != chosen.end();
+}
+
 std::string Describe(const RecordedMessage& msg) {
     std::ostringstream text;
     text << msg.window << " " << MessageName(msg.message) << (msg.bPosted ? " posted" : " sent")
@@ -99,7 +113,10 @@ void RecordWindow(HWND hwnd, const char* name) {
 
 void ForgetWindows() {
     Names().clear();
+    Chosen().clear();
 }
+
+void RecordOnly(std::vector<UINT> messages) { Chosen() = std::move(messages); }
 
 void RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto it = Names().find(hwnd);
@@ -110,7 +127,7 @@ void RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
                          g_dispatching.lParam == lParam;
     if (bPosted)
         g_bDispatching = false;
-    if (!IsNoise(message))
+    if (IsRecorded(message))
         Log().push_back(RecordedMessage{it->second, message, bPosted, wParam, lParam});
 }
 
@@ -169,6 +186,16 @@ LRESULT CALLBACK RecordingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 std::string MessageName(UINT message) {
     static const std::map<UINT, const char*> names = {
         {WM_CREATE, "WM_CREATE"},
+        {WM_MOVE, "WM_MOVE"},
+        {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"},
+        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
+        {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
+        {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+        {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+        {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+        {WM_NCACTIVATE, "WM_NCACTIVATE"},
         {WM_DESTROY, "WM_DESTROY"},
         {WM_SETFOCUS, "WM_SETFOCUS"},
         {WM_KILLFOCUS, "WM_KILLFOCUS"},

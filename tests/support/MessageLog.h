@@ -40,7 +40,10 @@ struct RecordedMessage {
 // (painting, colours, activation, the input method's private traffic) are left out unless
 // a test asks for everything.
 void RecordWindow(HWND hwnd, const char* name);
+// Forgets the named windows and goes back to the usual choice of messages.
 void ForgetWindows();
+// From now on records exactly these messages, noise or not, for a test about them.
+void RecordOnly(std::vector<UINT> messages);
 void RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 const std::vector<RecordedMessage>& RecordedMessages();
 void ClearMessages();

@@ -28,10 +28,18 @@ DialogInfo* InfoOf(HWND hwnd) {
     return pWnd != nullptr ? pWnd->dialog.get() : nullptr;
 }
 
-RECT UnitsToPixels(const RECT& rcUnits, const DialogInfo& info) {
-    return RECT{MulDiv(rcUnits.left, info.xBaseUnit, 4), MulDiv(rcUnits.top, info.yBaseUnit, 8),
-                MulDiv(rcUnits.right, info.xBaseUnit, 4),
-                MulDiv(rcUnits.bottom, info.yBaseUnit, 8)};
+int UnitsToPixelsX(int nUnits, const DialogInfo& info) {
+    return MulDiv(nUnits, info.xBaseUnit, 4);
+}
+int UnitsToPixelsY(int nUnits, const DialogInfo& info) {
+    return MulDiv(nUnits, info.yBaseUnit, 8);
+}
+
+// Position and size are converted each on its own, as Windows does, so that a control's width
+// is the same wherever it stands.
+RECT BoxToPixels(const DialogUnitsBox& box, const DialogInfo& info) {
+    const int x = UnitsToPixelsX(box.x, info), y = UnitsToPixelsY(box.y, info);
+    return RECT{x, y, x + UnitsToPixelsX(box.cx, info), y + UnitsToPixelsY(box.cy, info)};
 }
 
 std::unique_ptr<DialogInfo> MakeDialogInfo(const DialogTemplate& tmpl) {
@@ -62,7 +70,7 @@ std::unique_ptr<DialogInfo> MakeDialogInfo(const DialogTemplate& tmpl) {
 // DS_ABSALIGN, in the middle of the screen with DS_CENTER.
 RECT DialogWindowRect(const DialogTemplate& tmpl, const DialogInfo& info, DWORD style,
                       DWORD exStyle, HWND hwndOwner) {
-    const RECT rcPixels = UnitsToPixels(tmpl.rcUnits, info);
+    const RECT rcPixels = BoxToPixels(tmpl.box, info);
     RECT rc = {0, 0, rcPixels.right - rcPixels.left, rcPixels.bottom - rcPixels.top};
     AdjustWindowRectEx(&rc, style, FALSE, exStyle);
     POINT pos = {rc.left + rcPixels.left, rc.top + rcPixels.top};
@@ -79,7 +87,7 @@ RECT DialogWindowRect(const DialogTemplate& tmpl, const DialogInfo& info, DWORD 
 bool CreateControls(HWND hwndDlg, HINSTANCE hInstance, const DialogTemplate& tmpl) {
     DialogInfo* pInfo = InfoOf(hwndDlg);
     for (const DialogControlTemplate& control : tmpl.controls) {
-        const RECT rc = UnitsToPixels(control.rcUnits, *pInfo);
+        const RECT rc = BoxToPixels(control.box, *pInfo);
         const HWND hwndCtrl = CreateWindowExA(
             control.exStyle | WS_EX_NOPARENTNOTIFY, control.className.c_str(),
             control.bTextIsOrdinal ? nullptr : control.text.c_str(), control.style | WS_CHILD,
@@ -309,7 +317,10 @@ BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
     const headless::DialogInfo* pInfo = headless::InfoOf(hDlg);
     if (pInfo == nullptr || lpRect == nullptr)
         return FALSE;
-    *lpRect = headless::UnitsToPixels(*lpRect, *pInfo);
+    *lpRect = RECT{headless::UnitsToPixelsX(lpRect->left, *pInfo),
+                   headless::UnitsToPixelsY(lpRect->top, *pInfo),
+                   headless::UnitsToPixelsX(lpRect->right, *pInfo),
+                   headless::UnitsToPixelsY(lpRect->bottom, *pInfo)};
     return TRUE;
 }
 

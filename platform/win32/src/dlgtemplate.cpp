@@ -24,9 +24,9 @@ public:
         return value;
     }
     short Short() { return static_cast<short>(Word()); }
-    RECT Rect() {
+    DialogUnitsBox Box() {
         const short x = Short(), y = Short(), cx = Short(), cy = Short();
-        return RECT{x, y, x + cx, y + cy};
+        return DialogUnitsBox{x, y, cx, cy};
     }
 
     std::string String() {
@@ -97,12 +97,12 @@ void ReadControl(TemplateReader& reader, const BYTE* pBase, bool bExtended,
         reader.Dword(); // help ID
         pControl->exStyle = reader.Dword();
         pControl->style = reader.Dword();
-        pControl->rcUnits = reader.Rect();
+        pControl->box = reader.Box();
         pControl->id = reader.Dword();
     } else {
         pControl->style = reader.Dword();
         pControl->exStyle = reader.Dword();
-        pControl->rcUnits = reader.Rect();
+        pControl->box = reader.Box();
         pControl->id = reader.Word();
     }
     WORD atom = 0;
@@ -135,7 +135,7 @@ void ReadDialogTemplate(const void* pTemplate, DialogTemplate* pOut) {
         pOut->exStyle = reader.Dword();
     }
     const WORD nControls = reader.Word();
-    pOut->rcUnits = reader.Rect();
+    pOut->box = reader.Box();
     WORD ordinal = 0;
     const std::string menu = reader.NameOrOrdinal(&ordinal);
     pOut->bHasMenu = ordinal != 0 || !menu.empty();

@@ -9,10 +9,18 @@
 
 namespace headless {
 
+// A position and size in dialog units, as templates give them.
+struct DialogUnitsBox {
+    short x;
+    short y;
+    short cx;
+    short cy;
+};
+
 struct DialogControlTemplate {
     DWORD style;
     DWORD exStyle;
-    RECT rcUnits; // x, y, x + cx, y + cy in dialog units
+    DialogUnitsBox box;
     DWORD id;
     std::string className; // a predefined class atom becomes its class name
     std::string text;
@@ -23,7 +31,7 @@ struct DialogControlTemplate {
 struct DialogTemplate {
     DWORD style;
     DWORD exStyle;
-    RECT rcUnits;
+    DialogUnitsBox box;
     bool bHasMenu;
     std::string className; // empty for the standard dialog class
     std::string caption;

@@ -360,9 +360,10 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
     if (bEnable && bWasDisabled) {
         pWnd->style &= ~static_cast<DWORD>(WS_DISABLED);
         SendMessageA(hWnd, WM_ENABLE, TRUE, 0);
-    } else if (!bEnable && !bWasDisabled) {
+    } else if (!bEnable) {
+        // Windows cancels modes even for a window that was disabled already.
         SendMessageA(hWnd, WM_CANCELMODE, 0, 0);
-        if ((pWnd = FindWindowPtr(hWnd)) == nullptr)
+        if ((pWnd = FindWindowPtr(hWnd)) == nullptr || bWasDisabled)
             return bWasDisabled;
         pWnd->style |= WS_DISABLED;
         if (hWnd == GetFocus())
