@@ -26,6 +26,7 @@ TEST(SetFocusIdTest, UnknownIdChangesNothing) {
 // Template 300: edit 301, edit 40000.
 TEST(SetFocusIdTest, IdAbove32767NeverMatches) {
     ControlledDialog d(300);
+    ASSERT_EQ(1, d.nInit);
     ASSERT_EQ(40000u, d.sb.m_pID[1]);
     d.sb.SetFocusID(static_cast<short>(40000));
     EXPECT_EQ(0, d.sb.m_nFocus);
