@@ -5,6 +5,8 @@ namespace headless {
 
 void RegisterBuiltinClasses() {
     RegisterDialogClasses();
+    RegisterButtonClass();
+    RegisterStaticClass();
 }
 
 } // namespace headless

@@ -6,5 +6,7 @@ namespace headless {
 
 void RegisterBuiltinClasses();
 void RegisterDialogClasses();
+void RegisterButtonClass();
+void RegisterStaticClass();
 
 } // namespace headless
