@@ -7,6 +7,7 @@ void RegisterBuiltinClasses() {
     RegisterDialogClasses();
     RegisterButtonClass();
     RegisterStaticClass();
+    RegisterEditClass();
 }
 
 } // namespace headless

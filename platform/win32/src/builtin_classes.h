@@ -8,5 +8,6 @@ void RegisterBuiltinClasses();
 void RegisterDialogClasses();
 void RegisterButtonClass();
 void RegisterStaticClass();
+void RegisterEditClass();
 
 } // namespace headless
