@@ -8,6 +8,7 @@ void RegisterBuiltinClasses() {
     RegisterButtonClass();
     RegisterStaticClass();
     RegisterEditClass();
+    RegisterListBoxClasses();
 }
 
 } // namespace headless

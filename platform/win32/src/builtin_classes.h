@@ -9,5 +9,6 @@ void RegisterDialogClasses();
 void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
+void RegisterListBoxClasses();
 
 } // namespace headless

@@ -23,19 +23,26 @@ HWND NotifyTarget(HWND hwnd) {
 }
 
 void NotifyParent(HWND hwnd, WORD wCode) {
-    SendMessageA(NotifyTarget(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), wCode),
+    NotifyOwner(NotifyTarget(hwnd), hwnd, wCode);
+}
+
+void NotifyOwner(HWND hwndOwner, HWND hwnd, WORD wCode) {
+    SendMessageA(hwndOwner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), wCode),
                  reinterpret_cast<LPARAM>(hwnd));
 }
 
-HBRUSH ParentBrush(HWND hwnd, HDC hdc, UINT uCtlColor) {
-    const HWND parent = NotifyTarget(hwnd);
+HBRUSH OwnerBrush(HWND hwndOwner, HWND hwnd, HDC hdc, UINT uCtlColor) {
     HBRUSH hbr = reinterpret_cast<HBRUSH>(SendMessageA(
-        parent, uCtlColor, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
-    // A parent that answers nothing gets the system's colours.
+        hwndOwner, uCtlColor, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
+    // An owner that answers nothing gets the system's colours.
     if (hbr == nullptr)
         hbr = reinterpret_cast<HBRUSH>(DefWindowProcA(
-            parent, uCtlColor, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
+            hwndOwner, uCtlColor, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
     return hbr;
+}
+
+HBRUSH ParentBrush(HWND hwnd, HDC hdc, UINT uCtlColor) {
+    return OwnerBrush(NotifyTarget(hwnd), hwnd, hdc, uCtlColor);
 }
 
 void ChangeOwnStyle(HWND hwnd, DWORD dwSet, DWORD dwClear) {

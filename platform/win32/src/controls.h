@@ -19,11 +19,15 @@ T* ControlState(HWND hwnd) {
 }
 void AttachControlState(HWND hwnd, void* pState);
 
-// Controls report to their parent, or to themselves when they have none, as Windows' do.
+// Controls report to their parent, or to themselves when they have none, as Windows' do; the
+// list of a combo box reports to the combo box.
 HWND NotifyTarget(HWND hwnd);
 void NotifyParent(HWND hwnd, WORD wCode);
+void NotifyOwner(HWND hwndOwner, HWND hwnd, WORD wCode);
 
-// The brush the parent answers WM_CTLCOLORxxx with, after it prepared the DC's colours.
+// The brush the owner (or parent) answers WM_CTLCOLORxxx with, after it prepared the DC's
+// colours.
+HBRUSH OwnerBrush(HWND hwndOwner, HWND hwnd, HDC hdc, UINT uCtlColor);
 HBRUSH ParentBrush(HWND hwnd, HDC hdc, UINT uCtlColor);
 
 // A control changes its own style bits without WM_STYLECHANGING, as Windows' controls do.
