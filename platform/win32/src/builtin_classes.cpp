@@ -5,6 +5,10 @@ namespace headless {
 
 void RegisterBuiltinClasses() {
     RegisterDialogClasses();
+    RegisterButtonClass();
+    RegisterStaticClass();
+    RegisterEditClass();
+    RegisterListBoxClasses();
 }
 
 } // namespace headless

@@ -6,5 +6,9 @@ namespace headless {
 
 void RegisterBuiltinClasses();
 void RegisterDialogClasses();
+void RegisterButtonClass();
+void RegisterStaticClass();
+void RegisterEditClass();
+void RegisterListBoxClasses();
 
 } // namespace headless

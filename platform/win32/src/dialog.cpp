@@ -3,6 +3,8 @@
 #include "dlgtemplate.h"
 #include "window.h"
 
+#include <strings.h>
+
 #include <algorithm>
 
 namespace headless {
@@ -84,16 +86,29 @@ RECT DialogWindowRect(const DialogTemplate& tmpl, const DialogInfo& info, DWORD 
     return rc;
 }
 
+// Edit fields of a dialog show their border as a sunken client edge, as they do since
+// Windows 95.
+void ControlStyles(const DialogControlTemplate& control, DWORD* pStyle, DWORD* pExStyle) {
+    *pStyle = control.style | WS_CHILD;
+    *pExStyle = control.exStyle | WS_EX_NOPARENTNOTIFY;
+    if (strcasecmp(control.className.c_str(), "Edit") == 0 && (*pStyle & WS_BORDER)) {
+        *pStyle &= ~static_cast<DWORD>(WS_BORDER);
+        *pExStyle |= WS_EX_CLIENTEDGE;
+    }
+}
+
 bool CreateControls(HWND hwndDlg, HINSTANCE hInstance, const DialogTemplate& tmpl) {
     DialogInfo* pInfo = InfoOf(hwndDlg);
     for (const DialogControlTemplate& control : tmpl.controls) {
         const RECT rc = BoxToPixels(control.box, *pInfo);
-        const HWND hwndCtrl = CreateWindowExA(
-            control.exStyle | WS_EX_NOPARENTNOTIFY, control.className.c_str(),
-            control.bTextIsOrdinal ? nullptr : control.text.c_str(), control.style | WS_CHILD,
-            rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndDlg,
-            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.id)), hInstance,
-            const_cast<void*>(control.pCreationData));
+        DWORD style = 0, exStyle = 0;
+        ControlStyles(control, &style, &exStyle);
+        const HWND hwndCtrl =
+            CreateWindowExA(exStyle, control.className.c_str(),
+                            control.bTextIsOrdinal ? nullptr : control.text.c_str(), style, rc.left,
+                            rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndDlg,
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.id)), hInstance,
+                            const_cast<void*>(control.pCreationData));
         if ((pInfo = InfoOf(hwndDlg)) == nullptr)
             return false;
         if (hwndCtrl == nullptr) {
@@ -237,6 +252,24 @@ HWND CreateDialogFromTemplate(HINSTANCE hInstance, const DialogTemplate& tmpl, H
     return IsWindow(hwndDlg) ? hwndDlg : nullptr;
 }
 
+bool CanTakeGroupMove(HWND hwnd) {
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    return (style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
+}
+
+// The group of the control at nAt: from the nearest control at or before it that has
+// WS_GROUP (or the first control) to the next one that has WS_GROUP.
+void GroupBounds(const std::vector<HWND>& controls, size_t nAt, size_t* pnFirst, size_t* pnEnd) {
+    size_t nFirst = nAt;
+    while (nFirst > 0 && !(GetWindowLongA(controls[nFirst], GWL_STYLE) & WS_GROUP))
+        --nFirst;
+    size_t nEnd = nAt + 1;
+    while (nEnd < controls.size() && !(GetWindowLongA(controls[nEnd], GWL_STYLE) & WS_GROUP))
+        ++nEnd;
+    *pnFirst = nFirst;
+    *pnEnd = nEnd;
+}
+
 bool CanTakeTab(HWND hwnd) {
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     return (style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE);
@@ -328,6 +361,30 @@ LONG WINAPI GetDialogBaseUnits(void) {
     int xBase = 0, yBase = 0;
     headless::BaseUnitsOfFont(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), &xBase, &yBase);
     return MAKELONG(xBase, yBase);
+}
+
+// The next (or previous) visible, enabled control of hCtl's group, going round the group;
+// hCtl itself when the group has no other.
+HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
+    const headless::Window* pDlg = headless::FindWindowPtr(hDlg);
+    if (pDlg == nullptr || pDlg->children.empty())
+        return nullptr;
+    const std::vector<HWND>& controls = pDlg->children;
+    const auto at = std::find(controls.begin(), controls.end(), hCtl);
+    if (at == controls.end())
+        return hCtl == nullptr && headless::CanTakeGroupMove(controls.front()) ? controls.front()
+                                                                               : nullptr;
+    size_t nFirst = 0, nEnd = 0;
+    headless::GroupBounds(controls, static_cast<size_t>(at - controls.begin()), &nFirst, &nEnd);
+    const size_t nSize = nEnd - nFirst;
+    const size_t nAt = static_cast<size_t>(at - controls.begin()) - nFirst;
+    for (size_t nStep = 1; nStep < nSize; ++nStep) {
+        const size_t nOffset = bPrevious ? (nAt + nSize - nStep) % nSize : (nAt + nStep) % nSize;
+        const HWND hwnd = controls[nFirst + nOffset];
+        if (headless::CanTakeGroupMove(hwnd))
+            return hwnd;
+    }
+    return hCtl;
 }
 
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {

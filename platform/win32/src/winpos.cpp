@@ -162,8 +162,12 @@ void NonClientInsets(DWORD style, DWORD exStyle, RECT* pInsets) {
     SetRect(pInsets, cx, cy, cx, cy);
     if ((style & WS_CAPTION) == WS_CAPTION)
         pInsets->top += GetSystemMetrics(SM_CYCAPTION);
-    if (exStyle & WS_EX_CLIENTEDGE)
-        InflateRect(pInsets, GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE));
+    if (exStyle & WS_EX_CLIENTEDGE) {
+        pInsets->left += GetSystemMetrics(SM_CXEDGE);
+        pInsets->right += GetSystemMetrics(SM_CXEDGE);
+        pInsets->top += GetSystemMetrics(SM_CYEDGE);
+        pInsets->bottom += GetSystemMetrics(SM_CYEDGE);
+    }
     if (style & WS_VSCROLL)
         pInsets->right += GetSystemMetrics(SM_CXVSCROLL);
     if (style & WS_HSCROLL)

@@ -1,0 +1,74 @@
+// What the standard controls share: their class registration, the state each one keeps behind
+// its window, the parent it reports to, and the font and colours it paints with.
+#pragma once
+
+#include "window.h"
+
+#include <string>
+
+namespace headless {
+
+// A global class owned by user32, with room in each window for the control's state pointer.
+void RegisterControlClass(const char* pszName, WNDPROC proc, UINT style);
+
+// A control's state lives behind the pointer in its first extra bytes, from WM_NCCREATE to
+// WM_NCDESTROY; messages before or after find none.
+template <typename T>
+T* ControlState(HWND hwnd) {
+    return reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, 0));
+}
+void AttachControlState(HWND hwnd, void* pState);
+
+// Controls report to their parent, or to themselves when they have none, as Windows' do; the
+// list of a combo box reports to the combo box.
+HWND NotifyTarget(HWND hwnd);
+void NotifyParent(HWND hwnd, WORD wCode);
+void NotifyOwner(HWND hwndOwner, HWND hwnd, WORD wCode);
+
+// The brush the owner (or parent) answers WM_CTLCOLORxxx with, after it prepared the DC's
+// colours.
+HBRUSH OwnerBrush(HWND hwndOwner, HWND hwnd, HDC hdc, UINT uCtlColor);
+HBRUSH ParentBrush(HWND hwnd, HDC hdc, UINT uCtlColor);
+
+// A control changes its own style bits without WM_STYLECHANGING, as Windows' controls do.
+void ChangeOwnStyle(HWND hwnd, DWORD dwSet, DWORD dwClear);
+DWORD StyleOf(HWND hwnd);
+std::string TextOf(HWND hwnd);
+
+// BeginPaint (or the DC given with WM_PAINT) with the control's font selected for its life.
+class ControlPaint {
+public:
+    ControlPaint(HWND hwnd, HDC hdcGiven, HFONT hFont);
+    ~ControlPaint();
+    ControlPaint(const ControlPaint&) = delete;
+    ControlPaint& operator=(const ControlPaint&) = delete;
+
+    HDC Dc() const { return m_hdc; }
+    RECT Client() const;
+
+private:
+    HWND m_hwnd;
+    bool m_bOwnDc;
+    PAINTSTRUCT m_ps;
+    HDC m_hdc;
+    HGDIOBJ m_hOldFont;
+};
+
+// A DC of the control outside WM_PAINT, with the control's font selected, for controls that
+// draw at once (owner-drawn items and buttons).
+class ControlDc {
+public:
+    ControlDc(HWND hwnd, HFONT hFont);
+    ~ControlDc();
+    ControlDc(const ControlDc&) = delete;
+    ControlDc& operator=(const ControlDc&) = delete;
+
+    HDC Dc() const { return m_hdc; }
+
+private:
+    HWND m_hwnd;
+    HDC m_hdc;
+    HGDIOBJ m_hOldFont;
+};
+
+} // namespace headless

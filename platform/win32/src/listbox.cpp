@@ -1,0 +1,726 @@
+// List boxes, and the drop-down lists of combo boxes (class "ComboLBox"): items with text or
+// data, sorted or in order, one selected item, the caret keys, owner-drawn items of a fixed
+// height, and painting that asks the owner for its colours.
+#include "builtin_classes.h"
+#include "controls.h"
+#include "dbcs.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace headless {
+namespace {
+
+constexpr int kMaxItemHeight = 255;
+
+struct ListItem {
+    std::string text;
+    ULONG_PTR data;
+};
+
+struct ListBoxState {
+    HWND hwndOwner = nullptr; // the parent, or the combo box a drop-down list belongs to
+    DWORD style = 0;          // as created
+    std::vector<ListItem> items;
+    int nTop = 0;
+    int nSelected = -1;
+    int nCaret = 0; // the item with the focus rectangle
+    int nItemHeight = 1;
+    bool bCaretShown = true; // a combo box's list shows no focus rectangle until it has focus
+    bool bFocused = false;
+    bool bTracking = false; // the mouse button went down on an item and is still down
+    HFONT hFont = nullptr;
+};
+
+bool IsOwnerDrawn(const ListBoxState& state) {
+    return (state.style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
+}
+
+bool HasStrings(const ListBoxState& state) {
+    return !IsOwnerDrawn(state) || (state.style & LBS_HASSTRINGS);
+}
+
+bool Notifies(const ListBoxState& state) {
+    return (state.style & LBS_NOTIFY) != 0;
+}
+
+int Count(const ListBoxState& state) {
+    return static_cast<int>(state.items.size());
+}
+
+bool IsIndex(const ListBoxState& state, int nIndex) {
+    return nIndex >= 0 && nIndex < Count(state);
+}
+
+void Notify(HWND hwnd, const ListBoxState& state, WORD wCode) {
+    NotifyOwner(state.hwndOwner, hwnd, wCode);
+}
+
+RECT ClientRect(HWND hwnd) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    return rc;
+}
+
+int PageSize(HWND hwnd, const ListBoxState& state) {
+    return std::max(1, static_cast<int>(ClientRect(hwnd).bottom) / state.nItemHeight);
+}
+
+// True when the item lies (partly) inside the client area.
+bool ItemRect(HWND hwnd, const ListBoxState& state, int nIndex, RECT* pRect) {
+    const RECT rcClient = ClientRect(hwnd);
+    *pRect = rcClient;
+    pRect->top = (nIndex - state.nTop) * state.nItemHeight;
+    pRect->bottom = pRect->top + state.nItemHeight;
+    return pRect->top < rcClient.bottom && pRect->bottom > 0 && rcClient.right > 0;
+}
+
+void SetTop(HWND hwnd, ListBoxState* pState, int nTop) {
+    const int nMax = std::max(0, Count(*pState) - PageSize(hwnd, *pState));
+    nTop = std::max(0, std::min(nTop, nMax));
+    if (nTop == pState->nTop)
+        return;
+    pState->nTop = nTop;
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void MakeVisible(HWND hwnd, ListBoxState* pState, int nIndex) {
+    const int nPage = PageSize(hwnd, *pState);
+    if (nIndex < pState->nTop)
+        SetTop(hwnd, pState, nIndex);
+    else if (nIndex >= pState->nTop + nPage)
+        SetTop(hwnd, pState, nIndex - nPage + 1);
+}
+
+void SendDrawItem(HWND hwnd, const ListBoxState& state, HDC hdc, const RECT& rc, int nIndex,
+                  UINT uAction, bool bFocus) {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_LISTBOX;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    dis.itemID = static_cast<UINT>(nIndex);
+    dis.itemAction = uAction;
+    if (nIndex == state.nSelected)
+        dis.itemState |= ODS_SELECTED;
+    if (bFocus)
+        dis.itemState |= ODS_FOCUS;
+    if (!IsWindowEnabled(hwnd))
+        dis.itemState |= ODS_DISABLED;
+    dis.hwndItem = hwnd;
+    dis.hDC = hdc;
+    dis.rcItem = rc;
+    dis.itemData = state.items[static_cast<size_t>(nIndex)].data;
+    SendMessageA(state.hwndOwner, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
+void DrawItemText(const ListBoxState& state, HDC hdc, const RECT& rc, int nIndex) {
+    COLORREF crOldBack = 0, crOldText = 0;
+    const bool bSelected = nIndex == state.nSelected;
+    if (bSelected) {
+        crOldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
+        crOldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    const std::string& text = state.items[static_cast<size_t>(nIndex)].text;
+    ExtTextOutA(hdc, rc.left + 1, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
+    if (bSelected) {
+        SetBkColor(hdc, crOldBack);
+        SetTextColor(hdc, crOldText);
+    }
+}
+
+// An item's focus is drawn only when asked for: the whole list paints items without it and
+// the focus item once more at the end.
+void PaintItem(HWND hwnd, const ListBoxState& state, HDC hdc, const RECT& rc, int nIndex,
+               UINT uAction, bool bIgnoreFocus) {
+    const bool bFocus =
+        !bIgnoreFocus && nIndex == state.nCaret && state.bCaretShown && state.bFocused;
+    if (IsOwnerDrawn(state)) {
+        if (IsIndex(state, nIndex))
+            SendDrawItem(hwnd, state, hdc, rc, nIndex, uAction, bFocus);
+        else if (uAction == ODA_FOCUS)
+            DrawFocusRect(hdc, &rc);
+        return;
+    }
+    if (uAction == ODA_FOCUS) {
+        DrawFocusRect(hdc, &rc);
+        return;
+    }
+    if (IsIndex(state, nIndex))
+        DrawItemText(state, hdc, rc, nIndex);
+    if (bFocus)
+        DrawFocusRect(hdc, &rc);
+}
+
+// Selection changes are drawn at once, each item after its owner chose the colours.
+void RepaintItem(HWND hwnd, const ListBoxState& state, int nIndex, UINT uAction) {
+    RECT rc;
+    if (!IsWindowVisible(hwnd) || !ItemRect(hwnd, state, nIndex, &rc))
+        return;
+    ControlDc dc(hwnd, state.hFont);
+    OwnerBrush(state.hwndOwner, hwnd, dc.Dc(), WM_CTLCOLORLISTBOX);
+    if (!IsWindowEnabled(hwnd))
+        SetTextColor(dc.Dc(), GetSysColor(COLOR_GRAYTEXT));
+    PaintItem(hwnd, state, dc.Dc(), rc, nIndex, uAction, true);
+}
+
+void DrawFocus(HWND hwnd, const ListBoxState& state, bool bOn) {
+    RECT rc;
+    if (!IsWindowVisible(hwnd) || !state.bCaretShown || !state.bFocused ||
+        !ItemRect(hwnd, state, state.nCaret, &rc))
+        return;
+    ControlDc dc(hwnd, state.hFont);
+    PaintItem(hwnd, state, dc.Dc(), rc, state.nCaret, ODA_FOCUS, !bOn);
+}
+
+LRESULT SetSelection(HWND hwnd, ListBoxState* pState, int nIndex, bool bNotify) {
+    if (nIndex < -1 || nIndex >= Count(*pState))
+        return LB_ERR;
+    const int nOld = pState->nSelected;
+    if (nIndex == nOld)
+        return LB_OKAY;
+    pState->nSelected = nIndex;
+    if (nOld != -1)
+        RepaintItem(hwnd, *pState, nOld, ODA_SELECT);
+    if (nIndex != -1)
+        RepaintItem(hwnd, *pState, nIndex, ODA_SELECT);
+    if (bNotify && !pState->items.empty())
+        Notify(hwnd, *pState, nIndex != -1 ? LBN_SELCHANGE : LBN_SELCANCEL);
+    return LB_OKAY;
+}
+
+LRESULT SetCaretIndex(HWND hwnd, ListBoxState* pState, int nIndex) {
+    if (!IsIndex(*pState, nIndex))
+        return LB_ERR;
+    const bool bChanged = pState->nCaret != nIndex;
+    if (bChanged) {
+        DrawFocus(hwnd, *pState, false);
+        pState->nCaret = nIndex;
+    }
+    MakeVisible(hwnd, pState, nIndex);
+    if (bChanged)
+        DrawFocus(hwnd, *pState, true);
+    return LB_OKAY;
+}
+
+// The focus leaves the old item, the selection moves, and the focus comes to the new item,
+// drawn in this order as Windows draws it.
+void MoveCaret(HWND hwnd, ListBoxState* pState, int nIndex) {
+    if (!IsIndex(*pState, nIndex))
+        return;
+    DrawFocus(hwnd, *pState, false);
+    SetSelection(hwnd, pState, nIndex, false);
+    pState->nCaret = nIndex;
+    MakeVisible(hwnd, pState, nIndex);
+    DrawFocus(hwnd, *pState, true);
+}
+
+// Letters compare without regard to case; a double-byte character compares as its two bytes.
+bool StartsWithNoCase(const std::string& text, const char* pszPrefix) {
+    const size_t cbPrefix = std::strlen(pszPrefix);
+    if (cbPrefix > text.size())
+        return false;
+    for (size_t i = 0; i < cbPrefix; ++i) {
+        const BYTE a = static_cast<BYTE>(text[i]);
+        const BYTE b = static_cast<BYTE>(pszPrefix[i]);
+        if (IsLeadByte932(a) && i + 1 < cbPrefix) {
+            if (a != b || text[i + 1] != pszPrefix[i + 1])
+                return false;
+            ++i;
+        } else if (std::toupper(a) != std::toupper(b)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Matches(const ListBoxState& state, int nIndex, LPARAM lKey, bool bExact) {
+    const ListItem& item = state.items[static_cast<size_t>(nIndex)];
+    if (!HasStrings(state))
+        return item.data == static_cast<ULONG_PTR>(lKey);
+    const char* pszKey = reinterpret_cast<const char*>(lKey);
+    return bExact ? lstrcmpiA(item.text.c_str(), pszKey) == 0 : StartsWithNoCase(item.text, pszKey);
+}
+
+// The first match after nStart, going round; a list of texts finds nothing for an empty key.
+LRESULT FindItem(const ListBoxState& state, int nStart, LPARAM lKey, bool bExact) {
+    if (HasStrings(state)) {
+        const char* pszKey = reinterpret_cast<const char*>(lKey);
+        if (pszKey == nullptr || *pszKey == '\0')
+            return LB_ERR;
+    }
+    const int nCount = Count(state);
+    int nIndex = nStart + 1 < nCount && nStart + 1 >= 0 ? nStart + 1 : 0;
+    for (int i = 0; i < nCount; ++i, nIndex = (nIndex + 1) % nCount) {
+        if (Matches(state, nIndex, lKey, bExact))
+            return nIndex;
+    }
+    return LB_ERR;
+}
+
+// A sorted list places a text before the first that does not sort before it.
+int SortedPosition(const ListBoxState& state, const char* pszText) {
+    if (!(state.style & LBS_SORT))
+        return Count(state);
+    const auto at = std::lower_bound(state.items.begin(), state.items.end(), pszText,
+                                     [](const ListItem& item, const char* psz) {
+                                         return lstrcmpiA(item.text.c_str(), psz) < 0;
+                                     });
+    return static_cast<int>(at - state.items.begin());
+}
+
+void InvalidateFrom(HWND hwnd, const ListBoxState& state, int nIndex) {
+    RECT rc;
+    if (ItemRect(hwnd, state, nIndex, &rc)) {
+        rc.bottom = ClientRect(hwnd).bottom;
+        InvalidateRect(hwnd, &rc, TRUE);
+    }
+}
+
+LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
+    if (nIndex == -1)
+        nIndex = Count(*pState);
+    if (nIndex < 0 || nIndex > Count(*pState))
+        return LB_ERR;
+    try {
+        ListItem item = {std::string(), 0};
+        if (HasStrings(*pState))
+            item.text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+        else
+            item.data = static_cast<ULONG_PTR>(lParam);
+        pState->items.insert(pState->items.begin() + nIndex, std::move(item));
+    } catch (const std::bad_alloc&) {
+        Notify(hwnd, *pState, LBN_ERRSPACE);
+        return LB_ERRSPACE;
+    }
+    InvalidateFrom(hwnd, *pState, nIndex);
+    if (Count(*pState) == 1)
+        SetCaretIndex(hwnd, pState, 0);
+    else if (nIndex <= pState->nSelected)
+        ++pState->nSelected;
+    return nIndex;
+}
+
+LRESULT AddString(HWND hwnd, ListBoxState* pState, LPARAM lParam) {
+    const int nIndex =
+        HasStrings(*pState)
+            ? SortedPosition(*pState, lParam != 0 ? reinterpret_cast<const char*>(lParam) : "")
+            : Count(*pState);
+    return InsertItem(hwnd, pState, nIndex, lParam);
+}
+
+// Items with data, or of an owner-drawn list, are announced to the owner as they go.
+void SendDeleteItem(HWND hwnd, const ListBoxState& state, int nIndex) {
+    const ULONG_PTR data = state.items[static_cast<size_t>(nIndex)].data;
+    if (!IsOwnerDrawn(state) && data == 0)
+        return;
+    DELETEITEMSTRUCT dis = {};
+    dis.CtlType = ODT_LISTBOX;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    dis.itemID = static_cast<UINT>(nIndex);
+    dis.hwndItem = hwnd;
+    dis.itemData = data;
+    SendMessageA(state.hwndOwner, WM_DELETEITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
+void ResetContent(HWND hwnd, ListBoxState* pState) {
+    for (int i = Count(*pState) - 1; i >= 0; --i)
+        SendDeleteItem(hwnd, *pState, i);
+    pState->items.clear();
+    pState->nTop = 0;
+    pState->nSelected = -1;
+    pState->nCaret = 0;
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// The result is the number of items left.
+LRESULT DeleteString(HWND hwnd, ListBoxState* pState, int nIndex) {
+    if (!IsIndex(*pState, nIndex))
+        return LB_ERR;
+    InvalidateFrom(hwnd, *pState, nIndex);
+    if (Count(*pState) == 1) {
+        ResetContent(hwnd, pState);
+        return 0;
+    }
+    SendDeleteItem(hwnd, *pState, nIndex);
+    pState->items.erase(pState->items.begin() + nIndex);
+    if (nIndex == pState->nSelected)
+        pState->nSelected = -1;
+    else if (nIndex < pState->nSelected)
+        --pState->nSelected;
+    pState->nCaret = std::max(0, std::min(pState->nCaret, Count(*pState) - 1));
+    SetTop(hwnd, pState, pState->nTop);
+    return Count(*pState);
+}
+
+LRESULT GetText(const ListBoxState& state, int nIndex, LPARAM lpBuffer) {
+    if (!IsIndex(state, nIndex))
+        return LB_ERR;
+    const ListItem& item = state.items[static_cast<size_t>(nIndex)];
+    if (!HasStrings(state)) {
+        if (lpBuffer != 0)
+            std::memcpy(reinterpret_cast<void*>(lpBuffer), &item.data, sizeof(item.data));
+        return sizeof(item.data);
+    }
+    if (lpBuffer != 0)
+        std::memcpy(reinterpret_cast<char*>(lpBuffer), item.text.c_str(), item.text.size() + 1);
+    return static_cast<LRESULT>(item.text.size());
+}
+
+LRESULT GetTextLength(const ListBoxState& state, int nIndex) {
+    if (!IsIndex(state, nIndex))
+        return LB_ERR;
+    return HasStrings(state)
+               ? static_cast<LRESULT>(state.items[static_cast<size_t>(nIndex)].text.size())
+               : static_cast<LRESULT>(sizeof(ULONG_PTR));
+}
+
+LRESULT SelectString(HWND hwnd, ListBoxState* pState, int nStart, LPARAM lKey) {
+    const LRESULT nIndex = FindItem(*pState, nStart, lKey, false);
+    if (nIndex != LB_ERR) {
+        MoveCaret(hwnd, pState, static_cast<int>(nIndex));
+        SetSelection(hwnd, pState, static_cast<int>(nIndex), false);
+    }
+    return nIndex;
+}
+
+LRESULT SetCurSel(HWND hwnd, ListBoxState* pState, int nIndex) {
+    SetCaretIndex(hwnd, pState, nIndex);
+    if (SetSelection(hwnd, pState, nIndex, false) == LB_ERR)
+        return LB_ERR;
+    return pState->nSelected;
+}
+
+LRESULT SetItemHeight(HWND hwnd, ListBoxState* pState, LPARAM lHeight) {
+    if (lHeight > kMaxItemHeight)
+        return LB_ERR;
+    const int nHeight = std::max(1, static_cast<int>(lHeight));
+    if (nHeight != pState->nItemHeight) {
+        pState->nItemHeight = nHeight;
+        SetTop(hwnd, pState, pState->nTop);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+    return LB_OKAY;
+}
+
+// An empty list still has a rectangle for its first item.
+LRESULT GetItemRect(HWND hwnd, const ListBoxState& state, int nIndex, LPARAM lpRect) {
+    RECT* pRect = reinterpret_cast<RECT*>(lpRect);
+    if (pRect == nullptr || (nIndex != 0 && !IsIndex(state, nIndex))) {
+        if (pRect != nullptr)
+            SetRectEmpty(pRect);
+        return LB_ERR;
+    }
+    return ItemRect(hwnd, state, nIndex, pRect) ? 1 : 0;
+}
+
+// The caret keys select the item they move to; the notification comes even when the caret
+// stays where it was. While the selected item is not the caret item, a caret key selects the
+// caret item instead of moving.
+int KeyTarget(HWND hwnd, const ListBoxState& state, WPARAM vk) {
+    const int nLast = Count(state) - 1;
+    const int nPage = PageSize(hwnd, state);
+    switch (vk) {
+    case VK_LEFT:
+    case VK_UP:
+        return std::max(0, state.nCaret - 1);
+    case VK_RIGHT:
+    case VK_DOWN:
+        return std::min(nLast, state.nCaret + 1);
+    case VK_PRIOR:
+        return std::max(0, state.nCaret - nPage + 1);
+    case VK_NEXT:
+        return std::min(nLast, state.nCaret + nPage - 1);
+    case VK_HOME:
+        return 0;
+    case VK_END:
+        return nLast;
+    }
+    return -1;
+}
+
+LRESULT OnKeyDown(HWND hwnd, ListBoxState* pState, WPARAM vk) {
+    int nTarget = KeyTarget(hwnd, *pState, vk);
+    if (nTarget < 0)
+        return 0;
+    if (pState->nSelected != pState->nCaret)
+        nTarget = pState->nCaret;
+    MoveCaret(hwnd, pState, nTarget);
+    SetSelection(hwnd, pState, nTarget, false);
+    if (Notifies(*pState) && !pState->items.empty())
+        Notify(hwnd, *pState, LBN_SELCHANGE);
+    return 0;
+}
+
+// A typed character selects the next item that starts with it.
+LRESULT OnChar(HWND hwnd, ListBoxState* pState, WPARAM wChar) {
+    const char key[2] = {static_cast<char>(wChar), '\0'};
+    const LRESULT nFound = FindItem(*pState, pState->nCaret, reinterpret_cast<LPARAM>(key), false);
+    if (nFound == LB_ERR)
+        return 0;
+    if (pState->nSelected == -1)
+        SetSelection(hwnd, pState, static_cast<int>(nFound), false);
+    MoveCaret(hwnd, pState, static_cast<int>(nFound));
+    if (Notifies(*pState))
+        Notify(hwnd, *pState, LBN_SELCHANGE);
+    return 0;
+}
+
+bool IsComboList(const ListBoxState& state) {
+    return (state.style & LBS_COMBOBOX) != 0;
+}
+
+// A press outside a combo box's list closes it without a choice; on an item it selects it,
+// and its release reports the choice.
+LRESULT OnLButtonDown(HWND hwnd, ListBoxState* pState, LPARAM lParam) {
+    const POINT pt = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    const RECT rcClient = ClientRect(hwnd);
+    if (IsComboList(*pState) && !PtInRect(&rcClient, pt)) {
+        SendMessageA(pState->hwndOwner, CB_SHOWDROPDOWN, FALSE, 0);
+        return 0;
+    }
+    if (!pState->bFocused && !IsComboList(*pState))
+        SetFocus(hwnd);
+    pState = ControlState<ListBoxState>(hwnd);
+    if (pState == nullptr)
+        return 0;
+    const int nIndex = pt.y >= 0 ? pState->nTop + pt.y / pState->nItemHeight : -1;
+    if (!IsIndex(*pState, nIndex))
+        return 0;
+    pState->bTracking = true;
+    SetCapture(hwnd);
+    MoveCaret(hwnd, pState, nIndex);
+    SetSelection(hwnd, pState, nIndex, Notifies(*pState));
+    return 0;
+}
+
+LRESULT OnLButtonUp(HWND hwnd, ListBoxState* pState) {
+    if (!pState->bTracking)
+        return 0;
+    pState->bTracking = false;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    if (Notifies(*pState) && !pState->items.empty())
+        Notify(hwnd, *pState, LBN_SELCHANGE);
+    return 0;
+}
+
+LRESULT OnSetFocus(HWND hwnd, ListBoxState* pState) {
+    pState->bFocused = true;
+    pState->bCaretShown = true;
+    DrawFocus(hwnd, *pState, true);
+    Notify(hwnd, *pState, LBN_SETFOCUS);
+    return 0;
+}
+
+LRESULT OnKillFocus(HWND hwnd, ListBoxState* pState) {
+    OnLButtonUp(hwnd, pState);
+    pState->bFocused = false;
+    if (pState->bCaretShown)
+        RepaintItem(hwnd, *pState, pState->nCaret, ODA_FOCUS);
+    Notify(hwnd, *pState, LBN_KILLFOCUS);
+    return 0;
+}
+
+LRESULT OnPaint(HWND hwnd, const ListBoxState& state, HDC hdcGiven) {
+    ControlPaint paint(hwnd, hdcGiven, state.hFont);
+    const HDC hdc = paint.Dc();
+    const RECT rcClient = paint.Client();
+    const HBRUSH hbr = OwnerBrush(state.hwndOwner, hwnd, hdc, WM_CTLCOLORLISTBOX);
+    if (!IsOwnerDrawn(state))
+        FillRect(hdc, &rcClient, hbr);
+    if (!IsWindowEnabled(hwnd))
+        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
+    RECT rc;
+    for (int i = state.nTop; i < Count(state) && ItemRect(hwnd, state, i, &rc); ++i)
+        PaintItem(hwnd, state, hdc, rc, i, ODA_DRAWENTIRE, true);
+    if (state.bCaretShown && state.bFocused && ItemRect(hwnd, state, state.nCaret, &rc))
+        PaintItem(hwnd, state, hdc, rc, state.nCaret, ODA_FOCUS, false);
+    return 0;
+}
+
+// The owner of an owner-drawn list fills its background.
+LRESULT OnEraseBackground(HWND hwnd, const ListBoxState& state, HDC hdc) {
+    if (IsOwnerDrawn(state)) {
+        const RECT rc = ClientRect(hwnd);
+        FillRect(hdc, &rc, OwnerBrush(state.hwndOwner, hwnd, hdc, WM_CTLCOLORLISTBOX));
+    }
+    return 1;
+}
+
+int FontHeight(HWND hwnd, HFONT hFont) {
+    ControlDc dc(hwnd, hFont);
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc.Dc(), &tm);
+    return tm.tmHeight;
+}
+
+LRESULT OnSetFont(HWND hwnd, ListBoxState* pState, WPARAM wFont, LPARAM bRedraw) {
+    pState->hFont = reinterpret_cast<HFONT>(wFont);
+    if (!IsOwnerDrawn(*pState))
+        SetItemHeight(hwnd, pState, FontHeight(hwnd, pState->hFont));
+    if (bRedraw)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    return 0;
+}
+
+// A list shows whole items only: its height is cut to a multiple of the item height.
+LRESULT OnSize(HWND hwnd, ListBoxState* pState) {
+    const int nHeight = ClientRect(hwnd).bottom;
+    const int nRemaining = nHeight % pState->nItemHeight;
+    if (!(pState->style & (LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE)) &&
+        nHeight > pState->nItemHeight && nRemaining != 0) {
+        RECT rcWindow;
+        GetWindowRect(hwnd, &rcWindow);
+        SetWindowPos(hwnd, nullptr, 0, 0, rcWindow.right - rcWindow.left,
+                     rcWindow.bottom - rcWindow.top - nRemaining,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+        return 0;
+    }
+    SetTop(hwnd, pState, pState->nTop);
+    return 0;
+}
+
+// The item height of an owner-drawn list is its owner's answer; a combo box's list gets its
+// item height from the combo box, which has asked for it already.
+void MeasureItems(HWND hwnd, ListBoxState* pState) {
+    if (!(pState->style & LBS_OWNERDRAWFIXED) || IsComboList(*pState))
+        return;
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_LISTBOX;
+    mis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    mis.itemID = static_cast<UINT>(-1);
+    mis.itemHeight = static_cast<UINT>(pState->nItemHeight);
+    SendMessageA(pState->hwndOwner, WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
+    pState->nItemHeight = std::max(1, static_cast<int>(mis.itemHeight));
+}
+
+LRESULT OnCreate(HWND hwnd, ListBoxState* pState, const CREATESTRUCTA* pcs) {
+    pState->style = static_cast<DWORD>(pcs->style);
+    pState->hwndOwner =
+        IsComboList(*pState) ? static_cast<HWND>(pcs->lpCreateParams) : GetParent(hwnd);
+    pState->bCaretShown = !IsComboList(*pState);
+    pState->nItemHeight = FontHeight(hwnd, nullptr);
+    MeasureItems(hwnd, pState);
+    return 0;
+}
+
+LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
+    ListBoxState* pState = new (std::nothrow) ListBoxState;
+    if (pState == nullptr)
+        return FALSE;
+    AttachControlState(hwnd, pState);
+    return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
+}
+
+LRESULT OnNcDestroy(HWND hwnd, ListBoxState* pState) {
+    AttachControlState(hwnd, nullptr);
+    delete pState;
+    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
+}
+
+LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const int nIndex = static_cast<int>(wParam);
+    switch (uMsg) {
+    case LB_ADDSTRING:
+        return AddString(hwnd, pState, lParam);
+    case LB_INSERTSTRING:
+        return InsertItem(hwnd, pState, nIndex, lParam);
+    case LB_DELETESTRING:
+        return DeleteString(hwnd, pState, nIndex);
+    case LB_RESETCONTENT:
+        ResetContent(hwnd, pState);
+        return 0;
+    case LB_GETCOUNT:
+        return Count(*pState);
+    case LB_GETCURSEL:
+        return pState->items.empty() ? LB_ERR : pState->nSelected;
+    case LB_SETCURSEL:
+        return SetCurSel(hwnd, pState, nIndex);
+    case LB_GETTEXT:
+        return GetText(*pState, nIndex, lParam);
+    case LB_GETTEXTLEN:
+        return GetTextLength(*pState, nIndex);
+    case LB_GETITEMDATA:
+        return IsIndex(*pState, nIndex) ? static_cast<LRESULT>(pState->items[wParam].data) : LB_ERR;
+    case LB_SETITEMDATA:
+        if (!IsIndex(*pState, nIndex))
+            return LB_ERR;
+        pState->items[wParam].data = static_cast<ULONG_PTR>(lParam);
+        return TRUE;
+    case LB_FINDSTRING:
+        return FindItem(*pState, nIndex, lParam, false);
+    case LB_FINDSTRINGEXACT:
+        return FindItem(*pState, nIndex, lParam, true);
+    case LB_SELECTSTRING:
+        return SelectString(hwnd, pState, nIndex, lParam);
+    case LB_GETTOPINDEX:
+        return pState->nTop;
+    case LB_SETTOPINDEX:
+        SetTop(hwnd, pState, nIndex);
+        return LB_OKAY;
+    case LB_GETITEMHEIGHT:
+        return pState->nItemHeight;
+    case LB_SETITEMHEIGHT:
+        return SetItemHeight(hwnd, pState, lParam);
+    case LB_GETITEMRECT:
+        return GetItemRect(hwnd, *pState, nIndex, lParam);
+    }
+    return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    ListBoxState* pState = ControlState<ListBoxState>(hwnd);
+    if (uMsg == WM_NCCREATE)
+        return OnNcCreate(hwnd, lParam);
+    if (pState == nullptr)
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+    case WM_CREATE:
+        return OnCreate(hwnd, pState, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    case WM_DESTROY:
+        ResetContent(hwnd, pState);
+        return 0;
+    case WM_NCDESTROY:
+        return OnNcDestroy(hwnd, pState);
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_ERASEBKGND:
+        return OnEraseBackground(hwnd, *pState, reinterpret_cast<HDC>(wParam));
+    case WM_PAINT:
+        return OnPaint(hwnd, *pState, reinterpret_cast<HDC>(wParam));
+    case WM_SIZE:
+        return OnSize(hwnd, pState);
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_SETFONT:
+        return OnSetFont(hwnd, pState, wParam, lParam);
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(pState->hFont);
+    case WM_SETFOCUS:
+        return OnSetFocus(hwnd, pState);
+    case WM_KILLFOCUS:
+        return OnKillFocus(hwnd, pState);
+    case WM_KEYDOWN:
+        return OnKeyDown(hwnd, pState, wParam);
+    case WM_CHAR:
+        return OnChar(hwnd, pState, wParam);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(hwnd, pState, lParam);
+    case WM_LBUTTONUP:
+        return OnLButtonUp(hwnd, pState);
+    }
+    return OnListMessage(hwnd, pState, uMsg, wParam, lParam);
+}
+
+} // namespace
+
+void RegisterListBoxClasses() {
+    RegisterControlClass("ListBox", ListBoxProc, CS_DBLCLKS | CS_PARENTDC);
+    RegisterControlClass("ComboLBox", ListBoxProc, CS_DBLCLKS | CS_SAVEBITS);
+}
+
+} // namespace headless
