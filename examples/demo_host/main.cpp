@@ -61,6 +61,23 @@ const char* KindName(BYTE kind) {
     return "?";
 }
 
+// The notifications the search dialog's controls send.
+const char* NotificationName(WPARAM wParam) {
+    switch (HIWORD(wParam)) {
+    case BN_CLICKED:
+        return "BN_CLICKED";
+    case EN_SETFOCUS:
+        return "EN_SETFOCUS";
+    case EN_KILLFOCUS:
+        return "EN_KILLFOCUS";
+    case EN_CHANGE:
+        return "EN_CHANGE";
+    case EN_UPDATE:
+        return "EN_UPDATE";
+    }
+    return "notification";
+}
+
 std::string MessageName(UINT message, WPARAM wParam) {
     char szName[64];
     switch (message) {
@@ -77,8 +94,8 @@ std::string MessageName(UINT message, WPARAM wParam) {
     case WM_DLGSB_WRAPBOTTOM:
         return "wrapped from the first item to the last";
     case WM_COMMAND:
-        std::snprintf(szName, sizeof(szName), "WM_COMMAND, control %u, notification 0x%X",
-                      LOWORD(wParam), HIWORD(wParam));
+        std::snprintf(szName, sizeof(szName), "WM_COMMAND %s from %u", NotificationName(wParam),
+                      LOWORD(wParam));
         return szName;
     }
     return std::string();
@@ -87,7 +104,7 @@ std::string MessageName(UINT message, WPARAM wParam) {
 INT_PTR CALLBACK SearchDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const std::string name = MessageName(message, wParam);
     if (!name.empty())
-        std::printf("    dialog <- %s\n", name.c_str());
+        std::printf("      dialog <- %s\n", name.c_str());
     return message == WM_INITDIALOG;
 }
 
@@ -108,12 +125,12 @@ void PrintItemTable(const CDlgSb& sb) {
 }
 
 void Press(UINT vk, const char* pszKey) {
-    std::printf("  %-6s -> ", pszKey);
+    std::printf("  %s\n", pszKey);
     PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
     Pump();
     PostMessageA(GetFocus(), WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
-    std::printf("focus on %d %s\n", GetDlgCtrlID(GetFocus()), Caption(GetFocus()).c_str());
     Pump();
+    std::printf("      focus on %d %s\n", GetDlgCtrlID(GetFocus()), Caption(GetFocus()).c_str());
 }
 
 } // namespace
@@ -133,18 +150,20 @@ int main() {
     // The library joined the host's resource look-ups: the host finds template 80 without
     // naming the library's module.
     const HINSTANCE hTemplates = AfxFindResourceHandle(MAKEINTRESOURCEA(80), RT_DIALOG);
+    std::printf("Search dialog 80, found in the %s module\n",
+                hTemplates == GetModuleHandleA(nullptr) ? "host's" : "library's");
     const HWND hwndDlg =
         CreateDialogParamA(hTemplates, MAKEINTRESOURCEA(80), hwndHost, SearchDialogProc, 0);
     if (hwndDlg == nullptr) {
         std::fprintf(stderr, "demo host: the search dialog could not be made\n");
         return 1;
     }
-    std::printf("Dialog: %s\n", Caption(hwndDlg).c_str());
+    std::printf("  title %s; the host checks radio button 1081\n", Caption(hwndDlg).c_str());
     CheckDlgButton(hwndDlg, 1081, BST_CHECKED);
     ShowWindow(hwndDlg, SW_SHOW);
     Pump();
 
-    std::printf("Init:\n");
+    std::printf("Init, wrap messages asked for\n");
     CDlgSb sb;
     const int nInit = sb.InitDll(CWnd::FromHandle(hwndDlg), hTemplates, 80, kFuncKeyMsg,
                                  kPullCloseMsg, kCheckMsg, 1, 0);
