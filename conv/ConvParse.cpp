@@ -8,9 +8,11 @@
 
 namespace {
 
-// Entry texts are at most 255 bytes long, so that the normalised text always fits the
-// 256-byte buffer that the real overloads hand to the decimal conversion; a longer text is
-// rejected. Every buffer is the call's own, so calls may run on any thread.
+// A text is read only as far as its conversion needs: up to its terminator, or up to its
+// point for the integer targets, or up to the last place taken for the real targets; what
+// follows is never looked at. When that stretch is longer than 255 bytes the text is
+// rejected, so the normalised text always fits its 256-byte buffer. Every buffer is the
+// call's own, so calls may run on any thread.
 constexpr ptrdiff_t kMaxText = 255;
 constexpr size_t kNumberTextSize = kMaxText + 1;
 
@@ -18,19 +20,8 @@ constexpr size_t kNumberTextSize = kMaxText + 1;
 // only where a thousands separator would.
 enum class CommaRule { DropAll, GroupingOnly };
 
-bool IsDigit(char ch) {
-    return static_cast<unsigned char>(ch - '0') <= 9;
-}
-
-// Whether a text of which the bytes before pRead have been read ends within kMaxText bytes.
-bool EndsWithinLimit(const char* lpszText, const char* pRead) {
-    const ptrdiff_t nRead = pRead - lpszText;
-    if (nRead > kMaxText)
-        return false;
-    if (*pRead == '\0')
-        return true;
-    const size_t nRoom = static_cast<size_t>(kMaxText - nRead);
-    return strnlen(pRead, nRoom + 1) <= nRoom;
+bool IsReadWithinLimit(const char* lpszText, const char* pUnread) {
+    return pUnread - lpszText <= kMaxText;
 }
 
 template <CommaRule kRule>
@@ -41,14 +32,19 @@ void SkipDroppedCommas(const char*& p) {
     }
 }
 
-// Reads the sign and the integer part of an entry text, handing the minus sign and every
-// byte of the integer part but its commas to the sink. Returns where the integer part ends
-// (at the first point or the terminator), or nullptr for a rejected text. Convert's comma
-// removal and the normalisation run as one pass: dropping the commas first and skipping the
-// blanks afterwards reads the same as skipping both together.
+// The character test runs with the normalisation: the normalised text may hold only digits
+// after its minus sign, and the point when places are taken, so any other byte in the integer
+// part or in the places taken rejects the text as soon as it is met.
+unsigned DigitValue(char ch) {
+    return static_cast<unsigned>(static_cast<unsigned char>(ch)) - unsigned{'0'};
+}
+
+// Steps over what may stand before the integer part: blanks, a minus sign, and in Convert's
+// reading every comma. Returns where the integer part begins, or nullptr when the text ends
+// first. Convert's comma removal and the normalisation run as one pass: dropping the commas
+// first and skipping the blanks afterwards reads the same as skipping both together.
 template <CommaRule kRule, class Sink>
-const char* ScanInteger(const char* lpszText, Sink& sink) {
-    const char* p = lpszText;
+const char* SkipLeader(const char* p, Sink& sink) {
     SkipDroppedCommas<kRule>(p);
     if (*p == '\0' || *p == ',')
         return nullptr;
@@ -62,23 +58,56 @@ const char* ScanInteger(const char* lpszText, Sink& sink) {
         SkipDroppedCommas<kRule>(p);
         sink.Minus();
     }
-    if (*p == '\0')
-        return nullptr;
+    return *p != '\0' ? p : nullptr;
+}
+
+// Whether three digits follow p; they are then in pDigits.
+bool ReadThreeDigits(const char* p, unsigned (&pDigits)[3]) {
+    for (unsigned& nDigit : pDigits) {
+        nDigit = DigitValue(*p++);
+        if (nDigit > 9)
+            return false;
+    }
+    return true;
+}
+
+// Reads the sign and the integer part of an entry text, handing the minus sign and the digits
+// to the sink. Returns where the integer part ends (at the first point or the terminator), or
+// nullptr for a rejected text. Most texts begin with a digit and have their commas, if any, at
+// the thousands: those are the quick ways through.
+template <CommaRule kRule, class Sink>
+const char* ScanInteger(const char* lpszText, Sink& sink) {
+    const char* p = lpszText;
+    if (DigitValue(*p) > 9) {
+        p = SkipLeader<kRule>(p, sink);
+        if (p == nullptr)
+            return nullptr;
+    }
 
     // A comma at position i of an integer part of L bytes is a separator when L - i is a
     // multiple of 4; all of them must therefore share the position L mod 4.
     const char* const pIntegerPart = p;
     unsigned nCommaPositions = 0;
-    for (; *p != '\0' && *p != '.'; ++p) {
-        if (p - lpszText >= kMaxText)
-            return nullptr;
-        if (*p == ',') {
-            nCommaPositions |= 1u << ((p - pIntegerPart) & 3);
-            continue;
+    for (;; ++p) {
+        const unsigned nDigit = DigitValue(*p);
+        if (nDigit <= 9) {
+            if (!sink.Digit(nDigit))
+                return nullptr;
+        } else if (*p == ',') {
+            if constexpr (kRule == CommaRule::GroupingOnly)
+                nCommaPositions |= 1u << ((p - pIntegerPart) & 3);
+            unsigned pGroup[3];
+            if (ReadThreeDigits(p + 1, pGroup)) {
+                if (!sink.Group(pGroup))
+                    return nullptr;
+                p += 3;
+            }
+        } else {
+            break;
         }
-        if (!sink.Integer(*p))
-            return nullptr;
     }
+    if (*p != '\0' && *p != '.')
+        return nullptr;
     if constexpr (kRule == CommaRule::GroupingOnly) {
         const unsigned nSeparatorPosition = 1u << ((p - pIntegerPart) & 3);
         if ((nCommaPositions & ~nSeparatorPosition) != 0)
@@ -87,36 +116,46 @@ const char* ScanInteger(const char* lpszText, Sink& sink) {
     return p;
 }
 
-// Writes the normalised text: the bytes go through unchecked, as the character test follows.
+// Writes the normalised text into a buffer of kNumberTextSize bytes. Its text is never longer
+// than the part of the entry text read, so a full buffer means a text beyond kMaxText.
 class NumberTextWriter {
 public:
-    explicit NumberTextWriter(char* lpszOut) : m_p(lpszOut) {}
+    explicit NumberTextWriter(char* lpszOut) : m_p(lpszOut), m_pLast(lpszOut + kMaxText) {}
     void Minus() { *m_p++ = '-'; }
-    bool Integer(char ch) {
-        *m_p++ = ch;
-        return true;
+    bool Digit(unsigned nDigit) { return Put(static_cast<char>('0' + nDigit)); }
+    bool Group(const unsigned (&pDigits)[3]) {
+        return Digit(pDigits[0]) && Digit(pDigits[1]) && Digit(pDigits[2]);
     }
-    void Put(char ch) { *m_p++ = ch; }
+    bool Point() { return Put('.'); }
     void End() { *m_p = '\0'; }
 
 private:
+    bool Put(char ch) {
+        if (m_p == m_pLast)
+            return false;
+        *m_p++ = ch;
+        return true;
+    }
+
     char* m_p;
+    char* const m_pLast;
 };
 
-// Takes the integer part straight into a value: the character test and the decimal
-// conversion of the integer overloads in the same pass.
+// Takes the integer part straight into a value: the decimal conversion of the integer
+// overloads in the same pass. 64 bits hold any 19 digits, so only a longer integer part needs
+// the test for a value beyond 32 bits at every digit; kChecked chooses that reading.
+template <bool kChecked>
 class LongAccumulator {
 public:
     void Minus() { m_bNegative = true; }
-    bool Integer(char ch) {
-        if (!IsDigit(ch))
-            return false;
-        m_nMagnitude = m_nMagnitude * 10 + static_cast<unsigned>(ch - '0');
-        return m_nMagnitude <= kMostNegativeMagnitude;
+    bool Digit(unsigned nDigit) { return Add(10, nDigit, 1); }
+    bool Group(const unsigned (&pDigits)[3]) {
+        return Add(1000, pDigits[0] * 100 + pDigits[1] * 10 + pDigits[2], 3);
     }
+    bool MayHaveWrapped() const { return m_nDigits > kSafeDigits; }
     // A value beyond 32 bits is rejected rather than wrapped or clamped.
     int Store(LONG* pValue) const {
-        if (!m_bNegative && m_nMagnitude > kLargestMagnitude)
+        if (m_nMagnitude > kLargestMagnitude + m_bNegative)
             return 0;
         const LONGLONG nValue = static_cast<LONGLONG>(m_nMagnitude);
         *pValue = static_cast<LONG>(m_bNegative ? -nValue : nValue);
@@ -125,21 +164,35 @@ public:
 
 private:
     static constexpr ULONGLONG kLargestMagnitude = std::numeric_limits<LONG>::max();
-    static constexpr ULONGLONG kMostNegativeMagnitude = kLargestMagnitude + 1;
+    static constexpr size_t kSafeDigits = std::numeric_limits<ULONGLONG>::digits10;
+
+    bool Add(unsigned nScale, unsigned nValue, size_t nDigits) {
+        m_nMagnitude = m_nMagnitude * nScale + nValue;
+        m_nDigits += nDigits;
+        if constexpr (kChecked)
+            return m_nMagnitude <= kLargestMagnitude + 1;
+        return true;
+    }
+
     ULONGLONG m_nMagnitude = 0;
+    size_t m_nDigits = 0;
     bool m_bNegative = false;
 };
 
 template <CommaRule kRule>
 int ParseLong(const char* lpszText, LONG* pValue) {
-    LongAccumulator accumulator;
+    LongAccumulator<false> accumulator;
     const char* pEnd = ScanInteger<kRule>(lpszText, accumulator);
-    if (pEnd == nullptr || !EndsWithinLimit(lpszText, pEnd))
+    if (pEnd == nullptr || !IsReadWithinLimit(lpszText, pEnd))
         return 0;
+    if (accumulator.MayHaveWrapped()) {
+        LongAccumulator<true> checked;
+        return ScanInteger<kRule>(lpszText, checked) != nullptr ? checked.Store(pValue) : 0;
+    }
     return accumulator.Store(pValue);
 }
 
-// The fraction is cut after nDecimals bytes, never rounded; what follows is not read.
+// The places are cut after nDecimals bytes, never rounded.
 template <CommaRule kRule>
 int Normalise(const char* lpszText, char* lpszOut, short nDecimals) {
     NumberTextWriter writer(lpszOut);
@@ -147,40 +200,25 @@ int Normalise(const char* lpszText, char* lpszOut, short nDecimals) {
     if (p == nullptr)
         return 0;
     if (*p == '.' && nDecimals > 0 && p[1] != '\0') {
-        writer.Put(*p++);
+        ++p;
+        if (!writer.Point())
+            return 0;
         for (short n = 0; n < nDecimals && *p != '\0'; ++n, ++p) {
-            if (p - lpszText >= kMaxText)
+            const unsigned nDigit = DigitValue(*p);
+            if (nDigit > 9 || !writer.Digit(nDigit))
                 return 0;
-            writer.Put(*p);
         }
     }
-    if (!EndsWithinLimit(lpszText, p))
+    if (!IsReadWithinLimit(lpszText, p))
         return 0;
     writer.End();
     return 1;
 }
 
-// Digits with at most one point, after one leading minus sign.
-bool IsRealText(const char* p) {
-    if (*p == '-')
-        ++p;
-    bool bPointSeen = false;
-    for (; *p != '\0'; ++p) {
-        if (IsDigit(*p))
-            continue;
-        if (*p != '.' || bPointSeen)
-            return false;
-        bPointSeen = true;
-    }
-    return true;
-}
-
-// A checked normalised text is at most 255 bytes of digits, so its value is always a finite
-// double; from_chars rounds to nearest as the C library's strtod does. An empty text and a
-// lone minus sign leave the value at 0.
+// A normalised text is at most 255 bytes of digits, so its value is always a finite double;
+// from_chars rounds to nearest as the C library's strtod does. An empty text and a lone minus
+// sign leave the value at 0.
 int StoreReal(const char* lpszNumber, double* pValue) {
-    if (!IsRealText(lpszNumber))
-        return 0;
     double dValue = 0.0;
     std::from_chars(lpszNumber, lpszNumber + std::strlen(lpszNumber), dValue);
     *pValue = dValue;

@@ -96,8 +96,8 @@ public:
 
 private:
     // Normalise an entry text into lpszOut (256 bytes): sign, integer digits without commas,
-    // and at most nDecimals places. DelComma drops every comma before the point; MakeNumStr
-    // accepts commas at grouping positions only.
+    // and at most nDecimals places; 0 for a text that is no number. DelComma drops every comma
+    // before the point; MakeNumStr accepts commas at grouping positions only.
     int DelComma(const char* lpszText, char* lpszOut, short nDecimals);
     int MakeNumStr(const char* lpszText, char* lpszOut, short nDecimals);
 };

@@ -84,6 +84,9 @@ const LongCase kLongCases[] = {
     {"2147483648", kRejected, kRejected},
     {"-2147483649", kRejected, kRejected},
     {"99999999999999999999", kRejected, kRejected},
+    {"18446744073709551617", kRejected, kRejected},
+    {"0000000000000000002,147,483,648", kRejected, kRejected},
+    {"-000000000000000002,147,483,648", -2147483647 - 1, -2147483647 - 1},
 };
 
 TEST(ConvParse, LongTargetsFollowTheirFamilysCommaRule) {
@@ -186,18 +189,22 @@ TEST(ConvParse, ZeroKeepsTheSignOfItsDigits) {
     EXPECT_FALSE(std::signbit(*noDigits));
 }
 
-TEST(ConvParse, TextsLongerThan255BytesAreRejected) {
+// A text is read up to its terminator, its point (integer targets) or its last place taken
+// (real targets); a text whose read stretch is longer than 255 bytes is rejected.
+TEST(ConvParse, TextsAreReadForAtMost255Bytes) {
     const std::string strLongest = std::string(250, ' ') + "-1234";
-    const std::string strRead = std::string(1, '7') + "." + std::string(253, '5');
+    const std::string strLongFraction = "7." + std::string(300, '5');
     for (Family family : {Family::Convert, Family::Convert2}) {
         EXPECT_EQ(Parse<LONG>(family, strLongest), std::optional<LONG>(-1234));
         EXPECT_EQ(Parse<LONG>(family, " " + strLongest), kRejected);
         EXPECT_EQ(Parse<LONG>(family, std::string(300, '0') + "1"), kRejected);
-        EXPECT_EQ(Parse<LONG>(family, strRead), std::optional<LONG>(7));
-        EXPECT_EQ(Parse<LONG>(family, strRead + "5"), kRejected);
-        EXPECT_EQ(Parse<double>(family, strRead, short{1}), std::optional<double>(7.5));
-        EXPECT_EQ(Parse<double>(family, strRead + "5", short{1}), kRejected);
-        EXPECT_EQ(Parse<double>(family, std::string(256, ' ') + ".5", short{0}), kRejected);
+        EXPECT_EQ(Parse<LONG>(family, std::string(256, ' ') + ".5"), kRejected);
+        EXPECT_EQ(Parse<LONG>(family, strLongFraction), std::optional<LONG>(7));
+        EXPECT_EQ(Parse<double>(family, strLongFraction, short{1}), std::optional<double>(7.5));
+        EXPECT_EQ(Parse<double>(family, strLongFraction, short{253}),
+                  std::optional<double>(68.0 / 9.0));
+        EXPECT_EQ(Parse<double>(family, strLongFraction, short{254}), kRejected);
+        EXPECT_EQ(Parse<double>(family, std::string(254, '1') + ".5", short{1}), kRejected);
     }
 }
 
