@@ -9,7 +9,7 @@ namespace {
 enum class Grouping { Commas, Plain };
 
 // Every group after the first has three digits with leading zeros; a table of all of them
-// turns each group into one copy.
+// turns each group into one copy, and holds the first group's digits too.
 struct DigitTriples {
     char text[1000][3];
 };
@@ -29,36 +29,47 @@ constexpr DigitTriples kDigitTriples = MakeDigitTriples();
 // The longest integer part: "-999,000,000,000,000" (20), "-2,147,483,648" (14).
 constexpr size_t kIntegerTextSize = 24;
 
-// Writes the digits of nMagnitude so that they end just before pEnd and returns where they
-// begin: the first group without leading zeros, every later one as three digits.
+template <typename T>
+int CountDigits(T nValue) {
+    for (int nDigits = 1;; nDigits += 4) {
+        if (nValue < 10)
+            return nDigits;
+        if (nValue < 100)
+            return nDigits + 1;
+        if (nValue < 1000)
+            return nDigits + 2;
+        if (nValue < 10000)
+            return nDigits + 3;
+        nValue /= 10000;
+    }
+}
+
+// Writes the sign and the digits without a terminator and returns the end: the first group
+// without leading zeros, every later one as three digits. The length is known first, so the
+// groups go straight to their place, from the last one back.
 template <Grouping kGrouping, typename T>
-char* WriteGroupsBefore(char* pEnd, T nMagnitude) {
-    char* p = pEnd;
+char* WriteInteger(char* p, T nMagnitude, bool bNegative) {
+    if (bNegative)
+        *p++ = '-';
+    const int nDigits = CountDigits(nMagnitude);
+    const int nSeparators = kGrouping == Grouping::Commas ? (nDigits - 1) / 3 : 0;
+    char* const pEnd = p + nDigits + nSeparators;
+    char* q = pEnd;
     while (nMagnitude >= 1000) {
         const T nGroup = nMagnitude % 1000;
         nMagnitude /= 1000;
-        p -= 3;
-        std::memcpy(p, kDigitTriples.text[nGroup], 3);
+        q -= 3;
+        std::memcpy(q, kDigitTriples.text[nGroup], 3);
         if constexpr (kGrouping == Grouping::Commas)
-            *--p = ',';
+            *--q = ',';
     }
-    const int nLeading = nMagnitude >= 100 ? 3 : nMagnitude >= 10 ? 2 : 1;
-    p -= nLeading;
-    std::memcpy(p, kDigitTriples.text[nMagnitude] + 3 - nLeading, nLeading);
-    return p;
-}
-
-// Writes the sign and the grouped integer without a terminator; returns the end.
-template <Grouping kGrouping, typename T>
-char* WriteInteger(char* lpszBuf, T nMagnitude, bool bNegative) {
-    char szDigits[kIntegerTextSize];
-    char* const pEnd = szDigits + sizeof szDigits;
-    char* p = WriteGroupsBefore<kGrouping>(pEnd, nMagnitude);
-    if (bNegative)
-        *--p = '-';
-    const size_t nLength = static_cast<size_t>(pEnd - p);
-    std::memcpy(lpszBuf, p, nLength);
-    return lpszBuf + nLength;
+    const char* pLeading = kDigitTriples.text[nMagnitude];
+    if (nMagnitude >= 100)
+        *p++ = pLeading[0];
+    if (nMagnitude >= 10)
+        *p++ = pLeading[1];
+    *p = pLeading[2];
+    return pEnd;
 }
 
 // The most negative LONG has no positive counterpart; its magnitude is taken unsigned, so it
@@ -140,38 +151,25 @@ double BiasFloat(float fValue) {
     return dValue;
 }
 
-template <Grouping kGrouping>
-void AssignLong(CString& strBuf, LONG nValue) {
-    char szText[kIntegerTextSize];
-    FormatLong<kGrouping>(szText, nValue);
-    strBuf = szText;
-}
-
-template <Grouping kGrouping>
-void AssignULong(CString& strBuf, ULONG nValue) {
-    char szText[kIntegerTextSize];
-    FormatULong<kGrouping>(szText, nValue);
-    strBuf = szText;
-}
-
 // A string has no fixed size: it receives the whole text, however many places it has, where a
-// fixed 24-byte scratch buffer would have limited it to 23 characters.
-template <Grouping kGrouping>
-void AssignReal(CString& strBuf, double dValue, short nDecimals) {
+// fixed 24-byte scratch buffer would have limited it to 23 characters. The text is written
+// straight into the string's own buffer, made large enough for it.
+char* RealTextBuffer(CString& strBuf, short nDecimals) {
     const int nPlaces = nDecimals > 0 ? 1 + nDecimals : 0;
-    char* lpszBuf = strBuf.GetBuffer(static_cast<int>(kIntegerTextSize) + nPlaces);
-    FormatReal<kGrouping>(lpszBuf, dValue, nDecimals);
-    strBuf.ReleaseBuffer();
+    return strBuf.GetBuffer(static_cast<int>(kIntegerTextSize) + nPlaces);
 }
 
 } // namespace
 
+// The char and short overloads work through the LONG ones, the float ones through the double
+// ones, as the narrower types widen without loss.
+
 void CConv::CommaStr(char* lpszBuf, char nValue) {
-    FormatLong<Grouping::Commas>(lpszBuf, WidenChar(nValue));
+    CommaStr(lpszBuf, WidenChar(nValue));
 }
 
 void CConv::CommaStr(char* lpszBuf, short nValue) {
-    FormatLong<Grouping::Commas>(lpszBuf, nValue);
+    CommaStr(lpszBuf, LONG{nValue});
 }
 
 void CConv::CommaStr(char* lpszBuf, LONG nValue) {
@@ -183,7 +181,7 @@ void CConv::CommaStr(char* lpszBuf, ULONG nValue) {
 }
 
 void CConv::CommaStr(char* lpszBuf, float fValue, short nDecimals) {
-    FormatReal<Grouping::Commas>(lpszBuf, BiasFloat(fValue), nDecimals);
+    CommaStr(lpszBuf, BiasFloat(fValue), nDecimals);
 }
 
 void CConv::CommaStr(char* lpszBuf, double dValue, short nDecimals) {
@@ -191,35 +189,40 @@ void CConv::CommaStr(char* lpszBuf, double dValue, short nDecimals) {
 }
 
 void CConv::CommaStr(CString& strBuf, char nValue) {
-    AssignLong<Grouping::Commas>(strBuf, WidenChar(nValue));
+    CommaStr(strBuf, WidenChar(nValue));
 }
 
 void CConv::CommaStr(CString& strBuf, short nValue) {
-    AssignLong<Grouping::Commas>(strBuf, nValue);
+    CommaStr(strBuf, LONG{nValue});
 }
 
 void CConv::CommaStr(CString& strBuf, LONG nValue) {
-    AssignLong<Grouping::Commas>(strBuf, nValue);
+    char szText[kIntegerTextSize];
+    CommaStr(szText, nValue);
+    strBuf = szText;
 }
 
 void CConv::CommaStr(CString& strBuf, ULONG nValue) {
-    AssignULong<Grouping::Commas>(strBuf, nValue);
+    char szText[kIntegerTextSize];
+    CommaStr(szText, nValue);
+    strBuf = szText;
 }
 
 void CConv::CommaStr(CString& strBuf, float fValue, short nDecimals) {
-    AssignReal<Grouping::Commas>(strBuf, BiasFloat(fValue), nDecimals);
+    CommaStr(strBuf, BiasFloat(fValue), nDecimals);
 }
 
 void CConv::CommaStr(CString& strBuf, double dValue, short nDecimals) {
-    AssignReal<Grouping::Commas>(strBuf, dValue, nDecimals);
+    CommaStr(RealTextBuffer(strBuf, nDecimals), dValue, nDecimals);
+    strBuf.ReleaseBuffer();
 }
 
 void CConv::NotCommaStr(char* lpszBuf, char nValue) {
-    FormatLong<Grouping::Plain>(lpszBuf, WidenChar(nValue));
+    NotCommaStr(lpszBuf, WidenChar(nValue));
 }
 
 void CConv::NotCommaStr(char* lpszBuf, short nValue) {
-    FormatLong<Grouping::Plain>(lpszBuf, nValue);
+    NotCommaStr(lpszBuf, LONG{nValue});
 }
 
 void CConv::NotCommaStr(char* lpszBuf, LONG nValue) {
@@ -231,7 +234,7 @@ void CConv::NotCommaStr(char* lpszBuf, ULONG nValue) {
 }
 
 void CConv::NotCommaStr(char* lpszBuf, float fValue, short nDecimals) {
-    FormatReal<Grouping::Plain>(lpszBuf, BiasFloat(fValue), nDecimals);
+    NotCommaStr(lpszBuf, BiasFloat(fValue), nDecimals);
 }
 
 void CConv::NotCommaStr(char* lpszBuf, double dValue, short nDecimals) {
@@ -239,25 +242,30 @@ void CConv::NotCommaStr(char* lpszBuf, double dValue, short nDecimals) {
 }
 
 void CConv::NotCommaStr(CString& strBuf, char nValue) {
-    AssignLong<Grouping::Plain>(strBuf, WidenChar(nValue));
+    NotCommaStr(strBuf, WidenChar(nValue));
 }
 
 void CConv::NotCommaStr(CString& strBuf, short nValue) {
-    AssignLong<Grouping::Plain>(strBuf, nValue);
+    NotCommaStr(strBuf, LONG{nValue});
 }
 
 void CConv::NotCommaStr(CString& strBuf, LONG nValue) {
-    AssignLong<Grouping::Plain>(strBuf, nValue);
+    char szText[kIntegerTextSize];
+    NotCommaStr(szText, nValue);
+    strBuf = szText;
 }
 
 void CConv::NotCommaStr(CString& strBuf, ULONG nValue) {
-    AssignULong<Grouping::Plain>(strBuf, nValue);
+    char szText[kIntegerTextSize];
+    NotCommaStr(szText, nValue);
+    strBuf = szText;
 }
 
 void CConv::NotCommaStr(CString& strBuf, float fValue, short nDecimals) {
-    AssignReal<Grouping::Plain>(strBuf, BiasFloat(fValue), nDecimals);
+    NotCommaStr(strBuf, BiasFloat(fValue), nDecimals);
 }
 
 void CConv::NotCommaStr(CString& strBuf, double dValue, short nDecimals) {
-    AssignReal<Grouping::Plain>(strBuf, dValue, nDecimals);
+    NotCommaStr(RealTextBuffer(strBuf, nDecimals), dValue, nDecimals);
+    strBuf.ReleaseBuffer();
 }
