@@ -43,8 +43,8 @@ unsigned DigitValue(char ch) {
 // reading every comma. Returns where the integer part begins, or nullptr when the text ends
 // first. Convert's comma removal and the normalisation run as one pass: dropping the commas
 // first and skipping the blanks afterwards reads the same as skipping both together.
-template <CommaRule kRule, class Sink>
-const char* SkipLeader(const char* p, Sink& sink) {
+template <CommaRule kRule>
+const char* SkipLeader(const char* p, bool& bMinus) {
     SkipDroppedCommas<kRule>(p);
     if (*p == '\0' || *p == ',')
         return nullptr;
@@ -56,9 +56,18 @@ const char* SkipLeader(const char* p, Sink& sink) {
     if (*p == '-') {
         ++p;
         SkipDroppedCommas<kRule>(p);
-        sink.Minus();
+        bMinus = true;
     }
     return *p != '\0' ? p : nullptr;
+}
+
+// Convert2 keeps a comma that stands first in the integer part when it is at a separator's
+// place, and takes a minus sign right after it as the number's sign: " ,-123" reads as -123.
+template <CommaRule kRule>
+bool IsSignAfterLeadingSeparator(const char* pIntegerPart, const char* p, bool bMinus) {
+    if constexpr (kRule == CommaRule::GroupingOnly)
+        return *p == '-' && !bMinus && p == pIntegerPart + 1 && *pIntegerPart == ',';
+    return false;
 }
 
 // Whether three digits follow p; they are then in pDigits.
@@ -78,10 +87,13 @@ bool ReadThreeDigits(const char* p, unsigned (&pDigits)[3]) {
 template <CommaRule kRule, class Sink>
 const char* ScanInteger(const char* lpszText, Sink& sink) {
     const char* p = lpszText;
+    bool bMinus = false;
     if (DigitValue(*p) > 9) {
-        p = SkipLeader<kRule>(p, sink);
+        p = SkipLeader<kRule>(p, bMinus);
         if (p == nullptr)
             return nullptr;
+        if (bMinus)
+            sink.Minus();
     }
 
     // A comma at position i of an integer part of L bytes is a separator when L - i is a
@@ -102,6 +114,9 @@ const char* ScanInteger(const char* lpszText, Sink& sink) {
                     return nullptr;
                 p += 3;
             }
+        } else if (IsSignAfterLeadingSeparator<kRule>(pIntegerPart, p, bMinus)) {
+            bMinus = true;
+            sink.Minus();
         } else {
             break;
         }
