@@ -17,21 +17,22 @@ short ClampToScratch(short nSize) {
     return nSize > kScratchSize ? kScratchSize : nSize;
 }
 
-// Writes the first nExamine bytes of a text without their blanks (0x20) and with their
-// letters in upper case; a double-byte character is copied whole, or left out when its trail
-// byte lies beyond nExamine. Returns the bytes written.
+// Writes the first nExamine bytes of a text without their blanks (every byte 0x20) and with
+// their letters in upper case; a double-byte character is copied unchanged, or left out when
+// its trail byte lies beyond nExamine. Returns the bytes written.
 size_t CopyKeyForm(char* pOut, const char* lpszText, size_t nExamine) {
     const size_t nFitting = ShiftJis::FittingLength(lpszText, nExamine);
     size_t nOut = 0;
-    for (size_t i = 0; i < nFitting;) {
-        if (ShiftJis::IsLeadByte(lpszText[i]) && i + 1 < nFitting) {
-            pOut[nOut++] = lpszText[i++];
-            pOut[nOut++] = lpszText[i++];
+    for (size_t i = 0; i < nFitting; ++i) {
+        const char ch = lpszText[i];
+        if (ch == ' ')
+            continue;
+        if (ShiftJis::IsLeadByte(ch) && i + 1 < nFitting && lpszText[i + 1] != ' ') {
+            pOut[nOut++] = ch;
+            pOut[nOut++] = lpszText[++i];
             continue;
         }
-        if (lpszText[i] != ' ')
-            pOut[nOut++] = ShiftJis::UpperLetter(lpszText[i]);
-        ++i;
+        pOut[nOut++] = ShiftJis::UpperLetter(ch);
     }
     return nOut;
 }
