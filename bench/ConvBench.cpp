@@ -3,11 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 #include <string_view>

@@ -32,9 +32,7 @@ void SkipDroppedCommas(const char*& p) {
     }
 }
 
-// The character test runs with the normalisation: the normalised text may hold only digits
-// after its minus sign, and the point when places are taken, so any other byte in the integer
-// part or in the places taken rejects the text as soon as it is met.
+// The digit a byte stands for, or a value above 9 for any other byte.
 unsigned DigitValue(char ch) {
     return static_cast<unsigned>(static_cast<unsigned char>(ch)) - unsigned{'0'};
 }
@@ -82,8 +80,10 @@ bool ReadThreeDigits(const char* p, unsigned (&pDigits)[3]) {
 
 // Reads the sign and the integer part of an entry text, handing the minus sign and the digits
 // to the sink. Returns where the integer part ends (at the first point or the terminator), or
-// nullptr for a rejected text. Most texts begin with a digit and have their commas, if any, at
-// the thousands: those are the quick ways through.
+// nullptr for a rejected text. The character test runs with the normalisation: the normalised
+// text may hold only digits after its minus sign (and the point when places are taken), so any
+// other byte rejects the text as soon as it is met. Most texts begin with a digit and have
+// their commas, if any, at the thousands: those are the quick ways through.
 template <CommaRule kRule, class Sink>
 const char* ScanInteger(const char* lpszText, Sink& sink) {
     const char* p = lpszText;

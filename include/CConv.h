@@ -36,7 +36,8 @@ public:
 
     // Number to text with thousands commas (CommaStr) or without (NotCommaStr). Reals show
     // nDecimals places, cut at the last one, and only within +-999,000,000,000,000 ("0"
-    // outside). A char* target needs 15 bytes for integers, 21 + nDecimals for reals.
+    // outside). A char* target needs 15 bytes for integers, 22 + nDecimals for reals (21 when
+    // nDecimals is 0 or less).
     void CommaStr(char* lpszBuf, char nValue);
     void CommaStr(char* lpszBuf, short nValue);
     void CommaStr(char* lpszBuf, LONG nValue);
