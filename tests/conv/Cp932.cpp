@@ -1,4 +1,4 @@
-// Test helper: UTF-8 to code page 932 through the C library's iconv.
+// UTF-8 to code page 932 for tests, through the C library's iconv.
 #include "Cp932.h"
 
 #include <iconv.h>

@@ -1,4 +1,4 @@
-// Test helper: readable UTF-8 text to the code page 932 bytes that the library works with.
+// Readable UTF-8 text in tests to the code page 932 bytes that the library works with.
 #pragma once
 
 #include <string>
