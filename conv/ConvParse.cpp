@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 

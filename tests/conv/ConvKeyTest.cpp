@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp932.h"
+#include "ShiftJis.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ TEST(ConvKey, ConvIkeyDropsBlanksAndUpperCasesSingleByteLetters) {
     };
     for (const KeyCase& c : kCases) {
         SCOPED_TRACE(std::string(c.lpszSource) + " " + std::to_string(c.nSize));
-        const std::string strSource = Cp932(c.lpszSource);
-        const std::string strKey = Cp932(c.lpszKey);
+        const std::string strSource = test::ShiftJis(c.lpszSource);
+        const std::string strKey = test::ShiftJis(c.lpszKey);
         CConv conv;
         Target target;
         conv.ConvIkey(target.szBuf, strSource.c_str(), c.nSize);
@@ -107,8 +107,8 @@ TEST(ConvKey, ConvCodeStringRightAlignsValidCodes) {
     };
     for (const CodeCase& c : kCases) {
         SCOPED_TRACE(std::string(c.lpszSource) + " " + std::to_string(c.nSize));
-        const std::string strSource = Cp932(c.lpszSource);
-        const std::string strCode = Cp932(c.lpszCode);
+        const std::string strSource = test::ShiftJis(c.lpszSource);
+        const std::string strCode = test::ShiftJis(c.lpszCode);
         CConv conv;
         Target target;
         EXPECT_EQ(conv.ConvCodeString(target.szBuf, strSource.c_str(), c.nSize), c.nResult);

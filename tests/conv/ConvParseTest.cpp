@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp932.h"
+#include "ShiftJis.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ const LongCase kLongCases[] = {
 TEST(ConvParse, LongTargetsFollowTheirFamilysCommaRule) {
     for (const LongCase& c : kLongCases) {
         SCOPED_TRACE(c.lpszText);
-        const std::string strText = Cp932(c.lpszText);
+        const std::string strText = test::ShiftJis(c.lpszText);
         EXPECT_EQ(Parse<LONG>(Family::Convert, strText), c.convert);
         EXPECT_EQ(Parse<LONG>(Family::Convert2, strText), c.convert2);
     }

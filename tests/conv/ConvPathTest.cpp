@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp932.h"
+#include "ShiftJis.h"
 
 namespace {
 
@@ -53,12 +53,13 @@ TEST(ConvPath, ConvDirNameKeepsTheHeadAndTheLastComponent) {
     };
     for (const PathCase& c : kCases) {
         SCOPED_TRACE(std::string(c.lpszPath) + " " + std::to_string(c.nSize));
-        EXPECT_EQ(Shorten(Cp932(c.lpszPath), c.nSize), Cp932(c.lpszShortened));
+        EXPECT_EQ(Shorten(test::ShiftJis(c.lpszPath), c.nSize), test::ShiftJis(c.lpszShortened));
     }
 }
 
 TEST(ConvPath, ConvDirNameBudgetCutsBytesEvenInsideACharacter) {
-    EXPECT_EQ(Shorten(Cp932("C:\\あいうえお\\x.txt"), 10), Cp932("C:\\あ") + "\x82...");
+    EXPECT_EQ(Shorten(test::ShiftJis("C:\\あいうえお\\x.txt"), 10),
+              test::ShiftJis("C:\\あ") + "\x82...");
 }
 
 } // namespace

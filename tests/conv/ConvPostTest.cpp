@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp932.h"
+#include "ShiftJis.h"
 
 namespace {
 
@@ -52,9 +52,9 @@ TEST(ConvPost, ConvPostCodeJoinsThePartsOfItsLayout) {
     };
     for (const PostCase& c : kCases) {
         SCOPED_TRACE(std::string(c.lpszCode1) + " " + c.lpszCode2 + " " + std::to_string(c.nMode));
-        const std::string strCode1 = Cp932(c.lpszCode1);
-        const std::string strCode2 = Cp932(c.lpszCode2);
-        const std::string strText = Cp932(c.lpszText);
+        const std::string strCode1 = test::ShiftJis(c.lpszCode1);
+        const std::string strCode2 = test::ShiftJis(c.lpszCode2);
+        const std::string strText = test::ShiftJis(c.lpszText);
         CConv conv;
         char szDst[32];
         std::memset(szDst, kGuard, sizeof szDst);
@@ -84,7 +84,7 @@ TEST(ConvPost, ConvPostCodeStringTakesALongFirstPartWhole) {
     CConv conv;
     CString strDst;
     conv.ConvPostCode(strDst, CString("1234567890"), CString("4567"), 1, 1);
-    EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), Cp932("〒1234567890-4567"));
+    EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), test::ShiftJis("〒1234567890-4567"));
 }
 
 TEST(ConvPost, ConvShortPostNameEndsTheNameAtTheFirstParenthesis) {
@@ -98,9 +98,9 @@ TEST(ConvPost, ConvShortPostNameEndsTheNameAtTheFirstParenthesis) {
     };
     for (const auto& [lpszName, lpszShort] : kCases) {
         SCOPED_TRACE(lpszName);
-        std::string strName = Cp932(lpszName);
+        std::string strName = test::ShiftJis(lpszName);
         CConv().ConvShortPostName(strName.data());
-        EXPECT_EQ(std::string(strName.c_str()), Cp932(lpszShort));
+        EXPECT_EQ(std::string(strName.c_str()), test::ShiftJis(lpszShort));
     }
 }
 

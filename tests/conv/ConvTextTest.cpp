@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp932.h"
+#include "ShiftJis.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ TEST(ConvText, KanjiCopyNeverSplitsADoubleByteCharacter) {
     };
     for (const CopyCase& c : kCases) {
         SCOPED_TRACE(std::string(c.lpszSource) + " " + std::to_string(c.nLen));
-        EXPECT_EQ(KanjiCopy(Cp932(c.lpszSource), c.nLen), Cp932(c.lpszCopy));
+        EXPECT_EQ(KanjiCopy(test::ShiftJis(c.lpszSource), c.nLen), test::ShiftJis(c.lpszCopy));
     }
 }
 
@@ -58,7 +58,7 @@ TEST(ConvText, KanjiCopyReadsFixedFieldsWithoutTerminator) {
     const char kField[4] = {'A', '\x82', '\xA0', 'B'};
     char szDst[5];
     conv.KanjiCopy(szDst, kField, 4);
-    EXPECT_EQ(std::string(szDst), Cp932("AあB"));
+    EXPECT_EQ(std::string(szDst), test::ShiftJis("AあB"));
 }
 
 struct TrimCase {
@@ -84,8 +84,8 @@ std::string Trim(CharTrim charTrim, StringTrim stringTrim, const std::string& st
 void ExpectTrims(CharTrim charTrim, StringTrim stringTrim, const TrimCase* pCases, size_t nCases) {
     for (size_t i = 0; i < nCases; ++i) {
         SCOPED_TRACE(pCases[i].lpszText);
-        EXPECT_EQ(Trim(charTrim, stringTrim, Cp932(pCases[i].lpszText)),
-                  Cp932(pCases[i].lpszTrimmed));
+        EXPECT_EQ(Trim(charTrim, stringTrim, test::ShiftJis(pCases[i].lpszText)),
+                  test::ShiftJis(pCases[i].lpszTrimmed));
     }
 }
 
@@ -113,7 +113,7 @@ TEST(ConvText, DelBeforeSpaceMovesTheTextToTheStart) {
 
 TEST(ConvText, StringsLongerThan255BytesBecomeTheMessage) {
     CConv conv;
-    const std::string strMessage = Cp932("変換できません");
+    const std::string strMessage = test::ShiftJis("変換できません");
     CString strLongest((std::string(254, 'A') + " ").c_str());
     conv.DelAfterSpace(strLongest);
     EXPECT_EQ(strLongest.GetLength(), 254);
