@@ -83,16 +83,22 @@ bool ReadThreeDigits(const char* p, unsigned (&pDigits)[3]) {
 // to the sink. Returns where the integer part ends (at the first point or the terminator), or
 // nullptr for a rejected text. The character test runs with the normalisation: the normalised
 // text may hold only digits after its minus sign (and the point when places are taken), so any
-// other byte rejects the text as soon as it is met. Most texts begin with a digit and have
-// their commas, if any, at the thousands: those are the quick ways through.
+// other byte rejects the text as soon as it is met. Most texts begin with a digit or a minus
+// sign and a digit, and have their commas, if any, at the thousands: those are the quick ways
+// through.
 template <CommaRule kRule, class Sink>
 const char* ScanInteger(const char* lpszText, Sink& sink) {
     const char* p = lpszText;
     bool bMinus = false;
     if (DigitValue(*p) > 9) {
-        p = SkipLeader<kRule>(p, bMinus);
-        if (p == nullptr)
-            return nullptr;
+        if (*p == '-' && DigitValue(p[1]) <= 9) {
+            bMinus = true;
+            ++p;
+        } else {
+            p = SkipLeader<kRule>(p, bMinus);
+            if (p == nullptr)
+                return nullptr;
+        }
         if (bMinus)
             sink.Minus();
     }
@@ -158,17 +164,19 @@ private:
 };
 
 // Takes the integer part straight into a value: the decimal conversion of the integer
-// overloads in the same pass. 64 bits hold any 19 digits, so only a longer integer part needs
-// the test for a value beyond 32 bits at every digit; kChecked chooses that reading.
+// overloads in the same pass. 64 bits hold any 19 digits, so only a text that has more bytes
+// than that before its point needs the test for a value beyond 32 bits at every digit;
+// kChecked chooses that reading.
 template <bool kChecked>
 class LongAccumulator {
 public:
+    static constexpr ptrdiff_t kSafeDigits = std::numeric_limits<ULONGLONG>::digits10;
+
     void Minus() { m_bNegative = true; }
-    bool Digit(unsigned nDigit) { return Add(10, nDigit, 1); }
+    bool Digit(unsigned nDigit) { return Add(10, nDigit); }
     bool Group(const unsigned (&pDigits)[3]) {
-        return Add(1000, pDigits[0] * 100 + pDigits[1] * 10 + pDigits[2], 3);
+        return Add(1000, pDigits[0] * 100 + pDigits[1] * 10 + pDigits[2]);
     }
-    bool MayHaveWrapped() const { return m_nDigits > kSafeDigits; }
     // A value beyond 32 bits is rejected rather than wrapped or clamped.
     int Store(LONG* pValue) const {
         if (m_nMagnitude > kLargestMagnitude + m_bNegative)
@@ -180,18 +188,15 @@ public:
 
 private:
     static constexpr ULONGLONG kLargestMagnitude = std::numeric_limits<LONG>::max();
-    static constexpr size_t kSafeDigits = std::numeric_limits<ULONGLONG>::digits10;
 
-    bool Add(unsigned nScale, unsigned nValue, size_t nDigits) {
+    bool Add(unsigned nScale, unsigned nValue) {
         m_nMagnitude = m_nMagnitude * nScale + nValue;
-        m_nDigits += nDigits;
         if constexpr (kChecked)
             return m_nMagnitude <= kLargestMagnitude + 1;
         return true;
     }
 
     ULONGLONG m_nMagnitude = 0;
-    size_t m_nDigits = 0;
     bool m_bNegative = false;
 };
 
@@ -201,7 +206,7 @@ int ParseLong(const char* lpszText, LONG* pValue) {
     const char* pEnd = ScanInteger<kRule>(lpszText, accumulator);
     if (pEnd == nullptr || !IsReadWithinLimit(lpszText, pEnd))
         return 0;
-    if (accumulator.MayHaveWrapped()) {
+    if (pEnd - lpszText > LongAccumulator<false>::kSafeDigits) {
         LongAccumulator<true> checked;
         return ScanInteger<kRule>(lpszText, checked) != nullptr ? checked.Store(pValue) : 0;
     }
