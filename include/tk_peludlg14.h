@@ -6,6 +6,7 @@
 
 #include "CButtonSub.h"
 #include "CComboSub.h"
+#include "CConv.h"
 #include "CDlgSb.h"
 #include "CEditSub.h"
 #include "CFep.h"

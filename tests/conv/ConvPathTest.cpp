@@ -1,0 +1,65 @@
+// Tests of CConv::ConvDirName: paths shortened to a given size.
+#include <CConv.h>
+
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ShiftJis.h"
+
+namespace {
+
+constexpr char kGuard = '#';
+
+// Shortens into a buffer with a guard behind nSize bytes.
+std::string Shorten(const std::string& strPath, short nSize) {
+    CConv conv;
+    char szDst[64];
+    std::memset(szDst, kGuard, sizeof szDst);
+    conv.ConvDirName(szDst, strPath.c_str(), nSize);
+    const size_t nRoom = nSize > 0 ? static_cast<size_t>(nSize) : 1;
+    EXPECT_EQ(szDst[nRoom], kGuard) << "wrote past nSize bytes";
+    return szDst;
+}
+
+struct PathCase {
+    const char* lpszPath;
+    short nSize;
+    const char* lpszShortened;
+};
+
+TEST(ConvPath, ConvDirNameKeepsTheHeadAndTheLastComponent) {
+    const PathCase kCases[] = {
+        {"C:\\Prog\\App\\xyz.txt", 20, "C:\\Prog\\App\\xyz.txt"},
+        {"C:\\Prog\\App\\wxyz.txt", 20, "C:\\Prog\\..."},
+        {"C:\\Program Files\\App\\Data\\file.txt", 20, "C:\\Program Files..."},
+        {"C:\\Prog\\App\\Data\\file.txt", 20, "C:\\Prog\\..."},
+        {"C:\\Prog\\App\\Data\\file.txt", 21, "C:\\Prog\\...\\file.txt"},
+        {"C:\\Prog\\Application\\Data\\", 20, "C:\\Prog\\...\\Data\\"},
+        {"C:\\Prog\\Application\\\\", 20, "C:\\Prog\\...\\\\"},
+        {"\\\\server\\share\\dir\\file.txt", 20, "\\...\\file.txt"},
+        {"Program\\Application\\f.txt", 20, "Program\\...\\f.txt"},
+        {"abcdefghij", 5, "a..."},
+        {"C:abcdefghij", 8, "C:ab..."},
+        {"abcd", 4, "..."},
+        {"abc", 4, "abc"},
+        {"abc", 3, ""},
+        {"ab", 3, "ab"},
+        {"abc", 0, ""},
+        {"", 20, ""},
+        // Every 0x5C byte separates, the second byte of 表 too.
+        {"C:\\表示\\Application\\file.txt", 20, "C:\\表...\\file.txt"},
+    };
+    for (const PathCase& c : kCases) {
+        SCOPED_TRACE(std::string(c.lpszPath) + " " + std::to_string(c.nSize));
+        EXPECT_EQ(Shorten(test::ShiftJis(c.lpszPath), c.nSize), test::ShiftJis(c.lpszShortened));
+    }
+}
+
+TEST(ConvPath, ConvDirNameBudgetCutsBytesEvenInsideACharacter) {
+    EXPECT_EQ(Shorten(test::ShiftJis("C:\\あいうえお\\x.txt"), 10),
+              test::ShiftJis("C:\\あ") + "\x82...");
+}
+
+} // namespace
