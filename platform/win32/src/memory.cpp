@@ -88,7 +88,8 @@ HGLOBAL NewFixedBlock(SIZE_T cb, bool bZero) {
 HGLOBAL NewMoveableBlock(SIZE_T cb, bool bZero) {
     if (AllocationMustFail())
         return Fail(ERROR_NOT_ENOUGH_MEMORY);
-    void* hCell = std::malloc(1);
+    // A zeroed cell: its byte is never read, and the compiler then need not wonder.
+    void* hCell = std::calloc(1, 1);
     void* pData = cb == 0 ? nullptr : (bZero ? std::calloc(cb, 1) : std::malloc(cb));
     if (hCell == nullptr || (cb != 0 && pData == nullptr) ||
         !AddBlock(hCell, {pData ? Disguise(pData) : 0, cb, true, 0})) {
