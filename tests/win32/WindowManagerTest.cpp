@@ -1,7 +1,6 @@
 // What the standard controls rely on from the window manager: the groups that the dialog
 // manager walks, and windows that are children of the desktop (as the list of a combo box).
 #include "ControlHost.h"
-#include "MessageLog.h"
 #include "ParamName.h"
 
 #include <gtest/gtest.h>
