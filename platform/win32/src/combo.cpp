@@ -72,7 +72,39 @@ int FontHeight(HWND hwnd, HFONT hFont) {
     return tm.tmHeight;
 }
 
-// The selection field shows the selected item: its owner draws it, or its text is written.
+void SendFieldDrawItem(HWND hwnd, const ComboState& state, HDC hdc, const RECT& rc, int nSelected,
+                       UINT uState) {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    dis.itemID = static_cast<UINT>(nSelected);
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = ODS_COMBOBOXEDIT | uState;
+    dis.hwndItem = hwnd;
+    dis.hDC = hdc;
+    dis.rcItem = rc;
+    dis.itemData = static_cast<ULONG_PTR>(ToList(state, LB_GETITEMDATA, dis.itemID));
+    SendMessageA(state.hwndOwner, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
+void DrawFieldText(const ComboState& state, HDC hdc, const RECT& rc, int nSelected,
+                   bool bHighlighted) {
+    if (nSelected < 0)
+        return;
+    const LRESULT cbText = ToList(state, LB_GETTEXTLEN, static_cast<WPARAM>(nSelected));
+    std::string text(static_cast<size_t>(std::max<LRESULT>(0, cbText)), '\0');
+    ToList(state, LB_GETTEXT, static_cast<WPARAM>(nSelected), reinterpret_cast<LPARAM>(&text[0]));
+    if (bHighlighted) {
+        FillRect(hdc, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
+        SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
+        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    ExtTextOutA(hdc, rc.left + 1, rc.top + 1, ETO_OPAQUE | ETO_CLIPPED, &rc, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
+}
+
+// The selection field shows the selected item, highlighted while the combo box has the focus
+// and its list is closed: its owner draws it, or its text is written.
 void PaintField(HWND hwnd, const ComboState& state, HDC hdc) {
     const bool bEnabled = IsWindowEnabled(hwnd) != FALSE;
     const HBRUSH hbr =
@@ -84,33 +116,12 @@ void PaintField(HWND hwnd, const ComboState& state, HDC hdc) {
     InflateRect(&rc, -1, -1);
     const int nSelected = static_cast<int>(ToList(state, LB_GETCURSEL));
     const bool bHighlighted = state.bFocused && !state.bDropped;
-    if (IsOwnerDrawn(state)) {
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_COMBOBOX;
-        dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
-        dis.itemID = static_cast<UINT>(nSelected);
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = ODS_COMBOBOXEDIT | (bHighlighted ? ODS_SELECTED | ODS_FOCUS : 0) |
-                        (bEnabled ? 0 : ODS_DISABLED);
-        dis.hwndItem = hwnd;
-        dis.hDC = hdc;
-        dis.rcItem = rc;
-        dis.itemData = static_cast<ULONG_PTR>(ToList(state, LB_GETITEMDATA, dis.itemID));
-        SendMessageA(state.hwndOwner, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
-        return;
-    }
-    if (nSelected < 0)
-        return;
-    std::string text(
-        static_cast<size_t>(std::max<LRESULT>(0, ToList(state, LB_GETTEXTLEN, nSelected))), '\0');
-    ToList(state, LB_GETTEXT, nSelected, reinterpret_cast<LPARAM>(&text[0]));
-    if (bHighlighted) {
-        FillRect(hdc, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
-        SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
-        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-    }
-    ExtTextOutA(hdc, rc.left + 1, rc.top + 1, ETO_OPAQUE | ETO_CLIPPED, &rc, text.data(),
-                static_cast<UINT>(text.size()), nullptr);
+    if (IsOwnerDrawn(state))
+        SendFieldDrawItem(hwnd, state, hdc, rc, nSelected,
+                          (bHighlighted ? ODS_SELECTED | ODS_FOCUS : 0) |
+                              (bEnabled ? 0 : ODS_DISABLED));
+    else
+        DrawFieldText(state, hdc, rc, nSelected, bHighlighted);
 }
 
 // A change of the selection shows at once, as Windows draws it.
@@ -158,9 +169,9 @@ void DropDown(HWND hwnd, ComboState* pState) {
 
 // The parent hears whether the choice stands, the list goes, the field shows the choice, and
 // the parent hears the list has closed. Then the combo box sets its own position again,
-// unchanged: this is what Windows does after a list closes (Wine does not), and what a
-// combo box that watches for WM_WINDOWPOSCHANGING with exactly SWP_NOMOVE | SWP_NOZORDER |
-// SWP_NOACTIVATE relies on to learn of it.
+// unchanged, with exactly SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE: this is the behaviour
+// assumed of Windows after a list closes (Wine does not do it), by which a combo box that
+// watches WM_WINDOWPOSCHANGING learns that its list has closed.
 void RollUp(HWND hwnd, ComboState* pState, bool bOk) {
     NotifyParent(hwnd, bOk ? CBN_SELENDOK : CBN_SELENDCANCEL);
     if ((pState = ControlState<ComboState>(hwnd)) == nullptr || !pState->bDropped)
