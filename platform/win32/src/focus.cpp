@@ -82,8 +82,7 @@ bool Activate(HWND hwnd, bool bFocus) {
 bool CanActivate(HWND hwnd, HWND hwndLeaving) {
     const Window* pWnd = FindWindowPtr(hwnd);
     return pWnd != nullptr && hwnd != hwndLeaving && !pWnd->bDestroying &&
-           !IsChildStyle(pWnd->style) && (pWnd->style & WS_VISIBLE) &&
-           !(pWnd->style & WS_DISABLED);
+           !IsChildStyle(pWnd->style) && (pWnd->style & WS_VISIBLE) && !(pWnd->style & WS_DISABLED);
 }
 
 } // namespace
