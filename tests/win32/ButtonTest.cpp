@@ -3,7 +3,6 @@
 // owner drawing and the caption's painting.
 #include "ControlHost.h"
 #include "Headless.h"
-#include "HostDialog.h"
 #include "MessageLog.h"
 #include "ParamName.h"
 
@@ -15,8 +14,6 @@ namespace {
 
 using test::lparam;
 using test::MessagesAre;
-using test::optional;
-using test::posted;
 using test::sent;
 using test::wparam;
 
@@ -218,18 +215,6 @@ TEST(ButtonTest, SpacePushesOnKeyDownAndClicksOnKeyUp) {
     }));
     EXPECT_EQ(static_cast<UINT>(BST_FOCUS), PressAndFocus(button));
     EXPECT_EQ(nullptr, GetCapture());
-}
-
-TEST(ButtonTest, TypedSpaceClicksAnAutomaticCheckBox) {
-    test::ParentWindow parent;
-    const HWND button = parent.Create("Button", BS_AUTOCHECKBOX, kId, "b");
-    SetFocus(button);
-    test::ClearMessages();
-    test::TypeKey(VK_SPACE);
-    EXPECT_TRUE(MessagesAre({
-        {"parent", WM_COMMAND, sent | wparam | lparam, Command(kId, BN_CLICKED), Handle(button)},
-    }));
-    EXPECT_EQ(BST_CHECKED, SendMessageA(button, BM_GETCHECK, 0, 0));
 }
 
 TEST(ButtonTest, MousePressTakesFocusAndCaptureAndReleaseOutsideDoesNotClick) {

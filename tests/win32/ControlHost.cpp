@@ -20,6 +20,11 @@ std::map<HWND, WNDPROC>& ControlProcs() {
     return procs;
 }
 
+std::map<HWND, WNDPROC>& ColourProcs() {
+    static std::map<HWND, WNDPROC> procs;
+    return procs;
+}
+
 // What a parent keeps of the requests that the message record leaves out; true when the
 // message was one of them.
 void KeepParentRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,6 +63,15 @@ LRESULT CALLBACK RecordingControlProc(HWND hwnd, UINT message, WPARAM wParam, LP
     RecordMessage(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY)
         ControlProcs().erase(hwnd);
+    return CallWindowProcA(proc, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ColourRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC proc = ColourProcs()[hwnd];
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+        g_colours.push_back({hwnd, message, reinterpret_cast<HWND>(lParam)});
+    if (message == WM_NCDESTROY)
+        ColourProcs().erase(hwnd);
     return CallWindowProcA(proc, hwnd, message, wParam, lParam);
 }
 
@@ -183,6 +197,11 @@ void RecordControl(HWND hwnd, const char* pszName) {
     ControlProcs()[hwnd] = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingControlProc)));
     RecordWindow(hwnd, pszName);
+}
+
+void RecordColourRequestsOf(HWND hwnd) {
+    ColourProcs()[hwnd] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ColourRecordingProc)));
 }
 
 const std::vector<DrawnItem>& DrawnItems() {

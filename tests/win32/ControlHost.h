@@ -93,10 +93,13 @@ struct MeasuredItem {
     UINT itemHeight;
 };
 struct ColourRequest {
-    HWND hwndParent;
+    HWND hwndReceiver;
     UINT message;
     HWND hwndFrom;
 };
+// The WM_CTLCOLORxxx that the control receives go into the same record as its parents', in
+// the order they come.
+void RecordColourRequestsOf(HWND hwnd);
 const std::vector<DrawnItem>& DrawnItems();
 const std::vector<MeasuredItem>& MeasuredItems();
 const std::vector<ColourRequest>& ColourRequests();

@@ -16,7 +16,6 @@ namespace {
 using test::lparam;
 using test::MessagesAre;
 using test::optional;
-using test::posted;
 using test::sent;
 using test::wparam;
 

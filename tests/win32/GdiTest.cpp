@@ -1,6 +1,7 @@
 // Device contexts, fonts and brushes, text measurement, and the text output that the headless
 // system records in place of drawing it.
-#include "HeadlessTestInterface.h"
+#include "Headless.h"
+#include "ShiftJis.h"
 
 #include <windows.h>
 
@@ -118,9 +119,8 @@ TEST(GdiTest, DrawTextPlacesOneLineByItsFormat) {
     ReleaseDC(nullptr, hdc);
 }
 
-using HeadlessGdiTest = HeadlessOnlyTest;
-
-TEST_F(HeadlessGdiTest, FontMetricsFollowTheRequestedHeight) {
+TEST(HeadlessGdiTest, FontMetricsFollowTheRequestedHeight) {
+    REQUIRE_HEADLESS();
     const struct {
         LONG lfHeight;
         LONG tmHeight, tmAscent, tmDescent, tmAveCharWidth, tmMaxCharWidth;
@@ -155,7 +155,8 @@ TEST_F(HeadlessGdiTest, FontMetricsFollowTheRequestedHeight) {
     ReleaseDC(nullptr, hdc);
 }
 
-TEST_F(HeadlessGdiTest, StockFontsGiveDialogBaseUnitsOf8By16) {
+TEST(HeadlessGdiTest, StockFontsGiveDialogBaseUnitsOf8By16) {
+    REQUIRE_HEADLESS();
     const HDC hdc = GetDC(nullptr);
     TEXTMETRICA tm;
     ASSERT_TRUE(GetTextMetricsA(hdc, &tm));
@@ -172,8 +173,9 @@ std::string TextOf(const HEADLESS_TEXTOUT& record) {
     return std::string(record.szText, record.cbText);
 }
 
-TEST_F(HeadlessGdiTest, TextOutputIsRecordedWithTheStateOfTheDC) {
-    m_pHeadless->ClearTextOut();
+TEST(HeadlessGdiTest, TextOutputIsRecordedWithTheStateOfTheDC) {
+    REQUIRE_HEADLESS();
+    test::Headless()->ClearTextOut();
     const HDC hdc = GetDC(nullptr);
     const HFONT hFont = CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "");
     SelectObject(hdc, hFont);
@@ -184,11 +186,11 @@ TEST_F(HeadlessGdiTest, TextOutputIsRecordedWithTheStateOfTheDC) {
     const RECT rcClip = {1, 2, 30, 40};
     EXPECT_TRUE(ExtTextOutA(hdc, 5, 6, ETO_CLIPPED, &rcClip, "\x82\xa0", 2, nullptr));
 
-    ASSERT_EQ(2u, m_pHeadless->GetTextOutCount());
+    ASSERT_EQ(2u, test::Headless()->GetTextOutCount());
     HEADLESS_TEXTOUT first, second;
-    ASSERT_TRUE(m_pHeadless->GetTextOut(0, &first));
-    ASSERT_TRUE(m_pHeadless->GetTextOut(1, &second));
-    EXPECT_FALSE(m_pHeadless->GetTextOut(2, &second));
+    ASSERT_TRUE(test::Headless()->GetTextOut(0, &first));
+    ASSERT_TRUE(test::Headless()->GetTextOut(1, &second));
+    EXPECT_FALSE(test::Headless()->GetTextOut(2, &second));
     EXPECT_EQ("ab", TextOf(first));
     EXPECT_EQ(nullptr, first.hwnd);
     EXPECT_EQ(3, first.x);
@@ -199,20 +201,21 @@ TEST_F(HeadlessGdiTest, TextOutputIsRecordedWithTheStateOfTheDC) {
     EXPECT_EQ(0xFFFFFFu, first.crBack);
     EXPECT_EQ(OPAQUE, first.nBkMode);
     EXPECT_EQ(hFont, first.hFont);
-    EXPECT_EQ(Sjis("あ"), TextOf(second));
+    EXPECT_EQ(test::ShiftJis("あ"), TextOf(second));
     EXPECT_EQ(static_cast<UINT>(ETO_CLIPPED), second.uOptions);
     EXPECT_TRUE(EqualRect(&rcClip, &second.rcClip));
     EXPECT_EQ(0x0000FFu, second.crText);
     EXPECT_EQ(0x00FF00u, second.crBack);
     EXPECT_EQ(TRANSPARENT, second.nBkMode);
 
-    m_pHeadless->ClearTextOut();
-    EXPECT_EQ(0u, m_pHeadless->GetTextOutCount());
+    test::Headless()->ClearTextOut();
+    EXPECT_EQ(0u, test::Headless()->GetTextOutCount());
     ReleaseDC(nullptr, hdc);
     DeleteObject(hFont);
 }
 
-TEST_F(HeadlessGdiTest, DrawTextIsRecordedAtItsAlignedPosition) {
+TEST(HeadlessGdiTest, DrawTextIsRecordedAtItsAlignedPosition) {
+    REQUIRE_HEADLESS();
     // The system font: 8 pixels a byte, 16 high. "&&a&b" shows as "&ab", 24 wide.
     const struct {
         UINT format;
@@ -229,21 +232,21 @@ TEST_F(HeadlessGdiTest, DrawTextIsRecordedAtItsAlignedPosition) {
     const HDC hdc = GetDC(nullptr);
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.format);
-        m_pHeadless->ClearTextOut();
+        test::Headless()->ClearTextOut();
         RECT rc = {10, 20, 110, 80};
         DrawTextA(hdc, "&&a&b", -1, &rc, c.format);
-        ASSERT_EQ(1u, m_pHeadless->GetTextOutCount());
+        ASSERT_EQ(1u, test::Headless()->GetTextOutCount());
         HEADLESS_TEXTOUT record;
-        m_pHeadless->GetTextOut(0, &record);
+        test::Headless()->GetTextOut(0, &record);
         EXPECT_EQ("&ab", TextOf(record));
         EXPECT_EQ(c.x, record.x);
         EXPECT_EQ(c.y, record.y);
         EXPECT_EQ(c.uOptions, record.uOptions);
     }
-    m_pHeadless->ClearTextOut();
+    test::Headless()->ClearTextOut();
     RECT rc = {0, 0, 10, 10};
     DrawTextA(hdc, "abc", 3, &rc, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(0u, m_pHeadless->GetTextOutCount());
+    EXPECT_EQ(0u, test::Headless()->GetTextOutCount());
     ReleaseDC(nullptr, hdc);
 }
 

@@ -1,5 +1,6 @@
 // Input contexts: their modes, which window has which, and scripted composition strings.
-#include "HeadlessTestInterface.h"
+#include "Headless.h"
+#include "ShiftJis.h"
 
 #include <windows.h>
 
@@ -46,8 +47,10 @@ TEST(ImmTest, NoWindowMeansNoContext) {
 }
 
 // The headless IMM does not check windows, so these tests name windows that need not exist.
-class HeadlessImmTest : public HeadlessOnlyTest {
+class HeadlessImmTest : public ::testing::Test {
 protected:
+    void SetUp() override { REQUIRE_HEADLESS(); }
+
     const HWND m_hwndA = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x7A000));
     const HWND m_hwndB = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x7A004));
 };
@@ -75,11 +78,11 @@ TEST_F(HeadlessImmTest, WindowsShareTheThreadsContextUntilGivenTheirOwn) {
 
 TEST_F(HeadlessImmTest, CompositionStringsAreReturnedAsTheTestSetThem) {
     const HIMC hIMC = ImmCreateContext();
-    const std::string reading = Sjis("ｱｲｳ");
-    ASSERT_TRUE(m_pHeadless->SetCompositionString(hIMC, GCS_RESULTREADSTR, reading.data(),
-                                                  static_cast<LONG>(reading.size())));
+    const std::string reading = test::ShiftJis("ｱｲｳ");
+    ASSERT_TRUE(test::Headless()->SetCompositionString(hIMC, GCS_RESULTREADSTR, reading.data(),
+                                                       static_cast<LONG>(reading.size())));
     ASSERT_TRUE(
-        m_pHeadless->SetCompositionString(hIMC, GCS_COMPREADSTR, nullptr, IMM_ERROR_NODATA));
+        test::Headless()->SetCompositionString(hIMC, GCS_COMPREADSTR, nullptr, IMM_ERROR_NODATA));
     const struct {
         DWORD dwIndex;
         DWORD dwBufLen;
@@ -98,7 +101,7 @@ TEST_F(HeadlessImmTest, CompositionStringsAreReturnedAsTheTestSetThem) {
         EXPECT_EQ(c.lResult, ImmGetCompositionStringA(hIMC, c.dwIndex, buffer, c.dwBufLen));
         EXPECT_EQ(c.buffer, std::string(buffer, 4));
     }
-    EXPECT_FALSE(m_pHeadless->SetCompositionString(nullptr, GCS_COMPSTR, "a", 1));
+    EXPECT_FALSE(test::Headless()->SetCompositionString(nullptr, GCS_COMPSTR, "a", 1));
     ImmDestroyContext(hIMC);
 }
 

@@ -334,7 +334,7 @@ TEST(ListBoxTest, ParentChoosesTheColoursOfThePainting) {
     UpdateWindow(list);
     ASSERT_FALSE(test::ColourRequests().empty());
     for (const test::ColourRequest& request : test::ColourRequests()) {
-        EXPECT_EQ(parent.Handle(), request.hwndParent);
+        EXPECT_EQ(parent.Handle(), request.hwndReceiver);
         EXPECT_EQ(static_cast<UINT>(WM_CTLCOLORLISTBOX), request.message);
         EXPECT_EQ(list, request.hwndFrom);
     }

@@ -1,5 +1,5 @@
 // Global, local and heap memory: handles, lock counts, resizing and failing allocations.
-#include "HeadlessTestInterface.h"
+#include "Headless.h"
 
 #include <windows.h>
 
@@ -116,8 +116,6 @@ TEST(MemoryTest, LocalAndHeapBlocksAreZeroedOnRequest) {
     EXPECT_TRUE(HeapFree(hHeap, 0, nullptr));
 }
 
-using MemoryFailureTest = HeadlessOnlyTest;
-
 struct Allocation {
     const char* pszName;
     void* (*allocate)();
@@ -133,10 +131,11 @@ const Allocation kAllocations[] = {
      [](void* p) { HeapFree(GetProcessHeap(), 0, p); }},
 };
 
-TEST_F(MemoryFailureTest, EachFamilyFailsExactlyTheAllocationAfterTheAllowedOnes) {
+TEST(MemoryFailureTest, EachFamilyFailsExactlyTheAllocationAfterTheAllowedOnes) {
+    REQUIRE_HEADLESS();
     for (const Allocation& allocation : kAllocations) {
         SCOPED_TRACE(allocation.pszName);
-        m_pHeadless->FailAllocationAfter(0);
+        test::Headless()->FailAllocationAfter(0);
         SetLastError(0);
         EXPECT_EQ(nullptr, allocation.allocate());
         EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY), GetLastError());
@@ -146,21 +145,23 @@ TEST_F(MemoryFailureTest, EachFamilyFailsExactlyTheAllocationAfterTheAllowedOnes
     }
 }
 
-TEST_F(MemoryFailureTest, FailedReAllocationLeavesTheBlockAsItWas) {
+TEST(MemoryFailureTest, FailedReAllocationLeavesTheBlockAsItWas) {
+    REQUIRE_HEADLESS();
     const HGLOBAL hGlobal = GlobalAlloc(GMEM_MOVEABLE, 8);
     void* pHeap = HeapAlloc(GetProcessHeap(), 0, 8);
-    m_pHeadless->FailAllocationAfter(0);
+    test::Headless()->FailAllocationAfter(0);
     EXPECT_EQ(nullptr, GlobalReAlloc(hGlobal, 16, 0));
     EXPECT_EQ(8u, GlobalSize(hGlobal));
-    m_pHeadless->FailAllocationAfter(0);
+    test::Headless()->FailAllocationAfter(0);
     EXPECT_EQ(nullptr, HeapReAlloc(GetProcessHeap(), 0, pHeap, 16));
     EXPECT_EQ(8u, HeapSize(GetProcessHeap(), 0, pHeap));
     GlobalFree(hGlobal);
     HeapFree(GetProcessHeap(), 0, pHeap);
 }
 
-TEST_F(MemoryFailureTest, CountsAllocationsAcrossFamiliesAndStopsWhenToldNegative) {
-    m_pHeadless->FailAllocationAfter(2);
+TEST(MemoryFailureTest, CountsAllocationsAcrossFamiliesAndStopsWhenToldNegative) {
+    REQUIRE_HEADLESS();
+    test::Headless()->FailAllocationAfter(2);
     const HGLOBAL hGlobal = GlobalAlloc(GMEM_FIXED, 1);
     const HLOCAL hLocal = LocalAlloc(LMEM_MOVEABLE, 1);
     EXPECT_NE(nullptr, hGlobal);
@@ -169,8 +170,8 @@ TEST_F(MemoryFailureTest, CountsAllocationsAcrossFamiliesAndStopsWhenToldNegativ
     GlobalFree(hGlobal);
     LocalFree(hLocal);
 
-    m_pHeadless->FailAllocationAfter(0);
-    m_pHeadless->FailAllocationAfter(-1);
+    test::Headless()->FailAllocationAfter(0);
+    test::Headless()->FailAllocationAfter(-1);
     const HGLOBAL hAfterStop = GlobalAlloc(GMEM_FIXED, 1);
     EXPECT_NE(nullptr, hAfterStop);
     GlobalFree(hAfterStop);

@@ -1,5 +1,6 @@
 // MessageBoxA in the headless system: recorded, never shown, answered with the default button.
-#include "HeadlessTestInterface.h"
+#include "Headless.h"
+#include "ShiftJis.h"
 
 #include <windows.h>
 
@@ -9,9 +10,8 @@
 
 namespace {
 
-using MessageBoxTest = HeadlessOnlyTest;
-
-TEST_F(MessageBoxTest, EnterPressesTheDefaultButton) {
+TEST(MessageBoxTest, EnterPressesTheDefaultButton) {
+    REQUIRE_HEADLESS();
     const struct {
         UINT uType;
         int nAnswer;
@@ -30,42 +30,44 @@ TEST_F(MessageBoxTest, EnterPressesTheDefaultButton) {
     };
     for (const auto& c : kCases)
         EXPECT_EQ(c.nAnswer, MessageBoxA(nullptr, "text", "caption", c.uType)) << c.uType;
-    m_pHeadless->ClearMessageBoxes();
+    test::Headless()->ClearMessageBoxes();
 }
 
-TEST_F(MessageBoxTest, RecordsOwnerTextCaptionAndTypeInCallOrder) {
-    m_pHeadless->ClearMessageBoxes();
+TEST(MessageBoxTest, RecordsOwnerTextCaptionAndTypeInCallOrder) {
+    REQUIRE_HEADLESS();
+    test::Headless()->ClearMessageBoxes();
     const HWND hwndOwner = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x4242));
-    const std::string text = Sjis("プログラムエラーです");
+    const std::string text = test::ShiftJis("プログラムエラーです");
     MessageBoxA(hwndOwner, text.c_str(), "Title", MB_OK | MB_ICONSTOP);
     MessageBoxA(nullptr, nullptr, nullptr, MB_YESNO);
 
-    ASSERT_EQ(2u, m_pHeadless->GetMessageBoxCount());
+    ASSERT_EQ(2u, test::Headless()->GetMessageBoxCount());
     HEADLESS_MESSAGEBOX box;
-    ASSERT_TRUE(m_pHeadless->GetMessageBox(0, &box));
+    ASSERT_TRUE(test::Headless()->GetMessageBox(0, &box));
     EXPECT_EQ(hwndOwner, box.hwndOwner);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), box.uType);
     EXPECT_EQ(text, box.szText);
     EXPECT_STREQ("Title", box.szCaption);
-    ASSERT_TRUE(m_pHeadless->GetMessageBox(1, &box));
+    ASSERT_TRUE(test::Headless()->GetMessageBox(1, &box));
     EXPECT_EQ(nullptr, box.hwndOwner);
     EXPECT_STREQ("", box.szText);
     // Without a caption Windows titles the box "エラー" (error).
-    EXPECT_EQ(Sjis("エラー"), box.szCaption);
-    EXPECT_FALSE(m_pHeadless->GetMessageBox(2, &box));
+    EXPECT_EQ(test::ShiftJis("エラー"), box.szCaption);
+    EXPECT_FALSE(test::Headless()->GetMessageBox(2, &box));
 
-    m_pHeadless->ClearMessageBoxes();
-    EXPECT_EQ(0u, m_pHeadless->GetMessageBoxCount());
+    test::Headless()->ClearMessageBoxes();
+    EXPECT_EQ(0u, test::Headless()->GetMessageBoxCount());
 }
 
-TEST_F(MessageBoxTest, LongTextIsCutAndTerminated) {
-    m_pHeadless->ClearMessageBoxes();
+TEST(MessageBoxTest, LongTextIsCutAndTerminated) {
+    REQUIRE_HEADLESS();
+    test::Headless()->ClearMessageBoxes();
     const std::string text(2000, 'x');
     MessageBoxA(nullptr, text.c_str(), "c", MB_OK);
     HEADLESS_MESSAGEBOX box;
-    ASSERT_TRUE(m_pHeadless->GetMessageBox(0, &box));
+    ASSERT_TRUE(test::Headless()->GetMessageBox(0, &box));
     EXPECT_EQ(std::string(sizeof(box.szText) - 1, 'x'), box.szText);
-    m_pHeadless->ClearMessageBoxes();
+    test::Headless()->ClearMessageBoxes();
 }
 
 } // namespace

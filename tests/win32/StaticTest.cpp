@@ -2,7 +2,6 @@
 // painted for each alignment.
 #include "ControlHost.h"
 #include "Headless.h"
-#include "MessageLog.h"
 #include "ParamName.h"
 
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@ void RegisterBuiltinClasses() {
     RegisterStaticClass();
     RegisterEditClass();
     RegisterListBoxClasses();
+    RegisterComboBoxClass();
 }
 
 } // namespace headless

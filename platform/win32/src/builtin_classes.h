@@ -10,5 +10,6 @@ void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterListBoxClasses();
+void RegisterComboBoxClass();
 
 } // namespace headless

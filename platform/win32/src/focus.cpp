@@ -78,10 +78,11 @@ bool Activate(HWND hwnd, bool bFocus) {
     return state.hwndActive == hwnd;
 }
 
+// A child window of the desktop (the list of a combo box) is never active.
 bool CanActivate(HWND hwnd, HWND hwndLeaving) {
     const Window* pWnd = FindWindowPtr(hwnd);
     return pWnd != nullptr && hwnd != hwndLeaving && !pWnd->bDestroying &&
-           (pWnd->style & WS_VISIBLE) && !(pWnd->style & WS_DISABLED);
+           !IsChildStyle(pWnd->style) && (pWnd->style & WS_VISIBLE) && !(pWnd->style & WS_DISABLED);
 }
 
 } // namespace

@@ -507,6 +507,7 @@ LRESULT OnLButtonUp(HWND hwnd, ListBoxState* pState) {
     return 0;
 }
 
+// Focus changes are reported whether or not the list has LBS_NOTIFY, as Windows does.
 LRESULT OnSetFocus(HWND hwnd, ListBoxState* pState) {
     pState->bFocused = true;
     pState->bCaretShown = true;

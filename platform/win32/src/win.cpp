@@ -380,7 +380,7 @@ BOOL WINAPI IsWindowVisible(HWND hWnd) {
          pWnd = FindWindowPtr(pWnd->parent)) {
         if (!(pWnd->style & WS_VISIBLE))
             return FALSE;
-        if (headless::IsDesktop(pWnd->parent))
+        if (headless::IsDesktop(pWnd->hwnd) || headless::IsDesktop(pWnd->parent))
             return TRUE;
     }
     return FALSE;
@@ -400,8 +400,9 @@ HWND WINAPI GetParent(HWND hWnd) {
     const Window* pWnd = FindWindowPtr(hWnd);
     if (pWnd == nullptr)
         return nullptr;
+    // A child of the desktop (as the list of a combo box is) names the desktop as its parent.
     if (pWnd->style & WS_CHILD)
-        return headless::IsDesktop(pWnd->parent) ? nullptr : pWnd->parent;
+        return pWnd->parent;
     return (pWnd->style & WS_POPUP) ? pWnd->owner : nullptr;
 }
 

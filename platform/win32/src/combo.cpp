@@ -1,0 +1,689 @@
+// Combo boxes of the drop-down list kind: a selection field and a list of its own (class
+// "ComboLBox", a child of the desktop) that drops down under it; the list keeps no focus of its
+// own, the combo box hands it its keys. Owner-drawn combo boxes with items of a fixed height.
+//
+// CBS_SIMPLE and CBS_DROPDOWN combo boxes behave as drop-down lists here: there is no edit
+// field.
+#include "builtin_classes.h"
+#include "controls.h"
+
+#include <algorithm>
+#include <new>
+
+namespace headless {
+namespace {
+
+// The list's control ID, as Windows gives it.
+constexpr UINT kListId = 1000;
+// The sunken edge around the selection field.
+constexpr int kBorder = 2;
+// The selection field of a combo box with text is this much higher than its font.
+constexpr int kFieldPadding = 4;
+// An owner-drawn selection field is this much higher than the item height its owner asks for.
+constexpr int kOwnerDrawnFieldPadding = 6;
+
+struct ComboState {
+    HWND hwndList = nullptr;
+    HWND hwndOwner = nullptr; // the parent at creation, which gets notifications and drawing
+    DWORD style = 0;      // as created, CBS_HASSTRINGS for every combo box that is not owner-drawn
+    int nFieldHeight = 0; // the selection field, inside the edge
+    int nDroppedHeight = 0; // what the dropped list may take below the combo box
+    bool bDropped = false;
+    bool bFocused = false;
+    bool bForwardingKey = false; // a key is with the list: its selection change keeps it open
+    bool bPressed = false;  // the mouse button went down on the combo box and holds the capture
+    bool bResizing = false; // the combo box is setting its own height
+    HFONT hFont = nullptr;
+};
+
+bool IsOwnerDrawn(const ComboState& state) {
+    return (state.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0;
+}
+
+int ComboHeight(const ComboState& state) {
+    return state.nFieldHeight + 2 * kBorder;
+}
+
+RECT FieldRect(HWND hwnd, const ComboState& state) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    rc.left += kBorder;
+    rc.top += kBorder;
+    rc.right = std::max(rc.left, rc.right - kBorder - GetSystemMetrics(SM_CXVSCROLL));
+    rc.bottom = rc.top + state.nFieldHeight;
+    return rc;
+}
+
+RECT ButtonRect(HWND hwnd, const ComboState& state) {
+    RECT rc = FieldRect(hwnd, state);
+    rc.left = rc.right;
+    rc.right = rc.left + GetSystemMetrics(SM_CXVSCROLL);
+    return rc;
+}
+
+LRESULT ToList(const ComboState& state, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(state.hwndList, uMsg, wParam, lParam);
+}
+
+int FontHeight(HWND hwnd, HFONT hFont) {
+    ControlDc dc(hwnd, hFont);
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc.Dc(), &tm);
+    return tm.tmHeight;
+}
+
+void SendFieldDrawItem(HWND hwnd, const ComboState& state, HDC hdc, const RECT& rc, int nSelected,
+                       UINT uState) {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    dis.itemID = static_cast<UINT>(nSelected);
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = ODS_COMBOBOXEDIT | uState;
+    dis.hwndItem = hwnd;
+    dis.hDC = hdc;
+    dis.rcItem = rc;
+    dis.itemData = static_cast<ULONG_PTR>(ToList(state, LB_GETITEMDATA, dis.itemID));
+    SendMessageA(state.hwndOwner, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
+void DrawFieldText(const ComboState& state, HDC hdc, const RECT& rc, int nSelected,
+                   bool bHighlighted) {
+    if (nSelected < 0)
+        return;
+    const LRESULT cbText = ToList(state, LB_GETTEXTLEN, static_cast<WPARAM>(nSelected));
+    std::string text(static_cast<size_t>(std::max<LRESULT>(0, cbText)), '\0');
+    ToList(state, LB_GETTEXT, static_cast<WPARAM>(nSelected), reinterpret_cast<LPARAM>(&text[0]));
+    if (bHighlighted) {
+        FillRect(hdc, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
+        SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
+        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    ExtTextOutA(hdc, rc.left + 1, rc.top + 1, ETO_OPAQUE | ETO_CLIPPED, &rc, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
+}
+
+// The selection field shows the selected item, highlighted while the combo box has the focus
+// and its list is closed: its owner draws it, or its text is written.
+void PaintField(HWND hwnd, const ComboState& state, HDC hdc) {
+    const bool bEnabled = IsWindowEnabled(hwnd) != FALSE;
+    const HBRUSH hbr =
+        OwnerBrush(state.hwndOwner, hwnd, hdc, bEnabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    if (!bEnabled)
+        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
+    RECT rc = FieldRect(hwnd, state);
+    FillRect(hdc, &rc, hbr);
+    InflateRect(&rc, -1, -1);
+    const int nSelected = static_cast<int>(ToList(state, LB_GETCURSEL));
+    const bool bHighlighted = state.bFocused && !state.bDropped;
+    if (IsOwnerDrawn(state))
+        SendFieldDrawItem(hwnd, state, hdc, rc, nSelected,
+                          (bHighlighted ? ODS_SELECTED | ODS_FOCUS : 0) |
+                              (bEnabled ? 0 : ODS_DISABLED));
+    else
+        DrawFieldText(state, hdc, rc, nSelected, bHighlighted);
+}
+
+// A change of the selection shows at once, as Windows draws it.
+void RedrawField(HWND hwnd, const ComboState& state) {
+    if (!IsWindowVisible(hwnd))
+        return;
+    ControlDc dc(hwnd, state.hFont);
+    PaintField(hwnd, state, dc.Dc());
+}
+
+void InvalidateField(HWND hwnd, const ComboState& state) {
+    const RECT rc = FieldRect(hwnd, state);
+    InvalidateRect(hwnd, &rc, TRUE);
+}
+
+// The list goes under the combo box, as wide as it, as high as its items need (or above the
+// combo box when the screen ends below it).
+void DropDown(HWND hwnd, ComboState* pState) {
+    NotifyParent(hwnd, CBN_DROPDOWN);
+    if ((pState = ControlState<ComboState>(hwnd)) == nullptr)
+        return;
+    pState->bDropped = true;
+    const LRESULT nSelected = ToList(*pState, LB_GETCURSEL);
+    ToList(*pState, LB_SETTOPINDEX, nSelected == LB_ERR ? 0 : static_cast<WPARAM>(nSelected));
+    RECT rcCombo, rcList;
+    GetWindowRect(hwnd, &rcCombo);
+    GetWindowRect(pState->hwndList, &rcList);
+    int nHeight = std::max<int>(pState->nDroppedHeight, rcList.bottom - rcList.top);
+    const int nItems = static_cast<int>(ToList(*pState, LB_GETCOUNT));
+    if (nItems > 0) {
+        const int nItemsHeight = nItems * static_cast<int>(ToList(*pState, LB_GETITEMHEIGHT));
+        if (nItemsHeight < nHeight - kBorder)
+            nHeight = nItemsHeight + kBorder;
+    }
+    int y = rcCombo.bottom;
+    if (y + nHeight > GetSystemMetrics(SM_CYSCREEN))
+        y = std::max(0, static_cast<int>(rcCombo.top) - nHeight);
+    SetWindowPos(pState->hwndList, HWND_TOPMOST, rcCombo.left, y, rcCombo.right - rcCombo.left,
+                 nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    UpdateWindow(hwnd);
+    if (GetCapture() != hwnd)
+        SetCapture(pState->hwndList);
+}
+
+// The parent hears whether the choice stands, the list goes, the field shows the choice, and
+// the parent hears the list has closed. Then the combo box sets its own position again,
+// unchanged, with exactly SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE: this is the behaviour
+// assumed of Windows after a list closes (Wine does not do it), by which a combo box that
+// watches WM_WINDOWPOSCHANGING learns that its list has closed.
+void RollUp(HWND hwnd, ComboState* pState, bool bOk) {
+    NotifyParent(hwnd, bOk ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    if ((pState = ControlState<ComboState>(hwnd)) == nullptr || !pState->bDropped)
+        return;
+    pState->bDropped = false;
+    ShowWindow(pState->hwndList, SW_HIDE);
+    if (GetCapture() == pState->hwndList)
+        ReleaseCapture();
+    InvalidateField(hwnd, *pState);
+    UpdateWindow(hwnd);
+    NotifyParent(hwnd, CBN_CLOSEUP);
+    if (!IsWindow(hwnd))
+        return;
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    SetWindowPos(hwnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FlipList(HWND hwnd, ComboState* pState) {
+    if (pState->bDropped)
+        RollUp(hwnd, pState, false);
+    else
+        DropDown(hwnd, pState);
+}
+
+// The list keeps its place under the combo box while it is hidden; a list that was down goes.
+void PlaceList(HWND hwnd, ComboState* pState) {
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    SetWindowPos(pState->hwndList, nullptr, rc.left, rc.bottom, rc.right - rc.left,
+                 pState->nDroppedHeight, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOREDRAW);
+    if (pState->bDropped) {
+        pState->bDropped = false;
+        ShowWindow(pState->hwndList, SW_HIDE);
+    }
+}
+
+// The combo box is always as high as its selection field; what it is given beyond that is the
+// room of its list.
+void SetOwnHeight(HWND hwnd, ComboState* pState, UINT uFlags) {
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    pState->bResizing = true;
+    SetWindowPos(hwnd, nullptr, 0, 0, rc.right - rc.left, ComboHeight(*pState),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | uFlags);
+    if ((pState = ControlState<ComboState>(hwnd)) != nullptr)
+        pState->bResizing = false;
+}
+
+LRESULT OnSize(HWND hwnd, ComboState* pState) {
+    if (pState->bResizing || pState->hwndList == nullptr)
+        return TRUE;
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    const int nHeight = rc.bottom - rc.top;
+    if (nHeight > ComboHeight(*pState))
+        pState->nDroppedHeight = nHeight - ComboHeight(*pState);
+    if (nHeight != ComboHeight(*pState))
+        SetOwnHeight(hwnd, pState, SWP_NOREDRAW);
+    PlaceList(hwnd, pState);
+    return TRUE;
+}
+
+// The owner of an owner-drawn combo box is asked for the height of the selection field and,
+// with fixed item heights, for the height of the list's items.
+void MeasureItems(HWND hwnd, ComboState* pState) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_COMBOBOX;
+    mis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    mis.itemID = static_cast<UINT>(-1);
+    mis.itemWidth = static_cast<UINT>(rc.right);
+    mis.itemHeight = static_cast<UINT>(pState->nFieldHeight - kOwnerDrawnFieldPadding);
+    SendMessageA(pState->hwndOwner, WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
+    const int nTextHeight = pState->nFieldHeight;
+    pState->nFieldHeight = kOwnerDrawnFieldPadding + static_cast<int>(mis.itemHeight);
+    if (!(pState->style & CBS_OWNERDRAWFIXED))
+        return;
+    mis.itemID = 0;
+    mis.itemHeight = static_cast<UINT>(nTextHeight);
+    SendMessageA(pState->hwndOwner, WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
+    ToList(*pState, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(mis.itemHeight));
+}
+
+DWORD ListStyle(const ComboState& state) {
+    DWORD style = LBS_NOTIFY | LBS_COMBOBOX | WS_BORDER | WS_CLIPSIBLINGS | WS_CHILD |
+                  (state.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE));
+    if (state.style & CBS_SORT)
+        style |= LBS_SORT;
+    if (state.style & CBS_HASSTRINGS)
+        style |= LBS_HASSTRINGS;
+    if (state.style & CBS_NOINTEGRALHEIGHT)
+        style |= LBS_NOINTEGRALHEIGHT;
+    return style;
+}
+
+LRESULT OnCreate(HWND hwnd, ComboState* pState, const CREATESTRUCTA* pcs) {
+    pState->hwndOwner = pcs->hwndParent;
+    pState->nFieldHeight = FontHeight(hwnd, nullptr) + kFieldPadding;
+    pState->nDroppedHeight = std::max(0, pcs->cy - ComboHeight(*pState));
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    pState->hwndList =
+        CreateWindowExA(WS_EX_TOOLWINDOW, "ComboLBox", nullptr, ListStyle(*pState), rc.left,
+                        rc.top + ComboHeight(*pState), rc.right - rc.left, pState->nDroppedHeight,
+                        GetDesktopWindow(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kListId)),
+                        pcs->hInstance, hwnd);
+    if (pState->hwndList == nullptr)
+        return -1;
+    if (IsOwnerDrawn(*pState))
+        MeasureItems(hwnd, pState);
+    SetOwnHeight(hwnd, pState, 0);
+    return 0;
+}
+
+// Borders and scroll bars of the combo box's own window are taken away; the list has them.
+LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
+    ComboState* pState = new (std::nothrow) ComboState;
+    if (pState == nullptr)
+        return FALSE;
+    AttachControlState(hwnd, pState);
+    const DWORD style = StyleOf(hwnd) & ~static_cast<DWORD>(WS_BORDER | WS_HSCROLL | WS_VSCROLL);
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
+    pState = ControlState<ComboState>(hwnd);
+    pState->style = style;
+    if (!IsOwnerDrawn(*pState))
+        pState->style |= CBS_HASSTRINGS;
+    return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
+}
+
+LRESULT OnNcDestroy(HWND hwnd, ComboState* pState) {
+    AttachControlState(hwnd, nullptr);
+    if (pState->hwndList != nullptr)
+        DestroyWindow(pState->hwndList);
+    delete pState;
+    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
+}
+
+LRESULT OnPaint(HWND hwnd, const ComboState& state, HDC hdcGiven) {
+    ControlPaint paint(hwnd, hdcGiven, state.hFont);
+    PaintField(hwnd, state, paint.Dc());
+    return 0;
+}
+
+LRESULT OnSetFocus(HWND hwnd, ComboState* pState) {
+    if (pState->bFocused)
+        return TRUE;
+    InvalidateField(hwnd, *pState);
+    NotifyParent(hwnd, CBN_SETFOCUS);
+    if ((pState = ControlState<ComboState>(hwnd)) != nullptr)
+        pState->bFocused = true;
+    return TRUE;
+}
+
+// Losing the focus closes the list without a choice.
+LRESULT OnKillFocus(HWND hwnd, ComboState* pState, HWND hwndNext) {
+    if (hwndNext == pState->hwndList || !pState->bFocused)
+        return TRUE;
+    RollUp(hwnd, pState, false);
+    if ((pState = ControlState<ComboState>(hwnd)) == nullptr)
+        return TRUE;
+    pState->bFocused = false;
+    InvalidateField(hwnd, *pState);
+    NotifyParent(hwnd, CBN_KILLFOCUS);
+    return TRUE;
+}
+
+// Enter and Escape close a dropped list, F4 drops or closes it; the other keys go to the list,
+// and a selection it changes on a key while it is down keeps it down.
+LRESULT OnKeyDown(HWND hwnd, ComboState* pState, WPARAM vk, LPARAM lParam) {
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && pState->bDropped) {
+        RollUp(hwnd, pState, vk == VK_RETURN);
+        return TRUE;
+    }
+    if (vk == VK_F4) {
+        FlipList(hwnd, pState);
+        return TRUE;
+    }
+    pState->bForwardingKey = true;
+    const LRESULT lResult = ToList(*pState, WM_KEYDOWN, vk, lParam);
+    if ((pState = ControlState<ComboState>(hwnd)) != nullptr)
+        pState->bForwardingKey = false;
+    return lResult;
+}
+
+// Alt+Up and Alt+Down drop or close the list.
+LRESULT OnSysKeyDown(HWND hwnd, ComboState* pState, WPARAM vk, LPARAM lParam) {
+    if ((HIWORD(lParam) & KF_ALTDOWN) && (vk == VK_UP || vk == VK_DOWN))
+        FlipList(hwnd, pState);
+    return 0;
+}
+
+// A press drops the list (and holds the capture until the release hands it to the list), or
+// closes a dropped list with the choice made.
+LRESULT OnLButtonDown(HWND hwnd, ComboState* pState) {
+    if (!pState->bFocused)
+        SetFocus(hwnd);
+    if ((pState = ControlState<ComboState>(hwnd)) == nullptr || !pState->bFocused)
+        return TRUE;
+    if (pState->bDropped) {
+        RollUp(hwnd, pState, true);
+        if ((pState = ControlState<ComboState>(hwnd)) != nullptr && pState->bPressed) {
+            pState->bPressed = false;
+            ReleaseCapture();
+        }
+        return TRUE;
+    }
+    pState->bPressed = true;
+    SetCapture(hwnd);
+    DropDown(hwnd, pState);
+    return TRUE;
+}
+
+LRESULT OnLButtonUp(HWND hwnd, ComboState* pState) {
+    if (pState->bPressed) {
+        pState->bPressed = false;
+        ReleaseCapture();
+        SetCapture(pState->hwndList);
+    }
+    return TRUE;
+}
+
+// A selection the list changes closes it with that choice, unless a key changed it while the
+// list was down.
+LRESULT OnListCommand(HWND hwnd, ComboState* pState, WORD wCode) {
+    switch (static_cast<SHORT>(wCode)) {
+    case LBN_SELCHANGE:
+    case LBN_SELCANCEL:
+        if (!(pState->bDropped && pState->bForwardingKey))
+            RollUp(hwnd, pState, wCode == LBN_SELCHANGE);
+        NotifyParent(hwnd, CBN_SELCHANGE);
+        if (wCode == LBN_SELCHANGE && (pState = ControlState<ComboState>(hwnd)) != nullptr)
+            RedrawField(hwnd, *pState);
+        break;
+    case LBN_DBLCLK:
+        NotifyParent(hwnd, CBN_DBLCLK);
+        break;
+    case LBN_ERRSPACE:
+        NotifyParent(hwnd, CBN_ERRSPACE);
+        break;
+    }
+    return 0;
+}
+
+// What the list asks of its owner goes to the combo box's owner as the combo box's own.
+LRESULT ForwardItemRequest(HWND hwnd, const ComboState& state, UINT uMsg, LPARAM lParam) {
+    const UINT uId = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    switch (uMsg) {
+    case WM_DRAWITEM: {
+        DRAWITEMSTRUCT* pDis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        pDis->CtlType = ODT_COMBOBOX;
+        pDis->CtlID = uId;
+        pDis->hwndItem = hwnd;
+        break;
+    }
+    case WM_DELETEITEM: {
+        DELETEITEMSTRUCT* pDis = reinterpret_cast<DELETEITEMSTRUCT*>(lParam);
+        pDis->CtlType = ODT_COMBOBOX;
+        pDis->CtlID = uId;
+        pDis->hwndItem = hwnd;
+        break;
+    }
+    case WM_MEASUREITEM: {
+        MEASUREITEMSTRUCT* pMis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        pMis->CtlType = ODT_COMBOBOX;
+        pMis->CtlID = uId;
+        break;
+    }
+    }
+    return SendMessageA(state.hwndOwner, uMsg, uId, lParam);
+}
+
+LRESULT OnSetFont(HWND hwnd, ComboState* pState, WPARAM wFont, LPARAM bRedraw) {
+    pState->hFont = reinterpret_cast<HFONT>(wFont);
+    if (!IsOwnerDrawn(*pState))
+        pState->nFieldHeight = FontHeight(hwnd, pState->hFont) + kFieldPadding;
+    ToList(*pState, WM_SETFONT, wFont, bRedraw);
+    SetOwnHeight(hwnd, pState, 0);
+    if ((pState = ControlState<ComboState>(hwnd)) != nullptr)
+        PlaceList(hwnd, pState);
+    return TRUE;
+}
+
+// Height -1 is the selection field's, which keeps two pixels of its own, as in Wine; the
+// others are the list's, which only an owner-drawn list lets change.
+LRESULT OnSetItemHeight(HWND hwnd, ComboState* pState, WPARAM wIndex, LPARAM lHeight) {
+    if (static_cast<int>(wIndex) == -1) {
+        if (lHeight >= 32768)
+            return CB_ERR;
+        pState->nFieldHeight = static_cast<int>(lHeight) + 2;
+        SetOwnHeight(hwnd, pState, 0);
+        if ((pState = ControlState<ComboState>(hwnd)) != nullptr)
+            PlaceList(hwnd, pState);
+        return lHeight;
+    }
+    return IsOwnerDrawn(*pState) ? ToList(*pState, LB_SETITEMHEIGHT, wIndex, lHeight) : CB_ERR;
+}
+
+LRESULT OnSetCurSel(HWND hwnd, const ComboState& state, WPARAM wIndex) {
+    const LRESULT lResult = ToList(state, LB_SETCURSEL, wIndex);
+    if (lResult >= 0)
+        ToList(state, LB_SETTOPINDEX, wIndex);
+    RedrawField(hwnd, state);
+    return lResult;
+}
+
+LRESULT OnSelectString(HWND hwnd, const ComboState& state, WPARAM wStart, LPARAM lText) {
+    const LRESULT lResult = ToList(state, LB_SELECTSTRING, wStart, lText);
+    if (lResult >= 0)
+        InvalidateField(hwnd, state);
+    return lResult;
+}
+
+// The top left corner of the combo box and the size of the list's room.
+LRESULT OnGetDroppedControlRect(HWND hwnd, const ComboState& state, LPARAM lpRect) {
+    RECT* pRect = reinterpret_cast<RECT*>(lpRect);
+    if (pRect != nullptr) {
+        GetWindowRect(hwnd, pRect);
+        pRect->bottom = pRect->top + state.nDroppedHeight;
+    }
+    return CB_OKAY;
+}
+
+LRESULT OnGetComboBoxInfo(HWND hwnd, const ComboState& state, LPARAM lpInfo) {
+    COMBOBOXINFO* pInfo = reinterpret_cast<COMBOBOXINFO*>(lpInfo);
+    if (pInfo == nullptr || pInfo->cbSize < sizeof(COMBOBOXINFO))
+        return FALSE;
+    pInfo->rcItem = FieldRect(hwnd, state);
+    pInfo->rcButton = ButtonRect(hwnd, state);
+    pInfo->stateButton = state.bPressed ? STATE_SYSTEM_PRESSED : 0;
+    pInfo->hwndCombo = hwnd;
+    pInfo->hwndItem = nullptr;
+    pInfo->hwndList = state.hwndList;
+    return TRUE;
+}
+
+// The text of a drop-down list combo box is its selected item's.
+LRESULT OnGetText(const ComboState& state, WPARAM cchMax, LPARAM lpBuffer) {
+    char* pszBuffer = reinterpret_cast<char*>(lpBuffer);
+    if (pszBuffer == nullptr || cchMax == 0)
+        return 0;
+    pszBuffer[0] = '\0';
+    const LRESULT nSelected = ToList(state, LB_GETCURSEL);
+    const LRESULT cbText = nSelected >= 0 ? ToList(state, LB_GETTEXTLEN, nSelected) : LB_ERR;
+    if (cbText == LB_ERR)
+        return 0;
+    std::string text(static_cast<size_t>(cbText), '\0');
+    ToList(state, LB_GETTEXT, nSelected, reinterpret_cast<LPARAM>(&text[0]));
+    const size_t cbCopy = std::min(text.size(), static_cast<size_t>(cchMax) - 1);
+    text.copy(pszBuffer, cbCopy);
+    pszBuffer[cbCopy] = '\0';
+    return static_cast<LRESULT>(cbCopy);
+}
+
+LRESULT OnGetTextLength(const ComboState& state) {
+    const LRESULT nSelected = ToList(state, LB_GETCURSEL);
+    return nSelected >= 0 ? ToList(state, LB_GETTEXTLEN, nSelected) : 0;
+}
+
+LRESULT OnGetDlgCode(const ComboState& state, LPARAM lpMsg) {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lpMsg);
+    if (pMsg != nullptr && pMsg->message == WM_KEYDOWN && state.bDropped &&
+        (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+        code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+LRESULT OnEnable(HWND hwnd, const ComboState& state, WPARAM bEnable) {
+    EnableWindow(state.hwndList, static_cast<BOOL>(bEnable));
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT OnShowDropDown(HWND hwnd, ComboState* pState, WPARAM bShow) {
+    if (bShow && !pState->bDropped)
+        DropDown(hwnd, pState);
+    else if (!bShow && pState->bDropped)
+        RollUp(hwnd, pState, false);
+    return TRUE;
+}
+
+LRESULT OnResetContent(HWND hwnd, const ComboState& state) {
+    ToList(state, LB_RESETCONTENT);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT OnComboMessage(HWND hwnd, ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    switch (uMsg) {
+    case CB_ADDSTRING:
+        return ToList(*pState, LB_ADDSTRING, 0, lParam);
+    case CB_INSERTSTRING:
+        return ToList(*pState, LB_INSERTSTRING, wParam, lParam);
+    case CB_DELETESTRING:
+        return ToList(*pState, LB_DELETESTRING, wParam);
+    case CB_RESETCONTENT:
+        return OnResetContent(hwnd, *pState);
+    case CB_GETCOUNT:
+        return ToList(*pState, LB_GETCOUNT);
+    case CB_GETCURSEL:
+        return ToList(*pState, LB_GETCURSEL);
+    case CB_SETCURSEL:
+        return OnSetCurSel(hwnd, *pState, wParam);
+    case CB_GETLBTEXT:
+        return ToList(*pState, LB_GETTEXT, wParam, lParam);
+    case CB_GETLBTEXTLEN:
+        return ToList(*pState, LB_GETTEXTLEN, wParam);
+    case CB_FINDSTRING:
+        return ToList(*pState, LB_FINDSTRING, wParam, lParam);
+    case CB_FINDSTRINGEXACT:
+        return ToList(*pState, LB_FINDSTRINGEXACT, wParam, lParam);
+    case CB_SELECTSTRING:
+        return OnSelectString(hwnd, *pState, wParam, lParam);
+    case CB_GETITEMDATA:
+        return ToList(*pState, LB_GETITEMDATA, wParam);
+    case CB_SETITEMDATA:
+        return ToList(*pState, LB_SETITEMDATA, wParam, lParam);
+    case CB_GETITEMHEIGHT:
+        return static_cast<int>(wParam) >= 0 ? ToList(*pState, LB_GETITEMHEIGHT, wParam)
+                                             : pState->nFieldHeight;
+    case CB_SETITEMHEIGHT:
+        return OnSetItemHeight(hwnd, pState, wParam, lParam);
+    case CB_SHOWDROPDOWN:
+        return OnShowDropDown(hwnd, pState, wParam);
+    case CB_GETDROPPEDSTATE:
+        return pState->bDropped ? TRUE : FALSE;
+    case CB_GETDROPPEDCONTROLRECT:
+        return OnGetDroppedControlRect(hwnd, *pState, lParam);
+    case CB_GETCOMBOBOXINFO:
+        return OnGetComboBoxInfo(hwnd, *pState, lParam);
+    }
+    return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+LRESULT CALLBACK ComboProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    ComboState* pState = ControlState<ComboState>(hwnd);
+    if (uMsg == WM_NCCREATE)
+        return OnNcCreate(hwnd, lParam);
+    if (pState == nullptr)
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+    case WM_CREATE:
+        return OnCreate(hwnd, pState, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    case WM_NCDESTROY:
+        return OnNcDestroy(hwnd, pState);
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        return OnPaint(hwnd, *pState, reinterpret_cast<HDC>(wParam));
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(*pState, lParam);
+    case WM_SIZE:
+        return OnSize(hwnd, pState);
+    case WM_SETFONT:
+        return OnSetFont(hwnd, pState, wParam, lParam);
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(pState->hFont);
+    case WM_SETFOCUS:
+        return OnSetFocus(hwnd, pState);
+    case WM_KILLFOCUS:
+        return OnKillFocus(hwnd, pState, reinterpret_cast<HWND>(wParam));
+    case WM_COMMAND:
+        return reinterpret_cast<HWND>(lParam) == pState->hwndList
+                   ? OnListCommand(hwnd, pState, HIWORD(wParam))
+                   : 0;
+    case WM_GETTEXT:
+        return OnGetText(*pState, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return OnGetTextLength(*pState);
+    case WM_SETTEXT:
+        return CB_ERR;
+    case WM_DRAWITEM:
+    case WM_DELETEITEM:
+    case WM_MEASUREITEM:
+        return ForwardItemRequest(hwnd, *pState, uMsg, lParam);
+    case WM_ENABLE:
+        return OnEnable(hwnd, *pState, wParam);
+    case WM_KEYDOWN:
+        return OnKeyDown(hwnd, pState, wParam, lParam);
+    case WM_SYSKEYDOWN:
+        return OnSysKeyDown(hwnd, pState, wParam, lParam);
+    case WM_CHAR:
+        return ToList(*pState, WM_CHAR, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(hwnd, pState);
+    case WM_LBUTTONUP:
+        return OnLButtonUp(hwnd, pState);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return SendMessageA(pState->hwndOwner, uMsg, wParam, lParam);
+    }
+    return OnComboMessage(hwnd, pState, uMsg, wParam, lParam);
+}
+
+} // namespace
+
+void RegisterComboBoxClass() {
+    RegisterControlClass("ComboBox", ComboProc, CS_PARENTDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
+}
+
+} // namespace headless
+
+BOOL WINAPI GetComboBoxInfo(HWND hwndCombo, PCOMBOBOXINFO pcbi) {
+    return static_cast<BOOL>(
+        SendMessageA(hwndCombo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(pcbi)));
+}
