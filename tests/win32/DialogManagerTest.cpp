@@ -1,10 +1,9 @@
 // The dialog manager: what a dialog procedure hears while the dialog is made, where the focus
 // goes, dialog units, and the order controls take the focus in.
+#include "ControlHost.h"
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 
@@ -12,54 +11,7 @@ using test::MessagesAre;
 using test::sent;
 using test::wparam;
 
-// A standard dialog template with DS_SETFONT and static controls, built in memory.
-class TemplateBuilder {
-public:
-    TemplateBuilder(DWORD style, short cx, short cy, const char* pszTitle) {
-        Dword(style);
-        Dword(0);
-        m_nCountAt = m_words.size();
-        m_words.insert(m_words.end(), {0, 0, 0, static_cast<WORD>(cx), static_cast<WORD>(cy)});
-        m_words.insert(m_words.end(), {0, 0}); // no menu, the standard class
-        String(pszTitle);
-        if (style & DS_SETFONT) {
-            m_words.push_back(9);
-            String("Test Font");
-        }
-    }
-    TemplateBuilder& Control(WORD atom, DWORD style, short x, short y, short cx, short cy, WORD id,
-                             const char* pszText) {
-        if (m_words.size() % 2)
-            m_words.push_back(0);
-        Dword(style);
-        Dword(0);
-        m_words.insert(m_words.end(),
-                       {static_cast<WORD>(x), static_cast<WORD>(y), static_cast<WORD>(cx),
-                        static_cast<WORD>(cy), id, 0xFFFF, atom});
-        String(pszText);
-        m_words.push_back(0);
-        ++m_words[m_nCountAt];
-        return *this;
-    }
-    LPCDLGTEMPLATEA Get() const { return reinterpret_cast<LPCDLGTEMPLATEA>(m_words.data()); }
-
-private:
-    void Dword(DWORD value) {
-        m_words.push_back(LOWORD(value));
-        m_words.push_back(HIWORD(value));
-    }
-    void String(const char* psz) {
-        while (*psz)
-            m_words.push_back(static_cast<BYTE>(*psz++));
-        m_words.push_back(0);
-    }
-    std::vector<WORD> m_words;
-    size_t m_nCountAt;
-};
-
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
-constexpr WORD kButton = 0x0080;
-constexpr WORD kStatic = 0x0082;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 
 INT_PTR CALLBACK NamedDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFONT)
@@ -70,10 +22,10 @@ INT_PTR CALLBACK NamedDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 TEST(DialogManagerTest, FontThenInitDialogWithTheFirstTabStopAndItGetsTheFocus) {
     test::ForgetWindows();
     test::ClearMessages();
-    TemplateBuilder tmpl(kDialogStyle, 100, 60, "dialog");
-    tmpl.Control(kStatic, WS_CHILD | WS_VISIBLE, 5, 5, 40, 8, 10, "label")
-        .Control(kButton, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 20, 40, 14, 11, "one")
-        .Control(kButton, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 40, 40, 14, 12, "two");
+    test::DialogTemplateBuilder tmpl(kDialogStyle, 100, 60);
+    tmpl.Control(test::kStaticAtom, 0, 5, 5, 40, 8, 10, "label")
+        .Control(test::kButtonAtom, WS_TABSTOP, 5, 20, 40, 14, 11, "one")
+        .Control(test::kButtonAtom, WS_TABSTOP, 5, 40, 40, 14, 12, "two");
     test::RecordOnly({WM_SETFONT, WM_INITDIALOG});
     const HWND hDlg = CreateDialogIndirectParamA(nullptr, tmpl.Get(), nullptr, NamedDialogProc, 7);
     ASSERT_NE(nullptr, hDlg);
@@ -96,8 +48,8 @@ TEST(DialogManagerTest, FontThenInitDialogWithTheFirstTabStopAndItGetsTheFocus) 
 }
 
 TEST(DialogManagerTest, ControlsArePlacedInDialogUnits) {
-    TemplateBuilder tmpl(kDialogStyle, 200, 100, "units");
-    tmpl.Control(kStatic, WS_CHILD | WS_VISIBLE, 10, 10, 50, 14, 10, "");
+    test::DialogTemplateBuilder tmpl(kDialogStyle, 200, 100);
+    tmpl.Control(test::kStaticAtom, 0, 10, 10, 50, 14, 10);
     const HWND hDlg =
         CreateDialogIndirectParamA(nullptr, tmpl.Get(), nullptr, test::RecordingDialogProc, 0);
     ASSERT_NE(nullptr, hDlg);
@@ -121,7 +73,7 @@ TEST(DialogManagerTest, ControlsArePlacedInDialogUnits) {
 }
 
 TEST(DialogManagerTest, DialogUnitsFollowTheFontOnTheHeadlessSystem) {
-    TemplateBuilder tmpl(kDialogStyle, 200, 100, "units");
+    test::DialogTemplateBuilder tmpl(kDialogStyle, 200, 100);
     const HWND hDlg =
         CreateDialogIndirectParamA(nullptr, tmpl.Get(), nullptr, test::RecordingDialogProc, 0);
     RECT rc = {0, 0, 4, 8};
