@@ -116,7 +116,9 @@ void ForgetWindows() {
     Chosen().clear();
 }
 
-void RecordOnly(std::vector<UINT> messages) { Chosen() = std::move(messages); }
+void RecordOnly(std::vector<UINT> messages) {
+    Chosen() = std::move(messages);
+}
 
 void RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto it = Names().find(hwnd);
