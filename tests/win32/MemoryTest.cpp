@@ -66,22 +66,32 @@ TEST(MemoryTest, ReAllocKeepsTheHandleAndContentOfAMoveableBlockAndZeroesTheGrow
     GlobalFree(hMem);
 }
 
-TEST(MemoryTest, FixedOrLockedBlockGrowsOnlyWhenAllowedToMove) {
-    const HGLOBAL hFixed = GlobalAlloc(GMEM_FIXED, 10);
+// Without GMEM_MOVEABLE a fixed or locked block grows only where it stands: whether there is
+// room there depends on the heap, so either it keeps its address or the call fails.
+bool GrewInPlaceOrFailed(HGLOBAL hMem, HGLOBAL hResult) {
+    if (hResult == nullptr)
+        return GetLastError() == ERROR_NOT_ENOUGH_MEMORY;
+    return hResult == hMem;
+}
+
+TEST(MemoryTest, FixedOrLockedBlockMovesOnlyWhenAllowed) {
+    HGLOBAL hFixed = GlobalAlloc(GMEM_FIXED, 10);
     std::memcpy(hFixed, "fixed", 6);
     SetLastError(0);
-    EXPECT_EQ(nullptr, GlobalReAlloc(hFixed, 100000, 0));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY), GetLastError());
+    const HGLOBAL hInPlace = GlobalReAlloc(hFixed, 100000, 0);
+    EXPECT_TRUE(GrewInPlaceOrFailed(hFixed, hInPlace));
     const HGLOBAL hMoved = GlobalReAlloc(hFixed, 100000, GMEM_MOVEABLE);
     ASSERT_NE(nullptr, hMoved);
     EXPECT_STREQ("fixed", static_cast<const char*>(hMoved));
     GlobalFree(hMoved);
 
     const HGLOBAL hLocked = GlobalAlloc(GMEM_MOVEABLE, 10);
-    GlobalLock(hLocked);
+    void* pLocked = GlobalLock(hLocked);
     SetLastError(0);
-    EXPECT_EQ(nullptr, GlobalReAlloc(hLocked, 100000, 0));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY), GetLastError());
+    const HGLOBAL hResult = GlobalReAlloc(hLocked, 100000, 0);
+    EXPECT_TRUE(GrewInPlaceOrFailed(hLocked, hResult));
+    EXPECT_EQ(pLocked, GlobalLock(hLocked));
+    GlobalUnlock(hLocked);
     GlobalUnlock(hLocked);
     GlobalFree(hLocked);
 }
