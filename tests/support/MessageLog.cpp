@@ -33,6 +33,10 @@ bool IsNoise(UINT message) {
     case WM_SETCURSOR:
     case WM_NCHITTEST:
     case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case 0x02A1: // WM_MOUSEHOVER
+    case 0x02A2: // WM_NCMOUSELEAVE
+    case 0x02A3: // WM_MOUSELEAVE
     case WM_TIMER:
     case WM_ENTERIDLE:
     case WM_NOTIFYFORMAT:

@@ -37,7 +37,8 @@ struct RecordedMessage {
 };
 
 // Only windows given a name are recorded; messages that carry no behaviour of interest
-// (painting, colours, activation, the input method's private traffic) are left out unless
+// (painting, colours, activation, the input method's private traffic, the pointer moving over
+// a real display) are left out unless
 // a test asks for everything.
 void RecordWindow(HWND hwnd, const char* name);
 // Forgets the named windows and goes back to the usual choice of messages.
