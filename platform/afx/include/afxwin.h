@@ -240,6 +240,12 @@ public:
     virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
     virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Whether the combo box changed its own position (SWP_NOMOVE | SWP_NOZORDER |
+    // SWP_NOACTIVATE) since its list last opened.
+    BOOL m_bResizedSinceDropDown = FALSE;
 };
 
 class AFX_CORE_API CListBox : public CWnd {

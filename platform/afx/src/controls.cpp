@@ -165,9 +165,35 @@ int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
     return 0;
 }
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+// Windows' combo box changes its own position, with exactly these flags, when its list closes;
+// some platforms' combo boxes do not (Wine's). The framework then makes the change itself,
+// once the close is over, so that combo box classes can rely on it everywhere.
+constexpr UINT kCloseResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+// In the range of the framework's private messages.
+constexpr UINT WM_AFX_COMBOCLOSED = 0x037F;
+
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_DROPDOWN)
+        m_bResizedSinceDropDown = FALSE;
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP)
+        PostMessage(WM_AFX_COMBOCLOSED);
     return OwnerDrawNotify(this, message, lParam, pResult) ||
            CWnd::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_AFX_COMBOCLOSED) {
+        if (!m_bResizedSinceDropDown) {
+            RECT rc;
+            GetWindowRect(&rc);
+            SetWindowPos(nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, kCloseResizeFlags);
+        }
+        return 0;
+    }
+    if (message == WM_WINDOWPOSCHANGING &&
+        (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & 0xFFFF) == kCloseResizeFlags)
+        m_bResizedSinceDropDown = TRUE;
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 int CListBox::GetCount() const {
