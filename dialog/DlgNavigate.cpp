@@ -100,32 +100,33 @@ int CDlgSb::NavigateKey(UINT* pnChar, BOOL* pbDone) {
     return 1;
 }
 
-int CDlgSb::Previous(BOOL* pbDone) {
-    if (m_nFocus != 0) {
-        --m_nFocus;
-    } else if (m_bEdgeNotify) {
-        PostToOwner(WM_DLGSB_LEAVETOP);
-        return 1;
-    } else {
-        if (m_bWrapNotify)
-            PostToDialog(WM_DLGSB_WRAPBOTTOM);
-        m_nFocus = static_cast<int>(m_nCount) - 1;
+// Past the first or last item the focus either stays while the owner hears of the edge, or
+// wraps round, announced to the dialog when the host asked for it. False when it stays.
+bool CDlgSb::WrapPastEnd(bool bForward) {
+    if (m_bEdgeNotify) {
+        PostToOwner(bForward ? WM_DLGSB_LEAVEBOTTOM : WM_DLGSB_LEAVETOP);
+        return false;
     }
+    if (m_bWrapNotify)
+        PostToDialog(bForward ? WM_DLGSB_WRAPTOP : WM_DLGSB_WRAPBOTTOM);
+    m_nFocus = bForward ? 0 : static_cast<int>(m_nCount) - 1;
+    return true;
+}
+
+int CDlgSb::Previous(BOOL* pbDone) {
+    if (m_nFocus != 0)
+        --m_nFocus;
+    else if (!WrapPastEnd(false))
+        return 1;
     *pbDone = IsEnabled(static_cast<short>(m_nFocus));
     return 1;
 }
 
 int CDlgSb::Next(BOOL* pbDone) {
-    if (m_nFocus != static_cast<int>(m_nCount) - 1) {
+    if (m_nFocus != static_cast<int>(m_nCount) - 1)
         ++m_nFocus;
-    } else if (m_bEdgeNotify) {
-        PostToOwner(WM_DLGSB_LEAVEBOTTOM);
+    else if (!WrapPastEnd(true))
         return 1;
-    } else {
-        if (m_bWrapNotify)
-            PostToDialog(WM_DLGSB_WRAPTOP);
-        m_nFocus = 0;
-    }
     *pbDone = IsEnabled(static_cast<short>(m_nFocus));
     return 1;
 }
@@ -140,16 +141,10 @@ int CDlgSb::SelectAndAdvance(UINT* pnChar, BOOL* pbDone) {
     short nNext = static_cast<short>(m_nFocus + 1);
     while (nNext < static_cast<short>(m_nCount) && m_pGroup[nNext] == nGroup)
         ++nNext;
-    if (nNext < static_cast<short>(m_nCount)) {
+    if (nNext < static_cast<short>(m_nCount))
         m_nFocus = nNext;
-    } else if (m_bEdgeNotify) {
-        PostToOwner(WM_DLGSB_LEAVEBOTTOM);
+    else if (!WrapPastEnd(true))
         return 1;
-    } else {
-        if (m_bWrapNotify)
-            PostToDialog(WM_DLGSB_WRAPTOP);
-        m_nFocus = 0;
-    }
     const short nNewGroup = m_pGroup[m_nFocus];
     if (nNewGroup != -1) {
         for (short i = static_cast<short>(m_nFocus); i < static_cast<short>(m_nCount); ++i) {

@@ -117,6 +117,7 @@ private:
     short WalkRadioGroup(short nStart) const;
     void ReportProgramError();
     int NavigateKey(UINT* pnChar, BOOL* pbDone);
+    bool WrapPastEnd(bool bForward);
     int Previous(BOOL* pbDone);
     int Next(BOOL* pbDone);
     int SelectAndAdvance(UINT* pnChar, BOOL* pbDone);
