@@ -1036,7 +1036,6 @@ WINUSERAPI BOOL WINAPI IsWindowVisible(HWND hWnd);
 WINUSERAPI BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
 WINUSERAPI BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd);
 WINUSERAPI HWND WINAPI GetParent(HWND hWnd);
-WINUSERAPI HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent);
 WINUSERAPI HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
 WINUSERAPI HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags);
 WINUSERAPI HWND WINAPI GetDesktopWindow(void);
@@ -1122,7 +1121,6 @@ WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEM
                                                   LPARAM dwInitParam);
 #define CreateDialogA(h, n, p, f) CreateDialogParamA(h, n, p, f, 0)
 #define CreateDialogIndirectA(h, t, p, f) CreateDialogIndirectParamA(h, t, p, f, 0)
-WINUSERAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 WINUSERAPI BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
 WINUSERAPI LONG WINAPI GetDialogBaseUnits(void);
 WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
