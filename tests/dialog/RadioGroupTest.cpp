@@ -86,6 +86,20 @@ TEST(RadioGroupTest, SpaceChecksTheRadioBeforeTheButtonClicksIt) {
     }));
 }
 
+// Template 210: radios 211-212, edit 213, check box 214 (group 2), edit 215, radio 216.
+TEST(RadioGroupTest, EnterOnACheckBoxMovesOnWithoutTogglingIt) {
+    ControlledDialog d(210, {}, [](HWND hDlg) { CheckDlgButton(hDlg, 211, BST_CHECKED); });
+    d.sb.SetFocusID(214);
+    SetFocus(d.Item(214));
+    test::Pump();
+    test::ClearMessages();
+    TypeKey(VK_RETURN);
+    EXPECT_EQ(215, d.FocusId());
+    EXPECT_EQ(4, d.sb.m_nFocus);
+    EXPECT_EQ(0u, Checked(d, 214));
+    EXPECT_TRUE(MessagesAre({{"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(215, EN_SETFOCUS)}}));
+}
+
 void Click(const ControlledDialog& d, int nID) {
     PostMessageA(d.Item(nID), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     test::Pump();
