@@ -54,7 +54,9 @@ void AddOrphan(HWND hWnd, WNDPROC pfnSuper) {
     Orphans()[hWnd] = pfnSuper;
 }
 
-bool HasOrphan(HWND hWnd) { return Orphans().count(hWnd) != 0; }
+bool HasOrphan(HWND hWnd) {
+    return Orphans().count(hWnd) != 0;
+}
 
 WNDPROC TakeOrphan(HWND hWnd) {
     const auto it = Orphans().find(hWnd);

@@ -50,6 +50,24 @@ DeviceContext* FindDCOrFail(HDC hdc) {
     return pDC;
 }
 
+// The text colours, background mode and alignment: set ones give back the previous value, and
+// a bad DC gives the function's failure value.
+template <typename T>
+T ReplaceAttribute(HDC hdc, T DeviceContext::*pField, T value, T failure) {
+    DeviceContext* pDC = FindDCOrFail(hdc);
+    if (pDC == nullptr)
+        return failure;
+    const T previous = pDC->*pField;
+    pDC->*pField = value;
+    return previous;
+}
+
+template <typename T>
+T ReadAttribute(HDC hdc, T DeviceContext::*pField, T failure) {
+    const DeviceContext* pDC = FindDCOrFail(hdc);
+    return pDC != nullptr ? pDC->*pField : failure;
+}
+
 } // namespace
 } // namespace headless
 
@@ -114,63 +132,39 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
 }
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-    DeviceContext* pDC = FindDCOrFail(hdc);
-    if (pDC == nullptr)
-        return CLR_INVALID;
-    const COLORREF crPrevious = pDC->crText;
-    pDC->crText = color;
-    return crPrevious;
+    return headless::ReplaceAttribute(hdc, &DeviceContext::crText, color, CLR_INVALID);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) {
-    const DeviceContext* pDC = FindDCOrFail(hdc);
-    return pDC != nullptr ? pDC->crText : CLR_INVALID;
+    return headless::ReadAttribute(hdc, &DeviceContext::crText, CLR_INVALID);
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-    DeviceContext* pDC = FindDCOrFail(hdc);
-    if (pDC == nullptr)
-        return CLR_INVALID;
-    const COLORREF crPrevious = pDC->crBack;
-    pDC->crBack = color;
-    return crPrevious;
+    return headless::ReplaceAttribute(hdc, &DeviceContext::crBack, color, CLR_INVALID);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) {
-    const DeviceContext* pDC = FindDCOrFail(hdc);
-    return pDC != nullptr ? pDC->crBack : CLR_INVALID;
+    return headless::ReadAttribute(hdc, &DeviceContext::crBack, CLR_INVALID);
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-    DeviceContext* pDC = FindDCOrFail(hdc);
-    if (pDC == nullptr)
-        return 0;
     if (mode != TRANSPARENT && mode != OPAQUE) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const int nPrevious = pDC->nBkMode;
-    pDC->nBkMode = mode;
-    return nPrevious;
+    return headless::ReplaceAttribute(hdc, &DeviceContext::nBkMode, mode, 0);
 }
 
 int WINAPI GetBkMode(HDC hdc) {
-    const DeviceContext* pDC = FindDCOrFail(hdc);
-    return pDC != nullptr ? pDC->nBkMode : 0;
+    return headless::ReadAttribute(hdc, &DeviceContext::nBkMode, 0);
 }
 
 UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
-    DeviceContext* pDC = FindDCOrFail(hdc);
-    if (pDC == nullptr)
-        return GDI_ERROR;
-    const UINT uPrevious = pDC->uAlign;
-    pDC->uAlign = align;
-    return uPrevious;
+    return headless::ReplaceAttribute(hdc, &DeviceContext::uAlign, align, UINT{GDI_ERROR});
 }
 
 UINT WINAPI GetTextAlign(HDC hdc) {
-    const DeviceContext* pDC = FindDCOrFail(hdc);
-    return pDC != nullptr ? pDC->uAlign : GDI_ERROR;
+    return headless::ReadAttribute(hdc, &DeviceContext::uAlign, UINT{GDI_ERROR});
 }
 
 // The screen of the reference Wine: 1280 x 1024 at 96 dots per inch, 32 bits per pixel.
