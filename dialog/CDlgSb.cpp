@@ -44,6 +44,8 @@ CDlgSb::CDlgSb()
       m_nFocus(0), m_pID(nullptr), m_ppSub(nullptr), m_bInKeyDown(0) {}
 
 CDlgSb::~CDlgSb() {
+    if (m_pbAlive != nullptr)
+        *m_pbAlive = false;
     if (m_nCount == 0)
         return;
     if (m_ppSub != nullptr) {

@@ -35,6 +35,9 @@ int CDlgSb::DialogKeyDown(UINT nChar) {
     UINT nKey = nChar;
     BOOL bDone = FALSE;
     int nResult = 1;
+    bool bAlive = true;
+    bool* const pbOuterAlive = m_pbAlive;
+    m_pbAlive = &bAlive;
     for (UINT nSteps = 0; !bDone; ++nSteps) {
         if (nSteps > m_nCount + 1) {
             m_nFocus = nStart;
@@ -42,7 +45,13 @@ int CDlgSb::DialogKeyDown(UINT nChar) {
             break;
         }
         nResult = NavigateKey(&nKey, &bDone);
+        if (!bAlive) {
+            if (pbOuterAlive != nullptr)
+                *pbOuterAlive = false;
+            return nResult;
+        }
     }
+    m_pbAlive = pbOuterAlive;
     m_bInKeyDown = 1;
     if (nKey != VK_ESCAPE && m_pKind[m_nFocus] == KIND_PUSH)
         SetPushStyle(static_cast<short>(m_nFocus), BS_DEFPUSHBUTTON);

@@ -103,6 +103,10 @@ protected:
     ITEM* GetItem(ITEM* pItem, WORD* pwClass);
 
 private:
+    // Set while DialogKeyDown runs: the host may destroy the controller in its handler of the
+    // function-key message, and the key must then stop touching it.
+    bool* m_pbAlive = nullptr;
+
     int SubclassItem(UINT nID, UINT nIndex);
     BOOL IsEnabled(short nIndex) const;
     BOOL IsChecked(short nIndex) const;
