@@ -1,6 +1,7 @@
 // CDlgSb: moving the focus item with the navigation keys.
 #include "CDlgSb.h"
 
+#include "dialog/AliveWatch.h"
 #include "dialog/Keys.h"
 
 void CDlgSb::SetPushStyle(short nIndex, UINT nStyle) {
@@ -35,23 +36,19 @@ int CDlgSb::DialogKeyDown(UINT nChar) {
     UINT nKey = nChar;
     BOOL bDone = FALSE;
     int nResult = 1;
-    bool bAlive = true;
-    bool* const pbOuterAlive = m_pbAlive;
-    m_pbAlive = &bAlive;
-    for (UINT nSteps = 0; !bDone; ++nSteps) {
-        if (nSteps > m_nCount + 1) {
-            m_nFocus = nStart;
-            nResult = 1;
-            break;
-        }
-        nResult = NavigateKey(&nKey, &bDone);
-        if (!bAlive) {
-            if (pbOuterAlive != nullptr)
-                *pbOuterAlive = false;
-            return nResult;
+    {
+        const AliveWatch watch(m_pbAlive);
+        for (UINT nSteps = 0; !bDone; ++nSteps) {
+            if (nSteps > m_nCount + 1) {
+                m_nFocus = nStart;
+                nResult = 1;
+                break;
+            }
+            nResult = NavigateKey(&nKey, &bDone);
+            if (!watch.Alive())
+                return nResult;
         }
     }
-    m_pbAlive = pbOuterAlive;
     m_bInKeyDown = 1;
     if (nKey != VK_ESCAPE && m_pKind[m_nFocus] == KIND_PUSH)
         SetPushStyle(static_cast<short>(m_nFocus), BS_DEFPUSHBUTTON);

@@ -2,6 +2,8 @@
 // reported to the host.
 #include "CDlgSb.h"
 
+#include "dialog/AliveWatch.h"
+
 // The controller keeps no record of open lists: it asks the combo boxes each time.
 BOOL CDlgSb::IsDropDownShown(short nIndex) const {
     return LOWORD(::SendMessageA(m_phWnd[nIndex], CB_GETDROPPEDSTATE, 0, 0)) != 0;
@@ -14,8 +16,10 @@ void CDlgSb::ShowDropDown(short nIndex, BOOL bShow) {
 int CDlgSb::CheckPullDown() {
     for (short i = 0; i < static_cast<short>(m_nCount); ++i) {
         if ((m_pKind[i] == KIND_COMBO || m_pKind[i] == KIND_PULLCOMBO) && IsDropDownShown(i)) {
-            ShowDropDown(i, FALSE);
-            DialogFocus(static_cast<UINT>(i), 0);
+            const AliveWatch watch(m_pbAlive);
+            ShowDropDown(i, FALSE); // the host hears the list close
+            if (watch.Alive())
+                DialogFocus(static_cast<UINT>(i), 0);
             return 1;
         }
     }

@@ -103,8 +103,9 @@ protected:
     ITEM* GetItem(ITEM* pItem, WORD* pwClass);
 
 private:
-    // Set while DialogKeyDown runs: the host may destroy the controller in its handler of the
-    // function-key message, and the key must then stop touching it.
+    // Set while a call hands control to the host (the function-key message, a closing list's
+    // notifications): the host may destroy the controller there, and the call must then stop
+    // touching it.
     bool* m_pbAlive = nullptr;
 
     int SubclassItem(UINT nID, UINT nIndex);

@@ -1,4 +1,5 @@
 // Function keys reach the host from every kind of control, and the focus stays.
+#include "ClosingHost.h"
 #include "ControlledDialog.h"
 #include "ParamName.h"
 
@@ -62,38 +63,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-// A host whose dialog object holds the controller and closes the dialog in its handler of a
-// function key, deleting the controller while the key is still being handled.
-struct ClosingHost {
-    CDlgSb sb;
-};
-ClosingHost* g_pClosingHost = nullptr;
-
-LRESULT CALLBACK ClosesOnFunctionKey(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC pfnNext = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "next"));
-    if (message == test::kFuncKeyMsg) {
-        delete g_pClosingHost;
-        g_pClosingHost = nullptr;
-        DestroyWindow(hwnd);
-        return 0;
-    }
-    if (message == WM_NCDESTROY)
-        RemovePropA(hwnd, "next");
-    return CallWindowProcA(pfnNext, hwnd, message, wParam, lParam);
-}
-
 TEST(FunctionKeyClosingTest, HostClosingTheDialogOnAFunctionKeyEndsTheKeyQuietly) {
     test::HostDialog host(test::ProgramModule(), 200);
     const HWND hDlg = host.Dialog();
-    g_pClosingHost = new ClosingHost;
-    ASSERT_EQ(1,
-              g_pClosingHost->sb.Init(CWnd::FromHandle(hDlg), 200, test::kFuncKeyMsg, 0, 0, 0, 0));
-    SetPropA(hDlg, "next",
-             reinterpret_cast<HANDLE>(SetWindowLongPtrA(
-                 hDlg, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClosesOnFunctionKey))));
+    test::ClosingHost* pHost = new test::ClosingHost;
+    ASSERT_EQ(1, pHost->sb.Init(CWnd::FromHandle(hDlg), 200, test::kFuncKeyMsg, 0, 0, 0, 0));
+    test::CloseOn(hDlg, test::kFuncKeyMsg, VK_F5, pHost);
     TypeKey(VK_F5);
-    EXPECT_EQ(nullptr, g_pClosingHost);
-    EXPECT_FALSE(IsWindow(hDlg));
+    EXPECT_FALSE(IsWindow(hDlg)); // and the sanitizer build sees no use of the deleted controller
 }
 
 } // namespace
