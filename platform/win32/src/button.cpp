@@ -139,20 +139,13 @@ LRESULT OnPaint(HWND hwnd, const ButtonState& state, HDC hdcGiven) {
 }
 
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    ButtonState* pState = new (std::nothrow) ButtonState;
+    ButtonState* pState = CreateControlState<ButtonState>(hwnd);
     if (pState == nullptr)
         return FALSE;
-    AttachControlState(hwnd, pState);
     // A user button is a push button since Windows XP.
     if (ButtonType(hwnd) == BS_USERBUTTON)
         ChangeOwnStyle(hwnd, BS_PUSHBUTTON, BS_TYPEMASK);
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, ButtonState* pState) {
-    AttachControlState(hwnd, nullptr);
-    delete pState;
-    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
 }
 
 void StartTracking(HWND hwnd) {
@@ -303,13 +296,6 @@ LRESULT OnSetText(HWND hwnd, const ButtonState& state, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT OnSetFont(HWND hwnd, ButtonState* pState, WPARAM wFont, LPARAM bRedraw) {
-    pState->hFont = reinterpret_cast<HFONT>(wFont);
-    if (bRedraw)
-        InvalidateRect(hwnd, nullptr, TRUE);
-    return 0;
-}
-
 LRESULT OnNcHitTest(HWND hwnd, LPARAM lParam) {
     if (ButtonType(hwnd) == BS_GROUPBOX)
         return HTTRANSPARENT;
@@ -324,7 +310,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_NCDESTROY:
-        return OnNcDestroy(hwnd, pState);
+        return DestroyControlState(hwnd, pState);
     case WM_GETDLGCODE:
         return DialogCode(ButtonType(hwnd));
     case WM_ERASEBKGND:
@@ -337,7 +323,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
     case WM_SETTEXT:
         return OnSetText(hwnd, *pState, lParam);
     case WM_SETFONT:
-        return OnSetFont(hwnd, pState, wParam, lParam);
+        SetControlFont(hwnd, pState, wParam, lParam);
+        return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(pState->hFont);
     case WM_NCHITTEST:

@@ -291,10 +291,9 @@ LRESULT OnCreate(HWND hwnd, ComboState* pState, const CREATESTRUCTA* pcs) {
 
 // Borders and scroll bars of the combo box's own window are taken away; the list has them.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    ComboState* pState = new (std::nothrow) ComboState;
+    ComboState* pState = CreateControlState<ComboState>(hwnd);
     if (pState == nullptr)
         return FALSE;
-    AttachControlState(hwnd, pState);
     const DWORD style = StyleOf(hwnd) & ~static_cast<DWORD>(WS_BORDER | WS_HSCROLL | WS_VSCROLL);
     SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
     SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
@@ -306,11 +305,9 @@ LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
 }
 
 LRESULT OnNcDestroy(HWND hwnd, ComboState* pState) {
-    AttachControlState(hwnd, nullptr);
     if (pState->hwndList != nullptr)
         DestroyWindow(pState->hwndList);
-    delete pState;
-    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
+    return DestroyControlState(hwnd, pState);
 }
 
 LRESULT OnPaint(HWND hwnd, const ComboState& state, HDC hdcGiven) {

@@ -4,6 +4,7 @@
 
 #include "window.h"
 
+#include <new>
 #include <string>
 
 namespace headless {
@@ -18,6 +19,31 @@ T* ControlState(HWND hwnd) {
     return reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, 0));
 }
 void AttachControlState(HWND hwnd, void* pState);
+
+// A new state behind the window at WM_NCCREATE; nullptr, and creation fails, without memory.
+template <typename T>
+T* CreateControlState(HWND hwnd) {
+    T* pState = new (std::nothrow) T;
+    if (pState != nullptr)
+        AttachControlState(hwnd, pState);
+    return pState;
+}
+
+// The state goes with the window at WM_NCDESTROY.
+template <typename T>
+LRESULT DestroyControlState(HWND hwnd, T* pState) {
+    AttachControlState(hwnd, nullptr);
+    delete pState;
+    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
+}
+
+// WM_SETFONT: the font the control paints with from now on, shown at once when asked.
+template <typename T>
+void SetControlFont(HWND hwnd, T* pState, WPARAM wFont, LPARAM bRedraw) {
+    pState->hFont = reinterpret_cast<HFONT>(wFont);
+    if (bRedraw)
+        InvalidateRect(hwnd, nullptr, TRUE);
+}
 
 // Controls report to their parent, or to themselves when they have none, as Windows' do; the
 // list of a combo box reports to the combo box.

@@ -310,13 +310,6 @@ LRESULT OnKillFocus(HWND hwnd, EditState* pState) {
     return 0;
 }
 
-LRESULT OnSetFont(HWND hwnd, EditState* pState, WPARAM wFont, LPARAM bRedraw) {
-    pState->hFont = reinterpret_cast<HFONT>(wFont);
-    if (bRedraw)
-        InvalidateRect(hwnd, nullptr, TRUE);
-    return 0;
-}
-
 LRESULT OnGetDlgCode(HWND hwnd) {
     LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     if (IsMultiLine(hwnd))
@@ -360,20 +353,13 @@ LRESULT OnPaint(HWND hwnd, const EditState& state, HDC hdcGiven) {
 
 // A border without the client edge is drawn inside the client area, as Windows does it.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    EditState* pState = new (std::nothrow) EditState;
+    EditState* pState = CreateControlState<EditState>(hwnd);
     if (pState == nullptr)
         return FALSE;
-    AttachControlState(hwnd, pState);
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     if ((style & WS_BORDER) && !(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
         SetWindowLongA(hwnd, GWL_STYLE, style & ~WS_BORDER);
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, EditState* pState) {
-    AttachControlState(hwnd, nullptr);
-    delete pState;
-    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -384,7 +370,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_NCDESTROY:
-        return OnNcDestroy(hwnd, pState);
+        return DestroyControlState(hwnd, pState);
     case WM_GETDLGCODE:
         return OnGetDlgCode(hwnd);
     case WM_ERASEBKGND:
@@ -397,7 +383,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         return OnSetText(hwnd, pState, lParam);
     case WM_SETFONT:
-        return OnSetFont(hwnd, pState, wParam, lParam);
+        SetControlFont(hwnd, pState, wParam, lParam);
+        return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(pState->hFont);
     case WM_SETFOCUS:

@@ -559,11 +559,9 @@ int FontHeight(HWND hwnd, HFONT hFont) {
 }
 
 LRESULT OnSetFont(HWND hwnd, ListBoxState* pState, WPARAM wFont, LPARAM bRedraw) {
-    pState->hFont = reinterpret_cast<HFONT>(wFont);
+    SetControlFont(hwnd, pState, wFont, bRedraw);
     if (!IsOwnerDrawn(*pState))
         SetItemHeight(hwnd, pState, FontHeight(hwnd, pState->hFont));
-    if (bRedraw)
-        InvalidateRect(hwnd, nullptr, TRUE);
     return 0;
 }
 
@@ -609,17 +607,10 @@ LRESULT OnCreate(HWND hwnd, ListBoxState* pState, const CREATESTRUCTA* pcs) {
 }
 
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    ListBoxState* pState = new (std::nothrow) ListBoxState;
+    ListBoxState* pState = CreateControlState<ListBoxState>(hwnd);
     if (pState == nullptr)
         return FALSE;
-    AttachControlState(hwnd, pState);
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, ListBoxState* pState) {
-    AttachControlState(hwnd, nullptr);
-    delete pState;
-    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
 }
 
 LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -685,7 +676,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         ResetContent(hwnd, pState);
         return 0;
     case WM_NCDESTROY:
-        return OnNcDestroy(hwnd, pState);
+        return DestroyControlState(hwnd, pState);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_ERASEBKGND:

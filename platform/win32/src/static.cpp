@@ -42,19 +42,12 @@ bool ShowsText(DWORD style) {
 
 // The sunken look is the static edge of the window frame.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    StaticState* pState = new (std::nothrow) StaticState;
+    StaticState* pState = CreateControlState<StaticState>(hwnd);
     if (pState == nullptr)
         return FALSE;
-    AttachControlState(hwnd, pState);
     if (StyleOf(hwnd) & SS_SUNKEN)
         SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_STATICEDGE);
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, StaticState* pState) {
-    AttachControlState(hwnd, nullptr);
-    delete pState;
-    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
 }
 
 LRESULT OnPaint(HWND hwnd, const StaticState& state, HDC hdcGiven) {
@@ -79,13 +72,6 @@ LRESULT OnSetText(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT OnSetFont(HWND hwnd, StaticState* pState, WPARAM wFont, LPARAM bRedraw) {
-    pState->hFont = reinterpret_cast<HFONT>(wFont);
-    if (bRedraw)
-        InvalidateRect(hwnd, nullptr, TRUE);
-    return 0;
-}
-
 // Clicks go through to the window below, unless the static is to notify its parent.
 LRESULT OnNcHitTest(HWND hwnd) {
     return (StyleOf(hwnd) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
@@ -99,7 +85,7 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_NCDESTROY:
-        return OnNcDestroy(hwnd, pState);
+        return DestroyControlState(hwnd, pState);
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     case WM_NCHITTEST:
@@ -114,7 +100,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
     case WM_SETTEXT:
         return OnSetText(hwnd, lParam);
     case WM_SETFONT:
-        return OnSetFont(hwnd, pState, wParam, lParam);
+        SetControlFont(hwnd, pState, wParam, lParam);
+        return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(pState->hFont);
     }
