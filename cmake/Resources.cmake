@@ -27,8 +27,10 @@ function(tkp_add_resources target script)
     find_program(TKP_LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
     set(res "${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.res")
     set(asm "${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}_res.S")
+    # llvm-rc reads any argument beginning with '/' as an option, so an absolute script path
+    # such as /checkout/... would be taken for /c; "--" ends the options before it.
     add_custom_command(OUTPUT "${res}"
-                       COMMAND ${TKP_LLVM_RC} /C 65001 /FO "${res}" /I "${folder}" "${script}"
+                       COMMAND ${TKP_LLVM_RC} /C 65001 /FO "${res}" /I "${folder}" -- "${script}"
                        DEPENDS ${inputs}
                        COMMENT "Compiling resources ${name}.rc"
                        VERBATIM)
