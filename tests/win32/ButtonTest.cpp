@@ -374,14 +374,11 @@ TEST(ButtonTest, CaptionIsPaintedInTheButtonsFont) {
     const HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), SendMessageA(button, WM_GETFONT, 0, 0));
-    test::Headless()->ClearTextOut();
 
-    InvalidateRect(button, nullptr, TRUE);
-    UpdateWindow(button);
+    const std::vector<HEADLESS_TEXTOUT> texts = test::RepaintedText(button);
 
-    ASSERT_EQ(1u, test::Headless()->GetTextOutCount());
-    HEADLESS_TEXTOUT text;
-    test::Headless()->GetTextOut(0, &text);
+    ASSERT_EQ(1u, texts.size());
+    const HEADLESS_TEXTOUT& text = texts[0];
     EXPECT_EQ(button, text.hwnd);
     EXPECT_EQ(hFont, text.hFont);
     EXPECT_STREQ("OK", text.szText);

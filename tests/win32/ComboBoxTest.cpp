@@ -440,12 +440,9 @@ TEST_F(ComboBoxTest, SelectionFieldShowsTheSelectedItemInTheComboBoxsFont) {
     const HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(m_combo, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     SendMessageA(m_combo, CB_SETCURSEL, 1, 0);
-    test::Headless()->ClearTextOut();
-    InvalidateRect(m_combo, nullptr, TRUE);
-    UpdateWindow(m_combo);
-    ASSERT_EQ(1u, test::Headless()->GetTextOutCount());
-    HEADLESS_TEXTOUT text;
-    test::Headless()->GetTextOut(0, &text);
+    const std::vector<HEADLESS_TEXTOUT> texts = test::RepaintedText(m_combo);
+    ASSERT_EQ(1u, texts.size());
+    const HEADLESS_TEXTOUT& text = texts[0];
     EXPECT_EQ(m_combo, text.hwnd);
     EXPECT_STREQ("banana", text.szText);
     EXPECT_EQ(hFont, text.hFont);

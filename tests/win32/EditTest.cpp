@@ -408,16 +408,13 @@ TEST(EditTest, LinesArePaintedOneUnderTheOtherInTheEditsFont) {
     const HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     SetWindowTextA(edit, "one\r\ntwo");
-    test::Headless()->ClearTextOut();
-    UpdateWindow(edit);
-    ASSERT_EQ(2u, test::Headless()->GetTextOutCount());
+    const std::vector<HEADLESS_TEXTOUT> texts = test::RepaintedText(edit);
+    ASSERT_EQ(2u, texts.size());
     const char* const lines[] = {"one", "two"};
-    for (UINT i = 0; i < 2; ++i) {
-        HEADLESS_TEXTOUT text;
-        test::Headless()->GetTextOut(i, &text);
-        EXPECT_STREQ(lines[i], text.szText);
-        EXPECT_EQ(hFont, text.hFont);
-        EXPECT_EQ(static_cast<int>(i) * 12, text.y);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_STREQ(lines[i], texts[i].szText);
+        EXPECT_EQ(hFont, texts[i].hFont);
+        EXPECT_EQ(static_cast<int>(i) * 12, texts[i].y);
     }
 }
 

@@ -347,17 +347,14 @@ TEST(ListBoxTest, ItemsArePaintedOneUnderTheOtherInTheListsFont) {
     const HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     AddStrings(list, {"one", "two"});
-    test::Headless()->ClearTextOut();
-    UpdateWindow(list);
-    ASSERT_EQ(2u, test::Headless()->GetTextOutCount());
-    const char* const texts[] = {"one", "two"};
-    for (UINT i = 0; i < 2; ++i) {
-        HEADLESS_TEXTOUT text;
-        test::Headless()->GetTextOut(i, &text);
-        EXPECT_STREQ(texts[i], text.szText);
-        EXPECT_EQ(hFont, text.hFont);
-        EXPECT_EQ(1, text.x);
-        EXPECT_EQ(static_cast<int>(i) * 12, text.y);
+    const std::vector<HEADLESS_TEXTOUT> texts = test::RepaintedText(list);
+    ASSERT_EQ(2u, texts.size());
+    const char* const items[] = {"one", "two"};
+    for (size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_STREQ(items[i], texts[i].szText);
+        EXPECT_EQ(hFont, texts[i].hFont);
+        EXPECT_EQ(1, texts[i].x);
+        EXPECT_EQ(static_cast<int>(i) * 12, texts[i].y);
     }
 }
 

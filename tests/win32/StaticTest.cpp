@@ -61,13 +61,11 @@ TEST_P(StaticAlignmentTest, TextIsPaintedAtItsPlaceInTheStaticsFont) {
     const HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     EXPECT_EQ(TRUE, SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc")));
-    test::Headless()->ClearTextOut();
 
-    UpdateWindow(label);
+    const std::vector<HEADLESS_TEXTOUT> texts = test::RepaintedText(label);
 
-    ASSERT_EQ(1u, test::Headless()->GetTextOutCount());
-    HEADLESS_TEXTOUT text;
-    test::Headless()->GetTextOut(0, &text);
+    ASSERT_EQ(1u, texts.size());
+    const HEADLESS_TEXTOUT& text = texts[0];
     EXPECT_EQ(label, text.hwnd);
     EXPECT_STREQ("abc", text.szText);
     EXPECT_EQ(hFont, text.hFont);
