@@ -2,6 +2,12 @@
 # wrapper that runs it in a Wine prefix of this build folder, with code page 932. The prefix is
 # made by a setup test that every test program needs. Run them inside one X display:
 #   xvfb-run -a ctest --test-dir build-mingw --output-on-failure
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Wine runs 32-bit programs only with its 32-bit part (wine32), which the build machines
+    # lack: the 32-bit build makes its test programs, and building them is the check.
+    message(STATUS "32-bit Windows build: the test programs are built, not run")
+    return()
+endif()
 find_program(TKP_WINE wine)
 if(NOT TKP_WINE)
     message(STATUS "Wine not found: the Windows tests will not run here")
