@@ -18,7 +18,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRes
     return TRUE;
 }
 
-void WINAPI InitPeluDlgDLL() {
+void InitPeluDlgDLL() {
     // The chain owns the link from now on; a failed allocation leaves the library out of the
     // host's look-ups, which only explicit module handles then reach.
     new (std::nothrow) CDynLinkLibrary(g_extensionModule);

@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include <cstddef>
+
 // Item kinds, one byte per item of the table.
 enum : BYTE {
     KIND_PUSH = 0,
@@ -44,6 +46,8 @@ public:
         WORD id;
     };
 #pragma pack(pop)
+    static_assert(sizeof(ITEM) == 18 && offsetof(ITEM, id) == 16,
+                  "a template entry's class field follows its 18-byte header");
 
     CDlgSb();
     ~CDlgSb();

@@ -14,5 +14,6 @@
 #include "CPullComboSub.h"
 
 // Adds the library's dialog templates and bitmaps to the host's resource look-ups. Call once,
-// before opening a dialog that uses them.
-extern "C" AFX_EXT_API void WINAPI InitPeluDlgDLL();
+// before opening a dialog that uses them. A plain C function, so that every target exports it
+// as InitPeluDlgDLL: 32-bit Windows would decorate a WINAPI one as InitPeluDlgDLL@0.
+extern "C" AFX_EXT_API void InitPeluDlgDLL();
