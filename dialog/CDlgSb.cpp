@@ -9,8 +9,7 @@
 #include "CPullComboSub.h"
 #include "DlgTemplate.h"
 #include "HeapArray.h"
-
-#include <new>
+#include "frame/NewObject.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ const BYTE* LoadTemplate(HINSTANCE hInst, short nIDTemplate, DWORD* pcbTemplate)
 // it whatever its Init says.
 template <typename TSub, typename... TArgs>
 int CreateSub(CWnd** ppSlot, TArgs... args) {
-    TSub* pSub = new (std::nothrow) TSub;
+    TSub* pSub = NewObject<TSub>();
     *ppSlot = pSub;
     return pSub != nullptr ? pSub->Init(args...) : 0;
 }

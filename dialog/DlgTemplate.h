@@ -2,7 +2,7 @@
 // controls, each with its class code, and the item kind each entry makes.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 namespace dlgsb {
 

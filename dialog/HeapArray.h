@@ -1,7 +1,7 @@
 // Arrays of plain values on the process heap, where an allocation can fail and say so.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 template <typename T>
 T* HeapAllocArray(UINT nCount) {

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 
+#include "frame/NewObject.h"
 #include "tk_peludlg14.h"
 
 namespace {
@@ -21,18 +21,18 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRes
 void InitPeluDlgDLL() {
     // The chain owns the link from now on; a failed allocation leaves the library out of the
     // host's look-ups, which only explicit module handles then reach.
-    new (std::nothrow) CDynLinkLibrary(g_extensionModule);
+    NewObject<CDynLinkLibrary>(g_extensionModule);
 }
 
 #ifndef _WIN32
 // The headless system's loader calls no DLL entry point: the library runs its own when its
 // shared object is loaded. A failed attach fails the load, which here ends the process.
 __attribute__((constructor)) static void ProcessAttach() {
-    HMODULE hModule = nullptr;
+    HMODULE hThisModule = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ProcessAttach), &hModule);
-    if (!DllMain(hModule, DLL_PROCESS_ATTACH, nullptr)) {
+                       reinterpret_cast<LPCSTR>(&ProcessAttach), &hThisModule);
+    if (!DllMain(hThisModule, DLL_PROCESS_ATTACH, nullptr)) {
         std::fputs("tk_peludlg14: the library could not register itself\n", stderr);
         std::abort();
     }

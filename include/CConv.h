@@ -2,7 +2,6 @@
 #pragma once
 
 #include <afx.h>
-#include <afxver_.h>
 
 // Every member is stateless apart from its arguments: construct one anywhere, call, destroy.
 // Results of type int are 1 for success and 0 for a rejected input; a rejected conversion

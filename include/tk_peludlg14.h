@@ -1,8 +1,7 @@
 // The host's single include for the library: its initialiser and every exported class.
 #pragma once
 
-#include <afxver_.h>
-#include <windows.h>
+#include <afx.h>
 
 #include "CButtonSub.h"
 #include "CComboSub.h"
@@ -16,4 +15,4 @@
 // Adds the library's dialog templates and bitmaps to the host's resource look-ups. Call once,
 // before opening a dialog that uses them. A plain C function, so that every target exports it
 // as InitPeluDlgDLL: 32-bit Windows would decorate a WINAPI one as InitPeluDlgDLL@0.
-extern "C" AFX_EXT_API void InitPeluDlgDLL();
+extern "C" AFX_EXT_CLASS void InitPeluDlgDLL();

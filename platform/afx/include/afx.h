@@ -4,21 +4,19 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <new>
 
 #include "afxver_.h"
 #include "afxstr.h"
 
-// The root of the framework's classes. Objects live on the process heap, so that a heap
-// allocation that fails makes `new (std::nothrow)` give NULL, as the library expects.
+// The root of the framework's classes. Objects live on the process heap, where a test can make
+// an allocation fail. As MFC's, operator new throws when memory runs out, and the class's own
+// operator new hides the global nothrow form.
 class AFX_CORE_API CObject {
 public:
     virtual ~CObject();
 
     static void* operator new(size_t nSize);
-    static void* operator new(size_t nSize, const std::nothrow_t&) noexcept;
     static void operator delete(void* p) noexcept;
-    static void operator delete(void* p, const std::nothrow_t&) noexcept;
 
 protected:
     CObject() = default;

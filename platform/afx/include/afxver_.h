@@ -16,12 +16,10 @@
 #define AFX_CORE_API AFX_CLASS_IMPORT
 #endif
 
-// An extension library defines _AFXEXT while it is built, so that the classes it marks with
-// AFX_EXT_CLASS are exported by it and imported by everybody else.
+// An extension library defines _AFXEXT while it is built, so that the classes and functions it
+// marks with AFX_EXT_CLASS are exported by it and imported by everybody else.
 #ifdef _AFXEXT
 #define AFX_EXT_CLASS AFX_CLASS_EXPORT
-#define AFX_EXT_API AFX_CLASS_EXPORT
 #else
 #define AFX_EXT_CLASS AFX_CLASS_IMPORT
-#define AFX_EXT_API AFX_CLASS_IMPORT
 #endif

@@ -47,11 +47,14 @@ public:
         if (it != m_temporary.end())
             return it->second;
         // Without memory for a temporary object the caller gets NULL, as for no handle.
-        TObject* pTemporary = new (std::nothrow) TObject;
-        if (pTemporary != nullptr) {
-            pTemporary->*Handle = h;
-            m_temporary.emplace(h, pTemporary);
+        TObject* pTemporary;
+        try {
+            pTemporary = new TObject;
+        } catch (const std::bad_alloc&) {
+            return nullptr;
         }
+        pTemporary->*Handle = h;
+        m_temporary.emplace(h, pTemporary);
         return pTemporary;
     }
 

@@ -1,6 +1,8 @@
 // CObject: heap placement of every framework object.
 #include "afx.h"
 
+#include <new>
+
 CObject::~CObject() = default;
 
 void* CObject::operator new(size_t nSize) {
@@ -9,15 +11,7 @@ void* CObject::operator new(size_t nSize) {
     throw std::bad_alloc();
 }
 
-void* CObject::operator new(size_t nSize, const std::nothrow_t&) noexcept {
-    return HeapAlloc(GetProcessHeap(), 0, nSize);
-}
-
 void CObject::operator delete(void* p) noexcept {
     if (p != nullptr)
         HeapFree(GetProcessHeap(), 0, p);
-}
-
-void CObject::operator delete(void* p, const std::nothrow_t&) noexcept {
-    CObject::operator delete(p);
 }
