@@ -15,8 +15,8 @@ class AFX_CORE_API CObject {
 public:
     virtual ~CObject();
 
-    static void* operator new(size_t nSize);
-    static void operator delete(void* p) noexcept;
+    static void* PASCAL operator new(size_t nSize);
+    static void PASCAL operator delete(void* p) noexcept;
 
 protected:
     CObject() = default;
@@ -26,10 +26,10 @@ protected:
 
 // The module whose resources and instance the host application runs with: its executable,
 // unless AfxSetResourceHandle chose another module for resources.
-AFX_CORE_API HINSTANCE AfxGetInstanceHandle();
-AFX_CORE_API HINSTANCE AfxGetResourceHandle();
-AFX_CORE_API void AfxSetResourceHandle(HINSTANCE hInstResource);
+AFX_CORE_API HINSTANCE AFXAPI AfxGetInstanceHandle();
+AFX_CORE_API HINSTANCE AFXAPI AfxGetResourceHandle();
+AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 
 // The module that holds a resource: the application's resource module first, then every
 // extension library in the order it joined the chain; the resource module when none has it.
-AFX_CORE_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

@@ -11,7 +11,7 @@ struct AFX_EXTENSION_MODULE {
 };
 
 // Fills the record from the library's own module handle; fails (FALSE) without a module.
-AFX_CORE_API BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
 
 // Joins the chain of resource providers when constructed and leaves it when destroyed. The
 // framework owns every link once it is made and deletes the ones left at process exit.

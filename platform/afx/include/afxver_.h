@@ -9,6 +9,10 @@
 #define AFX_CLASS_IMPORT __attribute__((visibility("default")))
 #endif
 
+// The calling convention of MFC's global functions (AFXAPI) and of CObject's operators (PASCAL,
+// from the SDK): __stdcall on 32-bit Windows.
+#define AFXAPI WINAPI
+
 // The framework's own classes and functions.
 #ifdef _AFX_BUILDING_FRAMEWORK
 #define AFX_CORE_API AFX_CLASS_EXPORT

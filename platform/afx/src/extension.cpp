@@ -21,7 +21,7 @@ HINSTANCE g_hResourceOverride = nullptr;
 
 } // namespace
 
-BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
+BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
     if (state.bInitialized)
         return TRUE;
     if (hModule == nullptr)
@@ -51,19 +51,19 @@ CDynLinkLibrary::~CDynLinkLibrary() {
     }
 }
 
-HINSTANCE AfxGetInstanceHandle() {
+HINSTANCE AFXAPI AfxGetInstanceHandle() {
     return GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle() {
+HINSTANCE AFXAPI AfxGetResourceHandle() {
     return g_hResourceOverride != nullptr ? g_hResourceOverride : AfxGetInstanceHandle();
 }
 
-void AfxSetResourceHandle(HINSTANCE hInstResource) {
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {
     g_hResourceOverride = hInstResource;
 }
 
-HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
     const HINSTANCE hApp = AfxGetResourceHandle();
     if (FindResourceA(hApp, lpszName, lpszType) != nullptr)
         return hApp;

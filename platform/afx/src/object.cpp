@@ -5,13 +5,13 @@
 
 CObject::~CObject() = default;
 
-void* CObject::operator new(size_t nSize) {
+void* PASCAL CObject::operator new(size_t nSize) {
     if (void* p = HeapAlloc(GetProcessHeap(), 0, nSize))
         return p;
     throw std::bad_alloc();
 }
 
-void CObject::operator delete(void* p) noexcept {
+void PASCAL CObject::operator delete(void* p) noexcept {
     if (p != nullptr)
         HeapFree(GetProcessHeap(), 0, p);
 }
