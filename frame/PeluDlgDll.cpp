@@ -1,12 +1,14 @@
 // The library's load-time entry and the initialiser through which the host adds the library's
 // resources to its own resource look-ups.
+#include "tk_peludlg14.h"
+
+// After the window classes, as MFC's extension libraries include it in their entry source.
 #include <afxdllx.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "frame/NewObject.h"
-#include "tk_peludlg14.h"
 
 namespace {
 AFX_EXTENSION_MODULE g_extensionModule = {FALSE, nullptr, nullptr};
