@@ -13,6 +13,12 @@ HBRUSH AddBrush(COLORREF color, bool bLasting) {
     return static_cast<HBRUSH>(AddObject(object));
 }
 
+// Where a brush is wanted, a system colour index plus 1 stands for that colour's brush.
+bool IsSysColorValue(HBRUSH hbr) {
+    const ULONG_PTR value = reinterpret_cast<ULONG_PTR>(hbr);
+    return value >= COLOR_SCROLLBAR + 1 && value <= COLOR_MENUBAR + 1;
+}
+
 } // namespace
 
 bool GetStockBrush(int i, LOGBRUSH* pBrush) {
@@ -33,9 +39,19 @@ HBRUSH CreateLastingBrush(COLORREF color) {
 }
 
 bool IsPaintingBrush(HBRUSH hbr) {
-    const ULONG_PTR value = reinterpret_cast<ULONG_PTR>(hbr);
-    return (value >= COLOR_SCROLLBAR + 1 && value <= COLOR_MENUBAR + 1) ||
-           FindObjectOf<LOGBRUSH>(hbr) != nullptr;
+    return IsSysColorValue(hbr) || FindObjectOf<LOGBRUSH>(hbr) != nullptr;
+}
+
+bool GetPaintColor(HBRUSH hbr, COLORREF* pColor) {
+    if (IsSysColorValue(hbr)) {
+        *pColor = GetSysColor(static_cast<int>(reinterpret_cast<ULONG_PTR>(hbr) - 1));
+        return true;
+    }
+    const LOGBRUSH* pBrush = FindObjectOf<LOGBRUSH>(hbr);
+    if (pBrush == nullptr || pBrush->lbStyle != BS_SOLID)
+        return false;
+    *pColor = pBrush->lbColor;
+    return true;
 }
 
 } // namespace headless

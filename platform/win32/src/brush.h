@@ -14,4 +14,7 @@ HBRUSH CreateLastingBrush(COLORREF color);
 // A brush that FillRect and FrameRect take: a brush handle or a system colour index plus 1.
 bool IsPaintingBrush(HBRUSH hbr);
 
+// The colour a painting brush lays down; false for the hollow brush and for what is no brush.
+bool GetPaintColor(HBRUSH hbr, COLORREF* pColor);
+
 } // namespace headless

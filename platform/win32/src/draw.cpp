@@ -1,16 +1,36 @@
 // USER32's drawing functions: rectangles filled or framed with a brush, the focus rectangle, and
-// DrawTextA for one line of text. Nothing is painted; DrawTextA's text is recorded as text
-// output at the position its format gives.
+// DrawTextA for one line of text. Nothing is painted; filled rectangles are recorded for the
+// test interface, and DrawTextA's text as text output at the position its format gives.
+#include "draw.h"
+#include "lifetime.h"
+
 #include "brush.h"
 #include "font.h"
 #include "gdiobj.h"
 #include "textout.h"
 
 #include <cstring>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace headless {
 namespace {
+
+std::vector<HEADLESS_FILLRECT>& FillRecords() {
+    return ProcessLifetime<std::vector<HEADLESS_FILLRECT>>();
+}
+
+void RecordFill(HDC hDC, const RECT& rc, HBRUSH hbr) {
+    HEADLESS_FILLRECT record = {FindDC(hDC)->hwnd, rc, 0};
+    if (!GetPaintColor(hbr, &record.crBrush))
+        return;
+    try {
+        FillRecords().push_back(record);
+    } catch (const std::bad_alloc&) {
+        // Without memory the record is lost; the filling itself still succeeds.
+    }
+}
 
 bool CanPaint(HDC hDC, const RECT* lprc) {
     if (FindDC(hDC) != nullptr && lprc != nullptr)
@@ -51,10 +71,29 @@ POINT AlignedPosition(const RECT& rc, SIZE size, UINT format) {
 }
 
 } // namespace
+
+UINT GetFillRectCount() {
+    return static_cast<UINT>(FillRecords().size());
+}
+
+BOOL GetFillRect(UINT nIndex, HEADLESS_FILLRECT* pOut) {
+    if (nIndex >= FillRecords().size() || pOut == nullptr)
+        return FALSE;
+    *pOut = FillRecords()[nIndex];
+    return TRUE;
+}
+
+void ClearFillRects() {
+    FillRecords().clear();
+}
+
 } // namespace headless
 
 int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
-    return headless::CanPaint(hDC, lprc) && headless::IsPaintingBrush(hbr);
+    if (!headless::CanPaint(hDC, lprc) || !headless::IsPaintingBrush(hbr))
+        return FALSE;
+    headless::RecordFill(hDC, *lprc, hbr);
+    return TRUE;
 }
 
 int WINAPI FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {

@@ -1,5 +1,7 @@
 // KERNEL32's odds and ends: the system version, time, thread and process ids, MulDiv and the
 // debug output.
+#include "system.h"
+
 #include <windows.h>
 
 #include <sys/syscall.h>
@@ -8,9 +10,22 @@
 #include <cstdio>
 #include <ctime>
 
+namespace headless {
+namespace {
+
 // An NT-family system (high bit clear): 6.1, build 7601, what the reference Wine reports.
+DWORD g_dwVersion = 0x1DB10106;
+
+} // namespace
+
+void SetVersion(DWORD dwVersion) {
+    g_dwVersion = dwVersion;
+}
+
+} // namespace headless
+
 DWORD WINAPI GetVersion(void) {
-    return 0x1DB10106;
+    return headless::g_dwVersion;
 }
 
 DWORD WINAPI GetTickCount(void) {

@@ -1,5 +1,6 @@
 /* What only the headless window system can do for a test: script IME compositions, read back
- * message boxes and text output, and make heap allocations fail on purpose.
+ * message boxes, text output and filled rectangles, make heap allocations fail on purpose and
+ * report another system version.
  *
  * A test asks for it at run time, so the same test program also runs on a real Win32, where
  * the interface is absent and the test skips:
@@ -42,6 +43,13 @@ typedef struct tagHEADLESS_TEXTOUT {
     char szText[512];
 } HEADLESS_TEXTOUT;
 
+/* One FillRect call with a brush that paints, in the DC's logical coordinates. */
+typedef struct tagHEADLESS_FILLRECT {
+    HWND hwnd; /* window of the DC, 0 for a memory DC */
+    RECT rc;
+    COLORREF crBrush;
+} HEADLESS_FILLRECT;
+
 typedef struct tagHEADLESS_TEST {
     DWORD cbSize;
 
@@ -61,6 +69,14 @@ typedef struct tagHEADLESS_TEST {
     /* Lets nSucceed more heap and global allocations succeed, then fails exactly one.
      * A negative nSucceed stops failing. */
     void (*FailAllocationAfter)(LONG nSucceed);
+
+    UINT (*GetFillRectCount)(void);
+    BOOL (*GetFillRect)(UINT nIndex, HEADLESS_FILLRECT* pOut);
+    void (*ClearFillRects)(void);
+
+    /* What GetVersion reports from now on; the high bit set stands for the Windows 95/98
+     * family. */
+    void (*SetVersion)(DWORD dwVersion);
 } HEADLESS_TEST;
 
 #endif
