@@ -10,7 +10,9 @@
 #include "CEditSub.h"
 #include "CFep.h"
 #include "CListSub.h"
+#include "CPullBase.h"
 #include "CPullComboSub.h"
+#include "CPullRead.h"
 
 // Adds the library's dialog templates and bitmaps to the host's resource look-ups. Call once,
 // before opening a dialog that uses them. A plain C function, so that every target exports it

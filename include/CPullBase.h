@@ -1,0 +1,83 @@
+// CPullBase: the state behind a pull-down list of code/name rows, and the work its controls
+// share: the code of a row and the row of a code, the cached account records, the size and
+// colours of the drop-down list and the drawing of one row.
+#pragma once
+
+#include <afxwin.h>
+
+#pragma pack(push, 1)
+// The account record that CPullComboSub::GetCodeData fills in the caller's memory.
+struct CODEDATA {
+    WORD wCode;
+    char szShortName[17];
+    BYTE byClass;
+    BYTE byAttr7;
+    BYTE byAttr8;
+    BYTE byAttr9;
+    BYTE byAttr11;
+    WORD wSubCode; // 0 when the code names the account itself
+    char szSubShortName[17];
+};
+#pragma pack(pop)
+static_assert(sizeof(CODEDATA) == 43, "the host reads CODEDATA as 43 packed bytes");
+
+// A row's code is written into its text at a place fixed by the list kind. Codes are ULONG:
+// 0 is the "none" row and no code, 0xFFFFFFFF the "add new" row, an account row's code is
+// account x 10000 + sub-account, and 10000 is the company-wide row of a department list.
+// Only the constructor and the destructor are exported; the pull-down controls use the rest.
+class CPullBase {
+public:
+    AFX_EXT_CLASS CPullBase();
+    // Deletes the brush and frees the record cache.
+    AFX_EXT_CLASS ~CPullBase();
+
+    // The code of pCombo's selected row (m_nCurSel when it is not -1).
+    ULONG GetCode(CWnd* pCombo);
+    // Selects the first row of pCombo whose code is nCode; without one, the "none" row or no
+    // row.
+    void SetCode(ULONG nCode, CWnd* pCombo);
+    // Fills a CODEDATA at pOut for an account or sub-account code of a cached account list:
+    // 1 found, 0 not found (the account part may be filled), -1 no cache or not an account
+    // list. pCombo is not used.
+    short GetRecord(CWnd* pCombo, ULONG nCode, void* pOut);
+    // Frees the record cache of a department or account list: 1, or -1 for other kinds.
+    // pCombo is not used.
+    short FreeData(CWnd* pCombo);
+    // For the drop-down list (nCtlColor CTLCOLOR_LISTBOX): sizes it to its kind's width in
+    // average characters of pFont (the list's own font when NULL), moves it left when it would
+    // leave its parent, sets pDC's colours and returns the background brush. NULL otherwise.
+    HBRUSH CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont);
+    // Draws row nItem of m_pWnd column by column in rcItem, in the selection colours when
+    // bSelected is 1; pFont only measures.
+    void DrawRow(CDC* pDC, UINT nItem, RECT rcItem, BOOL bSelected, CFont* pFont);
+    // The width, in characters, of every multi-column list (kind 10) of the process, for the
+    // Windows 95/98 family and for the NT family.
+    static void SetMultiWidth(short nWidth9x, short nWidthNT);
+
+    short m_nItemHeight;
+    short m_nKind;
+    WORD m_bSized;
+    CWnd* m_pWnd;
+    WORD m_wStyle;
+    short m_nCurSel;
+    HBRUSH m_hBrush;
+    COLORREF m_crText;
+    COLORREF m_crBack;
+    ULONG m_nSelect1;
+    ULONG m_nSelect2;
+    short m_nInitSel;
+    char m_szTyped[6];
+    WORD m_bTypedAlpha;
+    HGLOBAL m_hData;
+    int m_nData;
+    HGLOBAL m_hRowIndex;
+    int m_nRowCount;
+    char m_szFolder[257];
+    WORD m_bReadFiles;
+
+private:
+    ULONG ReadCode(const char* pszRow, int nLength) const;
+    ULONG CodeOfRow(CWnd* pCombo, int nRow, int nCount) const;
+    CPullBase(const CPullBase&) = delete;
+    CPullBase& operator=(const CPullBase&) = delete;
+};

@@ -1,0 +1,30 @@
+// CPullRead: fills a pull-down list with the rows of the department master (m_bumon.csv) or of
+// the account and sub-account masters (m_kamoku.csv, m_hojo.csv) in the store's folder.
+#pragma once
+
+#include "CPullBase.h"
+
+class CPullRead : public CPullBase {
+public:
+    // Empties pCombo and fills it with the rows of list nKind (1 departments, 2 accounts with
+    // their sub-accounts; other kinds get only the fixed rows) that match the typed text.
+    // *pnSel receives the index of the row of code nSelect1 and is left alone when no row has
+    // it. nSelect2 is not used. The master files are read only when no records are cached.
+    AFX_EXT_CLASS void MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
+                                        short* pnSel, CComboBox* pCombo);
+
+    void MakeDeptList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
+    void MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
+
+private:
+    static void Preselect(int nRow, short* pnSel);
+    // The record cache of a kind, loaded from the master files when it is empty, and the row
+    // index; FALSE when there is nothing to list.
+    BOOL LoadCache(short nKind);
+    BOOL AllocateCache(int nRecords, size_t cbRecord);
+    BOOL LoadDepts(const char* pszFolder);
+    BOOL LoadAccounts(const char* pszFolder);
+    // Lists the cached records that the typed text chooses, in file order.
+    void AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
+    void AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
+};

@@ -1,0 +1,177 @@
+// CPullRead: the lists made from the master files, and the record cache they are made from.
+//
+// The cache is loaded once per list and reused for every typed character. Each master file is
+// read once. The sub-accounts of an account are the first run of its lines in m_hojo.csv (the
+// lines that follow its first line while they belong to it), found through the place where each
+// account's first line stands, so loading takes time in proportion to the files.
+#include "CPullRead.h"
+
+#include "pull/LockedArray.h"
+#include "pull/MasterFile.h"
+#include "pull/MasterLine.h"
+#include "pull/PullRecords.h"
+
+#include "dialog/HeapArray.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// "指定なし" (none)
+constexpr char kNoneRow[] = "\x8e\x77\x92\xe8\x82\xc8\x82\xb5";
+// "<新規追加>" (add new)
+constexpr char kAddNewRow[] = "<\x90\x56\x8b\x4b\x92\xc7\x89\xc1>";
+// "    0 全社共通        ZENSYA  " (company-wide)
+constexpr char kCompanyRow[] = "    0 \x91\x53\x8e\xd0\x8b\xa4\x92\xca        ZENSYA  ";
+
+constexpr UINT kCacheFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
+// Account codes are WORDs.
+constexpr UINT kAccountCodes = 0x10000;
+
+// Where each account's first line stands in m_hojo.csv (its position + 1; 0 for none).
+DWORD* FindRunStarts(MasterFile& subAccounts) {
+    DWORD* pStarts = HeapAllocArray<DWORD>(kAccountCodes);
+    if (pStarts == nullptr)
+        return nullptr;
+    std::memset(pStarts, 0, sizeof(DWORD) * kAccountCodes);
+    char szLine[MasterFile::kLineSize];
+    for (size_t nPos = subAccounts.Tell(); subAccounts.NextLine(szLine);
+         nPos = subAccounts.Tell()) {
+        WORD wAccount;
+        ACCTREC record;
+        ReadSubAccountLine(szLine, &wAccount, &record);
+        if (pStarts[wAccount] == 0)
+            pStarts[wAccount] = static_cast<DWORD>(nPos + 1);
+    }
+    return pStarts;
+}
+
+// Stores the lines from the account's first one while they are its own.
+void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
+                     const LockedArray<ACCTREC>& cache, int* pnData) {
+    char szLine[MasterFile::kLineSize];
+    while (*pnData < cache.Count() && subAccounts.NextLine(szLine)) {
+        WORD wAccount;
+        const bool bStored = ReadSubAccountLine(szLine, &wAccount, &cache[*pnData]);
+        if (wAccount != wCode)
+            break;
+        if (bStored)
+            cache[(*pnData)++].byClass = byClass;
+    }
+}
+
+} // namespace
+
+void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
+                                 short* pnSel, CComboBox* pCombo) {
+    pCombo->ResetContent();
+    if (!(wStyle & PULL_STYLE_NO_NONE))
+        pCombo->AddString(kNoneRow);
+    if (nKind == PULL_KIND_DEPT) {
+        MakeDeptList(nSelect1, wStyle, pnSel, pCombo);
+        if (wStyle & PULL_STYLE_COMPANY) {
+            const int nRow = pCombo->AddString(kCompanyRow);
+            if (nSelect1 == PULL_CODE_COMPANY)
+                Preselect(nRow, pnSel);
+        }
+    } else if (nKind == PULL_KIND_ACCOUNT) {
+        MakeAccountList(nSelect1, wStyle, pnSel, pCombo);
+    }
+    if (wStyle & PULL_STYLE_ADD_NEW)
+        pCombo->AddString(kAddNewRow);
+}
+
+void CPullRead::MakeDeptList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
+    m_nRowCount = 0;
+    if (LoadCache(PULL_KIND_DEPT))
+        AddDeptRows(nSelect1, wStyle, pnSel, pCombo);
+}
+
+void CPullRead::MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
+    m_nRowCount = 0;
+    if (LoadCache(PULL_KIND_ACCOUNT))
+        AddAccountRows(nSelect1, wStyle, pnSel, pCombo);
+}
+
+// The rows report their combo box index in a short: a row beyond its range is not reported,
+// rather than another row selected in its place.
+void CPullRead::Preselect(int nRow, short* pnSel) {
+    if (pnSel != nullptr && nRow >= 0 && nRow <= SHRT_MAX)
+        *pnSel = static_cast<short>(nRow);
+}
+
+// A failed allocation leaves the cache empty, so that the next list tries again.
+BOOL CPullRead::LoadCache(short nKind) {
+    if (m_hData == nullptr) {
+        // A folder without a terminator in its field is too long for any path.
+        char szFolder[sizeof(m_szFolder) + 1] = {};
+        std::memcpy(szFolder, m_szFolder, sizeof(m_szFolder));
+        const BOOL bLoaded = nKind == PULL_KIND_DEPT ? LoadDepts(szFolder) : LoadAccounts(szFolder);
+        if (!bLoaded)
+            return FALSE;
+        GlobalFree(m_hRowIndex);
+        m_hRowIndex = nullptr;
+        if (m_nData < 1)
+            return FALSE;
+        m_hRowIndex = GlobalAlloc(kCacheFlags, sizeof(DWORD) * static_cast<SIZE_T>(m_nData));
+        if (m_hRowIndex == nullptr)
+            return FALSE;
+    }
+    return m_hRowIndex != nullptr && m_nData >= 1;
+}
+
+// Room for every line the files hold, which is as many records as they can give. An empty
+// master still gets a block: its records are loaded, there are none, and they are not read
+// again for every typed character.
+BOOL CPullRead::AllocateCache(int nRecords, size_t cbRecord) {
+    const SIZE_T nCapacity = nRecords > 1 ? static_cast<SIZE_T>(nRecords) : 1;
+    m_nData = 0;
+    if (nCapacity > SIZE_MAX / cbRecord)
+        return FALSE;
+    m_hData = GlobalAlloc(kCacheFlags, nCapacity * cbRecord);
+    return m_hData != nullptr;
+}
+
+BOOL CPullRead::LoadDepts(const char* pszFolder) {
+    MasterFile depts;
+    if (depts.Read(pszFolder, "m_bumon.csv") == MasterFile::kNoMemory ||
+        !AllocateCache(depts.CountLines(), sizeof(DEPTREC)))
+        return FALSE;
+    const LockedArray<DEPTREC> cache(m_hData, INT_MAX);
+    char szLine[MasterFile::kLineSize];
+    while (m_nData < cache.Count() && depts.NextLine(szLine)) {
+        if (ReadDeptLine(szLine, &cache[m_nData]))
+            ++m_nData;
+    }
+    return TRUE;
+}
+
+// A missing m_kamoku.csv gives no records, whatever m_hojo.csv holds.
+BOOL CPullRead::LoadAccounts(const char* pszFolder) {
+    MasterFile accounts, subAccounts;
+    if (accounts.Read(pszFolder, "m_kamoku.csv") == MasterFile::kNoMemory ||
+        (accounts.IsRead() && subAccounts.Read(pszFolder, "m_hojo.csv") == MasterFile::kNoMemory) ||
+        !AllocateCache(accounts.CountLines() + subAccounts.CountLines(), sizeof(ACCTREC)))
+        return FALSE;
+    DWORD* pRunStarts = nullptr;
+    if (subAccounts.IsRead() && (pRunStarts = FindRunStarts(subAccounts)) == nullptr) {
+        GlobalFree(m_hData);
+        m_hData = nullptr;
+        return FALSE;
+    }
+    const LockedArray<ACCTREC> cache(m_hData, INT_MAX);
+    char szLine[MasterFile::kLineSize];
+    while (m_nData < cache.Count() && accounts.NextLine(szLine)) {
+        if (!ReadAccountLine(szLine, &cache[m_nData]))
+            continue;
+        const ACCTREC& account = cache[m_nData++];
+        if (account.bHasSub == 1 && pRunStarts != nullptr && pRunStarts[account.wCode] != 0) {
+            subAccounts.Seek(pRunStarts[account.wCode] - 1);
+            LoadSubAccounts(subAccounts, account.wCode, account.byClass, cache, &m_nData);
+        }
+    }
+    HeapFreeArray(pRunStarts);
+    return TRUE;
+}

@@ -1,0 +1,102 @@
+// The records that the lines of the master files make: fields cut at every comma, a leading
+// double quote and the one that then ends the field dropped, at most 67 bytes a field; numbers
+// read as the C runtime's atoi, keeping the low bits that their column holds; text cut to its
+// slot.
+//
+// Codes the rows cannot carry (departments outside 0..99999, accounts above 9999, sub-accounts
+// outside 1..9999) would give rows whose code reads back wrong or names another record, so
+// their lines are not stored. A sub-account line that is not stored still belongs to its
+// account's run of lines.
+#include "MasterLine.h"
+
+#include "pull/CrtNumber.h"
+#include "pull/TextSlot.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxColumns = 13;
+constexpr size_t kFieldSize = 67;
+
+class Fields {
+public:
+    explicit Fields(char* pszLine);
+
+    // Text of column n, empty beyond the line's last column.
+    const char* Text(int n) const { return n < m_nCount ? m_apszColumns[n] : ""; }
+    LONG Number(int n) const { return CrtAtol(Text(n)); }
+    BYTE Byte(int n) const { return static_cast<BYTE>(Number(n)); }
+    WORD Word(int n) const { return static_cast<WORD>(Number(n)); }
+
+private:
+    const char* m_apszColumns[kMaxColumns];
+    int m_nCount = 0;
+};
+
+// Quotes do not protect commas, and no trail byte of a double-byte character is a comma or a
+// quote, so the line is cut byte by byte.
+Fields::Fields(char* pszLine) {
+    char* pField = pszLine;
+    while (m_nCount < kMaxColumns) {
+        char* pComma = std::strchr(pField, ',');
+        char* pNext = pComma != nullptr ? pComma + 1 : nullptr;
+        if (pComma != nullptr)
+            *pComma = '\0';
+        if (*pField == '"') {
+            ++pField;
+            const size_t cb = std::strlen(pField);
+            if (cb > 0 && pField[cb - 1] == '"')
+                pField[cb - 1] = '\0';
+        }
+        pField[ShiftJis::FittingLength(pField, kFieldSize)] = '\0';
+        m_apszColumns[m_nCount++] = pField;
+        if (pNext == nullptr)
+            break;
+        pField = pNext;
+    }
+}
+
+} // namespace
+
+bool ReadDeptLine(char* pszLine, DEPTREC* pRecord) {
+    const Fields fields(pszLine);
+    *pRecord = {};
+    pRecord->nCode = fields.Number(1);
+    CopyToSlot(pRecord->szName, fields.Text(2));
+    CopyToSlot(pRecord->szShortName, fields.Text(3));
+    CopyToSlot(pRecord->szKey, fields.Text(4));
+    pRecord->cLevel = static_cast<signed char>(fields.Byte(5));
+    pRecord->cUse = fields.Byte(6);
+    return pRecord->cUse == 1 && pRecord->nCode >= 0 && pRecord->nCode <= PULL_DEPT_CODE_MAX;
+}
+
+bool ReadAccountLine(char* pszLine, ACCTREC* pRecord) {
+    const Fields fields(pszLine);
+    *pRecord = {};
+    pRecord->wCode = fields.Word(1);
+    CopyToSlot(pRecord->szName, fields.Text(2));
+    CopyToSlot(pRecord->szShortName, fields.Text(3));
+    CopyToSlot(pRecord->szKey, fields.Text(4));
+    pRecord->byAttr5 = fields.Byte(5);
+    pRecord->byClass = static_cast<signed char>(fields.Byte(6));
+    pRecord->byAttr7 = fields.Byte(7);
+    pRecord->byAttr8 = fields.Byte(8);
+    pRecord->byAttr9 = fields.Byte(9);
+    pRecord->bHasSub = fields.Byte(10);
+    pRecord->byAttr11 = fields.Byte(11);
+    pRecord->bUse = fields.Byte(12);
+    return (pRecord->bUse == 1 || pRecord->bHasSub == 1) && pRecord->wCode <= PULL_ACCOUNT_CODE_MAX;
+}
+
+bool ReadSubAccountLine(char* pszLine, WORD* pwAccount, ACCTREC* pRecord) {
+    const Fields fields(pszLine);
+    *pRecord = {};
+    *pwAccount = pRecord->wCode = fields.Word(0);
+    pRecord->wSubCode = fields.Word(2);
+    CopyToSlot(pRecord->szName, fields.Text(3));
+    CopyToSlot(pRecord->szShortName, fields.Text(4));
+    CopyToSlot(pRecord->szKey, fields.Text(5));
+    pRecord->bUse = 1;
+    return pRecord->wSubCode >= 1 && pRecord->wSubCode <= PULL_ACCOUNT_CODE_MAX;
+}

@@ -1,0 +1,144 @@
+// CPullBase: the drop-down list's width table, its sizing and colours, and the drawing of one
+// row in columns.
+#include "CPullBase.h"
+
+#include "pull/PullRecords.h"
+#include "pull/RowText.h"
+
+#include <cstring>
+
+namespace {
+
+struct KindWidth {
+    WORD wKind;
+    WORD wWidth; // in average characters
+};
+
+enum { kFamilyNT, kFamily9x };
+enum { kFromHost, kFromFiles };
+
+// The drop-down list widths of the process by system family and by where the rows come from.
+// Both families start alike; the multi-column lists' widths are set at run time.
+KindWidth g_widths[2][2][4] = {
+    {{{1, 23}, {2, 29}, {3, 23}, {10, 0}}, {{1, 50}, {2, 50}, {3, 26}, {10, 0}}},
+    {{{1, 23}, {2, 29}, {3, 23}, {10, 0}}, {{1, 50}, {2, 50}, {3, 26}, {10, 0}}},
+};
+
+int SystemFamily() {
+    return (GetVersion() & 0x80000000) ? kFamily9x : kFamilyNT;
+}
+
+KindWidth* FindWidth(int nFamily, int nSource, short nKind) {
+    for (KindWidth& entry : g_widths[nFamily][nSource]) {
+        if (entry.wKind == static_cast<WORD>(nKind))
+            return &entry;
+    }
+    return nullptr;
+}
+
+// The metrics of pFont on the DC, or of the DC's own font without one.
+bool MeasureFont(HDC hdc, CFont* pFont, TEXTMETRICA* pMetrics) {
+    const HGDIOBJ hOldFont = pFont != nullptr ? SelectObject(hdc, pFont->m_hObject) : nullptr;
+    const bool bMeasured = GetTextMetricsA(hdc, pMetrics) != FALSE;
+    if (hOldFont != nullptr)
+        SelectObject(hdc, hOldFont);
+    return bMeasured;
+}
+
+bool MeasureWindowFont(HWND hwnd, CFont* pFont, TEXTMETRICA* pMetrics) {
+    const HDC hdc = GetDC(hwnd);
+    if (hdc == nullptr)
+        return false;
+    const bool bMeasured = MeasureFont(hdc, pFont, pMetrics);
+    ReleaseDC(hwnd, hdc);
+    return bMeasured;
+}
+
+RECT ScreenClientRect(HWND hwnd) {
+    RECT rc = {};
+    GetClientRect(hwnd, &rc);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+} // namespace
+
+// A negative width counts as none.
+void CPullBase::SetMultiWidth(short nWidth9x, short nWidthNT) {
+    FindWidth(kFamily9x, kFromHost, PULL_KIND_MULTI)->wWidth =
+        static_cast<WORD>(nWidth9x > 0 ? nWidth9x : 0);
+    FindWidth(kFamilyNT, kFromHost, PULL_KIND_MULTI)->wWidth =
+        static_cast<WORD>(nWidthNT > 0 ? nWidthNT : 0);
+}
+
+// The rectangle is worked out as the list's parent sees it. A kind without a width in the
+// table (no list made yet, or a multi-column list whose width was never set) keeps the list's
+// own width rather than shrinking it to nothing.
+HBRUSH CPullBase::CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont) {
+    if (nCtlColor != CTLCOLOR_LISTBOX)
+        return nullptr;
+    TEXTMETRICA tm = {};
+    if (MeasureWindowFont(pList->m_hWnd, pFont, &tm)) {
+        HWND hParent = GetParent(pList->m_hWnd);
+        if (hParent == nullptr)
+            hParent = GetDesktopWindow();
+        const RECT rcList = ScreenClientRect(pList->m_hWnd);
+        const RECT rcParent = ScreenClientRect(hParent);
+        RECT rcPlace = {rcList.left - rcParent.left, rcList.top - rcParent.top,
+                        rcParent.right - rcParent.left, rcParent.bottom - rcParent.top};
+        MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&rcPlace), 2);
+        const KindWidth* pWidth =
+            FindWidth(SystemFamily(), m_bReadFiles == 1 ? kFromFiles : kFromHost, m_nKind);
+        const int nWidth = pWidth != nullptr && pWidth->wWidth != 0
+                               ? pWidth->wWidth * tm.tmAveCharWidth
+                               : static_cast<int>(rcList.right - rcList.left);
+        RECT rc = {rcPlace.left, rcPlace.top, rcPlace.left + nWidth,
+                   rcPlace.top + 8 * (tm.tmHeight - 4) + 2};
+        const bool bOutside =
+            rc.right > rcParent.right && rcPlace.left > static_cast<short>(rc.right - rc.left);
+        if (bOutside)
+            OffsetRect(&rc, -(rc.right - rc.left), 0);
+        if (m_bSized == 0 || bOutside) {
+            m_bSized = 1;
+            MoveWindow(pList->m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                       TRUE);
+        }
+    }
+    pDC->SetTextColor(m_crText);
+    pDC->SetBkColor(m_crBack);
+    return m_hBrush;
+}
+
+// Each TAB starts a new column: a segment is drawn at its byte offset in the row times the
+// average width, and every segment moves the left edge two widths further, so that a TAB opens
+// a gap of three. A row has at most four segments; an empty one draws nothing.
+void CPullBase::DrawRow(CDC* pDC, UINT nItem, RECT rcItem, BOOL bSelected, CFont* pFont) {
+    if (m_pWnd == nullptr || m_pWnd->SendMessage(CB_GETLBTEXTLEN, nItem) == CB_ERR)
+        return;
+    const bool bHighlight = bSelected == 1;
+    CBrush brush(GetSysColor(bHighlight ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    pDC->FillRect(&rcItem, &brush);
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const COLORREF crOldText =
+        pDC->SetTextColor(GetSysColor(bHighlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    TEXTMETRICA tm = {};
+    RowText row;
+    if (MeasureFont(pDC->m_hDC, pFont, &tm) && row.Read(m_pWnd, static_cast<int>(nItem))) {
+        const char* pszText = row.Text();
+        RECT rc = rcItem;
+        int nStart = 0;
+        for (int nSegment = 0; nSegment < 4; ++nSegment) {
+            const char* pTab = nSegment < 3 ? std::strchr(pszText + nStart, '\t') : nullptr;
+            const int nEnd = pTab != nullptr ? static_cast<int>(pTab - pszText) : row.Length();
+            if (nEnd > nStart)
+                pDC->ExtTextOut(rc.left + nStart * tm.tmAveCharWidth, rcItem.top + 2, ETO_CLIPPED,
+                                &rc, pszText + nStart, static_cast<UINT>(nEnd - nStart), nullptr);
+            if (pTab == nullptr)
+                break;
+            rc.left += 2 * tm.tmAveCharWidth;
+            nStart = nEnd + 1;
+        }
+    }
+    pDC->SetBkMode(nOldMode);
+    pDC->SetTextColor(crOldText);
+}

@@ -1,0 +1,118 @@
+// A pull-down store bound to a plain combo box, and a folder of master files written for it.
+#include "PullList.h"
+
+#include "ShiftJis.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <sys/stat.h>
+#endif
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+namespace test {
+
+namespace fs = std::filesystem;
+
+MasterFolder::MasterFolder() {
+    const fs::path path =
+        fs::temp_directory_path() / ("pull-" + std::to_string(std::random_device()()));
+    fs::create_directories(path);
+    m_strPath = (path / "").string();
+}
+
+MasterFolder::~MasterFolder() {
+    std::error_code error;
+    fs::remove_all(fs::path(m_strPath), error);
+}
+
+// Through the C runtime, which takes names in the code page as fopen does.
+std::string MasterFolder::MakeFolder(const std::string& strName) const {
+    const std::string strPath = m_strPath + strName;
+#ifdef _WIN32
+    EXPECT_EQ(0, _mkdir(strPath.c_str())) << strPath;
+#else
+    EXPECT_EQ(0, mkdir(strPath.c_str(), 0700)) << strPath;
+#endif
+    return strPath + m_strPath.back();
+}
+
+void MasterFolder::Write(const char* pszName, const std::vector<std::string>& lines) const {
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += ShiftJis(line.c_str()) + "\n";
+    WriteBytes(pszName, bytes);
+}
+
+void MasterFolder::WriteBytes(const char* pszName, const std::string& bytes) const {
+    FILE* pFile = std::fopen((m_strPath + pszName).c_str(), "wb");
+    ASSERT_NE(nullptr, pFile) << m_strPath << pszName;
+    std::fwrite(bytes.data(), 1, bytes.size(), pFile);
+    std::fclose(pFile);
+}
+
+PullList::PullList()
+    : m_hwndParent(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                   nullptr, nullptr)) {
+    m_combo.Attach(CreateWindowExA(
+        0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS,
+        0, 0, 200, 200, m_hwndParent, nullptr, nullptr, nullptr));
+    m_store.m_pWnd = &m_combo;
+}
+
+PullList::~PullList() {
+    m_combo.Detach();
+    DestroyWindow(m_hwndParent);
+}
+
+short PullList::Make(short nKind, WORD wStyle, ULONG nSelect1) {
+    return Make(m_folder.Path(), nKind, wStyle, nSelect1);
+}
+
+short PullList::Make(const std::string& strFolder, short nKind, WORD wStyle, ULONG nSelect1) {
+    m_store.m_nKind = nKind;
+    m_store.FreeData(&m_combo);
+    m_store.m_wStyle = wStyle;
+    m_store.m_nSelect1 = nSelect1;
+    m_store.m_bReadFiles = 1;
+    m_store.m_szTyped[0] = '\0';
+    std::strncpy(m_store.m_szFolder, strFolder.c_str(), sizeof(m_store.m_szFolder));
+    short nSel = -1;
+    m_store.MakeListBoxData2(nKind, nSelect1, 0, wStyle, &nSel, &m_combo);
+    return nSel;
+}
+
+void PullList::Type(const char* pszTyped) {
+    std::strncpy(m_store.m_szTyped, pszTyped, sizeof(m_store.m_szTyped) - 1);
+    m_store.m_bTypedAlpha = pszTyped[0] != '\0' && (pszTyped[0] < '0' || pszTyped[0] > '9');
+    short nSel = -1;
+    m_store.MakeListBoxData2(m_store.m_nKind, m_store.m_nSelect1, 0, m_store.m_wStyle, &nSel,
+                             &m_combo);
+}
+
+std::vector<std::string> PullList::Rows() const {
+    std::vector<std::string> rows(static_cast<size_t>(SendMessageA(m_combo, CB_GETCOUNT, 0, 0)));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        rows[i].resize(static_cast<size_t>(SendMessageA(m_combo, CB_GETLBTEXTLEN, i, 0)) + 1);
+        SendMessageA(m_combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&rows[i][0]));
+        rows[i].pop_back();
+    }
+    return rows;
+}
+
+std::vector<ULONG> PullList::Codes() {
+    std::vector<ULONG> codes;
+    for (int i = 0; i < SendMessageA(m_combo, CB_GETCOUNT, 0, 0); ++i) {
+        SendMessageA(m_combo, CB_SETCURSEL, i, 0);
+        codes.push_back(m_store.GetCode(&m_combo));
+    }
+    return codes;
+}
+
+} // namespace test
