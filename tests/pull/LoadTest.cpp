@@ -14,6 +14,8 @@ void ExpectRecordsOfReopening(test::PullList& list) {
     const std::vector<ACCTREC> expected = test::LoadAccountsReopening(list.Folder().Path());
     const CPullRead& store = list.Store();
     ASSERT_EQ(static_cast<int>(expected.size()), store.m_nData);
+    if (expected.empty())
+        return;
     const void* pCache = GlobalLock(store.m_hData);
     EXPECT_EQ(0, std::memcmp(expected.data(), pCache, expected.size() * sizeof(ACCTREC)));
     GlobalUnlock(store.m_hData);
