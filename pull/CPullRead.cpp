@@ -30,23 +30,44 @@ constexpr UINT kCacheFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
 // Account codes are WORDs.
 constexpr UINT kAccountCodes = 0x10000;
 
-// Where each account's first line stands in m_hojo.csv (its position + 1; 0 for none).
-DWORD* FindRunStarts(MasterFile& subAccounts) {
-    DWORD* pStarts = HeapAllocArray<DWORD>(kAccountCodes);
-    if (pStarts == nullptr)
-        return nullptr;
-    std::memset(pStarts, 0, sizeof(DWORD) * kAccountCodes);
-    char szLine[MasterFile::kLineSize];
-    for (size_t nPos = subAccounts.Tell(); subAccounts.NextLine(szLine);
-         nPos = subAccounts.Tell()) {
-        WORD wAccount;
-        ACCTREC record;
-        ReadSubAccountLine(szLine, &wAccount, &record);
-        if (pStarts[wAccount] == 0)
-            pStarts[wAccount] = static_cast<DWORD>(nPos + 1);
+// Where each account's first line stands in m_hojo.csv, found in one pass that also counts the
+// lines.
+class SubAccountRuns {
+public:
+    SubAccountRuns() = default;
+    ~SubAccountRuns() { HeapFreeArray(m_pStarts); }
+    SubAccountRuns(const SubAccountRuns&) = delete;
+    SubAccountRuns& operator=(const SubAccountRuns&) = delete;
+
+    // False when memory fails; a file that was not read has no runs.
+    bool Find(MasterFile& subAccounts) {
+        if (!subAccounts.IsRead())
+            return true;
+        if ((m_pStarts = HeapAllocArray<DWORD>(kAccountCodes)) == nullptr)
+            return false;
+        std::memset(m_pStarts, 0, sizeof(DWORD) * kAccountCodes);
+        char szLine[MasterFile::kLineSize];
+        for (size_t nPos = subAccounts.Tell(); subAccounts.NextLine(szLine);
+             nPos = subAccounts.Tell(), ++m_nLines) {
+            DWORD& nStart = m_pStarts[ReadSubAccountOwner(szLine)];
+            if (nStart == 0)
+                nStart = static_cast<DWORD>(nPos + 1);
+        }
+        return true;
     }
-    return pStarts;
-}
+    int Lines() const { return m_nLines; }
+    // Puts the file at the account's first line; false when it has none.
+    bool SeekFirst(MasterFile& subAccounts, WORD wAccount) const {
+        if (m_pStarts == nullptr || m_pStarts[wAccount] == 0)
+            return false;
+        subAccounts.Seek(m_pStarts[wAccount] - 1);
+        return true;
+    }
+
+private:
+    DWORD* m_pStarts = nullptr; // by account: the position of its first line + 1, or 0
+    int m_nLines = 0;
+};
 
 // Stores the lines from the account's first one while they are its own.
 void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
@@ -151,27 +172,20 @@ BOOL CPullRead::LoadDepts(const char* pszFolder) {
 // A missing m_kamoku.csv gives no records, whatever m_hojo.csv holds.
 BOOL CPullRead::LoadAccounts(const char* pszFolder) {
     MasterFile accounts, subAccounts;
+    SubAccountRuns runs;
     if (accounts.Read(pszFolder, "m_kamoku.csv") == MasterFile::kNoMemory ||
         (accounts.IsRead() && subAccounts.Read(pszFolder, "m_hojo.csv") == MasterFile::kNoMemory) ||
-        !AllocateCache(accounts.CountLines() + subAccounts.CountLines(), sizeof(ACCTREC)))
+        !runs.Find(subAccounts) ||
+        !AllocateCache(accounts.CountLines() + runs.Lines(), sizeof(ACCTREC)))
         return FALSE;
-    DWORD* pRunStarts = nullptr;
-    if (subAccounts.IsRead() && (pRunStarts = FindRunStarts(subAccounts)) == nullptr) {
-        GlobalFree(m_hData);
-        m_hData = nullptr;
-        return FALSE;
-    }
     const LockedArray<ACCTREC> cache(m_hData, INT_MAX);
     char szLine[MasterFile::kLineSize];
     while (m_nData < cache.Count() && accounts.NextLine(szLine)) {
         if (!ReadAccountLine(szLine, &cache[m_nData]))
             continue;
         const ACCTREC& account = cache[m_nData++];
-        if (account.bHasSub == 1 && pRunStarts != nullptr && pRunStarts[account.wCode] != 0) {
-            subAccounts.Seek(pRunStarts[account.wCode] - 1);
+        if (account.bHasSub == 1 && runs.SeekFirst(subAccounts, account.wCode))
             LoadSubAccounts(subAccounts, account.wCode, account.byClass, cache, &m_nData);
-        }
     }
-    HeapFreeArray(pRunStarts);
     return TRUE;
 }

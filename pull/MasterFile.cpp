@@ -45,8 +45,9 @@ bool MakePath(const char* pszFolder, const char* pszName, char (&szPath)[MAX_PAT
 size_t ReadAsText(char* pData, size_t cb) {
     if (const void* pEnd = std::memchr(pData, 0x1A, cb))
         cb = static_cast<size_t>(static_cast<const char*>(pEnd) - pData);
-    size_t nOut = 0;
-    for (size_t i = 0; i < cb; ++i) {
+    const char* pFirstCR = static_cast<const char*>(std::memchr(pData, '\r', cb));
+    size_t nOut = pFirstCR != nullptr ? static_cast<size_t>(pFirstCR - pData) : cb;
+    for (size_t i = nOut; i < cb; ++i) {
         if (pData[i] != '\r' || i + 1 == cb || pData[i + 1] != '\n')
             pData[nOut++] = pData[i];
     }

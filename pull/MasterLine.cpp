@@ -12,7 +12,7 @@
 #include "pull/CrtNumber.h"
 #include "pull/TextSlot.h"
 
-#include <cstring>
+#include <cstddef>
 
 namespace {
 
@@ -21,7 +21,8 @@ constexpr size_t kFieldSize = 67;
 
 class Fields {
 public:
-    explicit Fields(char* pszLine);
+    // The first nColumns columns are cut out of the line.
+    explicit Fields(char* pszLine, int nColumns = kMaxColumns);
 
     // Text of column n, empty beyond the line's last column.
     const char* Text(int n) const { return n < m_nCount ? m_apszColumns[n] : ""; }
@@ -36,24 +37,27 @@ private:
 
 // Quotes do not protect commas, and no trail byte of a double-byte character is a comma or a
 // quote, so the line is cut byte by byte.
-Fields::Fields(char* pszLine) {
-    char* pField = pszLine;
-    while (m_nCount < kMaxColumns) {
-        char* pComma = std::strchr(pField, ',');
-        char* pNext = pComma != nullptr ? pComma + 1 : nullptr;
-        if (pComma != nullptr)
-            *pComma = '\0';
+Fields::Fields(char* pszLine, int nColumns) {
+    char* p = pszLine;
+    while (m_nCount < nColumns) {
+        char* pField = p;
+        while (*p != ',' && *p != '\0')
+            ++p;
+        char* pEnd = p;
+        const bool bLast = *p == '\0';
+        if (!bLast)
+            ++p;
         if (*pField == '"') {
             ++pField;
-            const size_t cb = std::strlen(pField);
-            if (cb > 0 && pField[cb - 1] == '"')
-                pField[cb - 1] = '\0';
+            if (pEnd > pField && pEnd[-1] == '"')
+                --pEnd;
         }
-        pField[ShiftJis::FittingLength(pField, kFieldSize)] = '\0';
+        if (pEnd - pField > static_cast<ptrdiff_t>(kFieldSize))
+            pEnd = pField + ShiftJis::FittingLength(pField, kFieldSize);
+        *pEnd = '\0';
         m_apszColumns[m_nCount++] = pField;
-        if (pNext == nullptr)
+        if (bLast)
             break;
-        pField = pNext;
     }
 }
 
@@ -87,6 +91,10 @@ bool ReadAccountLine(char* pszLine, ACCTREC* pRecord) {
     pRecord->byAttr11 = fields.Byte(11);
     pRecord->bUse = fields.Byte(12);
     return (pRecord->bUse == 1 || pRecord->bHasSub == 1) && pRecord->wCode <= PULL_ACCOUNT_CODE_MAX;
+}
+
+WORD ReadSubAccountOwner(char* pszLine) {
+    return Fields(pszLine, 1).Word(0);
 }
 
 bool ReadSubAccountLine(char* pszLine, WORD* pwAccount, ACCTREC* pRecord) {

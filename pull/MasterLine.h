@@ -11,3 +11,5 @@ bool ReadDeptLine(char* pszLine, DEPTREC* pRecord);
 bool ReadAccountLine(char* pszLine, ACCTREC* pRecord);
 // *pwAccount receives the account the line belongs to, stored or not.
 bool ReadSubAccountLine(char* pszLine, WORD* pwAccount, ACCTREC* pRecord);
+// Only the account a line of m_hojo.csv belongs to.
+WORD ReadSubAccountOwner(char* pszLine);

@@ -43,8 +43,9 @@ class RowWriter {
 public:
     void Char(char ch) { Bytes(&ch, 1); }
     void Spaces(int n) {
-        for (; n > 0; --n)
-            Char(' ');
+        const size_t cb = std::min(static_cast<size_t>(std::max(n, 0)), Room());
+        std::memset(m_szRow + m_cb, ' ', cb);
+        m_cb += cb;
     }
     // "%*d", or with bLeft "%-*s" and otherwise "%*s" for cb bytes of text.
     void Number(LONGLONG nValue, int nWidth) {
@@ -71,8 +72,9 @@ public:
     }
 
 private:
+    size_t Room() const { return sizeof(m_szRow) - 1 - m_cb; }
     void Bytes(const char* p, size_t cb) {
-        cb = std::min(cb, sizeof(m_szRow) - 1 - m_cb);
+        cb = std::min(cb, Room());
         std::memcpy(m_szRow + m_cb, p, cb);
         m_cb += cb;
     }
@@ -121,23 +123,28 @@ class TypedFilter {
 public:
     TypedFilter(const char (&szTyped)[6], WORD bTypedAlpha) : m_bByKey(bTypedAlpha == 1) {
         // The field is written by the controls; it is read up to 5 characters whatever its end.
-        m_cb = std::find(szTyped, szTyped + 5, '\0') - szTyped;
-        std::transform(szTyped, szTyped + m_cb, m_szText, ShiftJis::UpperLetter);
+        for (m_cb = 0; m_cb < sizeof(m_szText) - 1 && szTyped[m_cb] != '\0'; ++m_cb)
+            m_szText[m_cb] = ShiftJis::UpperLetter(szTyped[m_cb]);
         m_bNothing =
             m_cb != 0 && !m_bByKey && (static_cast<ULONG>(CrtAtol(m_szText)) & 0xFFFF) == 0;
     }
 
     bool ChoosesNothing() const { return m_bNothing; }
 
-    bool Matches(LONG nCode, const char (&szKey)[9]) const {
+    bool Matches(LONG nCode, const char (&szKey)[9]) {
         if (m_cb == 0)
             return true;
         if (m_bByKey)
             return std::strncmp(szKey, m_szText, m_cb) == 0;
-        char szDigits[12];
-        const auto result = std::to_chars(szDigits, szDigits + sizeof(szDigits), nCode);
-        return static_cast<size_t>(result.ptr - szDigits) >= m_cb &&
-               std::memcmp(szDigits, m_szText, m_cb) == 0;
+        // Sub-accounts follow their account: the code just tested comes again and again.
+        if (nCode != m_nLastCode) {
+            char szDigits[12];
+            const auto result = std::to_chars(szDigits, szDigits + sizeof(szDigits), nCode);
+            m_nLastCode = nCode;
+            m_bLastMatch = static_cast<size_t>(result.ptr - szDigits) >= m_cb &&
+                           std::memcmp(szDigits, m_szText, m_cb) == 0;
+        }
+        return m_bLastMatch;
     }
 
 private:
@@ -145,6 +152,8 @@ private:
     bool m_bNothing;
     size_t m_cb;
     char m_szText[6] = {};
+    LONG m_nLastCode = -1;
+    bool m_bLastMatch = false;
 };
 
 } // namespace
@@ -152,7 +161,7 @@ private:
 void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
     const LockedArray<DEPTREC> records(m_hData, m_nData);
     const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
-    const TypedFilter filter(m_szTyped, m_bTypedAlpha);
+    TypedFilter filter(m_szTyped, m_bTypedAlpha);
     if (!records.IsLocked() || !rows.IsLocked() || filter.ChoosesNothing())
         return;
     for (int i = 0; i < records.Count() && m_nRowCount < rows.Count(); ++i) {
@@ -176,7 +185,7 @@ void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox
 void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
     const LockedArray<ACCTREC> records(m_hData, m_nData);
     const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
-    const TypedFilter filter(m_szTyped, m_bTypedAlpha);
+    TypedFilter filter(m_szTyped, m_bTypedAlpha);
     if (!records.IsLocked() || !rows.IsLocked() || filter.ChoosesNothing())
         return;
     const ACCTREC* pAccount = nullptr;
