@@ -1,4 +1,6 @@
 // Benchmark of CConv's number parsing and comma formatting against the standard conversions.
+#include "RatioReporter.h"
+
 #include <CConv.h>
 
 #include <benchmark/benchmark.h>
@@ -182,12 +184,6 @@ void CommaStrDoubleSnprintf(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * CountOf(kDoubleValues));
 }
 
-struct Comparison {
-    const char* lpszMeasured;
-    const char* lpszReference;
-    double dTarget; // the largest acceptable ratio
-};
-
 const Comparison kComparisons[] = {
     {"Convert/long/CConv", "Convert/long/from_chars", 2.0},
     {"Convert/long/CConv", "Convert/long/strtol", 0.0},
@@ -197,52 +193,6 @@ const Comparison kComparisons[] = {
     {"CommaStr/long/CConv", "CommaStr/long/snprintf", 0.0},
     {"CommaStr/double/CConv", "CommaStr/double/to_chars", 0.0},
     {"CommaStr/double/CConv", "CommaStr/double/snprintf", 1.0},
-};
-
-// Keeps the fastest CPU time per pass of every benchmark (the least disturbed by other load
-// when repetitions are asked for), or its median when only aggregates are reported, while the
-// console shows the usual table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const bool bMedian =
-                run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !bMedian))
-                continue;
-            const std::string strName = run.run_name.function_name;
-            const double dTime = run.GetAdjustedCPUTime();
-            const auto it = m_fastest.find(strName);
-            if (it == m_fastest.end() || dTime < it->second)
-                m_fastest[strName] = dTime;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Prints CConv time / reference time for each comparison; false if a target is missed.
-    bool PrintRatios() const {
-        bool bAllMet = true;
-        std::printf("\nRatios (CConv time / reference time, lower is faster):\n");
-        for (const Comparison& c : kComparisons) {
-            const auto measured = m_fastest.find(c.lpszMeasured);
-            const auto reference = m_fastest.find(c.lpszReference);
-            if (measured == m_fastest.end() || reference == m_fastest.end())
-                continue;
-            const double dRatio = measured->second / reference->second;
-            std::printf("  %-22s / %-27s %6.2f", c.lpszMeasured, c.lpszReference, dRatio);
-            if (c.dTarget > 0.0) {
-                const bool bMet = c.dTarget == 1.0 ? dRatio < 1.0 : dRatio <= c.dTarget;
-                std::printf("  (target %s %.1f: %s)", c.dTarget == 1.0 ? "below" : "at most",
-                            c.dTarget, bMet ? "met" : "MISSED");
-                bAllMet = bAllMet && bMet;
-            }
-            std::printf("\n");
-        }
-        return bAllMet;
-    }
-
-private:
-    std::map<std::string, double> m_fastest;
 };
 
 } // namespace
@@ -263,7 +213,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    RatioReporter reporter({std::begin(kComparisons), std::end(kComparisons)});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const bool bAllMet = reporter.PrintRatios();
     benchmark::Shutdown();

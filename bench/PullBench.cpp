@@ -1,0 +1,211 @@
+// Benchmark of the pull-down account list: 10,000 accounts, every other one with 20
+// sub-accounts (100,000 in all), loaded from their master files into a combo box and narrowed
+// by a typed character, beside plain work on the same data measured in the same run.
+#include "AccountMasters.h"
+#include "RatioReporter.h"
+
+#include <CPullRead.h>
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kAccounts = 10000;
+constexpr int kSubAccounts = 100000;
+const char* const kFiles[] = {"m_kamoku.csv", "m_hojo.csv"};
+
+// The master files in a folder of their own, and an account list in a hidden combo box.
+class AccountList {
+public:
+    AccountList() {
+        char szFolder[] = "/tmp/pull_bench.XXXXXX";
+        m_strFolder = std::string(mkdtemp(szFolder)) + "/";
+        const test::AccountMasters masters =
+            test::MakeAccountMasters(kAccounts, kSubAccounts, 1, false);
+        Write(kFiles[0], masters.accounts);
+        Write(kFiles[1], masters.subAccounts);
+        m_hwndParent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                       nullptr, nullptr);
+        m_combo.Attach(CreateWindowExA(0, "COMBOBOX", "",
+                                       WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
+                                       0, 200, 200, m_hwndParent, nullptr, nullptr, nullptr));
+        m_store.m_pWnd = &m_combo;
+        std::snprintf(m_store.m_szFolder, sizeof(m_store.m_szFolder), "%s", m_strFolder.c_str());
+        m_store.m_nKind = 2;
+        m_store.m_bReadFiles = 1;
+    }
+    ~AccountList() {
+        for (const char* pszName : kFiles)
+            std::remove((m_strFolder + pszName).c_str());
+        rmdir(m_strFolder.c_str());
+    }
+
+    // PullMakeList2: the cache is read afresh.
+    void Load() {
+        m_store.FreeData(&m_combo);
+        Type("");
+    }
+    // A rebuild from the cache for the typed text.
+    void Type(const char* pszTyped) {
+        std::snprintf(m_store.m_szTyped, sizeof(m_store.m_szTyped), "%s", pszTyped);
+        short nSel = -1;
+        m_store.MakeListBoxData2(2, 0, 0, 0, &nSel, &m_combo);
+    }
+    int Rows() const { return m_combo.GetCount(); }
+    std::vector<std::string> RowTexts() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < Rows(); ++i) {
+            CString strRow;
+            m_combo.GetLBText(i, strRow);
+            rows.emplace_back(static_cast<const char*>(strRow));
+        }
+        return rows;
+    }
+    CComboBox& Combo() { return m_combo; }
+    const std::string& Folder() const { return m_strFolder; }
+    const CPullRead& Store() const { return m_store; }
+
+private:
+    void Write(const char* pszName, const std::string& bytes) const {
+        FILE* pFile = std::fopen((m_strFolder + pszName).c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), pFile);
+        std::fclose(pFile);
+    }
+
+    std::string m_strFolder;
+    HWND m_hwndParent;
+    CComboBox m_combo;
+    CPullRead m_store;
+};
+
+AccountList& List() {
+    static AccountList list;
+    return list;
+}
+
+void LoadAccountList(benchmark::State& state) {
+    for (auto _ : state)
+        List().Load();
+    state.counters["rows"] = List().Rows();
+}
+
+// Every byte of the files read, and their lines counted.
+void PlainRead(benchmark::State& state) {
+    std::vector<char> buffer(1 << 16);
+    for (auto _ : state) {
+        size_t nLines = 0;
+        for (const char* pszName : kFiles) {
+            FILE* pFile = std::fopen((List().Folder() + pszName).c_str(), "rb");
+            for (size_t cb; (cb = std::fread(buffer.data(), 1, buffer.size(), pFile)) != 0;)
+                nLines += static_cast<size_t>(std::count(buffer.data(), buffer.data() + cb, '\n'));
+            std::fclose(pFile);
+        }
+        benchmark::DoNotOptimize(nLines);
+    }
+}
+
+// What the combo box itself takes for the list: emptied, and given the same rows ready made.
+void FillComboBox(benchmark::State& state) {
+    List().Load();
+    const std::vector<std::string> rows = List().RowTexts();
+    CComboBox& combo = List().Combo();
+    for (auto _ : state) {
+        combo.ResetContent();
+        for (const std::string& row : rows)
+            combo.AddString(row.c_str());
+    }
+}
+
+// The records alone, read as the reader once read them: m_hojo.csv from its start for every
+// account with sub-accounts.
+void ReopenPerAccount(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(test::LoadAccountsReopening(List().Folder()).size());
+}
+
+// A character typed into the full list: a tenth of it stays.
+void TypeFirstCharacter(benchmark::State& state) {
+    List().Load();
+    for (auto _ : state) {
+        state.PauseTiming();
+        List().Type("");
+        state.ResumeTiming();
+        List().Type("1");
+    }
+    state.counters["rows"] = List().Rows();
+}
+
+// The next character: a tenth of that stays.
+void TypeNextCharacter(benchmark::State& state) {
+    List().Load();
+    for (auto _ : state) {
+        state.PauseTiming();
+        List().Type("1");
+        state.ResumeTiming();
+        List().Type("12");
+    }
+    state.counters["rows"] = List().Rows();
+}
+
+// The least a rebuild does: one look at every cached record.
+void PassOverCache(benchmark::State& state) {
+    List().Load();
+    const CPullRead& store = List().Store();
+    const ACCTREC* pRecords = static_cast<const ACCTREC*>(GlobalLock(store.m_hData));
+    for (auto _ : state) {
+        int nListed = 0;
+        for (int i = 0; i < store.m_nData; ++i)
+            nListed += pRecords[i].bUse == 1 && pRecords[i].wCode / 1000 == 1;
+        benchmark::DoNotOptimize(nListed);
+    }
+    GlobalUnlock(store.m_hData);
+}
+
+const Comparison kComparisons[] = {
+    {"LoadAccountList", "PlainRead", 2.0},        {"LoadAccountList", "FillComboBox", 0.0},
+    {"LoadAccountList", "ReopenPerAccount", 0.0}, {"TypeFirstCharacter", "PassOverCache", 0.0},
+    {"TypeNextCharacter", "PassOverCache", 0.0},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::RegisterBenchmark("LoadAccountList", LoadAccountList)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PlainRead", PlainRead)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FillComboBox", FillComboBox)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ReopenPerAccount", ReopenPerAccount)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+    benchmark::RegisterBenchmark("TypeFirstCharacter", TypeFirstCharacter)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("TypeNextCharacter", TypeNextCharacter)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PassOverCache", PassOverCache)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter({std::begin(kComparisons), std::end(kComparisons)});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    bool bAllMet = reporter.PrintRatios();
+    // Typing must keep up with the user.
+    for (const char* pszName : {"TypeFirstCharacter", "TypeNextCharacter"}) {
+        const double dMs = reporter.Seconds(pszName) * 1000;
+        if (dMs == 0.0)
+            continue;
+        const bool bMet = dMs < 1.0;
+        std::printf("  %-26s %8.3f ms  (target below 1 ms: %s)\n", pszName, dMs,
+                    bMet ? "met" : "MISSED");
+        bAllMet = bAllMet && bMet;
+    }
+    benchmark::Shutdown();
+    return bAllMet ? 0 : 1;
+}

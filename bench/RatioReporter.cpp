@@ -1,0 +1,45 @@
+// The console report of a benchmark program, and the ratios of measured times to references.
+#include "RatioReporter.h"
+
+#include <cstdio>
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    for (const Run& run : runs) {
+        const bool bMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if (run.error_occurred || (run.run_type != Run::RT_Iteration && !bMedian))
+            continue;
+        const std::string strName = run.run_name.function_name;
+        const double dSeconds =
+            run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const auto it = m_fastest.find(strName);
+        if (it == m_fastest.end() || dSeconds < it->second)
+            m_fastest[strName] = dSeconds;
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+bool RatioReporter::PrintRatios() const {
+    bool bAllMet = true;
+    std::printf("\nRatios (measured time / reference time, lower is faster):\n");
+    for (const Comparison& c : m_comparisons) {
+        const double dMeasured = Seconds(c.lpszMeasured);
+        const double dReference = Seconds(c.lpszReference);
+        if (dMeasured == 0.0 || dReference == 0.0)
+            continue;
+        const double dRatio = dMeasured / dReference;
+        std::printf("  %-26s / %-27s %8.3f", c.lpszMeasured, c.lpszReference, dRatio);
+        if (c.dTarget > 0.0) {
+            const bool bMet = c.dTarget == 1.0 ? dRatio < 1.0 : dRatio <= c.dTarget;
+            std::printf("  (target %s %.1f: %s)", c.dTarget == 1.0 ? "below" : "at most", c.dTarget,
+                        bMet ? "met" : "MISSED");
+            bAllMet = bAllMet && bMet;
+        }
+        std::printf("\n");
+    }
+    return bAllMet;
+}
+
+double RatioReporter::Seconds(const char* lpszName) const {
+    const auto it = m_fastest.find(lpszName);
+    return it != m_fastest.end() ? it->second : 0.0;
+}

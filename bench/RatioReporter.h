@@ -1,0 +1,35 @@
+// The console report of a benchmark program, and the ratios of measured times to references
+// measured in the same run.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct Comparison {
+    const char* lpszMeasured;
+    const char* lpszReference;
+    double dTarget; // the largest acceptable ratio; 1.0 means below 1, 0 none
+};
+
+// Keeps the fastest CPU time per pass of every benchmark (the least disturbed by other load
+// when repetitions are asked for), or its median when only aggregates are reported, while the
+// console shows the usual table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    explicit RatioReporter(std::vector<Comparison> comparisons)
+        : m_comparisons(std::move(comparisons)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+
+    // Prints measured time / reference time for each comparison; false if a target is missed.
+    bool PrintRatios() const;
+    // The fastest CPU time of a pass of the benchmark, in seconds; 0 if it did not run.
+    double Seconds(const char* lpszName) const;
+
+private:
+    std::vector<Comparison> m_comparisons;
+    std::map<std::string, double> m_fastest; // seconds
+};
