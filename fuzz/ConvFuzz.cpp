@@ -1,5 +1,7 @@
 // libFuzzer target: arbitrary texts, values and sizes through every CConv member, checking
 // what must hold on any input.
+#include "FuzzExpect.h"
+
 #include <CConv.h>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -16,16 +18,6 @@
 #include <string>
 
 namespace {
-
-[[noreturn]] void Fail(const char* lpszWhat) {
-    std::fprintf(stderr, "conv_fuzz: %s\n", lpszWhat);
-    std::abort();
-}
-
-void Expect(bool bHolds, const char* lpszWhat) {
-    if (!bHolds)
-        Fail(lpszWhat);
-}
 
 bool IsLeadByte(char ch) {
     const unsigned char b = static_cast<unsigned char>(ch);

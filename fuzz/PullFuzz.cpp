@@ -5,6 +5,7 @@
 // files are plain enough for fgets to read them alike), every record row reads back as its
 // record's code, and setting a row's code selects a row of that code.
 #include "AccountMasters.h"
+#include "FuzzExpect.h"
 
 #include <CPullRead.h>
 
@@ -18,16 +19,6 @@
 #include <vector>
 
 namespace {
-
-[[noreturn]] void Fail(const char* pszWhat) {
-    std::fprintf(stderr, "pull_fuzz: %s\n", pszWhat);
-    std::abort();
-}
-
-void Expect(bool bHolds, const char* pszWhat) {
-    if (!bHolds)
-        Fail(pszWhat);
-}
 
 // A folder for the files and a combo box with its store, for the whole run.
 struct Fixture {

@@ -61,15 +61,21 @@ Fields::Fields(char* pszLine, int nColumns) {
     }
 }
 
+// Every record has a name, a short name and a key, in three columns from nFirst.
+template <typename TRecord>
+void ReadNames(const Fields& fields, int nFirst, TRecord* pRecord) {
+    CopyToSlot(pRecord->szName, fields.Text(nFirst));
+    CopyToSlot(pRecord->szShortName, fields.Text(nFirst + 1));
+    CopyToSlot(pRecord->szKey, fields.Text(nFirst + 2));
+}
+
 } // namespace
 
 bool ReadDeptLine(char* pszLine, DEPTREC* pRecord) {
     const Fields fields(pszLine);
     *pRecord = {};
     pRecord->nCode = fields.Number(1);
-    CopyToSlot(pRecord->szName, fields.Text(2));
-    CopyToSlot(pRecord->szShortName, fields.Text(3));
-    CopyToSlot(pRecord->szKey, fields.Text(4));
+    ReadNames(fields, 2, pRecord);
     pRecord->cLevel = static_cast<signed char>(fields.Byte(5));
     pRecord->cUse = fields.Byte(6);
     return pRecord->cUse == 1 && pRecord->nCode >= 0 && pRecord->nCode <= PULL_DEPT_CODE_MAX;
@@ -79,9 +85,7 @@ bool ReadAccountLine(char* pszLine, ACCTREC* pRecord) {
     const Fields fields(pszLine);
     *pRecord = {};
     pRecord->wCode = fields.Word(1);
-    CopyToSlot(pRecord->szName, fields.Text(2));
-    CopyToSlot(pRecord->szShortName, fields.Text(3));
-    CopyToSlot(pRecord->szKey, fields.Text(4));
+    ReadNames(fields, 2, pRecord);
     pRecord->byAttr5 = fields.Byte(5);
     pRecord->byClass = static_cast<signed char>(fields.Byte(6));
     pRecord->byAttr7 = fields.Byte(7);
@@ -102,9 +106,7 @@ bool ReadSubAccountLine(char* pszLine, WORD* pwAccount, ACCTREC* pRecord) {
     *pRecord = {};
     *pwAccount = pRecord->wCode = fields.Word(0);
     pRecord->wSubCode = fields.Word(2);
-    CopyToSlot(pRecord->szName, fields.Text(3));
-    CopyToSlot(pRecord->szShortName, fields.Text(4));
-    CopyToSlot(pRecord->szKey, fields.Text(5));
+    ReadNames(fields, 3, pRecord);
     pRecord->bUse = 1;
     return pRecord->wSubCode >= 1 && pRecord->wSubCode <= PULL_ACCOUNT_CODE_MAX;
 }

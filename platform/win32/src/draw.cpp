@@ -3,6 +3,7 @@
 // test interface, and DrawTextA's text as text output at the position its format gives.
 #include "draw.h"
 #include "lifetime.h"
+#include "records.h"
 
 #include "brush.h"
 #include "font.h"
@@ -12,24 +13,18 @@
 #include <cstring>
 #include <new>
 #include <string>
-#include <vector>
 
 namespace headless {
 namespace {
 
-std::vector<HEADLESS_FILLRECT>& FillRecords() {
-    return ProcessLifetime<std::vector<HEADLESS_FILLRECT>>();
+CallRecords<HEADLESS_FILLRECT>& FillRecords() {
+    return ProcessLifetime<CallRecords<HEADLESS_FILLRECT>>();
 }
 
 void RecordFill(HDC hDC, const RECT& rc, HBRUSH hbr) {
     HEADLESS_FILLRECT record = {FindDC(hDC)->hwnd, rc, 0};
-    if (!GetPaintColor(hbr, &record.crBrush))
-        return;
-    try {
-        FillRecords().push_back(record);
-    } catch (const std::bad_alloc&) {
-        // Without memory the record is lost; the filling itself still succeeds.
-    }
+    if (GetPaintColor(hbr, &record.crBrush))
+        FillRecords().Add(record);
 }
 
 bool CanPaint(HDC hDC, const RECT* lprc) {
@@ -73,18 +68,15 @@ POINT AlignedPosition(const RECT& rc, SIZE size, UINT format) {
 } // namespace
 
 UINT GetFillRectCount() {
-    return static_cast<UINT>(FillRecords().size());
+    return FillRecords().Count();
 }
 
 BOOL GetFillRect(UINT nIndex, HEADLESS_FILLRECT* pOut) {
-    if (nIndex >= FillRecords().size() || pOut == nullptr)
-        return FALSE;
-    *pOut = FillRecords()[nIndex];
-    return TRUE;
+    return FillRecords().Get(nIndex, pOut);
 }
 
 void ClearFillRects() {
-    FillRecords().clear();
+    FillRecords().Clear();
 }
 
 } // namespace headless

@@ -2,12 +2,11 @@
 // answered as a user pressing Enter would answer it, with its default button.
 #include "msgbox.h"
 #include "lifetime.h"
+#include "records.h"
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <iterator>
-#include <vector>
 
 namespace headless {
 namespace {
@@ -15,8 +14,8 @@ namespace {
 // The caption Windows gives a box without one: "エラー" (error).
 constexpr char kDefaultCaption[] = "\x83\x47\x83\x89\x81\x5B";
 
-std::vector<HEADLESS_MESSAGEBOX>& Records() {
-    return ProcessLifetime<std::vector<HEADLESS_MESSAGEBOX>>();
+CallRecords<HEADLESS_MESSAGEBOX>& Records() {
+    return ProcessLifetime<CallRecords<HEADLESS_MESSAGEBOX>>();
 }
 
 template <size_t N>
@@ -32,11 +31,7 @@ void Record(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     record.uType = uType;
     CopyCut(record.szText, lpText != nullptr ? lpText : "");
     CopyCut(record.szCaption, lpCaption != nullptr ? lpCaption : kDefaultCaption);
-    try {
-        Records().push_back(record);
-    } catch (const std::bad_alloc&) {
-        // Without memory the record is lost; the box is still answered.
-    }
+    Records().Add(record);
 }
 
 struct ButtonSet {
@@ -67,18 +62,15 @@ int DefaultButton(UINT uType) {
 } // namespace
 
 UINT GetMessageBoxCount() {
-    return static_cast<UINT>(Records().size());
+    return Records().Count();
 }
 
 BOOL GetMessageBox(UINT nIndex, HEADLESS_MESSAGEBOX* pOut) {
-    if (nIndex >= Records().size() || pOut == nullptr)
-        return FALSE;
-    *pOut = Records()[nIndex];
-    return TRUE;
+    return Records().Get(nIndex, pOut);
 }
 
 void ClearMessageBoxes() {
-    Records().clear();
+    Records().Clear();
 }
 
 } // namespace headless

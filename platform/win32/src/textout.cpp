@@ -2,19 +2,18 @@
 // test interface.
 #include "textout.h"
 #include "lifetime.h"
+#include "records.h"
 
 #include "gdiobj.h"
 
 #include <algorithm>
 #include <cstring>
-#include <new>
-#include <vector>
 
 namespace headless {
 namespace {
 
-std::vector<HEADLESS_TEXTOUT>& Records() {
-    return ProcessLifetime<std::vector<HEADLESS_TEXTOUT>>();
+CallRecords<HEADLESS_TEXTOUT>& Records() {
+    return ProcessLifetime<CallRecords<HEADLESS_TEXTOUT>>();
 }
 
 } // namespace
@@ -37,26 +36,19 @@ void RecordTextOut(HDC hdc, int x, int y, UINT uOptions, const RECT* prcClip, co
     record.cbText = static_cast<int>(std::min(cb, sizeof(record.szText) - 1));
     if (record.cbText > 0)
         std::memcpy(record.szText, p, record.cbText);
-    try {
-        Records().push_back(record);
-    } catch (const std::bad_alloc&) {
-        // Without memory the record is lost; the drawing itself still succeeds.
-    }
+    Records().Add(record);
 }
 
 UINT GetTextOutCount() {
-    return static_cast<UINT>(Records().size());
+    return Records().Count();
 }
 
 BOOL GetTextOut(UINT nIndex, HEADLESS_TEXTOUT* pOut) {
-    if (nIndex >= Records().size() || pOut == nullptr)
-        return FALSE;
-    *pOut = Records()[nIndex];
-    return TRUE;
+    return Records().Get(nIndex, pOut);
 }
 
 void ClearTextOut() {
-    Records().clear();
+    Records().Clear();
 }
 
 } // namespace headless

@@ -1,0 +1,35 @@
+// The calls the headless system records for the test interface in place of drawing or showing
+// anything: one list per kind of call, in call order.
+#pragma once
+
+#include <windows.h>
+
+#include <new>
+#include <vector>
+
+namespace headless {
+
+template <typename T>
+class CallRecords {
+public:
+    // Without memory the record is lost; the call itself still succeeds.
+    void Add(const T& record) {
+        try {
+            m_records.push_back(record);
+        } catch (const std::bad_alloc&) {
+        }
+    }
+    UINT Count() const { return static_cast<UINT>(m_records.size()); }
+    BOOL Get(UINT nIndex, T* pOut) const {
+        if (nIndex >= m_records.size() || pOut == nullptr)
+            return FALSE;
+        *pOut = m_records[nIndex];
+        return TRUE;
+    }
+    void Clear() { m_records.clear(); }
+
+private:
+    std::vector<T> m_records;
+};
+
+} // namespace headless
