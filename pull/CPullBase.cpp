@@ -13,12 +13,17 @@
 
 namespace {
 
-// The number in the bytes [nFirst, nFirst + cb) of a row, as far as the row reaches.
-ULONG NumberAt(const char* pszRow, int nLength, int nFirst, int cb) {
-    if (nLength <= nFirst)
-        return 0;
+// The number at byte nFirst of a row, read to the end of the row.
+ULONG NumberFrom(const char* pszRow, int nLength, int nFirst) {
+    return nLength > nFirst ? static_cast<ULONG>(CrtAtol(pszRow + nFirst)) : 0;
+}
+
+// The number in the bytes [nFirst, nFirst + cb) of a row (cb at most 15), as far as the row
+// reaches.
+ULONG NumberIn(const char* pszRow, int nLength, int nFirst, int cb) {
     char szField[16] = {};
-    std::memcpy(szField, pszRow + nFirst, std::min(cb, nLength - nFirst));
+    if (nLength > nFirst)
+        std::memcpy(szField, pszRow + nFirst, std::min({cb, nLength - nFirst, 15}));
     return static_cast<ULONG>(CrtAtol(szField));
 }
 
@@ -33,7 +38,7 @@ ULONG DeptNumber(const char* pszRow, int nLength) {
         ++pEnd;
     const int nEnd = static_cast<int>(pEnd - pszRow);
     const int nFirst = std::max(0, nEnd - 5);
-    return NumberAt(pszRow, nLength, nFirst, nEnd - nFirst);
+    return NumberIn(pszRow, nLength, nFirst, nEnd - nFirst);
 }
 
 } // namespace
@@ -58,15 +63,14 @@ ULONG CPullBase::ReadCode(const char* pszRow, int nLength) const {
     switch (m_nKind) {
     case PULL_KIND_DEPT:
         if (!bFromFiles)
-            return NumberAt(pszRow, nLength, 23, nLength);
+            return NumberFrom(pszRow, nLength, 23);
         if (const ULONG nCode = DeptNumber(pszRow, nLength); nCode != 0)
             return nCode;
         return (m_wStyle & PULL_STYLE_COMPANY) ? PULL_CODE_COMPANY : 0;
     case PULL_KIND_ACCOUNT:
-        return bFromFiles ? NumberAt(pszRow, nLength, 76, nLength)
-                          : NumberAt(pszRow, nLength, 10, 6);
+        return bFromFiles ? NumberFrom(pszRow, nLength, 76) : NumberIn(pszRow, nLength, 10, 6);
     case PULL_KIND_HOST:
-        return NumberAt(pszRow, nLength, 10, 6);
+        return NumberIn(pszRow, nLength, 10, 6);
     default:
         return PULL_CODE_NONE;
     }

@@ -26,7 +26,7 @@ struct CodeCase {
 TEST(PullCodeTest, GetCodeReadsTheCodeWhereTheKindKeepsIt) {
     const std::string k23(23, '-');
     const CodeCase kCases[] = {
-        {"host departments", 1, 0, 0, {"none", k23 + " 77x"}, 1, -1, 77},
+        {"host departments", 1, 0, 0, {"none", k23 + " 77 " + k23 + k23}, 1, -1, 77},
         {"host accounts", 2, 0, 0x01, {"ABCDEFGHIJ123456789"}, 0, -1, 123456},
         {"host list", 3, 0, 0x01, {"ABCDEFGHIJ  42"}, 0, -1, 42},
         {"file list", 3, 1, 0x01, {"ABCDEFGHIJ  42"}, 0, -1, 42},
