@@ -3,7 +3,8 @@
 // list; a part that is not there is a missing file. Checks what must hold on any input: the
 // single-pass load gives the records of reading m_hojo.csv afresh for every account (where the
 // files are plain enough for fgets to read them alike), every record row reads back as its
-// record's code, and setting a row's code selects a row of that code.
+// record's code, setting a row's code selects a row of that code, and any row can be read as any
+// kind of list reads its rows.
 #include "AccountMasters.h"
 #include "FuzzExpect.h"
 
@@ -113,6 +114,25 @@ void ExpectRowsOfRecords(Fixture& fixture) {
     GlobalUnlock(store.m_hData);
 }
 
+// Any row read as every kind of list reads its rows: only reading in bounds is asked.
+void ReadAsEveryKind(Fixture& fixture) {
+    CPullRead& store = fixture.store;
+    const short nKind = store.m_nKind;
+    const WORD bReadFiles = store.m_bReadFiles;
+    for (int i = 0; i < fixture.combo.GetCount() && i < 8; ++i) {
+        fixture.combo.SetCurSel(i);
+        for (short nReadAs : {1, 2, 3, 10}) {
+            for (WORD bFromFiles : {0, 1}) {
+                store.m_nKind = nReadAs;
+                store.m_bReadFiles = bFromFiles;
+                store.GetCode(&fixture.combo);
+            }
+        }
+    }
+    store.m_nKind = nKind;
+    store.m_bReadFiles = bReadFiles;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cbData) {
@@ -144,6 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cbData) {
         if (nKind == 2)
             ExpectRecordsOfReopening(fixture, parts);
         ExpectRowsOfRecords(fixture);
+        ReadAsEveryKind(fixture);
         for (size_t n = 1; n <= strTyped.size() && n < sizeof(store.m_szTyped); ++n) {
             std::memcpy(store.m_szTyped, strTyped.data(), n);
             store.m_szTyped[n] = '\0';
