@@ -17,6 +17,8 @@ public:
     void MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
 
 private:
+    // The row's index in the combo box, or a negative error.
+    static int AddRow(CComboBox* pCombo, const char* pszRow);
     static void Preselect(int nRow, short* pnSel);
     // The record cache of a kind, loaded from the master files when it is empty, and the row
     // index; FALSE when there is nothing to list.

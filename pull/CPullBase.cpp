@@ -45,7 +45,7 @@ ULONG DeptNumber(const char* pszRow, int nLength) {
 
 CPullBase::CPullBase()
     : m_nItemHeight(-1), m_nKind(-1), m_bSized(0), m_pWnd(nullptr), m_wStyle(0), m_nCurSel(-1),
-      m_hBrush(CreateSolidBrush(0xFFFFFF)), m_crText(0x000000), m_crBack(0xFFFFFF), m_nSelect1(0),
+      m_hBrush(::CreateSolidBrush(0xFFFFFF)), m_crText(0x000000), m_crBack(0xFFFFFF), m_nSelect1(0),
       m_nSelect2(0), m_nInitSel(-1), m_szTyped(), m_bTypedAlpha(0), m_hData(nullptr), m_nData(0),
       m_hRowIndex(nullptr), m_nRowCount(0), m_szFolder(), m_bReadFiles(0) {}
 
@@ -54,7 +54,7 @@ CPullBase::~CPullBase() {
     GlobalFree(m_hData);
     GlobalFree(m_hRowIndex);
     if (m_hBrush != nullptr)
-        DeleteObject(m_hBrush);
+        ::DeleteObject(m_hBrush);
 }
 
 // Where a list kind keeps the code in its rows. Kinds without a row layout have no code.

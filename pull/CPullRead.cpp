@@ -40,7 +40,7 @@ public:
     SubAccountRuns& operator=(const SubAccountRuns&) = delete;
 
     // False when memory fails; a file that was not read has no runs.
-    bool Find(MasterFile& subAccounts) {
+    bool Locate(MasterFile& subAccounts) {
         if (!subAccounts.IsRead())
             return true;
         if ((m_pStarts = HeapAllocArray<DWORD>(kAccountCodes)) == nullptr)
@@ -87,13 +87,13 @@ void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
 
 void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
                                  short* pnSel, CComboBox* pCombo) {
-    pCombo->ResetContent();
+    pCombo->SendMessage(CB_RESETCONTENT);
     if (!(wStyle & PULL_STYLE_NO_NONE))
-        pCombo->AddString(kNoneRow);
+        AddRow(pCombo, kNoneRow);
     if (nKind == PULL_KIND_DEPT) {
         MakeDeptList(nSelect1, wStyle, pnSel, pCombo);
         if (wStyle & PULL_STYLE_COMPANY) {
-            const int nRow = pCombo->AddString(kCompanyRow);
+            const int nRow = AddRow(pCombo, kCompanyRow);
             if (nSelect1 == PULL_CODE_COMPANY)
                 Preselect(nRow, pnSel);
         }
@@ -101,7 +101,7 @@ void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WO
         MakeAccountList(nSelect1, wStyle, pnSel, pCombo);
     }
     if (wStyle & PULL_STYLE_ADD_NEW)
-        pCombo->AddString(kAddNewRow);
+        AddRow(pCombo, kAddNewRow);
 }
 
 void CPullRead::MakeDeptList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
@@ -114,6 +114,10 @@ void CPullRead::MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComb
     m_nRowCount = 0;
     if (LoadCache(PULL_KIND_ACCOUNT))
         AddAccountRows(nSelect1, wStyle, pnSel, pCombo);
+}
+
+int CPullRead::AddRow(CComboBox* pCombo, const char* pszRow) {
+    return static_cast<int>(pCombo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow)));
 }
 
 // The rows report their combo box index in a short: a row beyond its range is not reported,
@@ -175,7 +179,7 @@ BOOL CPullRead::LoadAccounts(const char* pszFolder) {
     SubAccountRuns runs;
     if (accounts.Read(pszFolder, "m_kamoku.csv") == MasterFile::kNoMemory ||
         (accounts.IsRead() && subAccounts.Read(pszFolder, "m_hojo.csv") == MasterFile::kNoMemory) ||
-        !runs.Find(subAccounts) ||
+        !runs.Locate(subAccounts) ||
         !AllocateCache(accounts.CountLines() + runs.Lines(), sizeof(ACCTREC)))
         return FALSE;
     const LockedArray<ACCTREC> cache(m_hData, INT_MAX);

@@ -1,7 +1,7 @@
 // A movable global block seen as an array while it is locked.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // A master file read whole, once, and handed out as the lines the reader takes from it.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 #include <cstddef>
 

@@ -38,25 +38,25 @@ KindWidth* FindWidth(int nFamily, int nSource, short nKind) {
 
 // The metrics of pFont on the DC, or of the DC's own font without one.
 bool MeasureFont(HDC hdc, CFont* pFont, TEXTMETRICA* pMetrics) {
-    const HGDIOBJ hOldFont = pFont != nullptr ? SelectObject(hdc, pFont->m_hObject) : nullptr;
+    const HGDIOBJ hOldFont = pFont != nullptr ? ::SelectObject(hdc, pFont->m_hObject) : nullptr;
     const bool bMeasured = GetTextMetricsA(hdc, pMetrics) != FALSE;
     if (hOldFont != nullptr)
-        SelectObject(hdc, hOldFont);
+        ::SelectObject(hdc, hOldFont);
     return bMeasured;
 }
 
 bool MeasureWindowFont(HWND hwnd, CFont* pFont, TEXTMETRICA* pMetrics) {
-    const HDC hdc = GetDC(hwnd);
+    const HDC hdc = ::GetDC(hwnd);
     if (hdc == nullptr)
         return false;
     const bool bMeasured = MeasureFont(hdc, pFont, pMetrics);
-    ReleaseDC(hwnd, hdc);
+    ::ReleaseDC(hwnd, hdc);
     return bMeasured;
 }
 
 RECT ScreenClientRect(HWND hwnd) {
     RECT rc = {};
-    GetClientRect(hwnd, &rc);
+    ::GetClientRect(hwnd, &rc);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
 }
@@ -79,7 +79,7 @@ HBRUSH CPullBase::CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont) 
         return nullptr;
     TEXTMETRICA tm = {};
     if (MeasureWindowFont(pList->m_hWnd, pFont, &tm)) {
-        HWND hParent = GetParent(pList->m_hWnd);
+        HWND hParent = ::GetParent(pList->m_hWnd);
         if (hParent == nullptr)
             hParent = GetDesktopWindow();
         const RECT rcList = ScreenClientRect(pList->m_hWnd);
@@ -100,8 +100,8 @@ HBRUSH CPullBase::CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont) 
             OffsetRect(&rc, -(rc.right - rc.left), 0);
         if (m_bSized == 0 || bOutside) {
             m_bSized = 1;
-            MoveWindow(pList->m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                       TRUE);
+            ::MoveWindow(pList->m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                         TRUE);
         }
     }
     pDC->SetTextColor(m_crText);
@@ -116,8 +116,9 @@ void CPullBase::DrawRow(CDC* pDC, UINT nItem, RECT rcItem, BOOL bSelected, CFont
     if (m_pWnd == nullptr || m_pWnd->SendMessage(CB_GETLBTEXTLEN, nItem) == CB_ERR)
         return;
     const bool bHighlight = bSelected == 1;
-    CBrush brush(GetSysColor(bHighlight ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    pDC->FillRect(&rcItem, &brush);
+    CBrush brush;
+    if (brush.CreateSolidBrush(GetSysColor(bHighlight ? COLOR_HIGHLIGHT : COLOR_WINDOW)))
+        pDC->FillRect(&rcItem, &brush);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF crOldText =
         pDC->SetTextColor(GetSysColor(bHighlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -2,7 +2,7 @@
 // the master records kept in a store's cache.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 // List kinds (the store's m_nKind).
 enum : short {

@@ -172,7 +172,7 @@ void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox
             continue;
         rows[m_nRowCount++] = static_cast<DWORD>(i);
         RowWriter row;
-        const int nRow = pCombo->AddString(FormatDeptRow(dept, &row));
+        const int nRow = AddRow(pCombo, FormatDeptRow(dept, &row));
         // The whole code is compared: departments above 32767 are preselected too.
         if (dept.nCode >= 0 && static_cast<ULONG>(dept.nCode) == nSelect1)
             Preselect(nRow, pnSel);
@@ -208,7 +208,7 @@ void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CCombo
         std::memcpy(szName + cbName, record.szShortName, cbOwn);
         cbName += cbOwn;
         RowWriter row;
-        const int nRow = pCombo->AddString(FormatAccountRow(record, szName, cbName, &row));
+        const int nRow = AddRow(pCombo, FormatAccountRow(record, szName, cbName, &row));
         if (static_cast<ULONG>(record.wCode) * PULL_SUB_CODES + record.wSubCode == nSelect1)
             Preselect(nRow, pnSel);
     }

@@ -26,8 +26,8 @@ bool RowText::Read(CWnd* pCombo, int nRow) {
     if (nCopied < 0)
         return false;
     // A combo box without strings copies its item data, which the length does not count.
-    m_nLength = static_cast<int>(std::min(nCopied, nLength));
-    pszBuffer[m_nLength] = '\0';
+    m_cbText = static_cast<int>(std::min(nCopied, nLength));
+    pszBuffer[m_cbText] = '\0';
     m_pszText = pszBuffer;
     return true;
 }

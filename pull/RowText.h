@@ -13,7 +13,7 @@ public:
     // Reads row nRow of pCombo; false when the combo box has no such row or memory fails.
     bool Read(CWnd* pCombo, int nRow);
     const char* Text() const { return m_pszText; }
-    int Length() const { return m_nLength; }
+    int Length() const { return m_cbText; }
 
 private:
     // Rows of up to 127 bytes, every row the library writes but deeply indented departments,
@@ -22,5 +22,5 @@ private:
     char m_szShort[128] = {};
     char* m_pszLong = nullptr;
     const char* m_pszText = m_szShort;
-    int m_nLength = 0;
+    int m_cbText = 0;
 };

@@ -34,6 +34,26 @@ static_assert(kIsPublicBase<CWnd, CComboBox>);
 static_assert(kIsPublicBase<CWnd, CListBox>);
 static_assert(kIsPublicBase<POINT, CPoint>);
 
+// CDC, CFont, CBrush
+static_assert(kIsPublicBase<CObject, CDC>);
+static_assert(kIsPublicBase<CGdiObject, CFont>);
+static_assert(kIsPublicBase<CGdiObject, CBrush>);
+
+// CDC's and the GDI objects' members.
+static_assert(std::is_same_v<decltype(&CDC::m_hDC), HDC CDC::*>);
+static_assert(std::is_same_v<decltype(&CDC::SetTextColor), COLORREF (CDC::*)(COLORREF)>);
+static_assert(std::is_same_v<decltype(&CDC::SetBkColor), COLORREF (CDC::*)(COLORREF)>);
+static_assert(std::is_same_v<decltype(&CDC::SetBkMode), int (CDC::*)(int)>);
+static_assert(std::is_same_v<decltype(&CDC::FillRect), void (CDC::*)(LPCRECT, CBrush*)>);
+static_assert(std::is_same_v<decltype(static_cast<BOOL (CDC::*)(int, int, UINT, LPCRECT, LPCSTR,
+                                                                UINT, LPINT)>(&CDC::ExtTextOut)),
+                             BOOL (CDC::*)(int, int, UINT, LPCRECT, LPCSTR, UINT, LPINT)>);
+static_assert(std::is_same_v<decltype(&CGdiObject::m_hObject), HGDIOBJ CGdiObject::*>);
+static_assert(std::is_same_v<decltype(&CBrush::CreateSolidBrush), BOOL (CBrush::*)(COLORREF)>);
+
+// CTLCOLOR_LISTBOX
+static_assert(CTLCOLOR_LISTBOX == 2);
+
 // CObject::operator new, CObject::operator delete: a framework class hides the global nothrow
 // form, as MFC's CObject does.
 static_assert(std::is_same_v<decltype(static_cast<void*(PASCAL*)(size_t)>(&CObject::operator new)),
