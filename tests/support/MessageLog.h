@@ -51,6 +51,9 @@ void ClearMessages();
 
 // Dispatches every queued message, recording the posted ones for named windows.
 void Pump();
+// Pumps until done() is true, for input that the system delivers in its own time (keyboard
+// input under a real Win32); false if it is still not done after two seconds.
+bool PumpUntil(bool (*done)());
 
 // Compares the recorded messages with the expected ones and says where they part.
 ::testing::AssertionResult MessagesAre(const std::vector<ExpectedMessage>& expected);

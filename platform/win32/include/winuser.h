@@ -160,6 +160,8 @@
 #define KF_ALTDOWN 0x2000
 #define KF_REPEAT 0x4000
 #define KF_UP 0x8000
+#define KEYEVENTF_EXTENDEDKEY 0x0001
+#define KEYEVENTF_KEYUP 0x0002
 
 /* Window styles */
 #define WS_OVERLAPPED 0x00000000
@@ -1111,6 +1113,8 @@ WINUSERAPI HWND WINAPI SetCapture(HWND hWnd);
 WINUSERAPI BOOL WINAPI ReleaseCapture(void);
 WINUSERAPI HWND WINAPI GetCapture(void);
 WINUSERAPI SHORT WINAPI GetKeyState(int nVirtKey);
+WINUSERAPI SHORT WINAPI GetAsyncKeyState(int vKey);
+WINUSERAPI void WINAPI keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, ULONG_PTR dwExtraInfo);
 
 /* Dialogs */
 WINUSERAPI HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName,

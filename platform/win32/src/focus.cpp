@@ -198,9 +198,3 @@ BOOL WINAPI ReleaseCapture(void) {
 HWND WINAPI GetCapture(void) {
     return headless::State().hwndCapture;
 }
-
-// Key state comes only from real input, which the headless system never receives; posted key
-// messages leave it unchanged on Windows too.
-SHORT WINAPI GetKeyState(int nVirtKey) {
-    return 0;
-}

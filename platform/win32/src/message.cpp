@@ -1,15 +1,18 @@
 // Messages: sending (a nested call of the window procedure), the posted-message queue, its
 // pump, and the translation of key presses into characters.
-#include "paint.h"
+#include "keyboard.h"
 #include "lifetime.h"
+#include "paint.h"
 
 #include <deque>
+#include <new>
 
 namespace headless {
 namespace {
 
 struct MessageQueue {
     std::deque<MSG> posted;
+    std::deque<MSG> input; // keyboard input, without its window until it is taken
     bool bQuit = false;
     int nQuitCode = 0;
     LONG lastTime = 0;
@@ -36,7 +39,33 @@ MSG MakeMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return msg;
 }
 
-// Posted messages first, then a pending quit, then painting, as Windows orders them.
+// Keyboard input goes to the focus window; with no focus, to the active window as a system
+// key, as Windows does.
+MSG RouteKeyboardInput(MSG msg) {
+    msg.hwnd = GetFocus();
+    if (msg.hwnd == nullptr && (msg.hwnd = GetActiveWindow()) != nullptr)
+        msg.message = msg.message == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+    return msg;
+}
+
+bool FetchInput(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove) {
+    auto& input = Queue().input;
+    for (auto it = input.begin(); it != input.end(); ++it) {
+        const MSG msg = RouteKeyboardInput(*it);
+        if (InRange(msg.message, uMin, uMax) && WindowMatches(msg.hwnd, hwndFilter)) {
+            *pMsg = msg;
+            if (bRemove) {
+                input.erase(it);
+                TakeKeyboardMessage(msg);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// Posted messages first, then keyboard input, then a pending quit, then painting, as Windows
+// orders them.
 bool FetchMessage(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove) {
     MessageQueue& queue = Queue();
     for (auto it = queue.posted.begin(); it != queue.posted.end(); ++it) {
@@ -47,6 +76,8 @@ bool FetchMessage(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove
             return true;
         }
     }
+    if (FetchInput(pMsg, hwndFilter, uMin, uMax, bRemove))
+        return true;
     if (queue.bQuit && InRange(WM_QUIT, uMin, uMax)) {
         *pMsg = MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(queue.nQuitCode), 0);
         if (bRemove)
@@ -110,6 +141,14 @@ char KeyCharacter(WPARAM vk) {
 }
 
 } // namespace
+
+void QueueKeyboardInput(UINT uMsg, WPARAM vk, LPARAM lParam) {
+    try {
+        Queue().input.push_back(MakeMessage(nullptr, uMsg, vk, lParam));
+    } catch (const std::bad_alloc&) {
+        // A keyboard whose buffer is full loses the key, as a real one does.
+    }
+}
 
 void RemovePostedMessages(HWND hwnd) {
     auto& posted = Queue().posted;
