@@ -20,9 +20,14 @@ void RegisterOwnerClass() {
     bRegistered = RegisterClassA(&wc) != 0;
 }
 
+constexpr BYTE kShiftScan = 0x2A;
+
 void PostKey(UINT message, UINT vk, LPARAM lParam) {
     PostMessageA(GetFocus(), message, vk, lParam);
-    Pump();
+}
+
+bool ShiftIsDown() {
+    return GetKeyState(VK_SHIFT) < 0;
 }
 
 } // namespace
@@ -53,7 +58,32 @@ HostDialog::~HostDialog() {
 
 void TypeKey(UINT vk) {
     PostKey(WM_KEYDOWN, vk, 1);
+    Pump();
     PostKey(WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    Pump();
+}
+
+void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage) {
+    PostKey(WM_KEYDOWN, vk, 1);
+    PumpDialog(hDlg, dialogMessage);
+    PostKey(WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    PumpDialog(hDlg, dialogMessage);
+}
+
+// Wine takes the modifier keys over from the X keyboard when one of its windows gets the X
+// focus, which may happen just after the press: the press is then made again.
+bool HoldShift(bool bDown) {
+    const DWORD dwStart = GetTickCount();
+    const DWORD dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
+    keybd_event(VK_SHIFT, kShiftScan, dwFlags, 0);
+    while (GetTickCount() - dwStart < 2000) {
+        Pump();
+        if (ShiftIsDown() == bDown)
+            return true;
+        if ((GetAsyncKeyState(VK_SHIFT) < 0) != bDown)
+            keybd_event(VK_SHIFT, kShiftScan, dwFlags, 0);
+    }
+    return false;
 }
 
 HINSTANCE ProgramModule() {

@@ -2,6 +2,8 @@
 // as "owner" and "dlg", and keys typed into whichever window has the focus.
 #pragma once
 
+#include "MessageLog.h"
+
 #include <windows.h>
 
 namespace test {
@@ -27,6 +29,11 @@ private:
 
 // A key pressed and released in the focus window, each message pumped as it comes.
 void TypeKey(UINT vk);
+// The same through the loop of dialog hDlg (see PumpDialog).
+void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage = HostDialogMessage);
+// Presses or releases Shift on the keyboard and pumps until the thread has seen it (GetKeyState
+// follows keyboard input only); false if it never did.
+bool HoldShift(bool bDown);
 
 HINSTANCE ProgramModule();
 HINSTANCE LibraryModule();

@@ -146,12 +146,18 @@ void ClearMessages() {
 }
 
 void Pump() {
+    PumpDialog(nullptr, nullptr);
+}
+
+void PumpDialog(HWND hDlg, DialogMessageFunction dialogMessage) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
         g_dispatching = msg;
         g_bDispatching = true;
-        DispatchMessageA(&msg);
+        if (dialogMessage == nullptr || !dialogMessage(hDlg, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
         g_bDispatching = false;
     }
 }

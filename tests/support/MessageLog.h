@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <HostDialogMessage.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,6 +53,11 @@ void ClearMessages();
 
 // Dispatches every queued message, recording the posted ones for named windows.
 void Pump();
+// The same through the loop of dialog hDlg: dialogMessage takes each message first and
+// dispatches it unless it is not the dialog's. The host's loop (HostDialogMessage) by default,
+// IsDialogMessageA for the dialog manager alone.
+using DialogMessageFunction = BOOL(WINAPI*)(HWND, LPMSG);
+void PumpDialog(HWND hDlg, DialogMessageFunction dialogMessage = HostDialogMessage);
 // Pumps until done() is true, for input that the system delivers in its own time (keyboard
 // input under a real Win32); false if it is still not done after two seconds.
 bool PumpUntil(bool (*done)());

@@ -35,6 +35,7 @@
 #define WM_MOUSEACTIVATE 0x0021
 #define WM_CHILDACTIVATE 0x0022
 #define WM_GETMINMAXINFO 0x0024
+#define WM_NEXTDLGCTL 0x0028
 #define WM_DRAWITEM 0x002B
 #define WM_MEASUREITEM 0x002C
 #define WM_DELETEITEM 0x002D
@@ -1129,6 +1130,7 @@ WINUSERAPI BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
 WINUSERAPI LONG WINAPI GetDialogBaseUnits(void);
 WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+WINUSERAPI BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
 WINUSERAPI int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
 /* System parameters */
@@ -1188,6 +1190,7 @@ WINUSERAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
 #define CallWindowProc CallWindowProcA
 #define DefWindowProc DefWindowProcA
 #define DefDlgProc DefDlgProcA
+#define IsDialogMessage IsDialogMessageA
 #define CreateDialogParam CreateDialogParamA
 #define CreateDialogIndirectParam CreateDialogIndirectParamA
 #define CreateDialog CreateDialogA

@@ -1,5 +1,5 @@
 // The dialog manager: dialogs made from templates, their font and dialog units, DefDlgProc,
-// and the order in which their controls take the focus.
+// the order in which their controls take the focus, and the default push button.
 #include "dlgtemplate.h"
 #include "window.h"
 
@@ -133,6 +133,47 @@ void FocusControl(HWND hwndDlg, HWND hwndCtrl) {
         pInfo->hwndFocus = hwndCtrl;
 }
 
+LRESULT DialogCodeOf(HWND hwnd) {
+    return SendMessageA(hwnd, WM_GETDLGCODE, 0, 0);
+}
+
+// The default push button follows the focus: a push button that takes it becomes the default
+// one; when another control takes it, the dialog's default button (DM_GETDEFID) is again.
+void ShowDefaultButton(HWND hwndDlg) {
+    const HWND hwndFocus = GetFocus();
+    if (hwndFocus == nullptr || !IsChild(hwndDlg, hwndFocus))
+        return;
+    const LRESULT focusCode = DialogCodeOf(hwndFocus);
+    if (focusCode & DLGC_DEFPUSHBUTTON)
+        return;
+    HWND hwndDefault = hwndFocus;
+    if (!(focusCode & DLGC_UNDEFPUSHBUTTON)) {
+        const LRESULT defId = SendMessageA(hwndDlg, DM_GETDEFID, 0, 0);
+        hwndDefault = HIWORD(defId) == DC_HASDEFID ? GetDlgItem(hwndDlg, LOWORD(defId)) : nullptr;
+    }
+    const Window* pDlg = FindWindowPtr(hwndDlg);
+    if (pDlg == nullptr)
+        return;
+    const std::vector<HWND> controls = pDlg->children;
+    for (HWND hwnd : controls) {
+        if (hwnd != hwndDefault && (DialogCodeOf(hwnd) & DLGC_DEFPUSHBUTTON))
+            SendMessageA(hwnd, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    }
+    if (hwndDefault != nullptr && (DialogCodeOf(hwndDefault) & DLGC_UNDEFPUSHBUTTON))
+        SendMessageA(hwndDefault, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+// WM_NEXTDLGCTL: the focus goes to the control wParam names (lParam TRUE), or to the next tab
+// stop (wParam 0) or the previous one.
+void NextDialogControl(HWND hwndDlg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwndTarget = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                           : GetNextDlgTabItem(hwndDlg, GetFocus(), wParam != 0);
+    if (hwndTarget == nullptr)
+        return;
+    FocusControl(hwndDlg, hwndTarget);
+    ShowDefaultButton(hwndDlg);
+}
+
 void SaveFocus(HWND hwndDlg) {
     const HWND hFocus = GetFocus();
     DialogInfo* pInfo = InfoOf(hwndDlg);
@@ -190,6 +231,9 @@ LRESULT DefaultDialogHandling(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_GETFONT:
         return pInfo != nullptr ? reinterpret_cast<LRESULT>(pInfo->hFont) : 0;
+    case WM_NEXTDLGCTL:
+        NextDialogControl(hwndDlg, wParam, lParam);
+        return 0;
     case DM_SETDEFID:
         if (pInfo != nullptr)
             pInfo->defId = static_cast<UINT>(wParam);

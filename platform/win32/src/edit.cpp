@@ -24,6 +24,9 @@ struct EditState {
     DWORD dwLimit = kInitialLimit;
     BYTE chPendingLead = 0; // the lead byte of a double-byte character typed in two WM_CHARs
     HFONT hFont = nullptr;
+    // A dialog manager asked for the dialog code with a key message: from then on a multi-line
+    // edit leaves Tab, Escape and (without ES_WANTRETURN) Enter to its dialog, as Wine's does.
+    bool bDialogMode = false;
 };
 
 std::string& TextBuffer(HWND hwnd) {
@@ -165,10 +168,34 @@ size_t PositionInOtherLine(const std::string& text, size_t nCaret, bool bDown) {
     return CharStart(text, std::min(nOtherStart + nColumn, nOtherEnd));
 }
 
+// Enter goes to the dialog's default button: the focus moves there and the button gets the
+// key.
+void PressDefaultButton(HWND hwndDlg) {
+    const LRESULT defId = SendMessageA(hwndDlg, DM_GETDEFID, 0, 0);
+    const HWND hwndDefault =
+        HIWORD(defId) == DC_HASDEFID ? GetDlgItem(hwndDlg, LOWORD(defId)) : nullptr;
+    if (hwndDefault == nullptr)
+        return;
+    SendMessageA(hwndDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hwndDefault), TRUE);
+    PostMessageA(hwndDefault, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+void OnDialogKey(HWND hwnd, WPARAM vk) {
+    const HWND hwndDlg = GetParent(hwnd);
+    if (vk == VK_TAB)
+        SendMessageA(hwndDlg, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) & 0x8000, 0);
+    else if (vk == VK_ESCAPE)
+        PostMessageA(hwndDlg, WM_CLOSE, 0, 0);
+    else if (vk == VK_RETURN && !(StyleOf(hwnd) & ES_WANTRETURN))
+        PressDefaultButton(hwndDlg);
+}
+
 // A single-line edit takes Up and Down as Left and Right.
 LRESULT OnKeyDown(HWND hwnd, EditState* pState, WPARAM vk) {
     const std::string& text = TextBuffer(hwnd);
     const bool bMultiLine = IsMultiLine(hwnd);
+    if (bMultiLine && pState->bDialogMode)
+        OnDialogKey(hwnd, vk);
     switch (vk) {
     case VK_LEFT:
         SetCaret(hwnd, pState, PreviousPosition(text, pState->nCaret));
@@ -204,13 +231,15 @@ bool IsDigit(BYTE ch) {
 }
 
 // Control characters other than these edit nothing; a multi-line edit takes line breaks and
-// tabs as text.
+// tabs as text, unless it leaves those keys to its dialog.
 void OnControlCharacter(HWND hwnd, EditState* pState, BYTE ch) {
+    const bool bMultiLine = IsMultiLine(hwnd);
+    const bool bWantReturn = !pState->bDialogMode || (StyleOf(hwnd) & ES_WANTRETURN);
     if (ch == VK_BACK)
         DeleteBackward(hwnd, pState);
-    else if (IsMultiLine(hwnd) && (ch == '\r' || ch == '\n'))
+    else if (bMultiLine && bWantReturn && (ch == '\r' || ch == '\n'))
         ReplaceSelection(hwnd, pState, kLineBreak);
-    else if (IsMultiLine(hwnd) && ch == '\t')
+    else if (bMultiLine && !pState->bDialogMode && ch == '\t')
         ReplaceSelection(hwnd, pState, "\t");
 }
 
@@ -310,7 +339,9 @@ LRESULT OnKillFocus(HWND hwnd, EditState* pState) {
     return 0;
 }
 
-LRESULT OnGetDlgCode(HWND hwnd) {
+LRESULT OnGetDlgCode(HWND hwnd, EditState* pState, LPARAM lpMsg) {
+    if (lpMsg != 0)
+        pState->bDialogMode = true;
     LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     if (IsMultiLine(hwnd))
         code |= DLGC_WANTALLKEYS;
@@ -372,7 +403,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         return DestroyControlState(hwnd, pState);
     case WM_GETDLGCODE:
-        return OnGetDlgCode(hwnd);
+        return OnGetDlgCode(hwnd, pState, lParam);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:

@@ -1,0 +1,187 @@
+// The dialog manager's keyboard interface, IsDialogMessageA in a plain dialog loop: for each kind
+// of focus control, by its WM_GETDLGCODE answer, which keys reach it and what the dialog does
+// with the others.
+#include "ControlHost.h"
+#include "HostDialog.h"
+#include "MessageLog.h"
+#include "ParamName.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+enum : WORD { kRadio = 101, kRadio2, kRadio3, kEdit, kMulti, kCombo, kPush, kDefault };
+
+// Radio buttons and combo boxes of the library's dialogs keep the arrows for themselves.
+LRESULT CALLBACK WantArrowsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTARROWS;
+    const WNDPROC next = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "next"));
+    if (message == WM_NCDESTROY)
+        RemovePropA(hwnd, "next");
+    return CallWindowProcA(next, hwnd, message, wParam, lParam);
+}
+
+void KeepArrows(HWND hwnd) {
+    SetPropA(hwnd, "next",
+             reinterpret_cast<HANDLE>(SetWindowLongPtrA(
+                 hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WantArrowsProc))));
+}
+
+test::DialogTemplateBuilder Template() {
+    test::DialogTemplateBuilder tmpl(WS_POPUP | WS_CAPTION, 120, 130);
+    tmpl.Control(test::kButtonAtom, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 5, 5, 60, 10,
+                 kRadio, "radio")
+        .Control(test::kButtonAtom, BS_AUTORADIOBUTTON, 5, 17, 60, 10, kRadio2, "radio2")
+        .Control(test::kButtonAtom, BS_AUTORADIOBUTTON, 5, 29, 60, 10, kRadio3, "radio3")
+        .Control(test::kEditAtom, WS_GROUP | WS_TABSTOP | WS_BORDER, 5, 41, 100, 12, kEdit)
+        .Control(test::kEditAtom, WS_TABSTOP | WS_BORDER | ES_MULTILINE, 5, 55, 100, 24, kMulti)
+        .Control(test::kComboBoxAtom, WS_TABSTOP | CBS_DROPDOWNLIST, 5, 81, 100, 60, kCombo)
+        .Control(test::kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, 5, 100, 40, 14, kPush, "push")
+        .Control(test::kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, 50, 100, 40, 14, kDefault,
+                 "default");
+    return tmpl;
+}
+
+struct KeyCase {
+    std::string name;
+    WORD idFocus; // given the focus by the dialog manager (WM_NEXTDLGCTL)
+    UINT vk;
+    bool bShift;
+    bool bOpenList;
+    const char* pszKeyAt;       // the control that receives the key's WM_KEYDOWN, "" for none
+    std::vector<WORD> commands; // the BN_CLICKED commands the dialog receives
+    WORD idFocusAfter;
+};
+
+// Where the key went: the first control that received it, and the dialog's commands.
+struct Outcome {
+    std::string keyAt;
+    std::vector<WORD> commands;
+};
+
+Outcome RecordedOutcome(UINT vk) {
+    Outcome outcome;
+    for (const test::RecordedMessage& msg : test::RecordedMessages()) {
+        if (msg.message == WM_KEYDOWN && msg.wParam == vk && outcome.keyAt.empty())
+            outcome.keyAt = msg.window;
+        if (msg.message == WM_COMMAND && msg.window == "dlg" && HIWORD(msg.wParam) == BN_CLICKED)
+            outcome.commands.push_back(LOWORD(msg.wParam));
+    }
+    return outcome;
+}
+
+class DialogKeysTest : public ::testing::TestWithParam<KeyCase> {
+protected:
+    void SetUp() override {
+        const HWND hDlg = m_dialog.Handle();
+        for (WORD id : {kRadio, kCombo})
+            KeepArrows(GetDlgItem(hDlg, id));
+        const char* names[] = {"radio", "radio2", "radio3", "edit",
+                               "multi", "combo",  "push",   "default"};
+        for (WORD id = kRadio; id <= kDefault; ++id)
+            test::RecordControl(GetDlgItem(hDlg, id), names[id - kRadio]);
+        CheckDlgButton(hDlg, kRadio, BST_CHECKED);
+        SendDlgItemMessageA(hDlg, kCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("a"));
+        SendDlgItemMessageA(hDlg, kCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b"));
+        test::RecordOnly({WM_KEYDOWN, WM_COMMAND});
+    }
+
+    test::ControlDialog m_dialog{Template()};
+};
+
+TEST_P(DialogKeysTest, KeyGoesWhereTheFocusControlsDialogCodeSends) {
+    const KeyCase& c = GetParam();
+    const HWND hDlg = m_dialog.Handle();
+    SendMessageA(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hDlg, c.idFocus)), TRUE);
+    if (c.bOpenList)
+        SendDlgItemMessageA(hDlg, kCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    if (c.bShift) {
+        ASSERT_TRUE(test::HoldShift(true));
+    }
+    test::PumpDialog(hDlg, IsDialogMessageA);
+    test::ClearMessages();
+
+    test::TypeKeyInDialog(hDlg, c.vk, IsDialogMessageA);
+    const Outcome outcome = RecordedOutcome(c.vk);
+    if (c.bShift) {
+        EXPECT_TRUE(test::HoldShift(false));
+    }
+    EXPECT_EQ(c.pszKeyAt, outcome.keyAt);
+    EXPECT_EQ(c.commands, outcome.commands);
+    EXPECT_EQ(c.idFocusAfter, GetDlgCtrlID(GetFocus()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DialogKeysTest,
+    ::testing::Values(
+        KeyCase{"RadioKeepingArrowsGetsDown", kRadio, VK_DOWN, false, false, "radio", {}, kRadio},
+        KeyCase{"RadioGetsAFunctionKey", kRadio, VK_F5, false, false, "radio", {}, kRadio},
+        KeyCase{"EnterOnARadioPressesTheDefaultButton",
+                kRadio,
+                VK_RETURN,
+                false,
+                false,
+                "",
+                {kDefault},
+                kRadio},
+        KeyCase{"EscapeOnARadioCancels", kRadio, VK_ESCAPE, false, false, "", {IDCANCEL}, kRadio},
+        KeyCase{"TabGoesToTheNextTabStop", kRadio, VK_TAB, false, false, "", {}, kEdit},
+        KeyCase{"ShiftTabGoesToThePreviousTabStop", kEdit, VK_TAB, true, false, "", {}, kRadio},
+        KeyCase{"DownOnAPlainRadioClicksTheNextOne",
+                kRadio2,
+                VK_DOWN,
+                false,
+                false,
+                "",
+                {kRadio3},
+                kRadio3},
+        KeyCase{
+            "UpToARadioKeepingArrowsOnlyFocusesIt", kRadio2, VK_UP, false, false, "", {}, kRadio},
+        KeyCase{"EditGetsDown", kEdit, VK_DOWN, false, false, "edit", {}, kEdit},
+        KeyCase{"EnterOnAnEditPressesTheDefaultButton",
+                kEdit,
+                VK_RETURN,
+                false,
+                false,
+                "",
+                {kDefault},
+                kEdit},
+        KeyCase{"MultiLineEditGetsEnterAndGivesItToTheDefaultButton",
+                kMulti,
+                VK_RETURN,
+                false,
+                false,
+                "multi",
+                {kDefault},
+                kDefault},
+        KeyCase{"MultiLineEditGetsEscapeAndClosesTheDialog",
+                kMulti,
+                VK_ESCAPE,
+                false,
+                false,
+                "multi",
+                {IDCANCEL},
+                kMulti},
+        KeyCase{
+            "MultiLineEditGetsTabAndMovesOn", kMulti, VK_TAB, false, false, "multi", {}, kCombo},
+        KeyCase{
+            "ComboBoxKeepingArrowsGetsDown", kCombo, VK_DOWN, false, false, "combo", {}, kCombo},
+        KeyCase{"EscapeOnAnOpenComboBoxKeepingArrowsCancelsTheDialog",
+                kCombo,
+                VK_ESCAPE,
+                false,
+                true,
+                "",
+                {IDCANCEL},
+                kCombo},
+        KeyCase{
+            "EnterOnAPushButtonIsItsCommand", kPush, VK_RETURN, false, false, "", {kPush}, kPush},
+        KeyCase{
+            "DownOnAPushButtonMovesInItsGroup", kPush, VK_DOWN, false, false, "", {}, kDefault}),
+    test::ParamName<KeyCase>);
+
+} // namespace
