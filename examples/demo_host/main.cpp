@@ -1,6 +1,7 @@
 // The demo host: opens the library's customer search dialog (template 80) the way a host
 // application does, prints the item table the controller built from it and the messages the
 // dialog received, then walks through the dialog with the keyboard.
+#include <HostDialogMessage.h>
 #include <tk_peludlg14.h>
 
 #include <cstdio>
@@ -108,11 +109,15 @@ INT_PTR CALLBACK SearchDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return message == WM_INITDIALOG;
 }
 
-void Pump() {
+// The host's loop: every message goes through HostDialogMessage first, which gives the
+// dialog's controls the keys the library routes and everything else to IsDialogMessage.
+void Pump(HWND hwndDlg) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!HostDialogMessage(hwndDlg, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
     }
 }
 
@@ -124,12 +129,12 @@ void PrintItemTable(const CDlgSb& sb) {
                     sb.m_pGroup[i], Caption(sb.m_phWnd[i]).c_str());
 }
 
-void Press(UINT vk, const char* pszKey) {
+void Press(HWND hwndDlg, UINT vk, const char* pszKey) {
     std::printf("  %s\n", pszKey);
     PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
-    Pump();
+    Pump(hwndDlg);
     PostMessageA(GetFocus(), WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
-    Pump();
+    Pump(hwndDlg);
     std::printf("      focus on %d %s\n", GetDlgCtrlID(GetFocus()), Caption(GetFocus()).c_str());
 }
 
@@ -161,13 +166,13 @@ int main() {
     std::printf("  title %s; the host checks radio button 1081\n", Caption(hwndDlg).c_str());
     CheckDlgButton(hwndDlg, 1081, BST_CHECKED);
     ShowWindow(hwndDlg, SW_SHOW);
-    Pump();
+    Pump(hwndDlg);
 
     std::printf("Init, wrap messages asked for\n");
     CDlgSb sb;
     const int nInit = sb.InitDll(CWnd::FromHandle(hwndDlg), hTemplates, 80, kFuncKeyMsg,
                                  kPullCloseMsg, kCheckMsg, 1, 0);
-    Pump();
+    Pump(hwndDlg);
     std::printf("  result %d, focus on item %d\n", nInit, sb.m_nFocus);
     if (nInit != 1)
         return 1;
@@ -181,7 +186,7 @@ int main() {
                 {VK_UP, "Up"},        {VK_UP, "Up"},     {VK_UP, "Up"},     {VK_UP, "Up"},
                 {VK_RETURN, "Enter"}, {VK_F5, "F5"},     {VK_DOWN, "Down"}};
     for (const auto& key : keys)
-        Press(key.vk, key.pszKey);
+        Press(hwndDlg, key.vk, key.pszKey);
 
     DestroyWindow(hwndDlg);
     DestroyWindow(hwndHost);
