@@ -1,14 +1,39 @@
-// What the input contexts offer the test interface: the composition strings an IME would make.
+// What the input contexts offer the test interface and the window manager: the composition
+// strings an IME would make, and the log of the IMM32 calls.
 #pragma once
+
+#include "headless_test.h"
 
 #include <windows.h>
 
 #include <imm.h>
+
+#include <string>
 
 namespace headless {
 
 // Makes ImmGetCompositionStringA return cbData bytes for dwIndex of the context, or, for a
 // negative cbData, that error code.
 BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbData);
+// Makes ImmGetCompositionStringA report lResult for dwIndex of the context instead of the byte
+// count (0 goes back to the count), whatever string a composition puts there.
+BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult);
+
+UINT GetImmCallCount();
+BOOL GetImmCall(UINT nIndex, HEADLESS_IMMCALL* pOut);
+void ClearImmCalls();
+
+// The context a window has, its open state and its strings, as the system itself reads and
+// sets them: none of these calls is logged.
+HIMC ContextOfWindow(HWND hWnd);
+bool IsContextOpen(HIMC hIMC);
+std::string CompositionBytes(HIMC hIMC, DWORD dwIndex);
+bool SetCompositionBytes(HIMC hIMC, DWORD dwIndex, const char* psz);
+
+// Scripted compositions in the focus window (imecompose.cpp).
+BOOL StartComposition();
+BOOL Compose(const char* pszResult, const char* pszResultReading, const char* pszComposition,
+             const char* pszCompositionReading);
+BOOL EndComposition();
 
 } // namespace headless

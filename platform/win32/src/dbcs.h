@@ -19,4 +19,11 @@ inline size_t CharLength932(const char* p, size_t n) {
     return IsLeadByte932(static_cast<BYTE>(*p)) && n >= 2 ? 2 : 1;
 }
 
+// The character that starts at p, of the n bytes left, as the IME messages carry it: a
+// double-byte character with its lead byte in the high byte.
+inline WPARAM ImeCharacter(const char* p, size_t n) {
+    const BYTE ch = static_cast<BYTE>(*p);
+    return CharLength932(p, n) == 2 ? MAKEWORD(p[1], ch) : ch;
+}
+
 } // namespace headless

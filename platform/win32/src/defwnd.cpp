@@ -1,4 +1,6 @@
 // DefWindowProc: what every window does with the messages its own procedure leaves alone.
+#include "composition.h"
+#include "dbcs.h"
 #include "window.h"
 
 #include <algorithm>
@@ -77,6 +79,22 @@ LRESULT MouseActivate(HWND hwnd, const Window* pWnd, WPARAM wParam, LPARAM lPara
                                                                              : MA_ACTIVATE;
 }
 
+// The input method window hands the result of a composition to the window character by
+// character.
+void SendResultCharacters(HWND hwnd) {
+    const std::string result = CompositionBytes(ContextOfWindow(hwnd), GCS_RESULTSTR);
+    for (size_t i = 0; i < result.size() && IsWindow(hwnd);
+         i += CharLength932(&result[i], result.size() - i))
+        SendMessageA(hwnd, WM_IME_CHAR, ImeCharacter(&result[i], result.size() - i), 1);
+}
+
+// An ANSI window gets a double-byte character as two WM_CHARs, lead byte first.
+void PostImeCharacter(HWND hwnd, WPARAM wChar, LPARAM lParam) {
+    if (HIBYTE(LOWORD(wChar)) != 0)
+        PostMessageA(hwnd, WM_CHAR, HIBYTE(LOWORD(wChar)), lParam);
+    PostMessageA(hwnd, WM_CHAR, LOBYTE(wChar), lParam);
+}
+
 void Paint(HWND hwnd) {
     PAINTSTRUCT ps;
     if (BeginPaint(hwnd, &ps) != nullptr)
@@ -126,6 +144,13 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_PAINT:
         headless::Paint(hWnd);
+        return 0;
+    case WM_IME_COMPOSITION:
+        if (lParam & GCS_RESULTSTR)
+            headless::SendResultCharacters(hWnd);
+        return 0;
+    case WM_IME_CHAR:
+        headless::PostImeCharacter(hWnd, wParam, lParam);
         return 0;
     case WM_ERASEBKGND:
         return headless::EraseBackground(hWnd, reinterpret_cast<HDC>(wParam));

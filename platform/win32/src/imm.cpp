@@ -1,6 +1,7 @@
 // IMM32's input contexts: one default context per thread that every window shares until it
 // is given one of its own, with an open state, a conversion and sentence mode, and the
-// composition strings that the test interface sets in place of an IME.
+// composition strings that the test interface sets in place of an IME. Every call is logged
+// for the test interface.
 #include "composition.h"
 #include "lifetime.h"
 
@@ -8,13 +9,16 @@
 #include <map>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace headless {
 namespace {
 
 struct CompositionString {
     std::string bytes;
-    LONG lError; // negative: what ImmGetCompositionStringA returns instead of the bytes
+    // What ImmGetCompositionStringA reports instead of the byte count: 0 for none, negative for
+    // an error (no bytes are copied then).
+    LONG lReport = 0;
 };
 
 struct InputContext {
@@ -32,6 +36,7 @@ struct ImmState {
     // Windows are not checked: the association is kept by handle, and a NULL context means
     // the window has none.
     std::map<HWND, HIMC> associations;
+    std::vector<HEADLESS_IMMCALL> calls;
 };
 
 ImmState& State() {
@@ -73,6 +78,22 @@ HIMC DefaultContext() {
     return hIMC;
 }
 
+void LogCall(const char* pszFunction, HWND hWnd, HIMC hIMC, DWORD dwValue = 0, DWORD dwValue2 = 0) {
+    try {
+        State().calls.push_back(HEADLESS_IMMCALL{pszFunction, hWnd, hIMC, dwValue, dwValue2});
+    } catch (const std::bad_alloc&) {
+        // The log is the test's; the call itself goes on.
+    }
+}
+
+HIMC WindowContext(HWND hWnd) {
+    if (hWnd == nullptr)
+        return nullptr;
+    const auto& associations = State().associations;
+    const auto it = associations.find(hWnd);
+    return it != associations.end() ? it->second : DefaultContext();
+}
+
 bool IsDefaultContext(HIMC hIMC) {
     for (const auto& [dwThread, hDefault] : State().defaultContexts) {
         if (hDefault == hIMC)
@@ -89,7 +110,7 @@ BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbDa
         return FALSE;
     try {
         CompositionString& string = pContext->strings[dwIndex];
-        string.lError = cbData < 0 ? cbData : 0;
+        string.lReport = cbData < 0 ? cbData : 0;
         if (cbData > 0)
             string.bytes.assign(static_cast<const char*>(pData), cbData);
         else
@@ -100,30 +121,89 @@ BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbDa
     return TRUE;
 }
 
+BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult) {
+    InputContext* pContext = FindContext(hIMC);
+    if (pContext == nullptr)
+        return FALSE;
+    try {
+        pContext->strings[dwIndex].lReport = lResult;
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+UINT GetImmCallCount() {
+    return static_cast<UINT>(State().calls.size());
+}
+
+BOOL GetImmCall(UINT nIndex, HEADLESS_IMMCALL* pOut) {
+    const auto& calls = State().calls;
+    if (pOut == nullptr || nIndex >= calls.size())
+        return FALSE;
+    *pOut = calls[nIndex];
+    return TRUE;
+}
+
+void ClearImmCalls() {
+    State().calls.clear();
+}
+
+HIMC ContextOfWindow(HWND hWnd) {
+    return WindowContext(hWnd);
+}
+
+bool IsContextOpen(HIMC hIMC) {
+    const InputContext* pContext = FindContext(hIMC);
+    return pContext != nullptr && pContext->fOpen;
+}
+
+std::string CompositionBytes(HIMC hIMC, DWORD dwIndex) {
+    const InputContext* pContext = FindContext(hIMC);
+    if (pContext == nullptr)
+        return std::string();
+    const auto it = pContext->strings.find(dwIndex);
+    return it != pContext->strings.end() ? it->second.bytes : std::string();
+}
+
+bool SetCompositionBytes(HIMC hIMC, DWORD dwIndex, const char* psz) {
+    InputContext* pContext = FindContext(hIMC);
+    if (pContext == nullptr)
+        return false;
+    try {
+        pContext->strings[dwIndex].bytes = psz != nullptr ? psz : "";
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace headless
 
 using headless::InputContext;
 
 HIMC WINAPI ImmGetContext(HWND hWnd) {
-    if (hWnd == nullptr)
-        return nullptr;
-    const auto& associations = headless::State().associations;
-    const auto it = associations.find(hWnd);
-    return it != associations.end() ? it->second : headless::DefaultContext();
+    const HIMC hIMC = headless::WindowContext(hWnd);
+    headless::LogCall("ImmGetContext", hWnd, hIMC);
+    return hIMC;
 }
 
 // Contexts are not reference-counted here, so there is nothing to release.
 BOOL WINAPI ImmReleaseContext(HWND hWnd, HIMC hIMC) {
+    headless::LogCall("ImmReleaseContext", hWnd, hIMC);
     return TRUE;
 }
 
 HIMC WINAPI ImmCreateContext(void) {
-    return headless::NewContext();
+    const HIMC hIMC = headless::NewContext();
+    headless::LogCall("ImmCreateContext", nullptr, hIMC);
+    return hIMC;
 }
 
 // A default context cannot be destroyed. Windows that had the destroyed context keep no
 // context at all.
 BOOL WINAPI ImmDestroyContext(HIMC hIMC) {
+    headless::LogCall("ImmDestroyContext", nullptr, hIMC);
     if (headless::FindContext(hIMC) == nullptr || headless::IsDefaultContext(hIMC))
         return FALSE;
     headless::State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
@@ -135,9 +215,10 @@ BOOL WINAPI ImmDestroyContext(HIMC hIMC) {
 }
 
 HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
+    headless::LogCall("ImmAssociateContext", hWnd, hIMC);
     if (hWnd == nullptr || (hIMC != nullptr && headless::FindContext(hIMC) == nullptr))
         return nullptr;
-    const HIMC hPrevious = ImmGetContext(hWnd);
+    const HIMC hPrevious = headless::WindowContext(hWnd);
     try {
         headless::State().associations[hWnd] = hIMC;
     } catch (const std::bad_alloc&) {
@@ -147,11 +228,13 @@ HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
 }
 
 BOOL WINAPI ImmGetOpenStatus(HIMC hIMC) {
+    headless::LogCall("ImmGetOpenStatus", nullptr, hIMC);
     const InputContext* pContext = headless::FindContext(hIMC);
     return pContext != nullptr ? pContext->fOpen : FALSE;
 }
 
 BOOL WINAPI ImmSetOpenStatus(HIMC hIMC, BOOL fOpen) {
+    headless::LogCall("ImmSetOpenStatus", nullptr, hIMC, static_cast<DWORD>(fOpen));
     InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
@@ -163,6 +246,7 @@ BOOL WINAPI ImmSetOpenStatus(HIMC hIMC, BOOL fOpen) {
 }
 
 BOOL WINAPI ImmGetConversionStatus(HIMC hIMC, LPDWORD lpfdwConversion, LPDWORD lpfdwSentence) {
+    headless::LogCall("ImmGetConversionStatus", nullptr, hIMC);
     const InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
@@ -174,6 +258,7 @@ BOOL WINAPI ImmGetConversionStatus(HIMC hIMC, LPDWORD lpfdwConversion, LPDWORD l
 }
 
 BOOL WINAPI ImmSetConversionStatus(HIMC hIMC, DWORD fdwConversion, DWORD fdwSentence) {
+    headless::LogCall("ImmSetConversionStatus", nullptr, hIMC, fdwConversion, fdwSentence);
     InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
@@ -183,20 +268,24 @@ BOOL WINAPI ImmSetConversionStatus(HIMC hIMC, DWORD fdwConversion, DWORD fdwSent
 }
 
 // The byte count of the string; at most dwBufLen bytes of it are copied, without a
-// terminator, and a dwBufLen of 0 only asks for the count.
+// terminator, and a dwBufLen of 0 only asks for the count. A test may have the call report an
+// error, or another count, instead.
 LONG WINAPI ImmGetCompositionStringA(HIMC hIMC, DWORD dwIndex, LPVOID lpBuf, DWORD dwBufLen) {
+    headless::LogCall("ImmGetCompositionStringA", nullptr, hIMC, dwIndex, dwBufLen);
     const InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return 0;
     const auto it = pContext->strings.find(dwIndex);
     if (it == pContext->strings.end())
         return 0;
-    if (it->second.lError < 0)
-        return it->second.lError;
+    const LONG lReport = it->second.lReport;
+    if (lReport < 0)
+        return lReport;
     const std::string& text = it->second.bytes;
-    if (dwBufLen == 0 || lpBuf == nullptr)
-        return static_cast<LONG>(text.size());
-    const size_t cbCopy = std::min<size_t>(dwBufLen, text.size());
-    text.copy(static_cast<char*>(lpBuf), cbCopy);
-    return static_cast<LONG>(cbCopy);
+    size_t cbCopy = text.size();
+    if (dwBufLen != 0 && lpBuf != nullptr) {
+        cbCopy = std::min<size_t>(dwBufLen, text.size());
+        text.copy(static_cast<char*>(lpBuf), cbCopy);
+    }
+    return lReport > 0 ? lReport : static_cast<LONG>(cbCopy);
 }

@@ -19,6 +19,8 @@ WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
     headless::GetMessageBox,    headless::ClearMessageBoxes,    headless::GetTextOutCount,
     headless::GetTextOut,       headless::ClearTextOut,         headless::FailAllocationAfter,
     headless::GetFillRectCount, headless::GetFillRect,          headless::ClearFillRects,
-    headless::SetVersion,
+    headless::SetVersion,       headless::StartComposition,     headless::Compose,
+    headless::EndComposition,   headless::SetCompositionResult, headless::GetImmCallCount,
+    headless::GetImmCall,       headless::ClearImmCalls,
 };
 }

@@ -1,6 +1,6 @@
 /* What only the headless window system can do for a test: script IME compositions, read back
- * message boxes, text output and filled rectangles, make heap allocations fail on purpose and
- * report another system version.
+ * the IMM32 calls, message boxes, text output and filled rectangles, make heap allocations
+ * fail on purpose and report another system version.
  *
  * A test asks for it at run time, so the same test program also runs on a real Win32, where
  * the interface is absent and the test skips:
@@ -50,6 +50,17 @@ typedef struct tagHEADLESS_FILLRECT {
     COLORREF crBrush;
 } HEADLESS_FILLRECT;
 
+/* One IMM32 call, as the headless system logged it. */
+typedef struct tagHEADLESS_IMMCALL {
+    const char* pszFunction; /* "ImmSetOpenStatus", ... */
+    HWND hWnd;               /* the window passed, 0 for the calls that take none */
+    HIMC hIMC;               /* the context passed, or the one ImmGetContext and
+                                ImmCreateContext returned */
+    DWORD dwValue;           /* fOpen, fdwConversion, or the dwIndex of
+                                ImmGetCompositionStringA */
+    DWORD dwValue2;          /* fdwSentence, or the dwBufLen of ImmGetCompositionStringA */
+} HEADLESS_IMMCALL;
+
 typedef struct tagHEADLESS_TEST {
     DWORD cbSize;
 
@@ -77,6 +88,30 @@ typedef struct tagHEADLESS_TEST {
     /* What GetVersion reports from now on; the high bit set stands for the Windows 95/98
      * family. */
     void (*SetVersion)(DWORD dwVersion);
+
+    /* Compositions, as an input method makes them in the focus window. Each needs the focus
+     * window's input context open, as an input method composes only then, and returns FALSE
+     * otherwise. WM_IME_STARTCOMPOSITION: */
+    BOOL (*StartComposition)(void);
+    /* One WM_IME_COMPOSITION: each string that is not NULL goes into the window's context
+     * (where ImmGetCompositionStringA finds it) and its flag into lParam: GCS_RESULTSTR,
+     * GCS_RESULTREADSTR, GCS_COMPSTR, GCS_COMPREADSTR; the strings not given are emptied.
+     * A change gives the composition and its reading, a commit the result and its reading, and
+     * all NULL sends lParam 0 (the composition emptied, or cancelled). DefWindowProc sends a
+     * result on as WM_IME_CHAR, one character each, and posts those as WM_CHAR, lead byte
+     * first. */
+    BOOL (*Compose)(LPCSTR pszResult, LPCSTR pszResultRead, LPCSTR pszComp, LPCSTR pszCompRead);
+    /* WM_IME_ENDCOMPOSITION: */
+    BOOL (*EndComposition)(void);
+    /* Makes ImmGetCompositionStringA report lResult for dwIndex of the context instead of the
+     * byte count, whatever the string (it still copies what the buffer holds); a negative
+     * lResult is an error, with nothing copied; 0 goes back to the count. */
+    BOOL (*SetCompositionResult)(HIMC hIMC, DWORD dwIndex, LONG lResult);
+
+    /* Every IMM32 call since the log was last cleared, in order. */
+    UINT (*GetImmCallCount)(void);
+    BOOL (*GetImmCall)(UINT nIndex, HEADLESS_IMMCALL* pOut);
+    void (*ClearImmCalls)(void);
 } HEADLESS_TEST;
 
 #endif
