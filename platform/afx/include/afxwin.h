@@ -123,6 +123,13 @@ public:
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();
+    // Makes a window for this object, which is attached to it from the window's first message
+    // (WM_NCCREATE) on; FALSE when no window was made. Create makes a child window.
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                  LPVOID lpParam = nullptr);
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -208,6 +215,7 @@ public:
 
 class AFX_CORE_API CEdit : public CWnd {
 public:
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     void GetSel(int& nStartChar, int& nEndChar) const;
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);

@@ -161,6 +161,8 @@
 #define KF_ALTDOWN 0x2000
 #define KF_REPEAT 0x4000
 #define KF_UP 0x8000
+#define WH_CBT 5
+#define HCBT_CREATEWND 3
 #define KEYEVENTF_EXTENDEDKEY 0x0001
 #define KEYEVENTF_KEYUP 0x0002
 
@@ -886,6 +888,11 @@ typedef struct tagCREATESTRUCTA {
     DWORD dwExStyle;
 } CREATESTRUCTA, *LPCREATESTRUCTA;
 
+typedef struct tagCBT_CREATEWNDA {
+    struct tagCREATESTRUCTA* lpcs;
+    HWND hwndInsertAfter;
+} CBT_CREATEWNDA, *LPCBT_CREATEWNDA;
+
 typedef struct tagWINDOWPOS {
     HWND hwnd;
     HWND hwndInsertAfter;
@@ -1103,6 +1110,12 @@ WINUSERAPI LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT
 WINUSERAPI LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
 
+/* Hooks */
+WINUSERAPI HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE hmod,
+                                          DWORD dwThreadId);
+WINUSERAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk);
+WINUSERAPI LRESULT WINAPI CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
+
 /* Focus, activation and input */
 WINUSERAPI HWND WINAPI SetFocus(HWND hWnd);
 WINUSERAPI HWND WINAPI GetFocus(void);
@@ -1158,6 +1171,8 @@ WINUSERAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
 #define WNDCLASS WNDCLASSA
 #define WNDCLASSEX WNDCLASSEXA
 #define CREATESTRUCT CREATESTRUCTA
+#define CBT_CREATEWND CBT_CREATEWNDA
+#define SetWindowsHookEx SetWindowsHookExA
 #define LPCREATESTRUCT LPCREATESTRUCTA
 #define RegisterClass RegisterClassA
 #define RegisterClassEx RegisterClassExA

@@ -299,6 +299,11 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
                         lpClassName,
                         dwExStyle};
     const HWND hwnd = headless::CreateWindowObject(cs, pClass, parent, owner);
+    // A window that a hook refuses goes without a message, and without an error.
+    if (headless::CreationHookRefuses(hwnd, &cs)) {
+        headless::FreeWindow(hwnd);
+        return nullptr;
+    }
     if (!headless::RunCreationMessages(hwnd, &cs)) {
         if (FindWindowPtr(hwnd) != nullptr)
             DestroyWindow(hwnd);

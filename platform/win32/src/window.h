@@ -89,4 +89,7 @@ void RemovePostedMessages(HWND hwnd);
 // Dialogs
 bool IsDialogWindow(const Window* pWnd);
 
+// Hooks: true when a WH_CBT hook refuses the window that CreateWindowEx has just made.
+bool CreationHookRefuses(HWND hwnd, CREATESTRUCTA* pcs);
+
 } // namespace headless

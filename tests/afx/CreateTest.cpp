@@ -1,0 +1,149 @@
+// Windows the framework creates in code: the object is attached from the window's first message
+// on, the window has the class, styles, text, place and ID asked for, and a window that cannot
+// be made leaves the object without one.
+#include "Headless.h"
+#include "ParamName.h"
+
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kPrivateMessage = 0x291C;
+constexpr UINT kId = 1234;
+const char kParentClass[] = "AfxCreateTestParent";
+const char kRefusingClass[] = "AfxCreateTestRefusing";
+
+class CreatedEdit : public CEdit {
+public:
+    std::vector<UINT> messages; // every message the object saw, in order
+    WPARAM wPrivate = 0;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        messages.push_back(message);
+        return CEdit::WindowProc(message, wParam, lParam);
+    }
+
+protected:
+    afx_msg LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) {
+        wPrivate = wParam;
+        return lParam + 1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CreatedEdit, CEdit)
+ON_MESSAGE(kPrivateMessage, OnPrivate)
+END_MESSAGE_MAP()
+
+LRESULT CALLBACK RefusingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_NCCREATE ? FALSE : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+class CreateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = kParentClass;
+        RegisterClassA(&wc);
+        wc.lpfnWndProc = RefusingProc;
+        wc.lpszClassName = kRefusingClass;
+        RegisterClassA(&wc);
+        m_hParent = CreateWindowExA(0, kParentClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                    nullptr, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(m_hParent);
+        UnregisterClassA(kParentClass, nullptr);
+        UnregisterClassA(kRefusingClass, nullptr);
+    }
+
+    CWnd* Parent() const { return CWnd::FromHandle(m_hParent); }
+
+    HWND m_hParent = nullptr;
+};
+
+TEST_F(CreateTest, ObjectHasItsWindowFromTheFirstMessageOn) {
+    CreatedEdit edit;
+    ASSERT_TRUE(
+        edit.Create(WS_CHILD | ES_MULTILINE | ES_RIGHT, CRect(0, 0, 50, 10), Parent(), kId));
+    EXPECT_EQ(&edit, CWnd::FromHandlePermanent(edit.m_hWnd));
+    ASSERT_FALSE(edit.messages.empty());
+    EXPECT_EQ(static_cast<UINT>(WM_NCCREATE), edit.messages.front());
+    EXPECT_NE(edit.messages.end(),
+              std::find(edit.messages.begin(), edit.messages.end(), WM_CREATE));
+    EXPECT_EQ(42, edit.SendMessage(kPrivateMessage, 7, 41));
+    EXPECT_EQ(7u, edit.wPrivate);
+}
+
+struct CreateCase {
+    std::string name;
+    DWORD dwExStyle; // CreateEx with this, and an empty text; 0: CEdit::Create, without text
+    DWORD dwStyle;
+};
+
+class CreateFormTest : public CreateTest, public ::testing::WithParamInterface<CreateCase> {};
+
+// The entry fields' windows: a flat and a sunken multi-line edit, right-aligned and hidden.
+TEST_P(CreateFormTest, WindowIsMadeAsAsked) {
+    const CreateCase& c = GetParam();
+    CEdit edit;
+    const BOOL bCreated = c.dwExStyle == 0
+                              ? edit.Create(c.dwStyle, CRect(0, 0, 50, 10), Parent(), kId)
+                              : edit.CreateEx(c.dwExStyle, "EDIT", "", c.dwStyle, 0, 0, 50, 10,
+                                              m_hParent, reinterpret_cast<HMENU>(kId));
+    ASSERT_TRUE(bCreated);
+    EXPECT_EQ(edit.m_hWnd, GetDlgItem(m_hParent, kId));
+    EXPECT_EQ(c.dwStyle, edit.GetStyle());
+    EXPECT_EQ(c.dwExStyle, edit.GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(0, edit.GetWindowTextLength());
+    char szClass[16] = {};
+    GetClassNameA(edit.m_hWnd, szClass, sizeof(szClass));
+    EXPECT_STRCASEEQ("Edit", szClass);
+    RECT rc;
+    edit.GetWindowRect(&rc);
+    Parent()->ScreenToClient(&rc);
+    EXPECT_EQ(0, rc.left);
+    EXPECT_EQ(0, rc.top);
+    EXPECT_EQ(50, rc.right - rc.left);
+    EXPECT_EQ(10, rc.bottom - rc.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, CreateFormTest,
+                         ::testing::Values(CreateCase{"Flat", 0, 0x40000006},
+                                           CreateCase{"Sunken", WS_EX_CLIENTEDGE, 0x40800006}),
+                         test::ParamName<CreateCase>);
+
+TEST_F(CreateTest, WindowThatRefusesToBeMadeLeavesTheObjectWithoutOne) {
+    CWnd wnd;
+    EXPECT_FALSE(wnd.CreateEx(0, kRefusingClass, "", WS_CHILD, 0, 0, 10, 10, m_hParent,
+                              reinterpret_cast<HMENU>(kId)));
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_FALSE(wnd.CreateEx(0, "NoSuchClass", "", WS_CHILD, 0, 0, 10, 10, m_hParent,
+                              reinterpret_cast<HMENU>(kId)));
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_TRUE(wnd.CreateEx(0, kParentClass, "", WS_CHILD, 0, 0, 10, 10, m_hParent,
+                             reinterpret_cast<HMENU>(kId)));
+    EXPECT_FALSE(wnd.CreateEx(0, kParentClass, "", WS_CHILD, 0, 0, 10, 10, m_hParent,
+                              reinterpret_cast<HMENU>(kId + 1)));
+}
+
+TEST_F(CreateTest, NoMemoryForTheCreationHookMakesNoWindow) {
+    REQUIRE_HEADLESS();
+    CEdit edit;
+    test::Headless()->FailAllocationAfter(0);
+    const BOOL bCreated = edit.Create(WS_CHILD, CRect(0, 0, 50, 10), Parent(), kId);
+    test::Headless()->FailAllocationAfter(-1);
+    EXPECT_FALSE(bCreated);
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+    EXPECT_EQ(nullptr, GetDlgItem(m_hParent, kId));
+    EXPECT_TRUE(edit.Create(WS_CHILD, CRect(0, 0, 50, 10), Parent(), kId));
+}
+
+} // namespace
