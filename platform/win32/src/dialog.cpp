@@ -151,11 +151,8 @@ void ShowDefaultButton(HWND hwndDlg) {
         const LRESULT defId = SendMessageA(hwndDlg, DM_GETDEFID, 0, 0);
         hwndDefault = HIWORD(defId) == DC_HASDEFID ? GetDlgItem(hwndDlg, LOWORD(defId)) : nullptr;
     }
-    const Window* pDlg = FindWindowPtr(hwndDlg);
-    if (pDlg == nullptr)
-        return;
-    const std::vector<HWND> controls = pDlg->children;
-    for (HWND hwnd : controls) {
+    for (HWND hwnd = GetWindow(hwndDlg, GW_CHILD); hwnd != nullptr;
+         hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
         if (hwnd != hwndDefault && (DialogCodeOf(hwnd) & DLGC_DEFPUSHBUTTON))
             SendMessageA(hwnd, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     }

@@ -158,12 +158,18 @@ bool IsContextOpen(HIMC hIMC) {
     return pContext != nullptr && pContext->fOpen;
 }
 
+// A copy, which the caller may keep while messages change the context; without memory for it,
+// no string.
 std::string CompositionBytes(HIMC hIMC, DWORD dwIndex) {
     const InputContext* pContext = FindContext(hIMC);
     if (pContext == nullptr)
         return std::string();
     const auto it = pContext->strings.find(dwIndex);
-    return it != pContext->strings.end() ? it->second.bytes : std::string();
+    try {
+        return it != pContext->strings.end() ? it->second.bytes : std::string();
+    } catch (const std::bad_alloc&) {
+        return std::string();
+    }
 }
 
 bool SetCompositionBytes(HIMC hIMC, DWORD dwIndex, const char* psz) {
