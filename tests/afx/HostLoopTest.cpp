@@ -133,60 +133,21 @@ TEST_P(HostLoopTest, KeyReachesTheControlWhereTheLibraryNeedsIt) {
     EXPECT_EQ(c.bListOpenAfter, m_combo.SendMessage(CB_GETDROPPEDSTATE) != 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, HostLoopTest,
-    ::testing::Values(
-        LoopCase{"EnterReachesARadio", kRadio, VK_RETURN, false, {"radio 13"}, {}, kRadio, false},
-        LoopCase{"DownReachesARadio", kRadio, VK_DOWN, false, {"radio 40"}, {}, kRadio, false},
-        LoopCase{"EscapeOnARadioCancelsTheDialog",
-                 kRadio,
-                 VK_ESCAPE,
-                 false,
-                 {},
-                 {IDCANCEL},
-                 kRadio,
-                 false},
-        LoopCase{"EnterReachesAnEdit", kEdit, VK_RETURN, false, {"edit 13"}, {}, kEdit, false},
-        LoopCase{"FunctionKeyReachesAnEdit", kEdit, VK_F5, false, {"edit 116"}, {}, kEdit, false},
-        LoopCase{"TabLeavesAnEditForTheNextTabStop", kEdit, VK_TAB, false, {}, {}, kMulti, false},
-        LoopCase{"EnterReachesAMultiLineEdit",
-                 kMulti,
-                 VK_RETURN,
-                 false,
-                 {"multi 13"},
-                 {},
-                 kMulti,
-                 false},
-        LoopCase{"UpReachesAMultiLineEdit", kMulti, VK_UP, false, {"multi 38"}, {}, kMulti, false},
-        LoopCase{"EnterReachesAClosedComboBox",
-                 kCombo,
-                 VK_RETURN,
-                 false,
-                 {"combo 13"},
-                 {},
-                 kCombo,
-                 false},
-        LoopCase{
-            "EnterReachesAnOpenComboBox", kCombo, VK_RETURN, true, {"combo 13"}, {}, kCombo, false},
-        LoopCase{"EscapeReachesAnOpenComboBoxWhichClosesIt",
-                 kCombo,
-                 VK_ESCAPE,
-                 true,
-                 {"combo 27"},
-                 {},
-                 kCombo,
-                 false},
-        LoopCase{"EscapeOnAClosedComboBoxCancelsTheDialog",
-                 kCombo,
-                 VK_ESCAPE,
-                 false,
-                 {},
-                 {IDCANCEL},
-                 kCombo,
-                 false},
-        LoopCase{
-            "EnterOnAPushButtonIsItsCommand", kPush, VK_RETURN, false, {}, {kPush}, kPush, false},
-        LoopCase{"DownReachesAPushButton", kPush, VK_DOWN, false, {"push 40"}, {}, kPush, false}),
-    test::ParamName<LoopCase>);
+const LoopCase kLoopCases[] = {
+    {"EnterReachesARadio", kRadio, VK_RETURN, false, {"radio 13"}, {}, kRadio, false},
+    {"EnterReachesAnEdit", kEdit, VK_RETURN, false, {"edit 13"}, {}, kEdit, false},
+    {"TabLeavesAnEditForTheNextTabStop", kEdit, VK_TAB, false, {}, {}, kMulti, false},
+    {"EnterReachesAMultiLineEdit", kMulti, VK_RETURN, false, {"multi 13"}, {}, kMulti, false},
+    {"UpReachesAMultiLineEdit", kMulti, VK_UP, false, {"multi 38"}, {}, kMulti, false},
+    {"EnterReachesAClosedComboBox", kCombo, VK_RETURN, false, {"combo 13"}, {}, kCombo, false},
+    {"EnterReachesAnOpenComboBox", kCombo, VK_RETURN, true, {"combo 13"}, {}, kCombo, false},
+    {"EscapeReachesAnOpenList", kCombo, VK_ESCAPE, true, {"combo 27"}, {}, kCombo, false},
+    {"EscapeOnAClosedListCancels", kCombo, VK_ESCAPE, false, {}, {IDCANCEL}, kCombo, false},
+    {"EnterOnAPushButtonIsItsCommand", kPush, VK_RETURN, false, {}, {kPush}, kPush, false},
+    {"DownReachesAPushButton", kPush, VK_DOWN, false, {"push 40"}, {}, kPush, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, HostLoopTest, ::testing::ValuesIn(kLoopCases),
+                         test::ParamName<LoopCase>);
 
 } // namespace

@@ -32,7 +32,8 @@ void TypeKey(UINT vk);
 // The same through the loop of dialog hDlg (see PumpDialog).
 void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage = HostDialogMessage);
 // Presses or releases Shift on the keyboard and pumps until the thread has seen it (GetKeyState
-// follows keyboard input only); false if it never did.
+// follows keyboard input only, which a real Win32 delivers in its own time); false if it did not
+// within two seconds.
 bool HoldShift(bool bDown);
 
 HINSTANCE ProgramModule();

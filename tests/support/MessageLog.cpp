@@ -162,17 +162,6 @@ void PumpDialog(HWND hDlg, DialogMessageFunction dialogMessage) {
     }
 }
 
-bool PumpUntil(bool (*done)()) {
-    const DWORD dwStart = GetTickCount();
-    for (;;) {
-        Pump();
-        if (done())
-            return true;
-        if (GetTickCount() - dwStart > 2000)
-            return false;
-    }
-}
-
 ::testing::AssertionResult MessagesAre(const std::vector<ExpectedMessage>& expected) {
     const std::vector<RecordedMessage>& actual = Log();
     size_t nActual = 0;

@@ -58,9 +58,6 @@ void Pump();
 // IsDialogMessageA for the dialog manager alone.
 using DialogMessageFunction = BOOL(WINAPI*)(HWND, LPMSG);
 void PumpDialog(HWND hDlg, DialogMessageFunction dialogMessage = HostDialogMessage);
-// Pumps until done() is true, for input that the system delivers in its own time (keyboard
-// input under a real Win32); false if it is still not done after two seconds.
-bool PumpUntil(bool (*done)());
 
 // Compares the recorded messages with the expected ones and says where they part.
 ::testing::AssertionResult MessagesAre(const std::vector<ExpectedMessage>& expected);

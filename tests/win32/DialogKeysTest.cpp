@@ -115,73 +115,25 @@ TEST_P(DialogKeysTest, KeyGoesWhereTheFocusControlsDialogCodeSends) {
     EXPECT_EQ(c.idFocusAfter, GetDlgCtrlID(GetFocus()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, DialogKeysTest,
-    ::testing::Values(
-        KeyCase{"RadioKeepingArrowsGetsDown", kRadio, VK_DOWN, false, false, "radio", {}, kRadio},
-        KeyCase{"RadioGetsAFunctionKey", kRadio, VK_F5, false, false, "radio", {}, kRadio},
-        KeyCase{"EnterOnARadioPressesTheDefaultButton",
-                kRadio,
-                VK_RETURN,
-                false,
-                false,
-                "",
-                {kDefault},
-                kRadio},
-        KeyCase{"EscapeOnARadioCancels", kRadio, VK_ESCAPE, false, false, "", {IDCANCEL}, kRadio},
-        KeyCase{"TabGoesToTheNextTabStop", kRadio, VK_TAB, false, false, "", {}, kEdit},
-        KeyCase{"ShiftTabGoesToThePreviousTabStop", kEdit, VK_TAB, true, false, "", {}, kRadio},
-        KeyCase{"DownOnAPlainRadioClicksTheNextOne",
-                kRadio2,
-                VK_DOWN,
-                false,
-                false,
-                "",
-                {kRadio3},
-                kRadio3},
-        KeyCase{
-            "UpToARadioKeepingArrowsOnlyFocusesIt", kRadio2, VK_UP, false, false, "", {}, kRadio},
-        KeyCase{"EditGetsDown", kEdit, VK_DOWN, false, false, "edit", {}, kEdit},
-        KeyCase{"EnterOnAnEditPressesTheDefaultButton",
-                kEdit,
-                VK_RETURN,
-                false,
-                false,
-                "",
-                {kDefault},
-                kEdit},
-        KeyCase{"MultiLineEditGetsEnterAndGivesItToTheDefaultButton",
-                kMulti,
-                VK_RETURN,
-                false,
-                false,
-                "multi",
-                {kDefault},
-                kDefault},
-        KeyCase{"MultiLineEditGetsEscapeAndClosesTheDialog",
-                kMulti,
-                VK_ESCAPE,
-                false,
-                false,
-                "multi",
-                {IDCANCEL},
-                kMulti},
-        KeyCase{
-            "MultiLineEditGetsTabAndMovesOn", kMulti, VK_TAB, false, false, "multi", {}, kCombo},
-        KeyCase{
-            "ComboBoxKeepingArrowsGetsDown", kCombo, VK_DOWN, false, false, "combo", {}, kCombo},
-        KeyCase{"EscapeOnAnOpenComboBoxKeepingArrowsCancelsTheDialog",
-                kCombo,
-                VK_ESCAPE,
-                false,
-                true,
-                "",
-                {IDCANCEL},
-                kCombo},
-        KeyCase{
-            "EnterOnAPushButtonIsItsCommand", kPush, VK_RETURN, false, false, "", {kPush}, kPush},
-        KeyCase{
-            "DownOnAPushButtonMovesInItsGroup", kPush, VK_DOWN, false, false, "", {}, kDefault}),
-    test::ParamName<KeyCase>);
+const KeyCase kKeyCases[] = {
+    {"RadioKeepingArrowsGetsDown", kRadio, VK_DOWN, false, false, "radio", {}, kRadio},
+    {"RadioGetsAFunctionKey", kRadio, VK_F5, false, false, "radio", {}, kRadio},
+    {"EnterOnARadioIsTheDefault", kRadio, VK_RETURN, false, false, "", {kDefault}, kRadio},
+    {"EscapeOnARadioCancels", kRadio, VK_ESCAPE, false, false, "", {IDCANCEL}, kRadio},
+    {"TabGoesToTheNextTabStop", kRadio, VK_TAB, false, false, "", {}, kEdit},
+    {"ShiftTabGoesToThePreviousTabStop", kEdit, VK_TAB, true, false, "", {}, kRadio},
+    {"DownOnAPlainRadioClicksTheNextOne", kRadio2, VK_DOWN, false, false, "", {kRadio3}, kRadio3},
+    {"EditGetsDown", kEdit, VK_DOWN, false, false, "edit", {}, kEdit},
+    {"EnterOnAnEditIsTheDefault", kEdit, VK_RETURN, false, false, "", {kDefault}, kEdit},
+    {"MultiLineEnterIsTheDefault", kMulti, VK_RETURN, false, false, "multi", {kDefault}, kDefault},
+    {"MultiLineGetsEscapeAndCloses", kMulti, VK_ESCAPE, false, false, "multi", {IDCANCEL}, kMulti},
+    {"MultiLineGetsTabAndMovesOn", kMulti, VK_TAB, false, false, "multi", {}, kCombo},
+    {"ComboBoxKeepingArrowsGetsDown", kCombo, VK_DOWN, false, false, "combo", {}, kCombo},
+    {"EscapeOnAnOpenListCancels", kCombo, VK_ESCAPE, false, true, "", {IDCANCEL}, kCombo},
+    {"EnterOnAPushButtonIsItsCommand", kPush, VK_RETURN, false, false, "", {kPush}, kPush},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, DialogKeysTest, ::testing::ValuesIn(kKeyCases),
+                         test::ParamName<KeyCase>);
 
 } // namespace
