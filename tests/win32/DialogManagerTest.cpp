@@ -1,5 +1,5 @@
 // The dialog manager: what a dialog procedure hears while the dialog is made, where the focus
-// goes, dialog units, and the order controls take the focus in.
+// goes, and the order controls take the focus in.
 #include "ControlHost.h"
 #include "MessageLog.h"
 
@@ -45,45 +45,6 @@ TEST(DialogManagerTest, FontThenInitDialogWithTheFirstTabStopAndItGetsTheFocus) 
     DestroyWindow(hDlg);
     test::ForgetWindows();
     test::ClearMessages();
-}
-
-TEST(DialogManagerTest, ControlsArePlacedInDialogUnits) {
-    test::DialogTemplateBuilder tmpl(kDialogStyle, 200, 100);
-    tmpl.Control(test::kStaticAtom, 0, 10, 10, 50, 14, 10);
-    const HWND hDlg =
-        CreateDialogIndirectParamA(nullptr, tmpl.Get(), nullptr, test::RecordingDialogProc, 0);
-    ASSERT_NE(nullptr, hDlg);
-    // Position and size are each converted on their own.
-    RECT rcPosition = {10, 10, 50, 14};
-    ASSERT_TRUE(MapDialogRect(hDlg, &rcPosition));
-    RECT rcControl;
-    GetWindowRect(GetDlgItem(hDlg, 10), &rcControl);
-    MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rcControl), 2);
-    EXPECT_EQ(rcPosition.left, rcControl.left);
-    EXPECT_EQ(rcPosition.top, rcControl.top);
-    EXPECT_EQ(rcPosition.right, rcControl.right - rcControl.left);
-    EXPECT_EQ(rcPosition.bottom, rcControl.bottom - rcControl.top);
-    RECT rcDialog = {0, 0, 200, 100};
-    MapDialogRect(hDlg, &rcDialog);
-    RECT rcClient;
-    GetClientRect(hDlg, &rcClient);
-    EXPECT_EQ(rcDialog.right, rcClient.right);
-    EXPECT_EQ(rcDialog.bottom, rcClient.bottom);
-    DestroyWindow(hDlg);
-}
-
-TEST(DialogManagerTest, DialogUnitsFollowTheFontOnTheHeadlessSystem) {
-    test::DialogTemplateBuilder tmpl(kDialogStyle, 200, 100);
-    const HWND hDlg =
-        CreateDialogIndirectParamA(nullptr, tmpl.Get(), nullptr, test::RecordingDialogProc, 0);
-    RECT rc = {0, 0, 4, 8};
-    MapDialogRect(hDlg, &rc);
-    DestroyWindow(hDlg);
-    // A font of 9 points is 12 pixels high and 6 wide here; a real system's fonts differ.
-    if (GetProcAddress(GetModuleHandleA("user32.dll"), "HeadlessTestInterface") == nullptr)
-        GTEST_SKIP() << "font metrics of a real system";
-    EXPECT_EQ(6, rc.right);
-    EXPECT_EQ(12, rc.bottom);
 }
 
 TEST(DialogManagerTest, MissingTemplateMakesNoDialog) {

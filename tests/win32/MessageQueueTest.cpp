@@ -1,5 +1,5 @@
-// The posted-message queue and its pump: order, filters, the quit message, and the characters
-// TranslateMessage makes of key presses.
+// The posted-message queue and its pump: order, filters, and the characters TranslateMessage
+// makes of key presses.
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -40,17 +40,6 @@ TEST_F(MessageQueueTest, PostedMessagesComeOutInOrderAndFiltered) {
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 10, PM_REMOVE));
     EXPECT_EQ(static_cast<UINT>(WM_USER + 2), msg.message);
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 10, PM_REMOVE));
-}
-
-TEST_F(MessageQueueTest, QuitComesAfterThePostedMessages) {
-    PostQuitMessage(3);
-    PostMessageA(m_hwnd, WM_USER, 0, 0);
-    MSG msg;
-    EXPECT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
-    EXPECT_EQ(static_cast<UINT>(WM_USER), msg.message);
-    EXPECT_FALSE(GetMessageA(&msg, nullptr, 0, 0));
-    EXPECT_EQ(static_cast<UINT>(WM_QUIT), msg.message);
-    EXPECT_EQ(3u, msg.wParam);
 }
 
 struct KeyCase {

@@ -24,11 +24,9 @@ protected:
     CObject& operator=(const CObject&) = default;
 };
 
-// The module whose resources and instance the host application runs with: its executable,
-// unless AfxSetResourceHandle chose another module for resources.
+// The module whose resources and instance the host application runs with: its executable.
 AFX_CORE_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 AFX_CORE_API HINSTANCE AFXAPI AfxGetResourceHandle();
-AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 
 // The module that holds a resource: the application's resource module first, then every
 // extension library in the order it joined the chain; the resource module when none has it.

@@ -43,9 +43,7 @@ protected:                                                                      
 #define ON_WM_KEYUP() AFX_KEY_ENTRY(WM_KEYUP, OnKeyUp)
 #define ON_WM_CHAR() AFX_KEY_ENTRY(WM_CHAR, OnChar)
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
-#define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
-#define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
 #define ON_WM_SETFOCUS()                                                                           \
     AFX_MSG_ENTRY(WM_SETFOCUS, (AFX_HANDLER(void(CWnd::*)(CWnd*), OnSetFocus)(                     \
                                     CWnd::FromHandle(reinterpret_cast<HWND>(wParam))),             \

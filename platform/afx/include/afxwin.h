@@ -15,12 +15,6 @@ public:
     CPoint(int x0, int y0) : POINT{x0, y0} {}
 };
 
-class CSize : public SIZE {
-public:
-    CSize() : SIZE{0, 0} {}
-    CSize(int cx0, int cy0) : SIZE{cx0, cy0} {}
-};
-
 class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
@@ -52,7 +46,6 @@ public:
     ~CGdiObject() override;
     HGDIOBJ m_hObject;
     operator HGDIOBJ() const { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
@@ -62,8 +55,6 @@ public:
 class AFX_CORE_API CFont : public CGdiObject {
 public:
     static CFont* FromHandle(HFONT hFont);
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
-    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                     BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
                     BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
@@ -72,10 +63,7 @@ public:
 
 class AFX_CORE_API CBrush : public CGdiObject {
 public:
-    CBrush() = default;
-    explicit CBrush(COLORREF crColor);
     static CBrush* FromHandle(HBRUSH hBrush);
-    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
     BOOL CreateSolidBrush(COLORREF crColor);
 };
 
@@ -85,19 +73,15 @@ public:
     ~CDC() override;
     HDC m_hDC;
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
     static CDC* FromHandle(HDC hDC);
     BOOL Attach(HDC hDC);
     HDC Detach();
 
     CFont* SelectObject(CFont* pFont);
-    CBrush* SelectObject(CBrush* pBrush);
     COLORREF SetTextColor(COLORREF crColor);
     COLORREF SetBkColor(COLORREF crColor);
     int SetBkMode(int nBkMode);
     BOOL GetTextMetrics(LPTEXTMETRICA lpMetrics) const;
-    CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
-    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
                     LPINT lpDxWidths);
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
@@ -110,7 +94,6 @@ public:
 
     HWND m_hWnd;
     operator HWND() const { return m_hWnd; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object attached to a window: FromHandlePermanent finds only objects that were
     // attached or subclassed; FromHandle makes a temporary one for any other window.
@@ -121,7 +104,6 @@ public:
     // Routes the window's messages through this object's message map; the window's own
     // procedure handles every message the map leaves alone.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();
     // Makes a window for this object, which is attached to it from the window's first message
     // (WM_NCCREATE) on; FALSE when no window was made. Create makes a child window.
@@ -136,17 +118,9 @@ public:
     LRESULT Default();
 
     CWnd* GetParent() const;
-    CWnd* GetDlgItem(int nID) const;
-    int GetDlgCtrlID() const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
-    CWnd* SetFocus();
-    static CWnd* GetFocus();
-    BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
-    BOOL IsWindowVisible() const;
-    BOOL ShowWindow(int nCmdShow);
-    BOOL DestroyWindow();
     void SetWindowText(LPCSTR lpszString);
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
@@ -161,11 +135,9 @@ public:
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void Invalidate(BOOL bErase = TRUE);
-    void UpdateWindow();
     CDC* GetDC();
     int ReleaseDC(CDC* pDC);
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    CFont* GetFont() const;
 
     // The procedure of every subclassed window: the message map first, the window's own
     // procedure for the rest.
@@ -177,7 +149,6 @@ public:
 protected:
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual void PostNcDestroy();
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -187,9 +158,7 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
@@ -201,17 +170,7 @@ private:
     CWnd& operator=(const CWnd&) = delete;
 };
 
-class AFX_CORE_API CButton : public CWnd {
-public:
-    int GetCheck() const;
-    void SetCheck(int nCheck);
-    UINT GetState() const;
-    void SetState(BOOL bHighlight);
-    UINT GetButtonStyle() const;
-    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-};
+class AFX_CORE_API CButton : public CWnd {};
 
 class AFX_CORE_API CEdit : public CWnd {
 public:
@@ -245,8 +204,6 @@ public:
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
-    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -256,26 +213,7 @@ private:
     BOOL m_bResizedSinceDropDown = FALSE;
 };
 
-class AFX_CORE_API CListBox : public CWnd {
-public:
-    int GetCount() const;
-    int GetCurSel() const;
-    int SetCurSel(int nSelect);
-    int AddString(LPCSTR lpszItem);
-    int InsertString(int nIndex, LPCSTR lpszItem);
-    int DeleteString(UINT nIndex);
-    void ResetContent();
-    int GetText(int nIndex, LPSTR lpszBuffer) const;
-    int GetTextLen(int nIndex) const;
-    DWORD_PTR GetItemData(int nIndex) const;
-    int SetItemData(int nIndex, DWORD_PTR dwItemData);
-
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
-    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-};
+class AFX_CORE_API CListBox : public CWnd {};
 
 // A message box owned by the active window, captioned with the program's name. A box without
 // an icon gets the one that suits its buttons, as MFC gives it.

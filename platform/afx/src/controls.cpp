@@ -1,40 +1,6 @@
-// CButton, CEdit, CComboBox and CListBox: the standard controls' messages as member functions,
-// and the owner-draw notifications their parent reflects to them.
+// CEdit and CComboBox: the standard controls' messages as member functions, and the owner-draw
+// notifications a combo box's parent reflects to it.
 #include "afxwin.h"
-
-int CButton::GetCheck() const {
-    return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0));
-}
-
-void CButton::SetCheck(int nCheck) {
-    ::SendMessageA(m_hWnd, BM_SETCHECK, nCheck, 0);
-}
-
-UINT CButton::GetState() const {
-    return static_cast<UINT>(::SendMessageA(m_hWnd, BM_GETSTATE, 0, 0));
-}
-
-void CButton::SetState(BOOL bHighlight) {
-    ::SendMessageA(m_hWnd, BM_SETSTATE, bHighlight, 0);
-}
-
-UINT CButton::GetButtonStyle() const {
-    return GetStyle() & 0xFFFF;
-}
-
-void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
-    ::SendMessageA(m_hWnd, BM_SETSTYLE, nStyle, bRedraw);
-}
-
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
-
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    *pResult = TRUE;
-    return TRUE;
-}
 
 void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
     DWORD dwStart = 0, dwEnd = 0;
@@ -70,29 +36,6 @@ LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 LPARAM Text(LPCSTR lpsz) {
     return reinterpret_cast<LPARAM>(lpsz);
-}
-
-// Owner-drawn combo boxes and list boxes receive the same four notifications.
-template <typename TControl>
-BOOL OwnerDrawNotify(TControl* pControl, UINT message, LPARAM lParam, LRESULT* pResult) {
-    switch (message) {
-    case WM_DRAWITEM:
-        pControl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        *pResult = TRUE;
-        return TRUE;
-    case WM_MEASUREITEM:
-        pControl->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        *pResult = TRUE;
-        return TRUE;
-    case WM_COMPAREITEM:
-        *pResult = pControl->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        return TRUE;
-    case WM_DELETEITEM:
-        pControl->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        *pResult = TRUE;
-        return TRUE;
-    }
-    return FALSE;
 }
 
 } // namespace
@@ -161,10 +104,6 @@ BOOL CComboBox::GetDroppedState() const {
 }
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
-    return 0;
-}
-void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 // Windows' combo box changes its own position, with exactly these flags, when its list closes;
 // some platforms' combo boxes do not (Wine's). The framework then makes the change itself,
 // once the close is over, so that combo box classes can rely on it everywhere.
@@ -177,8 +116,18 @@ BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         m_bResizedSinceDropDown = FALSE;
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP)
         PostMessage(WM_AFX_COMBOCLOSED);
-    return OwnerDrawNotify(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    // An owner-drawn combo box draws and measures its own items.
+    if (message == WM_DRAWITEM) {
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    }
+    if (message == WM_MEASUREITEM) {
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -194,51 +143,4 @@ LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & 0xFFFF) == kCloseResizeFlags)
         m_bResizedSinceDropDown = TRUE;
     return CWnd::WindowProc(message, wParam, lParam);
-}
-
-int CListBox::GetCount() const {
-    return static_cast<int>(Send(m_hWnd, LB_GETCOUNT));
-}
-int CListBox::GetCurSel() const {
-    return static_cast<int>(Send(m_hWnd, LB_GETCURSEL));
-}
-int CListBox::SetCurSel(int nSelect) {
-    return static_cast<int>(Send(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(nSelect)));
-}
-int CListBox::AddString(LPCSTR lpszItem) {
-    return static_cast<int>(Send(m_hWnd, LB_ADDSTRING, 0, Text(lpszItem)));
-}
-int CListBox::InsertString(int nIndex, LPCSTR lpszItem) {
-    return static_cast<int>(
-        Send(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(nIndex), Text(lpszItem)));
-}
-int CListBox::DeleteString(UINT nIndex) {
-    return static_cast<int>(Send(m_hWnd, LB_DELETESTRING, nIndex));
-}
-void CListBox::ResetContent() {
-    Send(m_hWnd, LB_RESETCONTENT);
-}
-int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const {
-    return static_cast<int>(Send(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex),
-                                 reinterpret_cast<LPARAM>(lpszBuffer)));
-}
-int CListBox::GetTextLen(int nIndex) const {
-    return static_cast<int>(Send(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)));
-}
-DWORD_PTR CListBox::GetItemData(int nIndex) const {
-    return static_cast<DWORD_PTR>(Send(m_hWnd, LB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
-}
-int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
-    return static_cast<int>(
-        Send(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
-}
-void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) {
-    return 0;
-}
-void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
-BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    return OwnerDrawNotify(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

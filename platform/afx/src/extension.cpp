@@ -17,8 +17,6 @@ LibraryChain& Chain() {
     return chain;
 }
 
-HINSTANCE g_hResourceOverride = nullptr;
-
 } // namespace
 
 BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
@@ -56,11 +54,7 @@ HINSTANCE AFXAPI AfxGetInstanceHandle() {
 }
 
 HINSTANCE AFXAPI AfxGetResourceHandle() {
-    return g_hResourceOverride != nullptr ? g_hResourceOverride : AfxGetInstanceHandle();
-}
-
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {
-    g_hResourceOverride = hInstResource;
+    return AfxGetInstanceHandle();
 }
 
 HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {

@@ -52,10 +52,6 @@ CFont* CFont::FromHandle(HFONT hFont) {
     return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) {
-    return Attach(::CreateFontIndirectA(lpLogFont));
-}
-
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                        BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
                        BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
@@ -63,10 +59,6 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
     return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
                                 bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
                                 nQuality, nPitchAndFamily, lpszFacename));
-}
-
-CBrush::CBrush(COLORREF crColor) {
-    CreateSolidBrush(crColor);
 }
 
 CBrush* CBrush::FromHandle(HBRUSH hBrush) {
@@ -108,11 +100,6 @@ CFont* CDC::SelectObject(CFont* pFont) {
         static_cast<HFONT>(::SelectObject(m_hDC, pFont != nullptr ? pFont->m_hObject : nullptr)));
 }
 
-CBrush* CDC::SelectObject(CBrush* pBrush) {
-    return CBrush::FromHandle(static_cast<HBRUSH>(
-        ::SelectObject(m_hDC, pBrush != nullptr ? pBrush->m_hObject : nullptr)));
-}
-
 COLORREF CDC::SetTextColor(COLORREF crColor) {
     return ::SetTextColor(m_hDC, crColor);
 }
@@ -127,16 +114,6 @@ int CDC::SetBkMode(int nBkMode) {
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRICA lpMetrics) const {
     return ::GetTextMetricsA(m_hDC, lpMetrics);
-}
-
-CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const {
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);
-    return CSize(size.cx, size.cy);
-}
-
-BOOL CDC::TextOut(int x, int y, LPCSTR lpszString, int nCount) {
-    return ::TextOutA(m_hDC, x, y, lpszString, nCount);
 }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,

@@ -5,18 +5,19 @@
 
 namespace {
 
-// The caption MFC gives when the program names no title: its file name without extension.
-CString ProgramName() {
-    char szPath[MAX_PATH] = "";
+// The caption MFC gives when the program names no title: its file name without extension, cut
+// out of the program's path in place.
+const char* ProgramName(char (&szPath)[MAX_PATH]) {
     GetModuleFileNameA(AfxGetInstanceHandle(), szPath, sizeof(szPath));
-    const char* pName = szPath;
-    for (const char* p = szPath; *p != '\0'; ++p) {
+    char* pName = szPath;
+    for (char* p = szPath; *p != '\0'; ++p) {
         if (*p == '\\' || *p == '/')
             pName = p + 1;
     }
-    CString name(pName);
-    const int nDot = name.ReverseFind('.');
-    return nDot > 0 ? name.Left(nDot) : name;
+    // No trail byte of code page 932 is a dot.
+    if (char* pDot = std::strrchr(pName, '.'); pDot != nullptr && pDot != pName)
+        *pDot = '\0';
+    return pName;
 }
 
 UINT WithDefaultIcon(UINT nType) {
@@ -41,5 +42,6 @@ UINT WithDefaultIcon(UINT nType) {
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
     const HWND hWndActive = GetActiveWindow();
     const HWND hWndOwner = hWndActive != nullptr ? GetAncestor(hWndActive, GA_ROOT) : nullptr;
-    return MessageBoxA(hWndOwner, lpszText, ProgramName(), WithDefaultIcon(nType));
+    char szPath[MAX_PATH] = "";
+    return MessageBoxA(hWndOwner, lpszText, ProgramName(szPath), WithDefaultIcon(nType));
 }

@@ -27,10 +27,6 @@ HWND ChildOfNotification(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lP
                    ? GetDlgItem(hWndParent, static_cast<int>(pMeasure->CtlID))
                    : nullptr;
     }
-    case WM_COMPAREITEM:
-        return reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-    case WM_DELETEITEM:
-        return reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem;
     }
     return nullptr;
 }

@@ -66,11 +66,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    const HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
-    return hWndControl != nullptr && SubclassWindow(hWndControl);
-}
-
 HWND CWnd::UnsubclassWindow() {
     if (m_hWnd == nullptr)
         return nullptr;
@@ -123,10 +118,7 @@ void CWnd::OnNcDestroy() {
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
     Detach();
-    PostNcDestroy();
 }
-
-void CWnd::PostNcDestroy() {}
 
 void CWnd::OnKeyDown(UINT, UINT, UINT) {
     Default();
@@ -152,13 +144,7 @@ int CWnd::OnMouseActivate(CWnd*, UINT, UINT) {
 void CWnd::OnLButtonDown(UINT, CPoint) {
     Default();
 }
-void CWnd::OnLButtonUp(UINT, CPoint) {
-    Default();
-}
 void CWnd::OnRButtonDown(UINT, CPoint) {
-    Default();
-}
-void CWnd::OnRButtonUp(UINT, CPoint) {
     Default();
 }
 void CWnd::OnWindowPosChanging(WINDOWPOS*) {
@@ -180,14 +166,6 @@ CWnd* CWnd::GetParent() const {
     return FromHandle(::GetParent(m_hWnd));
 }
 
-CWnd* CWnd::GetDlgItem(int nID) const {
-    return FromHandle(::GetDlgItem(m_hWnd, nID));
-}
-
-int CWnd::GetDlgCtrlID() const {
-    return ::GetDlgCtrlID(m_hWnd);
-}
-
 DWORD CWnd::GetStyle() const {
     return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
 }
@@ -196,32 +174,8 @@ DWORD CWnd::GetExStyle() const {
     return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE));
 }
 
-CWnd* CWnd::SetFocus() {
-    return FromHandle(::SetFocus(m_hWnd));
-}
-
-CWnd* CWnd::GetFocus() {
-    return FromHandle(::GetFocus());
-}
-
-BOOL CWnd::EnableWindow(BOOL bEnable) {
-    return ::EnableWindow(m_hWnd, bEnable);
-}
-
 BOOL CWnd::IsWindowEnabled() const {
     return ::IsWindowEnabled(m_hWnd);
-}
-
-BOOL CWnd::IsWindowVisible() const {
-    return ::IsWindowVisible(m_hWnd);
-}
-
-BOOL CWnd::ShowWindow(int nCmdShow) {
-    return ::ShowWindow(m_hWnd, nCmdShow);
-}
-
-BOOL CWnd::DestroyWindow() {
-    return ::DestroyWindow(m_hWnd);
 }
 
 void CWnd::SetWindowText(LPCSTR lpszString) {
@@ -286,10 +240,6 @@ void CWnd::Invalidate(BOOL bErase) {
     ::InvalidateRect(m_hWnd, nullptr, bErase);
 }
 
-void CWnd::UpdateWindow() {
-    ::UpdateWindow(m_hWnd);
-}
-
 CDC* CWnd::GetDC() {
     return CDC::FromHandle(::GetDC(m_hWnd));
 }
@@ -301,8 +251,4 @@ int CWnd::ReleaseDC(CDC* pDC) {
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr),
                 bRedraw);
-}
-
-CFont* CWnd::GetFont() const {
-    return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
 }

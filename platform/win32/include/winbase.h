@@ -35,11 +35,6 @@
 #define GMEM_DISCARDED 0x4000
 #define GMEM_INVALID_HANDLE 0x8000
 #define GMEM_LOCKCOUNT 0x00FF
-#define LMEM_FIXED 0x0000
-#define LMEM_MOVEABLE 0x0002
-#define LMEM_ZEROINIT 0x0040
-#define LHND (LMEM_MOVEABLE | LMEM_ZEROINIT)
-#define LPTR (LMEM_FIXED | LMEM_ZEROINIT)
 #define HEAP_NO_SERIALIZE 0x00000001
 #define HEAP_GENERATE_EXCEPTIONS 0x00000004
 #define HEAP_ZERO_MEMORY 0x00000008
@@ -91,7 +86,6 @@ WINBASEAPI HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR l
 WINBASEAPI HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo);
 WINBASEAPI LPVOID WINAPI LockResource(HGLOBAL hResData);
 WINBASEAPI DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
-WINBASEAPI BOOL WINAPI FreeResource(HGLOBAL hResData);
 #define FindResource FindResourceA
 #define FindResourceEx FindResourceExA
 
@@ -103,40 +97,21 @@ WINBASEAPI HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
 WINBASEAPI SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
 WINBASEAPI UINT WINAPI GlobalFlags(HGLOBAL hMem);
 WINBASEAPI HGLOBAL WINAPI GlobalHandle(LPCVOID pMem);
-WINBASEAPI HLOCAL WINAPI LocalAlloc(UINT uFlags, SIZE_T uBytes);
-WINBASEAPI HLOCAL WINAPI LocalFree(HLOCAL hMem);
 WINBASEAPI HANDLE WINAPI GetProcessHeap(void);
 WINBASEAPI LPVOID WINAPI HeapAlloc(HANDLE hHeap, DWORD dwFlags, SIZE_T dwBytes);
-WINBASEAPI LPVOID WINAPI HeapReAlloc(HANDLE hHeap, DWORD dwFlags, LPVOID lpMem, SIZE_T dwBytes);
 WINBASEAPI BOOL WINAPI HeapFree(HANDLE hHeap, DWORD dwFlags, LPVOID lpMem);
-WINBASEAPI SIZE_T WINAPI HeapSize(HANDLE hHeap, DWORD dwFlags, LPCVOID lpMem);
 
-WINBASEAPI UINT WINAPI GetACP(void);
-WINBASEAPI UINT WINAPI GetOEMCP(void);
-WINBASEAPI BOOL WINAPI IsDBCSLeadByte(BYTE TestChar);
-WINBASEAPI BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar);
 WINBASEAPI int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr,
                                           int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar);
 WINBASEAPI int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr,
                                           int cchWideChar, LPSTR lpMultiByteStr, int cbMultiByte,
                                           LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar);
-WINBASEAPI int WINAPI lstrlenA(LPCSTR lpString);
-WINBASEAPI LPSTR WINAPI lstrcpyA(LPSTR lpString1, LPCSTR lpString2);
-WINBASEAPI LPSTR WINAPI lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength);
-WINBASEAPI int WINAPI lstrcmpA(LPCSTR lpString1, LPCSTR lpString2);
 WINBASEAPI int WINAPI lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2);
-#define lstrlen lstrlenA
-#define lstrcpy lstrcpyA
-#define lstrcpyn lstrcpynA
-#define lstrcmp lstrcmpA
 #define lstrcmpi lstrcmpiA
 
 WINBASEAPI DWORD WINAPI GetVersion(void);
 WINBASEAPI DWORD WINAPI GetTickCount(void);
 WINBASEAPI DWORD WINAPI GetCurrentThreadId(void);
-WINBASEAPI DWORD WINAPI GetCurrentProcessId(void);
 WINBASEAPI int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator);
-WINBASEAPI void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
-#define OutputDebugString OutputDebugStringA
 
 #endif

@@ -23,35 +23,11 @@
 #define SYSTEM_FIXED_FONT 16
 #define DEFAULT_GUI_FONT 17
 
-#define OBJ_PEN 1
-#define OBJ_BRUSH 2
-#define OBJ_DC 3
-#define OBJ_FONT 6
-#define OBJ_BITMAP 7
-#define OBJ_MEMDC 10
-
 #define TRANSPARENT 1
 #define OPAQUE 2
 #define ETO_OPAQUE 0x0002
 #define ETO_CLIPPED 0x0004
-#define TA_NOUPDATECP 0
-#define TA_UPDATECP 1
-#define TA_LEFT 0
-#define TA_RIGHT 2
-#define TA_CENTER 6
-#define TA_TOP 0
-#define TA_BOTTOM 8
-#define TA_BASELINE 24
 #define CLR_INVALID 0xFFFFFFFF
-#define GDI_ERROR 0xFFFFFFFF
-
-#define HORZRES 8
-#define VERTRES 10
-#define BITSPIXEL 12
-#define PLANES 14
-#define NUMCOLORS 24
-#define LOGPIXELSX 88
-#define LOGPIXELSY 90
 
 #define LF_FACESIZE 32
 #define FW_DONTCARE 0
@@ -154,7 +130,6 @@ typedef struct tagBITMAPINFO {
     RGBQUAD bmiColors[1];
 } BITMAPINFO, *PBITMAPINFO, *LPBITMAPINFO;
 
-WINGDIAPI HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf);
 WINGDIAPI HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation,
                                    int cWeight, DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut,
                                    DWORD iCharSet, DWORD iOutPrecision, DWORD iClipPrecision,
@@ -163,12 +138,8 @@ WINGDIAPI HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 WINGDIAPI HGDIOBJ WINAPI GetStockObject(int i);
 WINGDIAPI HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
 WINGDIAPI BOOL WINAPI DeleteObject(HGDIOBJ ho);
-WINGDIAPI int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv);
-WINGDIAPI DWORD WINAPI GetObjectType(HGDIOBJ h);
-WINGDIAPI HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
 WINGDIAPI HDC WINAPI CreateCompatibleDC(HDC hdc);
 WINGDIAPI BOOL WINAPI DeleteDC(HDC hdc);
-WINGDIAPI int WINAPI GetDeviceCaps(HDC hdc, int index);
 WINGDIAPI BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm);
 WINGDIAPI BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl);
 WINGDIAPI BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
@@ -180,15 +151,11 @@ WINGDIAPI COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color);
 WINGDIAPI COLORREF WINAPI GetBkColor(HDC hdc);
 WINGDIAPI int WINAPI SetBkMode(HDC hdc, int mode);
 WINGDIAPI int WINAPI GetBkMode(HDC hdc);
-WINGDIAPI UINT WINAPI SetTextAlign(HDC hdc, UINT align);
-WINGDIAPI UINT WINAPI GetTextAlign(HDC hdc);
 
 #define LOGFONT LOGFONTA
 #define TEXTMETRIC TEXTMETRICA
 #define LPTEXTMETRIC LPTEXTMETRICA
-#define CreateFontIndirect CreateFontIndirectA
 #define CreateFont CreateFontA
-#define GetObject GetObjectA
 #define GetTextMetrics GetTextMetricsA
 #define GetTextExtentPoint32 GetTextExtentPoint32A
 #define TextOut TextOutA

@@ -224,13 +224,6 @@
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
 #define GWLP_USERDATA (-21)
-#define GCLP_HBRBACKGROUND (-10)
-#define GCLP_HMODULE (-16)
-#define GCL_CBWNDEXTRA (-18)
-#define GCL_CBCLSEXTRA (-20)
-#define GCLP_WNDPROC (-24)
-#define GCL_STYLE (-26)
-#define GCW_ATOM (-32)
 #define DWLP_MSGRESULT 0
 #define DWLP_DLGPROC DWLP_MSGRESULT + sizeof(LRESULT)
 #define DWLP_USER DWLP_DLGPROC + sizeof(DLGPROC)
@@ -576,7 +569,6 @@
 #define CB_GETDROPPEDWIDTH 0x015F
 #define CB_SETDROPPEDWIDTH 0x0160
 #define CB_INITSTORAGE 0x0161
-#define CB_GETCOMBOBOXINFO 0x0164
 #define CB_OKAY 0
 #define CB_ERR (-1)
 #define CB_ERRSPACE (-2)
@@ -858,21 +850,6 @@ typedef struct tagWNDCLASSA {
     LPCSTR lpszClassName;
 } WNDCLASSA, *PWNDCLASSA, *LPWNDCLASSA;
 
-typedef struct tagWNDCLASSEXA {
-    UINT cbSize;
-    UINT style;
-    WNDPROC lpfnWndProc;
-    int cbClsExtra;
-    int cbWndExtra;
-    HINSTANCE hInstance;
-    HICON hIcon;
-    HCURSOR hCursor;
-    HBRUSH hbrBackground;
-    LPCSTR lpszMenuName;
-    LPCSTR lpszClassName;
-    HICON hIconSm;
-} WNDCLASSEXA, *PWNDCLASSEXA, *LPWNDCLASSEXA;
-
 typedef struct tagCREATESTRUCTA {
     LPVOID lpCreateParams;
     HINSTANCE hInstance;
@@ -979,19 +956,6 @@ typedef struct tagCOMPAREITEMSTRUCT {
     DWORD dwLocaleId;
 } COMPAREITEMSTRUCT, *PCOMPAREITEMSTRUCT, *LPCOMPAREITEMSTRUCT;
 
-#define STATE_SYSTEM_PRESSED 0x00000008
-#define STATE_SYSTEM_INVISIBLE 0x00008000
-
-typedef struct tagCOMBOBOXINFO {
-    DWORD cbSize;
-    RECT rcItem;
-    RECT rcButton;
-    DWORD stateButton;
-    HWND hwndCombo;
-    HWND hwndItem;
-    HWND hwndList;
-} COMBOBOXINFO, *PCOMBOBOXINFO, *LPCOMBOBOXINFO;
-
 typedef struct tagNMHDR {
     HWND hwndFrom;
     UINT_PTR idFrom;
@@ -1023,13 +987,8 @@ typedef LPCDLGTEMPLATEA LPCDLGTEMPLATE;
 
 /* Classes */
 WINUSERAPI ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass);
-WINUSERAPI ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* lpWndClass);
 WINUSERAPI BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
-WINUSERAPI BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName,
-                                     LPWNDCLASSA lpWndClass);
-WINUSERAPI BOOL WINAPI GetClassInfoExA(HINSTANCE hInstance, LPCSTR lpszClass, LPWNDCLASSEXA lpwcx);
 WINUSERAPI int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
-WINUSERAPI ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex);
 
 /* Windows */
 WINUSERAPI HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName,
@@ -1049,10 +1008,8 @@ WINUSERAPI HWND WINAPI GetParent(HWND hWnd);
 WINUSERAPI HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
 WINUSERAPI HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags);
 WINUSERAPI HWND WINAPI GetDesktopWindow(void);
-WINUSERAPI HWND WINAPI GetTopWindow(HWND hWnd);
 WINUSERAPI HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 WINUSERAPI int WINAPI GetDlgCtrlID(HWND hWnd);
-WINUSERAPI BOOL WINAPI GetComboBoxInfo(HWND hwndCombo, PCOMBOBOXINFO pcbi);
 WINUSERAPI LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 WINUSERAPI LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
 WINUSERAPI LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);
@@ -1060,12 +1017,9 @@ WINUSERAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwN
 WINUSERAPI BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
 WINUSERAPI int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 WINUSERAPI int WINAPI GetWindowTextLengthA(HWND hWnd);
-WINUSERAPI BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
-WINUSERAPI UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
 WINUSERAPI LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                               LPARAM lParam);
 WINUSERAPI BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
-WINUSERAPI UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton);
 WINUSERAPI BOOL WINAPI SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
 WINUSERAPI HANDLE WINAPI GetPropA(HWND hWnd, LPCSTR lpString);
 WINUSERAPI HANDLE WINAPI RemovePropA(HWND hWnd, LPCSTR lpString);
@@ -1082,15 +1036,12 @@ WINUSERAPI BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int 
 WINUSERAPI BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu,
                                           DWORD dwExStyle);
 WINUSERAPI BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
-WINUSERAPI BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect);
 WINUSERAPI BOOL WINAPI UpdateWindow(HWND hWnd);
-WINUSERAPI BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
 WINUSERAPI HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 WINUSERAPI BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 WINUSERAPI HDC WINAPI GetDC(HWND hWnd);
 WINUSERAPI int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
 WINUSERAPI int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-WINUSERAPI int WINAPI FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 WINUSERAPI BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc);
 WINUSERAPI int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
 
@@ -1099,12 +1050,8 @@ WINUSERAPI LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARA
 WINUSERAPI BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                                     UINT wRemoveMsg);
-WINUSERAPI BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 WINUSERAPI BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 WINUSERAPI LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
-WINUSERAPI void WINAPI PostQuitMessage(int nExitCode);
-WINUSERAPI BOOL WINAPI InSendMessage(void);
-WINUSERAPI LONG WINAPI GetMessageTime(void);
 WINUSERAPI LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
                                           LPARAM lParam);
 WINUSERAPI LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -1121,8 +1068,6 @@ WINUSERAPI HWND WINAPI SetFocus(HWND hWnd);
 WINUSERAPI HWND WINAPI GetFocus(void);
 WINUSERAPI HWND WINAPI GetActiveWindow(void);
 WINUSERAPI HWND WINAPI SetActiveWindow(HWND hWnd);
-WINUSERAPI BOOL WINAPI SetForegroundWindow(HWND hWnd);
-WINUSERAPI HWND WINAPI GetForegroundWindow(void);
 WINUSERAPI HWND WINAPI SetCapture(HWND hWnd);
 WINUSERAPI BOOL WINAPI ReleaseCapture(void);
 WINUSERAPI HWND WINAPI GetCapture(void);
@@ -1139,7 +1084,6 @@ WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEM
                                                   LPARAM dwInitParam);
 #define CreateDialogA(h, n, p, f) CreateDialogParamA(h, n, p, f, 0)
 #define CreateDialogIndirectA(h, t, p, f) CreateDialogIndirectParamA(h, t, p, f, 0)
-WINUSERAPI BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
 WINUSERAPI LONG WINAPI GetDialogBaseUnits(void);
 WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
@@ -1163,24 +1107,14 @@ WINUSERAPI BOOL WINAPI IsRectEmpty(const RECT* lprc);
 WINUSERAPI BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2);
 WINUSERAPI BOOL WINAPI PtInRect(const RECT* lprc, POINT pt);
 
-/* Text */
-WINUSERAPI LPSTR WINAPI CharNextA(LPCSTR lpsz);
-WINUSERAPI LPSTR WINAPI CharPrevA(LPCSTR lpszStart, LPCSTR lpszCurrent);
-WINUSERAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
-
 #define WNDCLASS WNDCLASSA
-#define WNDCLASSEX WNDCLASSEXA
 #define CREATESTRUCT CREATESTRUCTA
 #define CBT_CREATEWND CBT_CREATEWNDA
 #define SetWindowsHookEx SetWindowsHookExA
 #define LPCREATESTRUCT LPCREATESTRUCTA
 #define RegisterClass RegisterClassA
-#define RegisterClassEx RegisterClassExA
 #define UnregisterClass UnregisterClassA
-#define GetClassInfo GetClassInfoA
-#define GetClassInfoEx GetClassInfoExA
 #define GetClassName GetClassNameA
-#define GetClassLongPtr GetClassLongPtrA
 #define CreateWindowEx CreateWindowExA
 #define CreateWindow CreateWindowA
 #define GetWindowLong GetWindowLongA
@@ -1190,8 +1124,6 @@ WINUSERAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
 #define SetWindowText SetWindowTextA
 #define GetWindowText GetWindowTextA
 #define GetWindowTextLength GetWindowTextLengthA
-#define SetDlgItemText SetDlgItemTextA
-#define GetDlgItemText GetDlgItemTextA
 #define SendDlgItemMessage SendDlgItemMessageA
 #define SetProp SetPropA
 #define GetProp GetPropA
@@ -1200,7 +1132,6 @@ WINUSERAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
 #define PeekMessage PeekMessageA
-#define GetMessage GetMessageA
 #define DispatchMessage DispatchMessageA
 #define CallWindowProc CallWindowProcA
 #define DefWindowProc DefWindowProcA
@@ -1211,8 +1142,5 @@ WINUSERAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
 #define CreateDialog CreateDialogA
 #define CreateDialogIndirect CreateDialogIndirectA
 #define MessageBox MessageBoxA
-#define CharNext CharNextA
-#define CharPrev CharPrevA
-#define CharUpper CharUpperA
 
 #endif

@@ -63,7 +63,7 @@ WindowClass* Lookup(LPCSTR lpszClass, HINSTANCE hInstance, bool bGlobalToo) {
     return nullptr;
 }
 
-ATOM AddClass(const WNDCLASSEXA& wc, ATOM atom, bool bGlobal) {
+ATOM AddClass(const WNDCLASSA& wc, ATOM atom, bool bGlobal) {
     if (wc.lpszClassName == nullptr || wc.lpfnWndProc == nullptr || wc.cbClsExtra < 0 ||
         wc.cbWndExtra < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -81,44 +81,11 @@ ATOM AddClass(const WNDCLASSEXA& wc, ATOM atom, bool bGlobal) {
     cls.proc = wc.lpfnWndProc;
     cls.cbWndExtra = wc.cbWndExtra;
     cls.hInstance = ClassInstance(wc.hInstance);
-    cls.hIcon = wc.hIcon;
-    cls.hCursor = wc.hCursor;
     cls.hbrBackground = wc.hbrBackground;
     cls.bGlobal = bGlobal;
-    cls.classExtra.assign(static_cast<size_t>(wc.cbClsExtra), 0);
     cls.nWindows = 0;
     table.classes.push_back(std::move(cls));
     return table.classes.back().atom;
-}
-
-WNDCLASSEXA Widen(const WNDCLASSA& wc) {
-    WNDCLASSEXA wcx = {};
-    wcx.cbSize = sizeof(wcx);
-    wcx.style = wc.style;
-    wcx.lpfnWndProc = wc.lpfnWndProc;
-    wcx.cbClsExtra = wc.cbClsExtra;
-    wcx.cbWndExtra = wc.cbWndExtra;
-    wcx.hInstance = wc.hInstance;
-    wcx.hIcon = wc.hIcon;
-    wcx.hCursor = wc.hCursor;
-    wcx.hbrBackground = wc.hbrBackground;
-    wcx.lpszMenuName = wc.lpszMenuName;
-    wcx.lpszClassName = wc.lpszClassName;
-    return wcx;
-}
-
-void FillClassInfo(const WindowClass& cls, WNDCLASSEXA* pInfo, LPCSTR lpszRequested) {
-    pInfo->style = cls.style;
-    pInfo->lpfnWndProc = cls.proc;
-    pInfo->cbClsExtra = static_cast<int>(cls.classExtra.size());
-    pInfo->cbWndExtra = cls.cbWndExtra;
-    pInfo->hInstance = cls.hInstance;
-    pInfo->hIcon = cls.hIcon;
-    pInfo->hCursor = cls.hCursor;
-    pInfo->hbrBackground = cls.hbrBackground;
-    pInfo->lpszMenuName = nullptr;
-    pInfo->lpszClassName = lpszRequested;
-    pInfo->hIconSm = nullptr;
 }
 
 } // namespace
@@ -128,28 +95,19 @@ WindowClass* FindClass(LPCSTR lpszClass, HINSTANCE hInstance) {
 }
 
 void RegisterSystemClass(const WNDCLASSA& wc, ATOM atom) {
-    AddClass(Widen(wc), atom, true);
+    AddClass(wc, atom, true);
 }
 
 } // namespace headless
 
 using headless::WindowClass;
 
-ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* lpWndClass) {
-    if (lpWndClass == nullptr || lpWndClass->cbSize != sizeof(WNDCLASSEXA)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    return headless::AddClass(*lpWndClass, 0, (lpWndClass->style & CS_GLOBALCLASS) != 0);
-}
-
 ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
     if (lpWndClass == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const WNDCLASSEXA wcx = headless::Widen(*lpWndClass);
-    return RegisterClassExA(&wcx);
+    return headless::AddClass(*lpWndClass, 0, (lpWndClass->style & CS_GLOBALCLASS) != 0);
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {
@@ -167,35 +125,6 @@ BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {
     return TRUE;
 }
 
-BOOL WINAPI GetClassInfoExA(HINSTANCE hInstance, LPCSTR lpszClass, LPWNDCLASSEXA lpwcx) {
-    const WindowClass* pClass = headless::FindClass(lpszClass, hInstance);
-    if (pClass == nullptr || lpwcx == nullptr) {
-        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-        return FALSE;
-    }
-    headless::FillClassInfo(*pClass, lpwcx, lpszClass);
-    return pClass->atom;
-}
-
-BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass) {
-    WNDCLASSEXA wcx = {};
-    wcx.cbSize = sizeof(wcx);
-    const BOOL bFound = GetClassInfoExA(hInstance, lpClassName, &wcx);
-    if (bFound && lpWndClass != nullptr) {
-        lpWndClass->style = wcx.style;
-        lpWndClass->lpfnWndProc = wcx.lpfnWndProc;
-        lpWndClass->cbClsExtra = wcx.cbClsExtra;
-        lpWndClass->cbWndExtra = wcx.cbWndExtra;
-        lpWndClass->hInstance = wcx.hInstance;
-        lpWndClass->hIcon = wcx.hIcon;
-        lpWndClass->hCursor = wcx.hCursor;
-        lpWndClass->hbrBackground = wcx.hbrBackground;
-        lpWndClass->lpszMenuName = wcx.lpszMenuName;
-        lpWndClass->lpszClassName = wcx.lpszClassName;
-    }
-    return bFound;
-}
-
 int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
     const headless::Window* pWnd = headless::FindWindowPtr(hWnd);
     if (pWnd == nullptr || lpClassName == nullptr || nMaxCount <= 0)
@@ -205,34 +134,4 @@ int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
     name.copy(lpClassName, static_cast<size_t>(nCopy));
     lpClassName[nCopy] = '\0';
     return nCopy;
-}
-
-ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex) {
-    const headless::Window* pWnd = headless::FindWindowPtr(hWnd);
-    if (pWnd == nullptr)
-        return 0;
-    const WindowClass& cls = *pWnd->pClass;
-    switch (nIndex) {
-    case GCLP_HBRBACKGROUND:
-        return reinterpret_cast<ULONG_PTR>(cls.hbrBackground);
-    case GCLP_HMODULE:
-        return reinterpret_cast<ULONG_PTR>(cls.hInstance);
-    case GCL_CBWNDEXTRA:
-        return static_cast<ULONG_PTR>(cls.cbWndExtra);
-    case GCL_CBCLSEXTRA:
-        return cls.classExtra.size();
-    case GCLP_WNDPROC:
-        return reinterpret_cast<ULONG_PTR>(cls.proc);
-    case GCL_STYLE:
-        return cls.style;
-    case GCW_ATOM:
-        return cls.atom;
-    }
-    if (nIndex >= 0 && static_cast<size_t>(nIndex) + sizeof(ULONG_PTR) <= cls.classExtra.size()) {
-        ULONG_PTR value;
-        std::copy_n(cls.classExtra.data() + nIndex, sizeof(value), reinterpret_cast<BYTE*>(&value));
-        return value;
-    }
-    SetLastError(ERROR_INVALID_INDEX);
-    return 0;
 }

@@ -1,12 +1,12 @@
 // Device contexts: USER32's window DCs, GDI32's memory DCs, what a DC has selected and its
-// text colours, background mode, text alignment and device capabilities.
+// text colours and background mode.
 #include "gdiobj.h"
 
 namespace headless {
 namespace {
 
 // A new DC has what Windows gives one: the system font, a white brush, black text on an
-// opaque white background, aligned at its top left.
+// opaque white background.
 HDC NewDC(HWND hwnd, bool bMemory) {
     DeviceContext dc;
     dc.hwnd = hwnd;
@@ -16,7 +16,6 @@ HDC NewDC(HWND hwnd, bool bMemory) {
     dc.crText = 0x000000;
     dc.crBack = 0xFFFFFF;
     dc.nBkMode = OPAQUE;
-    dc.uAlign = TA_TOP | TA_LEFT;
     GdiObject object;
     object.value = dc;
     const HDC hdc = static_cast<HDC>(AddObject(object));
@@ -50,8 +49,8 @@ DeviceContext* FindDCOrFail(HDC hdc) {
     return pDC;
 }
 
-// The text colours, background mode and alignment: set ones give back the previous value, and
-// a bad DC gives the function's failure value.
+// The text colours and background mode: set ones give back the previous value, and a bad DC
+// gives the function's failure value.
 template <typename T>
 T ReplaceAttribute(HDC hdc, T DeviceContext::*pField, T value, T failure) {
     DeviceContext* pDC = FindDCOrFail(hdc);
@@ -117,20 +116,6 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
     return hPrevious;
 }
 
-HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
-    const DeviceContext* pDC = FindDCOrFail(hdc);
-    if (pDC == nullptr)
-        return nullptr;
-    switch (type) {
-    case OBJ_FONT:
-        return pDC->hFont;
-    case OBJ_BRUSH:
-        return pDC->hBrush;
-    default:
-        return nullptr;
-    }
-}
-
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
     return headless::ReplaceAttribute(hdc, &DeviceContext::crText, color, CLR_INVALID);
 }
@@ -157,35 +142,4 @@ int WINAPI SetBkMode(HDC hdc, int mode) {
 
 int WINAPI GetBkMode(HDC hdc) {
     return headless::ReadAttribute(hdc, &DeviceContext::nBkMode, 0);
-}
-
-UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
-    return headless::ReplaceAttribute(hdc, &DeviceContext::uAlign, align, UINT{GDI_ERROR});
-}
-
-UINT WINAPI GetTextAlign(HDC hdc) {
-    return headless::ReadAttribute(hdc, &DeviceContext::uAlign, UINT{GDI_ERROR});
-}
-
-// The screen of the reference Wine: 1280 x 1024 at 96 dots per inch, 32 bits per pixel.
-int WINAPI GetDeviceCaps(HDC hdc, int index) {
-    if (FindDCOrFail(hdc) == nullptr)
-        return 0;
-    switch (index) {
-    case HORZRES:
-        return 1280;
-    case VERTRES:
-        return 1024;
-    case BITSPIXEL:
-        return 32;
-    case PLANES:
-        return 1;
-    case NUMCOLORS:
-        return -1;
-    case LOGPIXELSX:
-    case LOGPIXELSY:
-        return 96;
-    default:
-        return 0;
-    }
 }

@@ -387,17 +387,6 @@ LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return headless::DefaultDialogHandling(hDlg, Msg, wParam, lParam);
 }
 
-BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
-    const headless::DialogInfo* pInfo = headless::InfoOf(hDlg);
-    if (pInfo == nullptr || lpRect == nullptr)
-        return FALSE;
-    *lpRect = RECT{headless::UnitsToPixelsX(lpRect->left, *pInfo),
-                   headless::UnitsToPixelsY(lpRect->top, *pInfo),
-                   headless::UnitsToPixelsX(lpRect->right, *pInfo),
-                   headless::UnitsToPixelsY(lpRect->bottom, *pInfo)};
-    return TRUE;
-}
-
 LONG WINAPI GetDialogBaseUnits(void) {
     int xBase = 0, yBase = 0;
     headless::BaseUnitsOfFont(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), &xBase, &yBase);

@@ -88,10 +88,6 @@ int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     return TRUE;
 }
 
-int WINAPI FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
-    return headless::CanPaint(hDC, lprc) && headless::IsPaintingBrush(hbr);
-}
-
 BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc) {
     return headless::CanPaint(hDC, lprc);
 }

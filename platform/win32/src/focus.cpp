@@ -170,15 +170,6 @@ HWND WINAPI SetActiveWindow(HWND hWnd) {
     return headless::Activate(hWnd, true) ? previous : nullptr;
 }
 
-BOOL WINAPI SetForegroundWindow(HWND hWnd) {
-    const HWND hwndTop = GetAncestor(hWnd, GA_ROOT);
-    return hwndTop != nullptr && headless::Activate(hwndTop, true);
-}
-
-HWND WINAPI GetForegroundWindow(void) {
-    return headless::State().hwndActive;
-}
-
 HWND WINAPI SetCapture(HWND hWnd) {
     headless::InputState& state = headless::State();
     const HWND previous = state.hwndCapture;

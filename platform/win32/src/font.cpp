@@ -126,16 +126,6 @@ const LOGFONTA& SelectedFont(HDC hdc) {
 
 } // namespace headless
 
-HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf) {
-    if (lplf == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    LOGFONTA font = *lplf;
-    font.lfFaceName[LF_FACESIZE - 1] = '\0';
-    return headless::AddFont(font);
-}
-
 HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
                          DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet,
                          DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality,
@@ -156,7 +146,7 @@ HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientat
     font.lfPitchAndFamily = static_cast<BYTE>(iPitchAndFamily);
     if (pszFaceName != nullptr)
         std::strncpy(font.lfFaceName, pszFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
+    return headless::AddFont(font);
 }
 
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm) {

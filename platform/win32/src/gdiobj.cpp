@@ -1,13 +1,11 @@
-// GDI32's object table and the operations common to every object: stock objects, object
-// types, GetObject and DeleteObject.
+// GDI32's object table and the operations common to every object: stock objects and
+// DeleteObject.
 #include "gdiobj.h"
 #include "lifetime.h"
 
 #include "brush.h"
 #include "font.h"
 
-#include <algorithm>
-#include <cstring>
 #include <map>
 #include <new>
 
@@ -26,14 +24,6 @@ ObjectTable& Table() {
     return ProcessLifetime<ObjectTable>();
 }
 
-DWORD TypeOf(const GdiObject& object) {
-    if (std::holds_alternative<LOGFONTA>(object.value))
-        return OBJ_FONT;
-    if (std::holds_alternative<LOGBRUSH>(object.value))
-        return OBJ_BRUSH;
-    return std::get<DeviceContext>(object.value).bMemory ? OBJ_MEMDC : OBJ_DC;
-}
-
 HGDIOBJ NewStockObject(int i) {
     GdiObject object;
     object.bLasting = true;
@@ -46,16 +36,6 @@ HGDIOBJ NewStockObject(int i) {
     else
         return nullptr;
     return AddObject(object);
-}
-
-// Copies the object's description (at most cb bytes), or gives its size when pv is NULL.
-template <typename T>
-int CopyDescription(const T& description, int cb, LPVOID pv) {
-    if (pv == nullptr)
-        return sizeof(T);
-    const int cbCopy = std::min<int>(cb, sizeof(T));
-    std::memcpy(pv, &description, cbCopy);
-    return cbCopy;
 }
 
 } // namespace
@@ -101,24 +81,6 @@ HGDIOBJ WINAPI GetStockObject(int i) {
     if (hStock == nullptr)
         hStock = headless::NewStockObject(i);
     return hStock;
-}
-
-DWORD WINAPI GetObjectType(HGDIOBJ h) {
-    const headless::GdiObject* pObject = headless::FindObject(h);
-    if (pObject == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    return headless::TypeOf(*pObject);
-}
-
-int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv) {
-    if (const LOGFONTA* pFont = headless::FindObjectOf<LOGFONTA>(h))
-        return headless::CopyDescription(*pFont, c, pv);
-    if (const LOGBRUSH* pBrush = headless::FindObjectOf<LOGBRUSH>(h))
-        return headless::CopyDescription(*pBrush, c, pv);
-    SetLastError(ERROR_INVALID_HANDLE);
-    return 0;
 }
 
 // Stock objects and system colour brushes survive DeleteObject, which still succeeds. An

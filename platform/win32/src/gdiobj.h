@@ -15,7 +15,6 @@ struct DeviceContext {
     COLORREF crText;
     COLORREF crBack;
     int nBkMode;
-    UINT uAlign;
 };
 
 struct GdiObject {

@@ -1,5 +1,5 @@
-// KERNEL32's memory: global and local blocks, fixed or movable with a lock count, and the
-// process heap. Every block comes from malloc, so that the sanitizers watch it.
+// KERNEL32's memory: global blocks, fixed or movable with a lock count, and the process
+// heap. Every block comes from malloc, so that the sanitizers watch it.
 #include "memory.h"
 #include "lifetime.h"
 
@@ -267,15 +267,6 @@ HGLOBAL WINAPI GlobalHandle(LPCVOID pMem) {
     return nullptr;
 }
 
-// The local heap and the global heap are one heap since Win32.
-HLOCAL WINAPI LocalAlloc(UINT uFlags, SIZE_T uBytes) {
-    return GlobalAlloc(uFlags, uBytes);
-}
-
-HLOCAL WINAPI LocalFree(HLOCAL hMem) {
-    return GlobalFree(hMem);
-}
-
 HANDLE WINAPI GetProcessHeap(void) {
     return &headless::g_processHeap;
 }
@@ -286,13 +277,6 @@ LPVOID WINAPI HeapAlloc(HANDLE hHeap, DWORD dwFlags, SIZE_T dwBytes) {
     return headless::NewFixedBlock(dwBytes, (dwFlags & HEAP_ZERO_MEMORY) != 0);
 }
 
-LPVOID WINAPI HeapReAlloc(HANDLE hHeap, DWORD dwFlags, LPVOID lpMem, SIZE_T dwBytes) {
-    if (FindHeapBlock(hHeap, lpMem) == nullptr)
-        return nullptr;
-    return GlobalReAlloc(lpMem, dwBytes,
-                         GMEM_MOVEABLE | ((dwFlags & HEAP_ZERO_MEMORY) ? GMEM_ZEROINIT : 0));
-}
-
 BOOL WINAPI HeapFree(HANDLE hHeap, DWORD dwFlags, LPVOID lpMem) {
     if (lpMem == nullptr)
         return IsProcessHeap(hHeap);
@@ -300,9 +284,4 @@ BOOL WINAPI HeapFree(HANDLE hHeap, DWORD dwFlags, LPVOID lpMem) {
         return FALSE;
     headless::FreeBlock(lpMem);
     return TRUE;
-}
-
-SIZE_T WINAPI HeapSize(HANDLE hHeap, DWORD dwFlags, LPCVOID lpMem) {
-    const Block* pBlock = FindHeapBlock(hHeap, lpMem);
-    return pBlock != nullptr ? pBlock->cb : static_cast<SIZE_T>(-1);
 }

@@ -5,8 +5,8 @@
 
 namespace headless {
 
-// Lets nSucceed more allocations (GlobalAlloc, GlobalReAlloc, LocalAlloc, HeapAlloc,
-// HeapReAlloc) succeed and fails the one after; a negative nSucceed stops failing.
+// Lets nSucceed more allocations (GlobalAlloc, GlobalReAlloc, HeapAlloc) succeed and fails the
+// one after; a negative nSucceed stops failing.
 void FailAllocationAfter(LONG nSucceed);
 
 } // namespace headless

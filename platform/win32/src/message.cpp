@@ -13,9 +13,6 @@ namespace {
 struct MessageQueue {
     std::deque<MSG> posted;
     std::deque<MSG> input; // keyboard input, without its window until it is taken
-    bool bQuit = false;
-    int nQuitCode = 0;
-    LONG lastTime = 0;
 };
 
 MessageQueue& Queue() {
@@ -64,8 +61,7 @@ bool FetchInput(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove) 
     return false;
 }
 
-// Posted messages first, then keyboard input, then a pending quit, then painting, as Windows
-// orders them.
+// Posted messages first, then keyboard input, then painting, as Windows orders them.
 bool FetchMessage(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove) {
     MessageQueue& queue = Queue();
     for (auto it = queue.posted.begin(); it != queue.posted.end(); ++it) {
@@ -78,12 +74,6 @@ bool FetchMessage(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove
     }
     if (FetchInput(pMsg, hwndFilter, uMin, uMax, bRemove))
         return true;
-    if (queue.bQuit && InRange(WM_QUIT, uMin, uMax)) {
-        *pMsg = MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(queue.nQuitCode), 0);
-        if (bRemove)
-            queue.bQuit = false;
-        return true;
-    }
     if (InRange(WM_PAINT, uMin, uMax)) {
         if (const HWND hwndPaint = NextWindowToPaint(hwndFilter)) {
             *pMsg = MakeMessage(hwndPaint, WM_PAINT, 0, 0);
@@ -177,33 +167,10 @@ BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-void WINAPI PostQuitMessage(int nExitCode) {
-    headless::Queue().bQuit = true;
-    headless::Queue().nQuitCode = nExitCode;
-}
-
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                          UINT wRemoveMsg) {
-    if (lpMsg == nullptr)
-        return FALSE;
-    if (!headless::FetchMessage(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax,
-                                (wRemoveMsg & PM_REMOVE) != 0))
-        return FALSE;
-    headless::Queue().lastTime = static_cast<LONG>(lpMsg->time);
-    return TRUE;
-}
-
-// Nothing but the program itself ever puts a message into the queue here, so waiting for one
-// on an empty queue would wait for ever: GetMessage then ends the loop as WM_QUIT would.
-BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {
-    if (lpMsg == nullptr)
-        return -1;
-    if (hWnd != nullptr && hWnd != reinterpret_cast<HWND>(-1) &&
-        headless::FindWindowPtr(hWnd) == nullptr)
-        return -1;
-    if (!PeekMessageA(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, PM_REMOVE))
-        *lpMsg = headless::MakeMessage(nullptr, WM_QUIT, 0, 0);
-    return lpMsg->message != WM_QUIT;
+    return lpMsg != nullptr && headless::FetchMessage(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax,
+                                                      (wRemoveMsg & PM_REMOVE) != 0);
 }
 
 BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
@@ -230,12 +197,4 @@ LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
     if (lpMsg->message == WM_PAINT)
         headless::ValidateAfterPaint(lpMsg->hwnd);
     return lResult;
-}
-
-BOOL WINAPI InSendMessage(void) {
-    return FALSE;
-}
-
-LONG WINAPI GetMessageTime(void) {
-    return headless::Queue().lastTime;
 }

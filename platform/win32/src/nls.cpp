@@ -216,22 +216,6 @@ int Fail(DWORD dwError) {
 
 using headless::Charset;
 
-UINT WINAPI GetACP(void) {
-    return headless::kAnsiCodePage;
-}
-
-UINT WINAPI GetOEMCP(void) {
-    return headless::kAnsiCodePage;
-}
-
-BOOL WINAPI IsDBCSLeadByte(BYTE TestChar) {
-    return headless::IsLeadByte932(TestChar);
-}
-
-BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar) {
-    return headless::CharsetOf(CodePage) == Charset::Cp932 && headless::IsLeadByte932(TestChar);
-}
-
 int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                                LPWSTR lpWideCharStr, int cchWideChar) {
     const Charset charset = headless::CharsetOf(CodePage);

@@ -67,27 +67,6 @@ BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
     return TRUE;
 }
 
-BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect) {
-    Window* pWnd = FindWindowPtr(hWnd);
-    if (pWnd == nullptr)
-        return FALSE;
-    // With one rectangle for the update area, only a rectangle that covers it all empties it.
-    RECT rcUnion;
-    if (lpRect == nullptr ||
-        (UnionRect(&rcUnion, lpRect, &pWnd->rcUpdate) && EqualRect(&rcUnion, lpRect)))
-        headless::ValidateAfterPaint(hWnd);
-    return TRUE;
-}
-
-BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase) {
-    const Window* pWnd = FindWindowPtr(hWnd);
-    if (pWnd == nullptr)
-        return FALSE;
-    if (lpRect != nullptr)
-        *lpRect = pWnd->rcUpdate;
-    return !IsRectEmpty(&pWnd->rcUpdate);
-}
-
 BOOL WINAPI UpdateWindow(HWND hWnd) {
     const Window* pWnd = FindWindowPtr(hWnd);
     if (pWnd == nullptr)

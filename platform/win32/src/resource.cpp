@@ -221,7 +221,3 @@ DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo) {
         return 0;
     return static_cast<DWORD>(headless::EntryData(hResInfo).cb);
 }
-
-BOOL WINAPI FreeResource(HGLOBAL hResData) {
-    return FALSE;
-}

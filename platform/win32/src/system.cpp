@@ -1,5 +1,4 @@
-// KERNEL32's odds and ends: the system version, time, thread and process ids, MulDiv and the
-// debug output.
+// KERNEL32's odds and ends: the system version, time, the thread id and MulDiv.
 #include "system.h"
 
 #include <windows.h>
@@ -7,7 +6,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <ctime>
 
 namespace headless {
@@ -39,10 +37,6 @@ DWORD WINAPI GetCurrentThreadId(void) {
     return static_cast<DWORD>(syscall(SYS_gettid));
 }
 
-DWORD WINAPI GetCurrentProcessId(void) {
-    return static_cast<DWORD>(getpid());
-}
-
 // nNumber * nNumerator / nDenominator with a 64-bit product, rounded half away from zero;
 // -1 for a zero denominator or a result outside -2^31+1 .. 2^31-1.
 int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator) {
@@ -59,10 +53,4 @@ int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator) {
     if (result > 2147483647 || result < -2147483647)
         return -1;
     return static_cast<int>(result);
-}
-
-// There is no debugger to listen; standard error stands in for it.
-void WINAPI OutputDebugStringA(LPCSTR lpOutputString) {
-    if (lpOutputString != nullptr)
-        std::fputs(lpOutputString, stderr);
 }

@@ -462,10 +462,6 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
     return nullptr;
 }
 
-HWND WINAPI GetTopWindow(HWND hWnd) {
-    return GetWindow(hWnd != nullptr ? hWnd : headless::DesktopWindow(), GW_CHILD);
-}
-
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
     const Window* pDlg = FindWindowPtr(hDlg);
     if (pDlg == nullptr)
@@ -594,18 +590,6 @@ int WINAPI GetWindowTextLengthA(HWND hWnd) {
     return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0));
 }
 
-BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString) {
-    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
-    return hItem != nullptr && SetWindowTextA(hItem, lpString);
-}
-
-UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax) {
-    if (lpString != nullptr && cchMax > 0)
-        lpString[0] = '\0';
-    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
-    return hItem != nullptr ? static_cast<UINT>(GetWindowTextA(hItem, lpString, cchMax)) : 0;
-}
-
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                    LPARAM lParam) {
     const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
@@ -618,10 +602,6 @@ BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck) {
         return FALSE;
     SendMessageA(hItem, BM_SETCHECK, uCheck, 0);
     return TRUE;
-}
-
-UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton) {
-    return static_cast<UINT>(SendDlgItemMessageA(hDlg, nIDButton, BM_GETCHECK, 0, 0));
 }
 
 BOOL WINAPI SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData) {

@@ -17,11 +17,8 @@ struct WindowClass {
     WNDPROC proc;
     int cbWndExtra;
     HINSTANCE hInstance;
-    HICON hIcon;
-    HCURSOR hCursor;
     HBRUSH hbrBackground;
     bool bGlobal; // a system class, or registered with CS_GLOBALCLASS
-    std::vector<BYTE> classExtra;
     int nWindows;
 };
 
