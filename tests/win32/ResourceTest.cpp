@@ -31,7 +31,7 @@ TEST(ResourceTest, FindsByStringNameIgnoringCase) {
 TEST(ResourceTest, MissingResourceIsNotFound) {
     const HMODULE hSelf = GetModuleHandleA(nullptr);
     SetLastError(0);
-    EXPECT_EQ(nullptr, FindResourceA(hSelf, MAKEINTRESOURCEA(101), RT_DIALOG));
+    EXPECT_EQ(nullptr, FindResourceA(hSelf, MAKEINTRESOURCEA(199), RT_DIALOG));
     EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND), GetLastError());
     EXPECT_EQ(nullptr, FindResourceA(hSelf, MAKEINTRESOURCEA(100), RT_MENU));
 }

@@ -28,8 +28,13 @@ public:
         return it != m_permanent.end() ? it->second : nullptr;
     }
 
+    // False when the handle has an object already, or without memory.
     bool AddPermanent(THandle h, TObject* pObject) {
-        return m_permanent.emplace(h, pObject).second;
+        try {
+            return m_permanent.emplace(h, pObject).second;
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
     }
 
     void RemovePermanent(THandle h, const TObject* pObject) {
@@ -54,7 +59,13 @@ public:
             return nullptr;
         }
         pTemporary->*Handle = h;
-        m_temporary.emplace(h, pTemporary);
+        try {
+            m_temporary.emplace(h, pTemporary);
+        } catch (const std::bad_alloc&) {
+            pTemporary->*Handle = nullptr;
+            delete pTemporary;
+            return nullptr;
+        }
         return pTemporary;
     }
 

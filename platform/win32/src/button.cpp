@@ -94,7 +94,7 @@ void DrawCaption(HWND hwnd, HDC hdc, RECT rc, UINT uFormat) {
     if (!IsWindowEnabled(hwnd))
         SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
     SetBkMode(hdc, TRANSPARENT);
-    const std::string text = TextOf(hwnd);
+    const std::string& text = TextOf(hwnd);
     DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rc, uFormat);
 }
 
@@ -291,7 +291,8 @@ LRESULT OnClick(HWND hwnd) {
 }
 
 LRESULT OnSetText(HWND hwnd, const ButtonState& state, LPARAM lParam) {
-    DefWindowProcA(hwnd, WM_SETTEXT, 0, lParam);
+    if (!DefWindowProcA(hwnd, WM_SETTEXT, 0, lParam))
+        return FALSE;
     Redraw(hwnd, state, ODA_DRAWENTIRE);
     return TRUE;
 }

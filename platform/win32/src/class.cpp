@@ -75,8 +75,7 @@ ATOM AddClass(const WNDCLASSA& wc, ATOM atom, bool bGlobal) {
     }
     ClassTable& table = Table();
     WindowClass cls;
-    cls.name = IS_INTRESOURCE(wc.lpszClassName) ? std::string() : wc.lpszClassName;
-    cls.atom = atom != 0 ? atom : table.nextAtom++;
+    cls.atom = atom != 0 ? atom : table.nextAtom;
     cls.style = wc.style;
     cls.proc = wc.lpfnWndProc;
     cls.cbWndExtra = wc.cbWndExtra;
@@ -84,7 +83,14 @@ ATOM AddClass(const WNDCLASSA& wc, ATOM atom, bool bGlobal) {
     cls.hbrBackground = wc.hbrBackground;
     cls.bGlobal = bGlobal;
     cls.nWindows = 0;
-    table.classes.push_back(std::move(cls));
+    if (!GrowStorage([&] {
+            if (!IS_INTRESOURCE(wc.lpszClassName))
+                cls.name = wc.lpszClassName;
+            table.classes.push_back(std::move(cls));
+        }))
+        return 0;
+    if (atom == 0)
+        ++table.nextAtom;
     return table.classes.back().atom;
 }
 

@@ -85,7 +85,9 @@ void DrawFieldText(const ComboState& state, HDC hdc, const RECT& rc, int nSelect
     if (nSelected < 0)
         return;
     const LRESULT cbText = ToList(state, LB_GETTEXTLEN, static_cast<WPARAM>(nSelected));
-    std::string text(static_cast<size_t>(std::max<LRESULT>(0, cbText)), '\0');
+    std::string text;
+    if (!GrowStorage([&] { text.resize(static_cast<size_t>(std::max<LRESULT>(0, cbText))); }))
+        return;
     ToList(state, LB_GETTEXT, static_cast<WPARAM>(nSelected), reinterpret_cast<LPARAM>(&text[0]));
     if (bHighlighted) {
         FillRect(hdc, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -496,9 +498,9 @@ LRESULT OnGetText(const ComboState& state, WPARAM cchMax, LPARAM lpBuffer) {
     pszBuffer[0] = '\0';
     const LRESULT nSelected = ToList(state, LB_GETCURSEL);
     const LRESULT cbText = nSelected >= 0 ? ToList(state, LB_GETTEXTLEN, nSelected) : LB_ERR;
-    if (cbText == LB_ERR)
+    std::string text;
+    if (cbText == LB_ERR || !GrowStorage([&] { text.resize(static_cast<size_t>(cbText)); }))
         return 0;
-    std::string text(static_cast<size_t>(cbText), '\0');
     ToList(state, LB_GETTEXT, nSelected, reinterpret_cast<LPARAM>(&text[0]));
     const size_t cbCopy = std::min(text.size(), static_cast<size_t>(cchMax) - 1);
     text.copy(pszBuffer, cbCopy);

@@ -55,9 +55,10 @@ DWORD StyleOf(HWND hwnd) {
     return pWnd != nullptr ? pWnd->style : 0;
 }
 
-std::string TextOf(HWND hwnd) {
+const std::string& TextOf(HWND hwnd) {
+    static const std::string kNoText;
     const Window* pWnd = FindWindowPtr(hwnd);
-    return pWnd != nullptr ? pWnd->text : std::string();
+    return pWnd != nullptr ? pWnd->text : kNoText;
 }
 
 ControlPaint::ControlPaint(HWND hwnd, HDC hdcGiven, HFONT hFont)

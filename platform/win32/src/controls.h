@@ -4,7 +4,6 @@
 
 #include "window.h"
 
-#include <new>
 #include <string>
 
 namespace headless {
@@ -23,8 +22,8 @@ void AttachControlState(HWND hwnd, void* pState);
 // A new state behind the window at WM_NCCREATE; nullptr, and creation fails, without memory.
 template <typename T>
 T* CreateControlState(HWND hwnd) {
-    T* pState = new (std::nothrow) T;
-    if (pState != nullptr)
+    T* pState = nullptr;
+    if (GrowStorage([&] { pState = new T; }))
         AttachControlState(hwnd, pState);
     return pState;
 }
@@ -59,7 +58,7 @@ HBRUSH ParentBrush(HWND hwnd, HDC hdc, UINT uCtlColor);
 // A control changes its own style bits without WM_STYLECHANGING, as Windows' controls do.
 void ChangeOwnStyle(HWND hwnd, DWORD dwSet, DWORD dwClear);
 DWORD StyleOf(HWND hwnd);
-std::string TextOf(HWND hwnd);
+const std::string& TextOf(HWND hwnd);
 
 // BeginPaint (or the DC given with WM_PAINT) with the control's font selected for its life.
 class ControlPaint {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace headless {
 
 constexpr UINT kAnsiCodePage = 932;
@@ -25,5 +27,9 @@ inline WPARAM ImeCharacter(const char* p, size_t n) {
     const BYTE ch = static_cast<BYTE>(*p);
     return CharLength932(p, n) == 2 ? MAKEWORD(p[1], ch) : ch;
 }
+
+// UTF-16 text in the ANSI code page, as WideCharToMultiByte makes it; for callers inside
+// GrowStorage, as it throws std::bad_alloc without memory.
+std::string AnsiFromUtf16(const char16_t* p, size_t n);
 
 } // namespace headless

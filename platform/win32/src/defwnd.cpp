@@ -9,10 +9,12 @@
 namespace headless {
 namespace {
 
-void SetTextFromCreate(Window* pWnd, const CREATESTRUCTA* pcs) {
+// False without memory for the text, which fails the creation.
+bool SetTextFromCreate(Window* pWnd, const CREATESTRUCTA* pcs) {
     // A caption that starts with 0xFF is a resource ordinal (an icon), not text.
-    if (pcs->lpszName != nullptr && static_cast<unsigned char>(pcs->lpszName[0]) != 0xFF)
-        pWnd->text = pcs->lpszName;
+    if (pcs->lpszName == nullptr || static_cast<unsigned char>(pcs->lpszName[0]) == 0xFF)
+        return true;
+    return GrowStorage([&] { pWnd->text = pcs->lpszName; });
 }
 
 void ClientFromWindow(const Window* pWnd, RECT* pRect) {
@@ -110,8 +112,7 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     switch (Msg) {
     case WM_NCCREATE:
-        headless::SetTextFromCreate(pWnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-        return TRUE;
+        return headless::SetTextFromCreate(pWnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCCALCSIZE:
         if (wParam)
             headless::ClientFromWindow(pWnd,
@@ -124,8 +125,8 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NCACTIVATE:
         return TRUE;
     case WM_SETTEXT:
-        pWnd->text = lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "";
-        return TRUE;
+        return headless::GrowStorage(
+            [&] { pWnd->text = lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : ""; });
     case WM_GETTEXT:
         return headless::CopyText(pWnd, wParam, reinterpret_cast<LPSTR>(lParam));
     case WM_GETTEXTLENGTH:

@@ -44,8 +44,11 @@ RECT BoxToPixels(const DialogUnitsBox& box, const DialogInfo& info) {
     return RECT{x, y, x + UnitsToPixelsX(box.cx, info), y + UnitsToPixelsY(box.cy, info)};
 }
 
+// The dialog manager's record of a new dialog; nullptr without memory.
 std::unique_ptr<DialogInfo> MakeDialogInfo(const DialogTemplate& tmpl) {
-    auto pInfo = std::make_unique<DialogInfo>();
+    std::unique_ptr<DialogInfo> pInfo;
+    if (!GrowStorage([&] { pInfo = std::make_unique<DialogInfo>(); }))
+        return nullptr;
     if (tmpl.style & DS_SETFONT) {
         if (tmpl.pointSize == 0x7FFF) {
             pInfo->hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -262,6 +265,8 @@ bool ReturnsDirectly(UINT uMsg) {
 HWND CreateDialogFromTemplate(HINSTANCE hInstance, const DialogTemplate& tmpl, HWND hwndOwner,
                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
     std::unique_ptr<DialogInfo> pInfo = MakeDialogInfo(tmpl);
+    if (pInfo == nullptr)
+        return nullptr;
     DWORD exStyle = tmpl.exStyle;
     if (tmpl.style & DS_MODALFRAME)
         exStyle |= WS_EX_DLGMODALFRAME;
@@ -357,7 +362,8 @@ HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTe
     if (hWndParent != nullptr && !IsWindow(hWndParent))
         return nullptr;
     headless::DialogTemplate tmpl;
-    headless::ReadDialogTemplate(lpTemplate, &tmpl);
+    if (!headless::GrowStorage([&] { headless::ReadDialogTemplate(lpTemplate, &tmpl); }))
+        return nullptr;
     return headless::CreateDialogFromTemplate(hInstance, tmpl, hWndParent, lpDialogFunc,
                                               dwInitParam);
 }
@@ -421,15 +427,17 @@ HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
     const headless::Window* pDlg = headless::FindWindowPtr(hDlg);
     if (pDlg == nullptr || pDlg->children.empty())
         return nullptr;
-    std::vector<HWND> order = pDlg->children;
-    if (bPrevious)
-        std::reverse(order.begin(), order.end());
-    const auto start = std::find(order.begin(), order.end(), hCtl);
-    const size_t nFirst = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
-    for (size_t i = 0; i < order.size(); ++i) {
-        const HWND hwnd = order[(nFirst + i) % order.size()];
-        if (headless::CanTakeTab(hwnd))
-            return hwnd;
+    const std::vector<HWND>& controls = pDlg->children;
+    const size_t nCount = controls.size();
+    const size_t nAt =
+        static_cast<size_t>(std::find(controls.begin(), controls.end(), hCtl) - controls.begin());
+    // From the control after (or before) hCtl round the dialog, or from the first (or last).
+    for (size_t nStep = 1; nStep <= nCount; ++nStep) {
+        const size_t nFrom = nAt == nCount ? (bPrevious ? 0 : nCount - 1) : nAt;
+        const size_t nIndex =
+            bPrevious ? (nFrom + nCount - nStep) % nCount : (nFrom + nStep) % nCount;
+        if (headless::CanTakeTab(controls[nIndex]))
+            return controls[nIndex];
     }
     return hCtl;
 }

@@ -1,5 +1,6 @@
 // Reading dialog templates: DLGTEMPLATE and DLGTEMPLATEEX with their controls.
 #include "dlgtemplate.h"
+#include "dbcs.h"
 
 #include <cstring>
 
@@ -58,15 +59,7 @@ public:
 
 private:
     static std::string ToAnsi(const std::vector<WCHAR>& wide) {
-        if (wide.empty())
-            return std::string();
-        const int cb = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-        std::string text(static_cast<size_t>(cb > 0 ? cb : 0), '\0');
-        if (cb > 0)
-            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], cb,
-                                nullptr, nullptr);
-        return text;
+        return AnsiFromUtf16(reinterpret_cast<const char16_t*>(wide.data()), wide.size());
     }
 
     const BYTE* m_p;

@@ -42,6 +42,7 @@ struct DialogTemplate {
     std::vector<DialogControlTemplate> controls;
 };
 
+// Throws std::bad_alloc without memory, for a caller inside GrowStorage.
 void ReadDialogTemplate(const void* pTemplate, DialogTemplate* pOut);
 
 } // namespace headless

@@ -8,6 +8,7 @@
 #include "brush.h"
 #include "font.h"
 #include "gdiobj.h"
+#include "memory.h"
 #include "textout.h"
 
 #include <cstring>
@@ -99,13 +100,11 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT fo
     if (!headless::CanPaint(hdc, lprc) || (lpchText == nullptr && cchText != 0))
         return 0;
     std::string text;
-    try {
-        text =
-            headless::VisibleText(lpchText, cchText < 0 ? std::strlen(lpchText) : cchText, format);
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    if (!headless::GrowStorage([&] {
+            text = headless::VisibleText(lpchText, cchText < 0 ? std::strlen(lpchText) : cchText,
+                                         format);
+        }))
         return 0;
-    }
     const SIZE size = headless::MeasureText(headless::SelectedFont(hdc), text.size());
     if (format & DT_CALCRECT) {
         lprc->right = lprc->left + size.cx;

@@ -6,7 +6,7 @@
 #include "dbcs.h"
 
 #include <algorithm>
-#include <new>
+#include <string_view>
 
 namespace headless {
 namespace {
@@ -47,7 +47,7 @@ size_t SelectionEnd(const EditState& state) {
 
 // The start of the character that holds byte nPos: a position inside a double-byte
 // character moves back to its lead byte.
-size_t CharStart(const std::string& text, size_t nPos) {
+size_t CharStart(std::string_view text, size_t nPos) {
     size_t nAt = 0;
     while (nAt < nPos) {
         const size_t nNext = nAt + CharLength932(&text[nAt], text.size() - nAt);
@@ -105,7 +105,7 @@ void NotifyTextChanged(HWND hwnd) {
 
 // Replaces the selection with as much of the text as the limit leaves room for, never half a
 // double-byte character; the caret ends after the inserted text.
-void ReplaceSelection(HWND hwnd, EditState* pState, const std::string& insert) {
+void ReplaceSelection(HWND hwnd, EditState* pState, std::string_view insert) {
     std::string& text = TextBuffer(hwnd);
     const size_t nStart = SelectionStart(*pState);
     const size_t nSelected = SelectionEnd(*pState) - nStart;
@@ -113,9 +113,7 @@ void ReplaceSelection(HWND hwnd, EditState* pState, const std::string& insert) {
     const size_t nRoom = nKept < pState->dwLimit ? pState->dwLimit - nKept : 0;
     const size_t nInsert =
         insert.size() <= nRoom ? insert.size() : CharStart(insert, std::min(nRoom, insert.size()));
-    try {
-        text.replace(nStart, nSelected, insert, 0, nInsert);
-    } catch (const std::bad_alloc&) {
+    if (!GrowStorage([&] { text.replace(nStart, nSelected, insert.substr(0, nInsert)); })) {
         NotifyParent(hwnd, EN_ERRSPACE);
         return;
     }
@@ -131,12 +129,12 @@ void DeleteRange(HWND hwnd, EditState* pState, size_t nFrom, size_t nTo) {
         return;
     pState->nAnchor = nFrom;
     pState->nCaret = nTo;
-    ReplaceSelection(hwnd, pState, std::string());
+    ReplaceSelection(hwnd, pState, {});
 }
 
 void DeleteBackward(HWND hwnd, EditState* pState) {
     if (pState->nAnchor != pState->nCaret)
-        ReplaceSelection(hwnd, pState, std::string());
+        ReplaceSelection(hwnd, pState, {});
     else
         DeleteRange(hwnd, pState, PreviousPosition(TextBuffer(hwnd), pState->nCaret),
                     pState->nCaret);
@@ -144,7 +142,7 @@ void DeleteBackward(HWND hwnd, EditState* pState) {
 
 void DeleteForward(HWND hwnd, EditState* pState) {
     if (pState->nAnchor != pState->nCaret)
-        ReplaceSelection(hwnd, pState, std::string());
+        ReplaceSelection(hwnd, pState, {});
     else
         DeleteRange(hwnd, pState, pState->nCaret, NextPosition(TextBuffer(hwnd), pState->nCaret));
 }
@@ -249,22 +247,25 @@ LRESULT OnChar(HWND hwnd, EditState* pState, WPARAM wChar) {
     const DWORD style = StyleOf(hwnd);
     if (style & ES_READONLY)
         return TRUE;
-    std::string typed;
+    // A number edit takes digits only.
     if (pState->chPendingLead != 0) {
-        typed = {static_cast<char>(pState->chPendingLead), static_cast<char>(ch)};
+        const char typed[2] = {static_cast<char>(pState->chPendingLead), static_cast<char>(ch)};
         pState->chPendingLead = 0;
-    } else if (IsLeadByte932(ch)) {
+        if (!(style & ES_NUMBER))
+            ReplaceSelection(hwnd, pState, std::string_view(typed, 2));
+        return TRUE;
+    }
+    if (IsLeadByte932(ch)) {
         pState->chPendingLead = ch;
         return TRUE;
-    } else if (ch < 0x20 || ch == 0x7F) {
+    }
+    if (ch < 0x20 || ch == 0x7F) {
         OnControlCharacter(hwnd, pState, ch);
         return TRUE;
-    } else {
-        typed = std::string(1, static_cast<char>(ch));
     }
-    if ((style & ES_NUMBER) && !(typed.size() == 1 && IsDigit(ch)))
-        return TRUE;
-    ReplaceSelection(hwnd, pState, typed);
+    const char typed = static_cast<char>(ch);
+    if (!(style & ES_NUMBER) || IsDigit(ch))
+        ReplaceSelection(hwnd, pState, std::string_view(&typed, 1));
     return TRUE;
 }
 
@@ -298,7 +299,7 @@ LRESULT OnGetSel(const EditState& state, WPARAM wpStart, LPARAM lpEnd) {
 
 LRESULT OnReplaceSel(HWND hwnd, EditState* pState, LPARAM lpText) {
     const char* psz = reinterpret_cast<const char*>(lpText);
-    ReplaceSelection(hwnd, pState, psz != nullptr ? std::string(psz) : std::string());
+    ReplaceSelection(hwnd, pState, psz != nullptr ? std::string_view(psz) : std::string_view());
     return TRUE;
 }
 
@@ -318,7 +319,8 @@ LRESULT OnSetReadOnly(HWND hwnd, WPARAM bReadOnly) {
 
 // The caret goes to the start. A multi-line edit does not report text set this way.
 LRESULT OnSetText(HWND hwnd, EditState* pState, LPARAM lParam) {
-    DefWindowProcA(hwnd, WM_SETTEXT, 0, lParam);
+    if (!DefWindowProcA(hwnd, WM_SETTEXT, 0, lParam))
+        return FALSE;
     pState->chPendingLead = 0;
     SetCaret(hwnd, pState, 0);
     if (!IsMultiLine(hwnd))
@@ -368,7 +370,7 @@ LRESULT OnPaint(HWND hwnd, const EditState& state, HDC hdcGiven) {
         SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
     TEXTMETRICA tm;
     GetTextMetricsA(hdc, &tm);
-    const std::string text = TextOf(hwnd);
+    const std::string& text = TextOf(hwnd);
     int y = 0;
     for (size_t nStart = 0; nStart <= text.size(); y += tm.tmHeight) {
         const size_t nEnd = IsMultiLine(hwnd) ? LineEnd(text, nStart) : text.size();

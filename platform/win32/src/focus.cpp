@@ -23,8 +23,10 @@ WORD Minimized(HWND hwnd) {
     return (GetWindowLongA(hwnd, GWL_STYLE) & WS_MINIMIZE) ? 1 : 0;
 }
 
+// Without memory for the list of top-level windows, none of them hears of it.
 void SendActivateApp(BOOL bActive) {
-    std::vector<HWND> tops = FindWindowPtr(DesktopWindow())->children;
+    std::vector<HWND> tops;
+    GrowStorage([&] { tops = FindWindowPtr(DesktopWindow())->children; });
     for (HWND top : tops)
         SendMessageA(top, WM_ACTIVATEAPP, bActive, static_cast<LPARAM>(GetCurrentThreadId()));
 }

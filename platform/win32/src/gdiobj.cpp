@@ -5,9 +5,9 @@
 
 #include "brush.h"
 #include "font.h"
+#include "memory.h"
 
 #include <map>
-#include <new>
 
 namespace headless {
 namespace {
@@ -42,13 +42,9 @@ HGDIOBJ NewStockObject(int i) {
 
 HGDIOBJ AddObject(const GdiObject& object) {
     ObjectTable& table = Table();
-    try {
-        table.nextHandle += 4;
-        table.objects.emplace(table.nextHandle, object);
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    if (!GrowStorage([&] { table.objects.emplace(table.nextHandle + 4, object); }))
         return nullptr;
-    }
+    table.nextHandle += 4;
     return reinterpret_cast<HGDIOBJ>(table.nextHandle);
 }
 

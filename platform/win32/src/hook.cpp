@@ -5,7 +5,6 @@
 #include "lifetime.h"
 
 #include <algorithm>
-#include <new>
 #include <vector>
 
 namespace headless {
@@ -62,11 +61,8 @@ HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD 
         return nullptr;
     pHook->proc = lpfn;
     headless::HookChain& chain = headless::Chain();
-    try {
-        chain.hooks.insert(chain.hooks.begin(), pHook);
-    } catch (const std::bad_alloc&) {
+    if (!headless::GrowStorage([&] { chain.hooks.insert(chain.hooks.begin(), pHook); })) {
         HeapFree(GetProcessHeap(), 0, pHook);
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
     if (chain.nNext != headless::kNotCalling)

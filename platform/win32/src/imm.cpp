@@ -4,10 +4,10 @@
 // for the test interface.
 #include "composition.h"
 #include "lifetime.h"
+#include "memory.h"
 
 #include <algorithm>
 #include <map>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -51,13 +51,9 @@ InputContext* FindContext(HIMC hIMC) {
 
 HIMC NewContext() {
     ImmState& state = State();
-    try {
-        state.nextHandle += 4;
-        state.contexts.emplace(state.nextHandle, InputContext());
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    if (!GrowStorage([&] { state.contexts.emplace(state.nextHandle + 4, InputContext()); }))
         return nullptr;
-    }
+    state.nextHandle += 4;
     return reinterpret_cast<HIMC>(state.nextHandle);
 }
 
@@ -68,10 +64,7 @@ HIMC DefaultContext() {
     if (it != defaults.end())
         return it->second;
     const HIMC hIMC = NewContext();
-    try {
-        if (hIMC != nullptr)
-            defaults.emplace(dwThread, hIMC);
-    } catch (const std::bad_alloc&) {
+    if (hIMC != nullptr && !GrowStorage([&] { defaults.emplace(dwThread, hIMC); })) {
         State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
         return nullptr;
     }
@@ -79,11 +72,10 @@ HIMC DefaultContext() {
 }
 
 void LogCall(const char* pszFunction, HWND hWnd, HIMC hIMC, DWORD dwValue = 0, DWORD dwValue2 = 0) {
-    try {
+    // The log is the test's: without memory the entry is lost, and the call itself goes on.
+    GrowStorage([&] {
         State().calls.push_back(HEADLESS_IMMCALL{pszFunction, hWnd, hIMC, dwValue, dwValue2});
-    } catch (const std::bad_alloc&) {
-        // The log is the test's; the call itself goes on.
-    }
+    });
 }
 
 HIMC WindowContext(HWND hWnd) {
@@ -108,29 +100,21 @@ BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbDa
     InputContext* pContext = FindContext(hIMC);
     if (pContext == nullptr || (cbData > 0 && pData == nullptr))
         return FALSE;
-    try {
+    return GrowStorage([&] {
         CompositionString& string = pContext->strings[dwIndex];
         string.lReport = cbData < 0 ? cbData : 0;
         if (cbData > 0)
             string.bytes.assign(static_cast<const char*>(pData), cbData);
         else
             string.bytes.clear();
-    } catch (const std::bad_alloc&) {
-        return FALSE;
-    }
-    return TRUE;
+    });
 }
 
 BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult) {
     InputContext* pContext = FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
-    try {
-        pContext->strings[dwIndex].lReport = lResult;
-    } catch (const std::bad_alloc&) {
-        return FALSE;
-    }
-    return TRUE;
+    return GrowStorage([&] { pContext->strings[dwIndex].lReport = lResult; });
 }
 
 UINT GetImmCallCount() {
@@ -165,23 +149,17 @@ std::string CompositionBytes(HIMC hIMC, DWORD dwIndex) {
     if (pContext == nullptr)
         return std::string();
     const auto it = pContext->strings.find(dwIndex);
-    try {
-        return it != pContext->strings.end() ? it->second.bytes : std::string();
-    } catch (const std::bad_alloc&) {
-        return std::string();
-    }
+    std::string bytes;
+    if (it != pContext->strings.end())
+        GrowStorage([&] { bytes = it->second.bytes; });
+    return bytes;
 }
 
 bool SetCompositionBytes(HIMC hIMC, DWORD dwIndex, const char* psz) {
     InputContext* pContext = FindContext(hIMC);
     if (pContext == nullptr)
         return false;
-    try {
-        pContext->strings[dwIndex].bytes = psz != nullptr ? psz : "";
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
+    return GrowStorage([&] { pContext->strings[dwIndex].bytes = psz != nullptr ? psz : ""; });
 }
 
 } // namespace headless
@@ -225,11 +203,8 @@ HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
     if (hWnd == nullptr || (hIMC != nullptr && headless::FindContext(hIMC) == nullptr))
         return nullptr;
     const HIMC hPrevious = headless::WindowContext(hWnd);
-    try {
-        headless::State().associations[hWnd] = hIMC;
-    } catch (const std::bad_alloc&) {
+    if (!headless::GrowStorage([&] { headless::State().associations[hWnd] = hIMC; }))
         return nullptr;
-    }
     return hPrevious;
 }
 

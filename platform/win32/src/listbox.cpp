@@ -284,14 +284,14 @@ LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
         nIndex = Count(*pState);
     if (nIndex < 0 || nIndex > Count(*pState))
         return LB_ERR;
-    try {
-        ListItem item = {std::string(), 0};
-        if (HasStrings(*pState))
-            item.text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
-        else
-            item.data = static_cast<ULONG_PTR>(lParam);
-        pState->items.insert(pState->items.begin() + nIndex, std::move(item));
-    } catch (const std::bad_alloc&) {
+    if (!GrowStorage([&] {
+            ListItem item = {std::string(), 0};
+            if (HasStrings(*pState))
+                item.text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+            else
+                item.data = static_cast<ULONG_PTR>(lParam);
+            pState->items.insert(pState->items.begin() + nIndex, std::move(item));
+        })) {
         Notify(hwnd, *pState, LBN_ERRSPACE);
         return LB_ERRSPACE;
     }

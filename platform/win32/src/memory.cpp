@@ -14,13 +14,6 @@ namespace {
 
 LONG g_nAllocationsBeforeFailure = -1;
 
-// True when the test interface wants this allocation to fail.
-bool AllocationMustFail() {
-    if (g_nAllocationsBeforeFailure < 0)
-        return false;
-    return g_nAllocationsBeforeFailure-- == 0;
-}
-
 // The table keeps addresses disguised: a plain copy would keep every block reachable, and
 // LeakSanitizer would never report a block that the program forgot to free.
 uintptr_t Disguise(const void* p) {
@@ -63,18 +56,10 @@ void* AllocateData(SIZE_T cb, bool bZero) {
 }
 
 bool AddBlock(const void* hMem, const Block& block) {
-    try {
-        Blocks().emplace(Disguise(hMem), block);
-        return true;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return false;
-    }
+    return GrowStorage([&] { Blocks().emplace(Disguise(hMem), block); });
 }
 
 HGLOBAL NewFixedBlock(SIZE_T cb, bool bZero) {
-    if (AllocationMustFail())
-        return Fail(ERROR_NOT_ENOUGH_MEMORY);
     void* pData = AllocateData(cb, bZero);
     if (pData == nullptr)
         return nullptr;
@@ -86,8 +71,6 @@ HGLOBAL NewFixedBlock(SIZE_T cb, bool bZero) {
 }
 
 HGLOBAL NewMoveableBlock(SIZE_T cb, bool bZero) {
-    if (AllocationMustFail())
-        return Fail(ERROR_NOT_ENOUGH_MEMORY);
     // A zeroed cell: its byte is never read, and the compiler then need not wonder.
     void* hCell = std::calloc(1, 1);
     void* pData = cb == 0 ? nullptr : (bZero ? std::calloc(cb, 1) : std::malloc(cb));
@@ -163,6 +146,12 @@ Block* FindHeapBlock(HANDLE hHeap, LPCVOID lpMem) {
 
 void FailAllocationAfter(LONG nSucceed) {
     g_nAllocationsBeforeFailure = nSucceed < 0 ? -1 : nSucceed;
+}
+
+bool AllocationMustFail() {
+    if (g_nAllocationsBeforeFailure < 0)
+        return false;
+    return g_nAllocationsBeforeFailure-- == 0;
 }
 
 } // namespace headless

@@ -5,7 +5,6 @@
 #include "paint.h"
 
 #include <deque>
-#include <new>
 
 namespace headless {
 namespace {
@@ -133,11 +132,8 @@ char KeyCharacter(WPARAM vk) {
 } // namespace
 
 void QueueKeyboardInput(UINT uMsg, WPARAM vk, LPARAM lParam) {
-    try {
-        Queue().input.push_back(MakeMessage(nullptr, uMsg, vk, lParam));
-    } catch (const std::bad_alloc&) {
-        // A keyboard whose buffer is full loses the key, as a real one does.
-    }
+    // A keyboard whose buffer is full loses the key, as a real one does.
+    GrowStorage([&] { Queue().input.push_back(MakeMessage(nullptr, uMsg, vk, lParam)); });
 }
 
 void RemovePostedMessages(HWND hwnd) {
@@ -163,8 +159,9 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (hWnd != nullptr && headless::FindWindowPtr(hWnd) == nullptr)
         return FALSE;
-    headless::Queue().posted.push_back(headless::MakeMessage(hWnd, Msg, wParam, lParam));
-    return TRUE;
+    return headless::GrowStorage([&] {
+        headless::Queue().posted.push_back(headless::MakeMessage(hWnd, Msg, wParam, lParam));
+    });
 }
 
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <functional>
+#include <string_view>
 
 namespace headless {
 namespace {
@@ -23,9 +23,10 @@ HMODULE ImageBase(const dl_phdr_info* pInfo) {
 }
 
 // Calls visit for each loaded module, the main program first, until it returns true.
-bool ForEachModule(const std::function<bool(const ModuleImage&)>& visit) {
+template <typename TVisit>
+bool ForEachModule(TVisit visit) {
     struct Walk {
-        const std::function<bool(const ModuleImage&)>* pVisit;
+        TVisit* pVisit;
         bool bFound;
     } walk{&visit, false};
     dl_iterate_phdr(
@@ -43,26 +44,27 @@ bool ForEachModule(const std::function<bool(const ModuleImage&)>& visit) {
     return walk.bFound;
 }
 
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
+using ModuleStem = char[64];
+
+// "user32.dll", "USER32" and "libuser32.so.1" all name the module "user32". A longer name is cut
+// to the stem's size.
+const char* StemOf(std::string_view path, ModuleStem& szStem) {
+    const std::string_view name = path.substr(path.find_last_of("/\\") + 1);
+    const size_t cb = std::min(name.size(), sizeof(ModuleStem) - 1);
+    std::transform(name.begin(), name.begin() + cb, szStem,
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return text;
+    std::string_view stem(szStem, cb);
+    if (stem.size() > 4 && stem.substr(stem.size() - 4) == ".dll")
+        stem.remove_suffix(4);
+    stem = stem.substr(0, stem.find(".so"));
+    if (stem.substr(0, 3) == "lib")
+        stem.remove_prefix(3);
+    std::memmove(szStem, stem.data(), stem.size());
+    szStem[stem.size()] = '\0';
+    return szStem;
 }
 
-// "user32.dll", "USER32" and "libuser32.so.1" all name the module "user32".
-std::string ModuleStem(const std::string& path) {
-    std::string stem = LowerCase(path.substr(path.find_last_of("/\\") + 1));
-    if (stem.size() > 4 && stem.compare(stem.size() - 4, 4, ".dll") == 0)
-        stem.resize(stem.size() - 4);
-    const size_t nSo = stem.find(".so");
-    if (nSo != std::string::npos)
-        stem.resize(nSo);
-    if (stem.compare(0, 3, "lib") == 0)
-        stem.erase(0, 3);
-    return stem;
-}
-
-bool IsSystemModuleStem(const std::string& stem) {
+bool IsSystemModuleStem(std::string_view stem) {
     return stem == "user32" || stem == "kernel32" || stem == "gdi32" || stem == "imm32";
 }
 
@@ -98,11 +100,13 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName) {
         return hFound;
     }
     // This one library stands for all four system DLLs.
-    const std::string stem = headless::ModuleStem(lpModuleName);
+    headless::ModuleStem szStem;
+    const std::string_view stem = headless::StemOf(lpModuleName, szStem);
     if (headless::IsSystemModuleStem(stem))
         return headless::ModuleFromAddress(reinterpret_cast<const void*>(&GetModuleHandleA));
     headless::ForEachModule([&](const ModuleImage& image) {
-        if (image.path.empty() || headless::ModuleStem(image.path) != stem)
+        headless::ModuleStem szImageStem;
+        if (*image.pszPath == '\0' || headless::StemOf(image.pszPath, szImageStem) != stem)
             return false;
         hFound = image.hModule;
         return true;
@@ -134,11 +138,11 @@ DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize) 
         SetLastError(ERROR_MOD_NOT_FOUND);
         return 0;
     }
-    std::string path = image.path;
+    std::string_view path = image.pszPath;
+    char szExe[4096];
     if (path.empty()) {
-        char szExe[4096];
-        const ssize_t n = readlink("/proc/self/exe", szExe, sizeof(szExe) - 1);
-        path.assign(szExe, n > 0 ? static_cast<size_t>(n) : 0);
+        const ssize_t n = readlink("/proc/self/exe", szExe, sizeof(szExe));
+        path = std::string_view(szExe, n > 0 ? static_cast<size_t>(n) : 0);
     }
     if (nSize == 0 || lpFilename == nullptr) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
@@ -152,7 +156,8 @@ DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize) 
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return nSize;
     }
-    std::memcpy(lpFilename, path.c_str(), path.size() + 1);
+    std::memcpy(lpFilename, path.data(), path.size());
+    lpFilename[path.size()] = '\0';
     return static_cast<DWORD>(path.size());
 }
 
@@ -163,7 +168,7 @@ FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
         return nullptr;
     }
     void* pHandle =
-        dlopen(image.path.empty() ? nullptr : image.path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        dlopen(*image.pszPath == '\0' ? nullptr : image.pszPath, RTLD_LAZY | RTLD_NOLOAD);
     void* pSymbol = pHandle != nullptr ? dlsym(pHandle, lpProcName) : nullptr;
     if (pHandle != nullptr)
         dlclose(pHandle);

@@ -4,13 +4,11 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace headless {
 
 struct ModuleImage {
     HMODULE hModule;
-    std::string path;            // empty for the main program
+    const char* pszPath;         // empty for the main program; modules stay loaded
     const void* pProgramHeaders; // the ELF program headers, to find sections by segment
     unsigned nProgramHeaders;
     uintptr_t loadBias; // what the program headers' addresses are relative to

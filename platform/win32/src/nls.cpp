@@ -1,12 +1,12 @@
 // KERNEL32's code pages: code page 932 as the ANSI and OEM code page, its lead bytes, and
 // conversions between code page 932 or UTF-8 and UTF-16, done by iconv.
 #include "dbcs.h"
+#include "memory.h"
 
 #include <iconv.h>
 
 #include <cerrno>
 #include <cstring>
-#include <new>
 #include <string>
 
 namespace headless {
@@ -212,6 +212,14 @@ int Fail(DWORD dwError) {
 }
 
 } // namespace
+
+std::string AnsiFromUtf16(const char16_t* p, size_t n) {
+    DefaultChar defaultChar{"?", false};
+    std::string bytes;
+    Encode(Charset::Cp932, p, n, &defaultChar, &bytes);
+    return bytes;
+}
+
 } // namespace headless
 
 using headless::Charset;
@@ -225,13 +233,14 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteS
     // A negative length means the text and its terminator.
     const size_t cb = cbMultiByte < 0 ? std::strlen(lpMultiByteStr) + 1 : cbMultiByte;
     std::u16string text;
-    try {
-        if (!headless::Decode(charset, lpMultiByteStr, cb, (dwFlags & MB_ERR_INVALID_CHARS) != 0,
-                              &text))
-            return headless::Fail(ERROR_NO_UNICODE_TRANSLATION);
-    } catch (const std::bad_alloc&) {
-        return headless::Fail(ERROR_NOT_ENOUGH_MEMORY);
-    }
+    bool bDecoded = false;
+    if (!headless::GrowStorage([&] {
+            bDecoded = headless::Decode(charset, lpMultiByteStr, cb,
+                                        (dwFlags & MB_ERR_INVALID_CHARS) != 0, &text);
+        }))
+        return 0;
+    if (!bDecoded)
+        return headless::Fail(ERROR_NO_UNICODE_TRANSLATION);
     if (cchWideChar == 0)
         return static_cast<int>(text.size());
     if (text.size() > static_cast<size_t>(cchWideChar)) {
@@ -260,17 +269,17 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharS
     const size_t cch =
         cchWideChar < 0 ? std::char_traits<char16_t>::length(pText) + 1 : cchWideChar;
     std::string bytes;
-    try {
-        headless::DefaultChar defaultChar{"?", false};
-        if (lpDefaultChar != nullptr && *lpDefaultChar != '\0')
-            defaultChar.bytes.assign(
-                lpDefaultChar, headless::CharLength932(lpDefaultChar, std::strlen(lpDefaultChar)));
-        headless::Encode(charset, pText, cch, &defaultChar, &bytes);
-        if (lpUsedDefaultChar != nullptr)
-            *lpUsedDefaultChar = defaultChar.bUsed;
-    } catch (const std::bad_alloc&) {
-        return headless::Fail(ERROR_NOT_ENOUGH_MEMORY);
-    }
+    if (!headless::GrowStorage([&] {
+            headless::DefaultChar defaultChar{"?", false};
+            if (lpDefaultChar != nullptr && *lpDefaultChar != '\0')
+                defaultChar.bytes.assign(
+                    lpDefaultChar,
+                    headless::CharLength932(lpDefaultChar, std::strlen(lpDefaultChar)));
+            headless::Encode(charset, pText, cch, &defaultChar, &bytes);
+            if (lpUsedDefaultChar != nullptr)
+                *lpUsedDefaultChar = defaultChar.bUsed;
+        }))
+        return 0;
     if (cbMultiByte == 0)
         return static_cast<int>(bytes.size());
     if (bytes.size() > static_cast<size_t>(cbMultiByte)) {

@@ -2,9 +2,10 @@
 // anything: one list per kind of call, in call order.
 #pragma once
 
+#include "memory.h"
+
 #include <windows.h>
 
-#include <new>
 #include <vector>
 
 namespace headless {
@@ -14,10 +15,7 @@ class CallRecords {
 public:
     // Without memory the record is lost; the call itself still succeeds.
     void Add(const T& record) {
-        try {
-            m_records.push_back(record);
-        } catch (const std::bad_alloc&) {
-        }
+        GrowStorage([&] { m_records.push_back(record); });
     }
     UINT Count() const { return static_cast<UINT>(m_records.size()); }
     BOOL Get(UINT nIndex, T* pOut) const {

@@ -61,13 +61,14 @@ LRESULT OnPaint(HWND hwnd, const StaticState& state, HDC hdcGiven) {
     if (!IsWindowEnabled(hwnd))
         SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
     SetBkMode(hdc, TRANSPARENT);
-    const std::string text = TextOf(hwnd);
+    const std::string& text = TextOf(hwnd);
     DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rc, TextFormat(style));
     return 0;
 }
 
 LRESULT OnSetText(HWND hwnd, LPARAM lParam) {
-    DefWindowProcA(hwnd, WM_SETTEXT, 0, lParam);
+    if (!DefWindowProcA(hwnd, WM_SETTEXT, 0, lParam))
+        return FALSE;
     InvalidateRect(hwnd, nullptr, TRUE);
     return TRUE;
 }

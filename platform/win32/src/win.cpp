@@ -3,8 +3,10 @@
 #include "window.h"
 #include "lifetime.h"
 
+#include <strings.h>
+
 #include <algorithm>
-#include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace headless {
@@ -28,37 +30,45 @@ uintptr_t Key(HWND hwnd) {
     return reinterpret_cast<uintptr_t>(hwnd);
 }
 
+// A window of the class under the next handle, in the table but in no tree yet; nullptr without
+// memory.
 Window* NewWindow(WindowClass* pClass) {
     WindowTable& table = Table();
-    auto pWnd = std::make_unique<Window>();
-    pWnd->hwnd = reinterpret_cast<HWND>(table.nextHandle);
+    const HWND hwnd = reinterpret_cast<HWND>(table.nextHandle);
+    Window* pWnd = nullptr;
+    if (!GrowStorage([&] {
+            auto pNew = std::make_unique<Window>();
+            pNew->extra.assign(static_cast<size_t>(pClass->cbWndExtra), 0);
+            pWnd = pNew.get();
+            table.windows.emplace(Key(hwnd), std::move(pNew));
+        }))
+        return nullptr;
     table.nextHandle += kHandleStep;
+    pWnd->hwnd = hwnd;
     pWnd->pClass = pClass;
     pWnd->proc = pClass->proc;
-    pWnd->extra.assign(static_cast<size_t>(pClass->cbWndExtra), 0);
     ++pClass->nWindows;
-    Window* pRaw = pWnd.get();
-    table.windows[Key(pRaw->hwnd)] = std::move(pWnd);
-    return pRaw;
+    return pWnd;
 }
 
 void CreateDesktop() {
     WindowTable& table = Table();
     Window* pDesk = NewWindow(FindClass(MAKEINTATOM(0x8001), nullptr));
+    if (pDesk == nullptr)
+        return;
     pDesk->style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     SetRect(&pDesk->rcWindow, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     pDesk->rcClient = pDesk->rcWindow;
     table.desktop = pDesk->hwnd;
 }
 
-void Link(Window* pWnd) {
-    Window* pParent = FindWindowPtr(pWnd->parent);
+bool Link(Window* pWnd) {
+    std::vector<HWND>& siblings = FindWindowPtr(pWnd->parent)->children;
     // Controls go below their siblings, so that z-order is creation (tab) order; a new
     // top-level window goes on top.
-    if (pWnd->style & WS_CHILD)
-        pParent->children.push_back(pWnd->hwnd);
-    else
-        pParent->children.insert(pParent->children.begin(), pWnd->hwnd);
+    return GrowStorage([&] {
+        siblings.insert(pWnd->style & WS_CHILD ? siblings.end() : siblings.begin(), pWnd->hwnd);
+    });
 }
 
 void Unlink(Window* pWnd) {
@@ -113,6 +123,8 @@ void SendParentNotify(const Window* pWnd, UINT uMsg) {
 
 HWND CreateWindowObject(const CREATESTRUCTA& cs, WindowClass* pClass, HWND parent, HWND owner) {
     Window* pWnd = NewWindow(pClass);
+    if (pWnd == nullptr)
+        return nullptr;
     pWnd->style = static_cast<DWORD>(cs.style) & ~static_cast<DWORD>(WS_VISIBLE);
     if (!(pWnd->style & (WS_CHILD | WS_POPUP)))
         pWnd->style |= WS_CLIPSIBLINGS | WS_CAPTION;
@@ -124,7 +136,10 @@ HWND CreateWindowObject(const CREATESTRUCTA& cs, WindowClass* pClass, HWND paren
     InitialRect(cs, &pWnd->rcWindow);
     pWnd->rcClient = pWnd->rcWindow;
     pWnd->bNeedSize = !IsChildStyle(pWnd->style);
-    Link(pWnd);
+    if (!Link(pWnd)) {
+        FreeWindow(pWnd->hwnd);
+        return nullptr;
+    }
     return pWnd->hwnd;
 }
 
@@ -158,15 +173,26 @@ bool RunCreationMessages(HWND hwnd, CREATESTRUCTA* pcs) {
 void CollectPreorder(HWND hwnd, std::vector<HWND>* pOut) {
     pOut->push_back(hwnd);
     if (const Window* pWnd = FindWindowPtr(hwnd)) {
-        const std::vector<HWND> children = pWnd->children;
-        for (HWND child : children)
+        for (HWND child : pWnd->children)
             CollectPreorder(child, pOut);
     }
 }
 
-void SendDestroyMessages(HWND hwnd) {
+void VisitTree(Window* pWnd, void (*visit)(Window*, void*), void* pData) {
+    visit(pWnd, pData);
+    for (HWND child : pWnd->children)
+        VisitTree(FindWindowPtr(child), visit, pData);
+}
+
+// The window and its descendants, each before its children; false without memory.
+bool Preorder(HWND hwnd, std::vector<HWND>* pOut) {
+    return GrowStorage([&] { CollectPreorder(hwnd, pOut); });
+}
+
+bool SendDestroyMessages(HWND hwnd) {
     std::vector<HWND> tree;
-    CollectPreorder(hwnd, &tree);
+    if (!Preorder(hwnd, &tree))
+        return false;
     for (HWND h : tree) {
         if (Window* pWnd = FindWindowPtr(h)) {
             pWnd->bDestroying = true;
@@ -180,15 +206,34 @@ void SendDestroyMessages(HWND hwnd) {
         RemovePostedMessages(*it);
         FreeWindow(*it);
     }
+    return true;
 }
 
-std::string PropKey(LPCSTR lpString) {
-    if (IS_INTRESOURCE(lpString))
-        return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(lpString));
-    std::string key = lpString;
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
-    return key;
+bool OwnedWindows(HWND hwndOwner, std::vector<HWND>* pOut) {
+    return GrowStorage([&] {
+        for (HWND top : FindWindowPtr(DesktopWindow())->children) {
+            if (FindWindowPtr(top)->owner == hwndOwner)
+                pOut->push_back(top);
+        }
+    });
+}
+
+// A property's name as the window keeps it; an atom is "#" and its number.
+const char* PropName(LPCSTR lpString, char (&szAtom)[8]) {
+    if (!IS_INTRESOURCE(lpString))
+        return lpString;
+    std::snprintf(szAtom, sizeof(szAtom), "#%u",
+                  static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(lpString)));
+    return szAtom;
+}
+
+// Names compare without regard to case; looking one up allocates nothing.
+std::map<std::string, HANDLE>::iterator FindProp(Window* pWnd, LPCSTR lpString) {
+    char szAtom[8];
+    const char* pszName = PropName(lpString, szAtom);
+    return std::find_if(pWnd->props.begin(), pWnd->props.end(), [pszName](const auto& prop) {
+        return strcasecmp(prop.first.c_str(), pszName) == 0;
+    });
 }
 
 bool ReadExtra(const Window* pWnd, int nIndex, void* pValue, size_t cb) {
@@ -250,12 +295,8 @@ bool IsDesktop(HWND hwnd) {
 }
 
 void ForEachWindowPreorder(void (*visit)(Window*, void*), void* pData) {
-    std::vector<HWND> all;
-    CollectPreorder(DesktopWindow(), &all);
-    for (HWND hwnd : all) {
-        if (Window* pWnd = FindWindowPtr(hwnd))
-            visit(pWnd, pData);
-    }
+    if (Window* pDesk = FindWindowPtr(DesktopWindow()))
+        VisitTree(pDesk, visit, pData);
 }
 
 } // namespace headless
@@ -272,6 +313,8 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
         return nullptr;
     }
     HWND parent = headless::DesktopWindow();
+    if (parent == nullptr)
+        return nullptr;
     HWND owner = nullptr;
     if (headless::IsChildStyle(dwStyle)) {
         if (hWndParent == nullptr) {
@@ -299,6 +342,8 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
                         lpClassName,
                         dwExStyle};
     const HWND hwnd = headless::CreateWindowObject(cs, pClass, parent, owner);
+    if (hwnd == nullptr)
+        return nullptr;
     // A window that a hook refuses goes without a message, and without an error.
     if (headless::CreationHookRefuses(hwnd, &cs)) {
         headless::FreeWindow(hwnd);
@@ -335,15 +380,11 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
         headless::ActivateOtherWindow(hWnd);
     // Owned windows go first, as their owner is about to disappear.
     std::vector<HWND> owned;
-    for (HWND top : FindWindowPtr(headless::DesktopWindow())->children) {
-        if (FindWindowPtr(top)->owner == hWnd)
-            owned.push_back(top);
-    }
+    if (!headless::OwnedWindows(hWnd, &owned))
+        return FALSE;
     for (HWND h : owned)
         DestroyWindow(h);
-    if (FindWindowPtr(hWnd) != nullptr)
-        headless::SendDestroyMessages(hWnd);
-    return TRUE;
+    return FindWindowPtr(hWnd) == nullptr || headless::SendDestroyMessages(hWnd);
 }
 
 BOOL WINAPI IsWindow(HWND hWnd) {
@@ -608,15 +649,21 @@ BOOL WINAPI SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData) {
     Window* pWnd = FindWindowPtr(hWnd);
     if (pWnd == nullptr || lpString == nullptr)
         return FALSE;
-    pWnd->props[headless::PropKey(lpString)] = hData;
-    return TRUE;
+    const auto it = headless::FindProp(pWnd, lpString);
+    if (it != pWnd->props.end()) {
+        it->second = hData;
+        return TRUE;
+    }
+    char szAtom[8];
+    const char* pszName = headless::PropName(lpString, szAtom);
+    return headless::GrowStorage([&] { pWnd->props.emplace(pszName, hData); });
 }
 
 HANDLE WINAPI GetPropA(HWND hWnd, LPCSTR lpString) {
-    const Window* pWnd = FindWindowPtr(hWnd);
+    Window* pWnd = FindWindowPtr(hWnd);
     if (pWnd == nullptr || lpString == nullptr)
         return nullptr;
-    const auto it = pWnd->props.find(headless::PropKey(lpString));
+    const auto it = headless::FindProp(pWnd, lpString);
     return it != pWnd->props.end() ? it->second : nullptr;
 }
 
@@ -624,7 +671,7 @@ HANDLE WINAPI RemovePropA(HWND hWnd, LPCSTR lpString) {
     Window* pWnd = FindWindowPtr(hWnd);
     if (pWnd == nullptr || lpString == nullptr)
         return nullptr;
-    const auto it = pWnd->props.find(headless::PropKey(lpString));
+    const auto it = headless::FindProp(pWnd, lpString);
     if (it == pWnd->props.end())
         return nullptr;
     const HANDLE hData = it->second;

@@ -1,5 +1,12 @@
 // The window manager's own view of windows and classes, shared by the USER32 files.
+//
+// No exception leaves a Win32 function of this system. Whatever grows for a caller (a window, its
+// text, properties and children, a class, a posted message, a dialog read from its template, and
+// in the other files a GDI object, an input context, a list item, a memory block) grows through
+// GrowStorage, and the function then fails as Win32 does, with ERROR_NOT_ENOUGH_MEMORY.
 #pragma once
+
+#include "memory.h"
 
 #include <windows.h>
 
@@ -62,6 +69,7 @@ struct Window {
 Window* FindWindowPtr(HWND hwnd);
 HWND DesktopWindow();
 bool IsDesktop(HWND hwnd);
+// Visits every window, each before its children; visit leaves the tree as it is.
 void ForEachWindowPreorder(void (*visit)(Window*, void*), void* pData);
 
 // Classes
