@@ -13,6 +13,7 @@ constexpr int kCheckBoxSize = 13;
 constexpr int kCheckBoxGap = 4;
 
 struct ButtonState {
+    HWND self = nullptr;
     UINT uState = BST_UNCHECKED; // the check state with BST_PUSHED and BST_FOCUS
     bool bTracking = false;      // the mouse button or Space went down here and is still down
     HFONT hFont = nullptr;
@@ -139,9 +140,6 @@ LRESULT OnPaint(HWND hwnd, const ButtonState& state, HDC hdcGiven) {
 }
 
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    ButtonState* pState = CreateControlState<ButtonState>(hwnd);
-    if (pState == nullptr)
-        return FALSE;
     // A user button is a push button since Windows XP.
     if (ButtonType(hwnd) == BS_USERBUTTON)
         ChangeOwnStyle(hwnd, BS_PUSHBUTTON, BS_TYPEMASK);
@@ -303,15 +301,11 @@ LRESULT OnNcHitTest(HWND hwnd, LPARAM lParam) {
     return DefWindowProcA(hwnd, WM_NCHITTEST, 0, lParam);
 }
 
-LRESULT CALLBACK ButtonProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    ButtonState* pState = ControlState<ButtonState>(hwnd);
-    if (uMsg == WM_NCCREATE)
-        return OnNcCreate(hwnd, lParam);
-    if (pState == nullptr)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+LRESULT ButtonMessage(ButtonState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCDESTROY:
-        return DestroyControlState(hwnd, pState);
+    case WM_NCCREATE:
+        return OnNcCreate(hwnd, lParam);
     case WM_GETDLGCODE:
         return DialogCode(ButtonType(hwnd));
     case WM_ERASEBKGND:
@@ -326,8 +320,6 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
     case WM_SETFONT:
         SetControlFont(hwnd, pState, wParam, lParam);
         return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(pState->hFont);
     case WM_NCHITTEST:
         return OnNcHitTest(hwnd, lParam);
     case WM_KEYDOWN:
@@ -363,7 +355,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
 } // namespace
 
 void RegisterButtonClass() {
-    RegisterControlClass("Button", ButtonProc, CS_DBLCLKS | CS_VREDRAW | CS_HREDRAW | CS_PARENTDC);
+    RegisterControlClass("Button", ControlProc<ButtonState, ButtonMessage>,
+                         CS_DBLCLKS | CS_VREDRAW | CS_HREDRAW | CS_PARENTDC);
 }
 
 } // namespace headless

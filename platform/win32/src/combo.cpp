@@ -23,6 +23,7 @@ constexpr int kFieldPadding = 4;
 constexpr int kOwnerDrawnFieldPadding = 6;
 
 struct ComboState {
+    HWND self = nullptr;
     HWND hwndList = nullptr;
     HWND hwndOwner = nullptr; // the parent at creation, which gets notifications and drawing
     DWORD style = 0;      // as created, CBS_HASSTRINGS for every combo box that is not owner-drawn
@@ -286,23 +287,20 @@ LRESULT OnCreate(HWND hwnd, ComboState* pState, const CREATESTRUCTA* pcs) {
 
 // Borders and scroll bars of the combo box's own window are taken away; the list has them.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    ComboState* pState = CreateControlState<ComboState>(hwnd);
-    if (pState == nullptr)
-        return FALSE;
     const DWORD style = StyleOf(hwnd) & ~static_cast<DWORD>(WS_BORDER | WS_HSCROLL | WS_VSCROLL);
     SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
     SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
-    pState = ControlState<ComboState>(hwnd);
+    ComboState* pState = ControlState<ComboState>(hwnd);
     pState->style = style;
     if (!IsOwnerDrawn(*pState))
         pState->style |= CBS_HASSTRINGS;
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
 }
 
-LRESULT OnNcDestroy(HWND hwnd, ComboState* pState) {
-    if (pState->hwndList != nullptr)
-        DestroyWindow(pState->hwndList);
-    return DestroyControlState(hwnd, pState);
+LRESULT OnNcDestroy(HWND hwnd, const ComboState& state) {
+    if (state.hwndList != nullptr)
+        DestroyWindow(state.hwndList);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
 }
 
 LRESULT OnPaint(HWND hwnd, const ComboState& state, HDC hdcGiven) {
@@ -587,17 +585,15 @@ LRESULT OnComboMessage(HWND hwnd, ComboState* pState, UINT uMsg, WPARAM wParam, 
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
 
-LRESULT CALLBACK ComboProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    ComboState* pState = ControlState<ComboState>(hwnd);
-    if (uMsg == WM_NCCREATE)
-        return OnNcCreate(hwnd, lParam);
-    if (pState == nullptr)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+LRESULT ComboMessage(ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = pState->self;
     switch (uMsg) {
+    case WM_NCCREATE:
+        return OnNcCreate(hwnd, lParam);
     case WM_CREATE:
         return OnCreate(hwnd, pState, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCDESTROY:
-        return OnNcDestroy(hwnd, pState);
+        return OnNcDestroy(hwnd, *pState);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
@@ -608,8 +604,6 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         return OnSize(hwnd, pState);
     case WM_SETFONT:
         return OnSetFont(hwnd, pState, wParam, lParam);
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(pState->hFont);
     case WM_SETFOCUS:
         return OnSetFocus(hwnd, pState);
     case WM_KILLFOCUS:
@@ -655,7 +649,8 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void RegisterComboBoxClass() {
-    RegisterControlClass("ComboBox", ComboProc, CS_PARENTDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
+    RegisterControlClass("ComboBox", ControlProc<ComboState, ComboMessage>,
+                         CS_PARENTDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 }
 
 } // namespace headless

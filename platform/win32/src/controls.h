@@ -19,21 +19,30 @@ T* ControlState(HWND hwnd) {
 }
 void AttachControlState(HWND hwnd, void* pState);
 
-// A new state behind the window at WM_NCCREATE; nullptr, and creation fails, without memory.
-template <typename T>
-T* CreateControlState(HWND hwnd) {
-    T* pState = nullptr;
-    if (GrowStorage([&] { pState = new T; }))
+// The window procedure of a control class. Each control keeps its state in a struct that names
+// its window (self) and the font it paints with, as Wine's list box does. The state is made at
+// WM_NCCREATE (creation fails without memory), Dispatch has every message of the window from then
+// on but WM_GETFONT, WM_NCCREATE and WM_NCDESTROY included, and the state goes after
+// WM_NCDESTROY; a message before or after goes to DefWindowProc.
+template <typename TState, LRESULT (*Dispatch)(TState*, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    TState* pState = ControlState<TState>(hwnd);
+    if (pState == nullptr && uMsg == WM_NCCREATE) {
+        if (!GrowStorage([&] { pState = new TState; }))
+            return FALSE;
+        pState->self = hwnd;
         AttachControlState(hwnd, pState);
-    return pState;
-}
-
-// The state goes with the window at WM_NCDESTROY.
-template <typename T>
-LRESULT DestroyControlState(HWND hwnd, T* pState) {
-    AttachControlState(hwnd, nullptr);
-    delete pState;
-    return DefWindowProcA(hwnd, WM_NCDESTROY, 0, 0);
+    }
+    if (pState == nullptr)
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    if (uMsg == WM_GETFONT)
+        return reinterpret_cast<LRESULT>(pState->hFont);
+    const LRESULT lResult = Dispatch(pState, uMsg, wParam, lParam);
+    if (uMsg == WM_NCDESTROY) {
+        AttachControlState(hwnd, nullptr);
+        delete pState;
+    }
+    return lResult;
 }
 
 // WM_SETFONT: the font the control paints with from now on, shown at once when asked.

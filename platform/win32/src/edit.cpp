@@ -19,6 +19,7 @@ constexpr DWORD kMaxMultiLineLimit = 0xFFFFFFFF;
 const char kLineBreak[] = "\r\n";
 
 struct EditState {
+    HWND self = nullptr;
     size_t nAnchor = 0; // where the selection started
     size_t nCaret = 0;  // the other end of the selection, where the caret is
     DWORD dwLimit = kInitialLimit;
@@ -386,24 +387,17 @@ LRESULT OnPaint(HWND hwnd, const EditState& state, HDC hdcGiven) {
 
 // A border without the client edge is drawn inside the client area, as Windows does it.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    EditState* pState = CreateControlState<EditState>(hwnd);
-    if (pState == nullptr)
-        return FALSE;
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     if ((style & WS_BORDER) && !(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
         SetWindowLongA(hwnd, GWL_STYLE, style & ~WS_BORDER);
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
 }
 
-LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    EditState* pState = ControlState<EditState>(hwnd);
-    if (uMsg == WM_NCCREATE)
-        return OnNcCreate(hwnd, lParam);
-    if (pState == nullptr)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCDESTROY:
-        return DestroyControlState(hwnd, pState);
+    case WM_NCCREATE:
+        return OnNcCreate(hwnd, lParam);
     case WM_GETDLGCODE:
         return OnGetDlgCode(hwnd, pState, lParam);
     case WM_ERASEBKGND:
@@ -418,8 +412,6 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
         SetControlFont(hwnd, pState, wParam, lParam);
         return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(pState->hFont);
     case WM_SETFOCUS:
         return OnSetFocus(hwnd);
     case WM_KILLFOCUS:
@@ -452,7 +444,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void RegisterEditClass() {
-    RegisterControlClass("Edit", EditProc, CS_DBLCLKS | CS_PARENTDC);
+    RegisterControlClass("Edit", ControlProc<EditState, EditMessage>, CS_DBLCLKS | CS_PARENTDC);
 }
 
 } // namespace headless

@@ -22,6 +22,7 @@ struct ListItem {
 };
 
 struct ListBoxState {
+    HWND self = nullptr;
     HWND hwndOwner = nullptr; // the parent, or the combo box a drop-down list belongs to
     DWORD style = 0;          // as created
     std::vector<ListItem> items;
@@ -606,13 +607,6 @@ LRESULT OnCreate(HWND hwnd, ListBoxState* pState, const CREATESTRUCTA* pcs) {
     return 0;
 }
 
-LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    ListBoxState* pState = CreateControlState<ListBoxState>(hwnd);
-    if (pState == nullptr)
-        return FALSE;
-    return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
-}
-
 LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const int nIndex = static_cast<int>(wParam);
     switch (uMsg) {
@@ -663,20 +657,14 @@ LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam,
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
 
-LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    ListBoxState* pState = ControlState<ListBoxState>(hwnd);
-    if (uMsg == WM_NCCREATE)
-        return OnNcCreate(hwnd, lParam);
-    if (pState == nullptr)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+LRESULT ListBoxMessage(ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = pState->self;
     switch (uMsg) {
     case WM_CREATE:
         return OnCreate(hwnd, pState, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY:
         ResetContent(hwnd, pState);
         return 0;
-    case WM_NCDESTROY:
-        return DestroyControlState(hwnd, pState);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_ERASEBKGND:
@@ -690,8 +678,6 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFONT:
         return OnSetFont(hwnd, pState, wParam, lParam);
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(pState->hFont);
     case WM_SETFOCUS:
         return OnSetFocus(hwnd, pState);
     case WM_KILLFOCUS:
@@ -711,8 +697,10 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 void RegisterListBoxClasses() {
-    RegisterControlClass("ListBox", ListBoxProc, CS_DBLCLKS | CS_PARENTDC);
-    RegisterControlClass("ComboLBox", ListBoxProc, CS_DBLCLKS | CS_SAVEBITS);
+    RegisterControlClass("ListBox", ControlProc<ListBoxState, ListBoxMessage>,
+                         CS_DBLCLKS | CS_PARENTDC);
+    RegisterControlClass("ComboLBox", ControlProc<ListBoxState, ListBoxMessage>,
+                         CS_DBLCLKS | CS_SAVEBITS);
 }
 
 } // namespace headless

@@ -7,6 +7,7 @@ namespace headless {
 namespace {
 
 struct StaticState {
+    HWND self = nullptr;
     HFONT hFont = nullptr;
 };
 
@@ -42,9 +43,6 @@ bool ShowsText(DWORD style) {
 
 // The sunken look is the static edge of the window frame.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    StaticState* pState = CreateControlState<StaticState>(hwnd);
-    if (pState == nullptr)
-        return FALSE;
     if (StyleOf(hwnd) & SS_SUNKEN)
         SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_STATICEDGE);
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
@@ -78,15 +76,11 @@ LRESULT OnNcHitTest(HWND hwnd) {
     return (StyleOf(hwnd) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
 }
 
-LRESULT CALLBACK StaticProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    StaticState* pState = ControlState<StaticState>(hwnd);
-    if (uMsg == WM_NCCREATE)
-        return OnNcCreate(hwnd, lParam);
-    if (pState == nullptr)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+LRESULT StaticMessage(StaticState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCDESTROY:
-        return DestroyControlState(hwnd, pState);
+    case WM_NCCREATE:
+        return OnNcCreate(hwnd, lParam);
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     case WM_NCHITTEST:
@@ -103,8 +97,6 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
     case WM_SETFONT:
         SetControlFont(hwnd, pState, wParam, lParam);
         return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(pState->hFont);
     }
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
@@ -112,7 +104,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) 
 } // namespace
 
 void RegisterStaticClass() {
-    RegisterControlClass("Static", StaticProc, CS_DBLCLKS | CS_PARENTDC);
+    RegisterControlClass("Static", ControlProc<StaticState, StaticMessage>,
+                         CS_DBLCLKS | CS_PARENTDC);
 }
 
 } // namespace headless
