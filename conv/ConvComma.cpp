@@ -75,20 +75,15 @@ char* WriteInteger(char* p, T nMagnitude, bool bNegative) {
 // The most negative LONG has no positive counterpart; its magnitude is taken unsigned, so it
 // shows as -2,147,483,648 like every other value.
 template <Grouping kGrouping>
-void FormatLong(char* lpszBuf, LONG nValue) {
+void Write(char* lpszBuf, LONG nValue) {
     const ULONG nMagnitude =
         nValue < 0 ? 0u - static_cast<ULONG>(nValue) : static_cast<ULONG>(nValue);
     *WriteInteger<kGrouping>(lpszBuf, nMagnitude, nValue < 0) = '\0';
 }
 
 template <Grouping kGrouping>
-void FormatULong(char* lpszBuf, ULONG nValue) {
+void Write(char* lpszBuf, ULONG nValue) {
     *WriteInteger<kGrouping>(lpszBuf, nValue, false) = '\0';
-}
-
-// A char counts -128 to 127 whether or not the compiler's char is signed.
-LONG WidenChar(char nValue) {
-    return static_cast<signed char>(nValue);
 }
 
 constexpr double kRealLimit = 999000000000000.0;
@@ -123,7 +118,7 @@ char* WriteFraction(char* p, double dFraction, short nDecimals) {
 // same groups and remainder as dividing by 1e12, 1e9, 1e6, 1e3 and 1 in doubles and
 // subtracting each group.
 template <Grouping kGrouping>
-void FormatReal(char* lpszBuf, double dValue, short nDecimals) {
+void Write(char* lpszBuf, double dValue, short nDecimals) {
     // NaN fails the first test: it shows as "0" like every value out of range.
     if (!(dValue <= kRealLimit) || dValue < -kRealLimit) {
         std::strcpy(lpszBuf, "0");
@@ -140,9 +135,23 @@ void FormatReal(char* lpszBuf, double dValue, short nDecimals) {
     *p = '\0';
 }
 
-// Single precision is settled at the third place: 1.2399f shows as 1.24 with 2 places. The
-// bias shows from the fourth place on (1.23f with 4 places is 1.2305).
-double BiasFloat(float fValue) {
+// The formatters take each family's widest type: a char (-128 to 127 whether or not the
+// compiler's char is signed) and a short widen to LONG without loss, and a float to double once
+// it is biased. Single precision is settled at the third place: 1.2399f shows as 1.24 with 2
+// places. The bias shows from the fourth place on (1.23f with 4 places is 1.2305).
+LONG Widen(char nValue) {
+    return static_cast<signed char>(nValue);
+}
+LONG Widen(short nValue) {
+    return nValue;
+}
+LONG Widen(LONG nValue) {
+    return nValue;
+}
+ULONG Widen(ULONG nValue) {
+    return nValue;
+}
+double Widen(float fValue) {
     double dValue = fValue;
     if (fValue > 0.0001)
         dValue += 0.0005;
@@ -150,122 +159,106 @@ double BiasFloat(float fValue) {
         dValue -= 0.0005;
     return dValue;
 }
+double Widen(double dValue) {
+    return dValue;
+}
+
+// The room the text of an integer, or of a real with its places, takes at the most.
+int TextRoom() {
+    return static_cast<int>(kIntegerTextSize);
+}
+int TextRoom(short nDecimals) {
+    return static_cast<int>(kIntegerTextSize) + (nDecimals > 0 ? 1 + nDecimals : 0);
+}
+
+// Behind every CommaStr and NotCommaStr overload: the value, widened, is written into the
+// caller's buffer.
+template <Grouping kGrouping, typename TValue, typename... TDecimals>
+void FormatNumber(char* lpszBuf, TValue value, TDecimals... nDecimals) {
+    Write<kGrouping>(lpszBuf, Widen(value), nDecimals...);
+}
 
 // A string has no fixed size: it receives the whole text, however many places it has, where a
 // fixed 24-byte scratch buffer would have limited it to 23 characters. The text is written
 // straight into the string's own buffer, made large enough for it.
-char* RealTextBuffer(CString& strBuf, short nDecimals) {
-    const int nPlaces = nDecimals > 0 ? 1 + nDecimals : 0;
-    return strBuf.GetBuffer(static_cast<int>(kIntegerTextSize) + nPlaces);
+template <Grouping kGrouping, typename TValue, typename... TDecimals>
+void FormatNumber(CString& strBuf, TValue value, TDecimals... nDecimals) {
+    FormatNumber<kGrouping>(strBuf.GetBuffer(TextRoom(nDecimals...)), value, nDecimals...);
+    strBuf.ReleaseBuffer();
 }
 
 } // namespace
 
-// The char and short overloads work through the LONG ones, the float ones through the double
-// ones, as the narrower types widen without loss.
-
 void CConv::CommaStr(char* lpszBuf, char nValue) {
-    CommaStr(lpszBuf, WidenChar(nValue));
+    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
 }
-
 void CConv::CommaStr(char* lpszBuf, short nValue) {
-    CommaStr(lpszBuf, LONG{nValue});
+    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
 }
-
 void CConv::CommaStr(char* lpszBuf, LONG nValue) {
-    FormatLong<Grouping::Commas>(lpszBuf, nValue);
+    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
 }
-
 void CConv::CommaStr(char* lpszBuf, ULONG nValue) {
-    FormatULong<Grouping::Commas>(lpszBuf, nValue);
+    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
 }
-
 void CConv::CommaStr(char* lpszBuf, float fValue, short nDecimals) {
-    CommaStr(lpszBuf, BiasFloat(fValue), nDecimals);
+    FormatNumber<Grouping::Commas>(lpszBuf, fValue, nDecimals);
 }
-
 void CConv::CommaStr(char* lpszBuf, double dValue, short nDecimals) {
-    FormatReal<Grouping::Commas>(lpszBuf, dValue, nDecimals);
+    FormatNumber<Grouping::Commas>(lpszBuf, dValue, nDecimals);
 }
-
 void CConv::CommaStr(CString& strBuf, char nValue) {
-    CommaStr(strBuf, WidenChar(nValue));
+    FormatNumber<Grouping::Commas>(strBuf, nValue);
 }
-
 void CConv::CommaStr(CString& strBuf, short nValue) {
-    CommaStr(strBuf, LONG{nValue});
+    FormatNumber<Grouping::Commas>(strBuf, nValue);
 }
-
 void CConv::CommaStr(CString& strBuf, LONG nValue) {
-    char szText[kIntegerTextSize];
-    CommaStr(szText, nValue);
-    strBuf = szText;
+    FormatNumber<Grouping::Commas>(strBuf, nValue);
 }
-
 void CConv::CommaStr(CString& strBuf, ULONG nValue) {
-    char szText[kIntegerTextSize];
-    CommaStr(szText, nValue);
-    strBuf = szText;
+    FormatNumber<Grouping::Commas>(strBuf, nValue);
 }
-
 void CConv::CommaStr(CString& strBuf, float fValue, short nDecimals) {
-    CommaStr(strBuf, BiasFloat(fValue), nDecimals);
+    FormatNumber<Grouping::Commas>(strBuf, fValue, nDecimals);
 }
-
 void CConv::CommaStr(CString& strBuf, double dValue, short nDecimals) {
-    CommaStr(RealTextBuffer(strBuf, nDecimals), dValue, nDecimals);
-    strBuf.ReleaseBuffer();
+    FormatNumber<Grouping::Commas>(strBuf, dValue, nDecimals);
 }
 
 void CConv::NotCommaStr(char* lpszBuf, char nValue) {
-    NotCommaStr(lpszBuf, WidenChar(nValue));
+    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
 }
-
 void CConv::NotCommaStr(char* lpszBuf, short nValue) {
-    NotCommaStr(lpszBuf, LONG{nValue});
+    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
 }
-
 void CConv::NotCommaStr(char* lpszBuf, LONG nValue) {
-    FormatLong<Grouping::Plain>(lpszBuf, nValue);
+    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
 }
-
 void CConv::NotCommaStr(char* lpszBuf, ULONG nValue) {
-    FormatULong<Grouping::Plain>(lpszBuf, nValue);
+    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
 }
-
 void CConv::NotCommaStr(char* lpszBuf, float fValue, short nDecimals) {
-    NotCommaStr(lpszBuf, BiasFloat(fValue), nDecimals);
+    FormatNumber<Grouping::Plain>(lpszBuf, fValue, nDecimals);
 }
-
 void CConv::NotCommaStr(char* lpszBuf, double dValue, short nDecimals) {
-    FormatReal<Grouping::Plain>(lpszBuf, dValue, nDecimals);
+    FormatNumber<Grouping::Plain>(lpszBuf, dValue, nDecimals);
 }
-
 void CConv::NotCommaStr(CString& strBuf, char nValue) {
-    NotCommaStr(strBuf, WidenChar(nValue));
+    FormatNumber<Grouping::Plain>(strBuf, nValue);
 }
-
 void CConv::NotCommaStr(CString& strBuf, short nValue) {
-    NotCommaStr(strBuf, LONG{nValue});
+    FormatNumber<Grouping::Plain>(strBuf, nValue);
 }
-
 void CConv::NotCommaStr(CString& strBuf, LONG nValue) {
-    char szText[kIntegerTextSize];
-    NotCommaStr(szText, nValue);
-    strBuf = szText;
+    FormatNumber<Grouping::Plain>(strBuf, nValue);
 }
-
 void CConv::NotCommaStr(CString& strBuf, ULONG nValue) {
-    char szText[kIntegerTextSize];
-    NotCommaStr(szText, nValue);
-    strBuf = szText;
+    FormatNumber<Grouping::Plain>(strBuf, nValue);
 }
-
 void CConv::NotCommaStr(CString& strBuf, float fValue, short nDecimals) {
-    NotCommaStr(strBuf, BiasFloat(fValue), nDecimals);
+    FormatNumber<Grouping::Plain>(strBuf, fValue, nDecimals);
 }
-
 void CConv::NotCommaStr(CString& strBuf, double dValue, short nDecimals) {
-    NotCommaStr(RealTextBuffer(strBuf, nDecimals), dValue, nDecimals);
-    strBuf.ReleaseBuffer();
+    FormatNumber<Grouping::Plain>(strBuf, dValue, nDecimals);
 }

@@ -1,8 +1,7 @@
 // CButtonSub: routes a button's navigation keys and focus changes to the dialog controller.
 #include "CButtonSub.h"
 
-#include "CDlgSb.h"
-#include "dialog/Keys.h"
+#include "ItemSubclass.h"
 
 CButtonSub::CButtonSub()
     : m_bClicked(0), m_nIndex(0), m_hItem(nullptr), m_nKind(0), m_pDlgSb(nullptr) {}
@@ -12,11 +11,8 @@ CButtonSub::~CButtonSub() {
 }
 
 int CButtonSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex, UINT nKind) {
-    m_pDlgSb = pDlgSb;
-    m_hItem = hWnd;
-    m_nIndex = nIndex;
     m_nKind = nKind;
-    return SubclassWindow(hWnd) ? 1 : 0;
+    return item::Subclass(this, {m_pDlgSb, m_hItem, m_nIndex}, pDlgSb, hWnd, nIndex);
 }
 
 BEGIN_MESSAGE_MAP(CButtonSub, CButton)
@@ -30,14 +26,11 @@ END_MESSAGE_MAP()
 // Enter is the button's own only on a push button, where it belongs to the dialog's default
 // push-button behaviour. Space on a radio button checks it before the button's own handling.
 void CButtonSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (IsFunctionKey(nChar) || nChar == VK_UP || nChar == VK_DOWN ||
-        (nChar == VK_RETURN && m_nKind != KIND_PUSH)) {
-        m_pDlgSb->DialogKeyDown(nChar);
-        return;
-    }
     if (nChar == VK_SPACE && m_nKind == KIND_RADIO)
         m_pDlgSb->DialogFocus(m_nIndex, 0);
-    Default();
+    item::RouteKey(this, m_pDlgSb, nChar,
+                   nChar == VK_UP || nChar == VK_DOWN ||
+                       (nChar == VK_RETURN && m_nKind != KIND_PUSH));
 }
 
 // A check box never changes its state because it gained the focus, nor does a button the
@@ -50,7 +43,7 @@ void CButtonSub::OnSetFocus(CWnd* pOldWnd) {
 
 UINT CButtonSub::OnGetDlgCode() {
     const UINT nCode = static_cast<UINT>(Default());
-    return m_nKind == KIND_PUSH ? nCode | DLGC_WANTARROWS : DLGC_WANTARROWS;
+    return m_nKind == KIND_PUSH ? nCode | item::kDialogCode : item::kDialogCode;
 }
 
 // A right click activates the dialog without a focus report.

@@ -1,18 +1,14 @@
 // CComboSub: routes a combo box's navigation keys and focus changes to the dialog controller.
 #include "CComboSub.h"
 
-#include "CDlgSb.h"
-#include "dialog/Keys.h"
+#include "ItemSubclass.h"
 
 CComboSub::CComboSub() : m_nIndex(0), m_hItem(nullptr), m_pDlgSb(nullptr) {}
 
 CComboSub::~CComboSub() = default;
 
 int CComboSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
-    m_pDlgSb = pDlgSb;
-    m_hItem = hWnd;
-    m_nIndex = nIndex;
-    return SubclassWindow(hWnd) ? 1 : 0;
+    return item::Subclass(this, {m_pDlgSb, m_hItem, m_nIndex}, pDlgSb, hWnd, nIndex);
 }
 
 BEGIN_MESSAGE_MAP(CComboSub, CComboBox)
@@ -22,29 +18,20 @@ ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 // Up, Down and Space belong to an open list; on a closed one they move through the dialog,
-// Space opening the list as Enter does.
+// Space opening the list as Enter does. Enter always goes to the controller.
 void CComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (IsFunctionKey(nChar) || nChar == VK_RETURN) {
-        m_pDlgSb->DialogKeyDown(nChar);
+    if ((nChar == VK_UP || nChar == VK_DOWN || nChar == VK_SPACE) &&
+        LOWORD(SendMessage(CB_GETDROPPEDSTATE)) == 0) {
+        m_pDlgSb->DialogKeyDown(nChar == VK_SPACE ? VK_RETURN : nChar);
         return;
     }
-    const bool bShown = LOWORD(SendMessage(CB_GETDROPPEDSTATE)) != 0;
-    if (!bShown && (nChar == VK_UP || nChar == VK_DOWN)) {
-        m_pDlgSb->DialogKeyDown(nChar);
-        return;
-    }
-    if (!bShown && nChar == VK_SPACE) {
-        m_pDlgSb->DialogKeyDown(VK_RETURN);
-        return;
-    }
-    Default();
+    item::RouteKey(this, m_pDlgSb, nChar, nChar == VK_RETURN);
 }
 
 void CComboSub::OnSetFocus(CWnd* pOldWnd) {
-    Default();
-    m_pDlgSb->DialogFocus(m_nIndex, 0);
+    item::ReportFocus(this, m_pDlgSb, m_nIndex);
 }
 
 UINT CComboSub::OnGetDlgCode() {
-    return DLGC_WANTARROWS;
+    return item::kDialogCode;
 }

@@ -4,12 +4,12 @@
 
 #include "CButtonSub.h"
 #include "CComboSub.h"
-#include "CEditSub.h"
 #include "CListSub.h"
 #include "CPullComboSub.h"
 #include "DlgTemplate.h"
+#include "EditItem.h"
 #include "HeapArray.h"
-#include "frame/NewObject.h"
+#include "NewObject.h"
 
 namespace {
 
@@ -89,8 +89,8 @@ int CDlgSb::InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKey
     if (!ResetFocusPos())
         return 0;
     for (UINT i = 0; i < m_nCount; ++i) {
-        if (m_pKind[i] == KIND_EDIT || m_pKind[i] == KIND_EDITMULTI)
-            static_cast<CEditSub*>(m_ppSub[i])->FepAbsOff();
+        if (CEditSub* pEdit = EditItem(*this, i))
+            pEdit->FepAbsOff();
     }
     ::SetFocus(m_phWnd[m_nFocus]);
     return 1;

@@ -1,18 +1,14 @@
 // CListSub: routes a list box's navigation keys and focus changes to the dialog controller.
 #include "CListSub.h"
 
-#include "CDlgSb.h"
-#include "dialog/Keys.h"
+#include "ItemSubclass.h"
 
 CListSub::CListSub() : m_nIndex(0), m_hItem(nullptr), m_pDlgSb(nullptr) {}
 
 CListSub::~CListSub() = default;
 
 int CListSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
-    m_pDlgSb = pDlgSb;
-    m_hItem = hWnd;
-    m_nIndex = nIndex;
-    return SubclassWindow(hWnd) ? 1 : 0;
+    return item::Subclass(this, {m_pDlgSb, m_hItem, m_nIndex}, pDlgSb, hWnd, nIndex);
 }
 
 BEGIN_MESSAGE_MAP(CListSub, CListBox)
@@ -21,20 +17,16 @@ ON_WM_SETFOCUS()
 ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
-// Up and Down move the selection inside the list; Left and Right move through the dialog.
+// Up and Down move the selection inside the list; Left, Right and Enter move through the dialog.
 void CListSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (IsFunctionKey(nChar) || nChar == VK_LEFT || nChar == VK_RIGHT || nChar == VK_RETURN) {
-        m_pDlgSb->DialogKeyDown(nChar);
-        return;
-    }
-    Default();
+    item::RouteKey(this, m_pDlgSb, nChar,
+                   nChar == VK_LEFT || nChar == VK_RIGHT || nChar == VK_RETURN);
 }
 
 void CListSub::OnSetFocus(CWnd* pOldWnd) {
-    Default();
-    m_pDlgSb->DialogFocus(m_nIndex, 0);
+    item::ReportFocus(this, m_pDlgSb, m_nIndex);
 }
 
 UINT CListSub::OnGetDlgCode() {
-    return DLGC_WANTARROWS;
+    return item::kDialogCode;
 }

@@ -1,8 +1,8 @@
 // CDlgSb: moving the focus item with the navigation keys.
 #include "CDlgSb.h"
 
-#include "dialog/AliveWatch.h"
-#include "dialog/Keys.h"
+#include "AliveWatch.h"
+#include "ItemSubclass.h"
 
 void CDlgSb::SetPushStyle(short nIndex, UINT nStyle) {
     ::SendMessageA(m_phWnd[nIndex], BM_SETSTYLE, nStyle, TRUE);

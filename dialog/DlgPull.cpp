@@ -2,7 +2,7 @@
 // reported to the host.
 #include "CDlgSb.h"
 
-#include "dialog/AliveWatch.h"
+#include "AliveWatch.h"
 
 // The controller keeps no record of open lists: it asks the combo boxes each time.
 BOOL CDlgSb::IsDropDownShown(short nIndex) const {

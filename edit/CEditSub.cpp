@@ -1,9 +1,8 @@
 // CEditSub: an edit field of a template under the dialog controller, with its input method.
 #include "CEditSub.h"
 
-#include "CDlgSb.h"
 #include "CFep.h"
-#include "dialog/Keys.h"
+#include "ItemSubclass.h"
 
 CEditSub::CEditSub()
     : m_nItemIndex(0), m_hWndEdit(nullptr), m_pDlgSb(nullptr), m_pFep(nullptr), m_nFepParam1(0),
@@ -19,10 +18,7 @@ CEditSub::~CEditSub() {
 }
 
 int CEditSub::Init(CDlgSb* pDlg, HWND hWnd, UINT nIndex, short bMultiLine) {
-    m_pDlgSb = pDlg;
-    m_nItemIndex = nIndex;
-    m_hWndEdit = hWnd;
-    if (!SubclassWindow(hWnd))
+    if (!item::Subclass(this, {m_pDlgSb, m_hWndEdit, m_nItemIndex}, pDlg, hWnd, nIndex))
         return 0;
     m_bMultiLine = bMultiLine;
     return 1;
@@ -43,17 +39,12 @@ END_MESSAGE_MAP()
 
 // Enter always goes to the controller; Up and Down stay in a multi-line field.
 void CEditSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (IsFunctionKey(nChar) || nChar == VK_RETURN ||
-        (!m_bMultiLine && (nChar == VK_UP || nChar == VK_DOWN))) {
-        m_pDlgSb->DialogKeyDown(nChar);
-        return;
-    }
-    Default();
+    item::RouteKey(this, m_pDlgSb, nChar,
+                   nChar == VK_RETURN || (!m_bMultiLine && (nChar == VK_UP || nChar == VK_DOWN)));
 }
 
 void CEditSub::OnSetFocus(CWnd* pOldWnd) {
-    Default();
-    m_pDlgSb->DialogFocus(m_nItemIndex, 0);
+    item::ReportFocus(this, m_pDlgSb, m_nItemIndex);
     FepAbsOff();
 }
 

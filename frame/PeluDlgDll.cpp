@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "frame/NewObject.h"
+#include "NewObject.h"
 
 namespace {
 AFX_EXTENSION_MODULE g_extensionModule = {FALSE, nullptr, nullptr};

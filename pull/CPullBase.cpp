@@ -2,11 +2,11 @@
 // code, the account record of a code, and freeing the record cache.
 #include "CPullBase.h"
 
-#include "pull/CrtNumber.h"
-#include "pull/LockedArray.h"
-#include "pull/PullRecords.h"
-#include "pull/RowText.h"
-#include "pull/TextSlot.h"
+#include "CrtNumber.h"
+#include "LockedArray.h"
+#include "PullRecords.h"
+#include "RowText.h"
+#include "TextSlot.h"
 
 #include <algorithm>
 #include <cstring>

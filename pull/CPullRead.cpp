@@ -6,12 +6,12 @@
 // account's first line stands, so loading takes time in proportion to the files.
 #include "CPullRead.h"
 
-#include "pull/LockedArray.h"
-#include "pull/MasterFile.h"
-#include "pull/MasterLine.h"
-#include "pull/PullRecords.h"
+#include "LockedArray.h"
+#include "MasterFile.h"
+#include "MasterLine.h"
+#include "PullRecords.h"
 
-#include "dialog/HeapArray.h"
+#include "HeapArray.h"
 
 #include <climits>
 #include <cstdint>

@@ -11,8 +11,8 @@
 // - A line that is empty then is skipped and not counted.
 #include "MasterFile.h"
 
-#include "conv/ShiftJis.h"
-#include "dialog/HeapArray.h"
+#include "HeapArray.h"
+#include "ShiftJis.h"
 
 #include <cstdio>
 #include <cstring>

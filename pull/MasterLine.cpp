@@ -9,8 +9,8 @@
 // account's run of lines.
 #include "MasterLine.h"
 
-#include "pull/CrtNumber.h"
-#include "pull/TextSlot.h"
+#include "CrtNumber.h"
+#include "TextSlot.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 // The records that the lines of the master files make.
 #pragma once
 
-#include "pull/PullRecords.h"
+#include "PullRecords.h"
 
 // Each function cuts the line (in place) into its fields and fills the record, which it zeroes
 // first. The result says whether the line is stored: a department or account the rows can

@@ -2,8 +2,8 @@
 // row in columns.
 #include "CPullBase.h"
 
-#include "pull/PullRecords.h"
-#include "pull/RowText.h"
+#include "PullRecords.h"
+#include "RowText.h"
 
 #include <cstring>
 

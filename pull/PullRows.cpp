@@ -2,10 +2,10 @@
 // where CPullBase reads it back.
 #include "CPullRead.h"
 
-#include "pull/CrtNumber.h"
-#include "pull/LockedArray.h"
-#include "pull/PullRecords.h"
-#include "pull/TextSlot.h"
+#include "CrtNumber.h"
+#include "LockedArray.h"
+#include "PullRecords.h"
+#include "TextSlot.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // The text of one row of a combo box, whatever its length.
 #include "RowText.h"
 
-#include "dialog/HeapArray.h"
+#include "HeapArray.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // double-byte character.
 #pragma once
 
-#include "conv/ShiftJis.h"
+#include "ShiftJis.h"
 
 #include <cstring>
 
