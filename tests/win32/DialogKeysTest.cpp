@@ -13,6 +13,7 @@
 
 namespace {
 
+// The controls of template 104, in tab order.
 enum : WORD { kRadio = 101, kRadio2, kRadio3, kEdit, kMulti, kCombo, kPush, kDefault };
 
 // Radio buttons and combo boxes of the library's dialogs keep the arrows for themselves.
@@ -29,21 +30,6 @@ void KeepArrows(HWND hwnd) {
     SetPropA(hwnd, "next",
              reinterpret_cast<HANDLE>(SetWindowLongPtrA(
                  hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WantArrowsProc))));
-}
-
-test::DialogTemplateBuilder Template() {
-    test::DialogTemplateBuilder tmpl(WS_POPUP | WS_CAPTION, 120, 130);
-    tmpl.Control(test::kButtonAtom, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 5, 5, 60, 10,
-                 kRadio, "radio")
-        .Control(test::kButtonAtom, BS_AUTORADIOBUTTON, 5, 17, 60, 10, kRadio2, "radio2")
-        .Control(test::kButtonAtom, BS_AUTORADIOBUTTON, 5, 29, 60, 10, kRadio3, "radio3")
-        .Control(test::kEditAtom, WS_GROUP | WS_TABSTOP | WS_BORDER, 5, 41, 100, 12, kEdit)
-        .Control(test::kEditAtom, WS_TABSTOP | WS_BORDER | ES_MULTILINE, 5, 55, 100, 24, kMulti)
-        .Control(test::kComboBoxAtom, WS_TABSTOP | CBS_DROPDOWNLIST, 5, 81, 100, 60, kCombo)
-        .Control(test::kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, 5, 100, 40, 14, kPush, "push")
-        .Control(test::kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, 50, 100, 40, 14, kDefault,
-                 "default");
-    return tmpl;
 }
 
 struct KeyCase {
@@ -77,7 +63,7 @@ Outcome RecordedOutcome(UINT vk) {
 class DialogKeysTest : public ::testing::TestWithParam<KeyCase> {
 protected:
     void SetUp() override {
-        const HWND hDlg = m_dialog.Handle();
+        const HWND hDlg = m_dialog.Dialog();
         for (WORD id : {kRadio, kCombo})
             KeepArrows(GetDlgItem(hDlg, id));
         const char* names[] = {"radio", "radio2", "radio3", "edit",
@@ -90,12 +76,12 @@ protected:
         test::RecordOnly({WM_KEYDOWN, WM_COMMAND});
     }
 
-    test::ControlDialog m_dialog{Template()};
+    test::HostDialog m_dialog{test::ProgramModule(), 104};
 };
 
 TEST_P(DialogKeysTest, KeyGoesWhereTheFocusControlsDialogCodeSends) {
     const KeyCase& c = GetParam();
-    const HWND hDlg = m_dialog.Handle();
+    const HWND hDlg = m_dialog.Dialog();
     SendMessageA(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hDlg, c.idFocus)), TRUE);
     if (c.bOpenList)
         SendDlgItemMessageA(hDlg, kCombo, CB_SHOWDROPDOWN, TRUE, 0);

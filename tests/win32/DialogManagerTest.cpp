@@ -1,6 +1,5 @@
 // The dialog manager: what a dialog procedure hears while the dialog is made, where the focus
 // goes, and the order controls take the focus in.
-#include "ControlHost.h"
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -11,23 +10,19 @@ using test::MessagesAre;
 using test::sent;
 using test::wparam;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-
 INT_PTR CALLBACK NamedDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFONT)
         test::RecordWindow(hwnd, "dlg");
     return test::RecordingDialogProc(hwnd, message, wParam, lParam);
 }
 
+// Template 103: a label 10 and the buttons 11 and 12, which have tab stops.
 TEST(DialogManagerTest, FontThenInitDialogWithTheFirstTabStopAndItGetsTheFocus) {
     test::ForgetWindows();
     test::ClearMessages();
-    test::DialogTemplateBuilder tmpl(kDialogStyle, 100, 60);
-    tmpl.Control(test::kStaticAtom, 0, 5, 5, 40, 8, 10, "label")
-        .Control(test::kButtonAtom, WS_TABSTOP, 5, 20, 40, 14, 11, "one")
-        .Control(test::kButtonAtom, WS_TABSTOP, 5, 40, 40, 14, 12, "two");
     test::RecordOnly({WM_SETFONT, WM_INITDIALOG});
-    const HWND hDlg = CreateDialogIndirectParamA(nullptr, tmpl.Get(), nullptr, NamedDialogProc, 7);
+    const HWND hDlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(103), nullptr,
+                                         NamedDialogProc, 7);
     ASSERT_NE(nullptr, hDlg);
     const HWND hOne = GetDlgItem(hDlg, 11);
     EXPECT_TRUE(MessagesAre({
