@@ -1,43 +1,38 @@
 // Tests of CConv::ConvIkey and CConv::ConvCodeString: key and code forms of a text.
 #include <CConv.h>
 
-#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "ShiftJis.h"
+#include "SizedCase.h"
 
 namespace {
 
-constexpr char kGuard = '#';
-
-// The char* target: its first nSize bytes, which must all have been written, and a check that
-// nothing behind them changed.
-struct Target {
-    char szBuf[320];
-    Target() { std::memset(szBuf, kGuard, sizeof szBuf); }
-    std::string Written(short nSize) const {
-        EXPECT_EQ(szBuf[nSize], kGuard) << "wrote past nSize bytes";
-        return std::string(szBuf, static_cast<size_t>(nSize));
-    }
-};
-
-// The first nSize bytes that a routine leaves: the text, then zeros up to nSize.
-std::string ZeroFilled(const std::string& strText, short nSize) {
-    std::string strBytes = strText;
-    strBytes.resize(static_cast<size_t>(nSize), '\0');
-    return strBytes;
+// The first nSize bytes of a target, which hold the text and then zeros up to nSize; nothing
+// behind them may change.
+std::string TextOfZeroFilled(const test::GuardedTarget& target, short nSize) {
+    target.StaysWithin(static_cast<size_t>(nSize));
+    const std::string strText(target.sz, strnlen(target.sz, static_cast<size_t>(nSize)));
+    EXPECT_EQ(std::string(target.sz, static_cast<size_t>(nSize)),
+              strText + std::string(static_cast<size_t>(nSize) - strText.size(), '\0'));
+    return strText;
 }
 
-struct KeyCase {
-    const char* lpszSource;
-    short nSize;
-    const char* lpszKey;
-};
+// ConvIkey through both overloads, which must agree.
+std::string Ikey(const std::string& strSource, short nSize) {
+    CConv conv;
+    test::GuardedTarget target;
+    conv.ConvIkey(target.sz, strSource.c_str(), nSize);
+    const std::string strKey = TextOfZeroFilled(target, nSize);
+    CString strDst("previous text");
+    conv.ConvIkey(strDst, CString(strSource.c_str()), nSize);
+    EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), strKey);
+    return strKey;
+}
 
 TEST(ConvKey, ConvIkeyDropsBlanksAndUpperCasesSingleByteLetters) {
-    const KeyCase kCases[] = {
+    const test::SizedCase kCases[] = {
         {"a b-c 1", 8, "AB-C1"},
         {"abcdefghi", 8, ""},
         {"abcdefgh", 8, "ABCDEFG"},
@@ -51,25 +46,13 @@ TEST(ConvKey, ConvIkeyDropsBlanksAndUpperCasesSingleByteLetters) {
         {" あ", 4, "あ"},
         {"a", 1, ""},
     };
-    for (const KeyCase& c : kCases) {
-        SCOPED_TRACE(std::string(c.lpszSource) + " " + std::to_string(c.nSize));
-        const std::string strSource = test::ShiftJis(c.lpszSource);
-        const std::string strKey = test::ShiftJis(c.lpszKey);
-        CConv conv;
-        Target target;
-        conv.ConvIkey(target.szBuf, strSource.c_str(), c.nSize);
-        EXPECT_EQ(target.Written(c.nSize), ZeroFilled(strKey, c.nSize));
-        CString strDst("previous text");
-        conv.ConvIkey(strDst, CString(strSource.c_str()), c.nSize);
-        EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), strKey);
-    }
+    test::ExpectResults(kCases, Ikey);
 }
 
 TEST(ConvKey, ConvIkeyLeavesATargetWithoutRoomAlone) {
-    CConv conv;
-    Target target;
-    conv.ConvIkey(target.szBuf, "", 0);
-    EXPECT_EQ(target.szBuf[0], kGuard);
+    test::GuardedTarget target;
+    CConv().ConvIkey(target.sz, "", 0);
+    target.StaysWithin(0);
 }
 
 TEST(ConvKey, ConvIkeyStringFormsWorkOnAtMost255Bytes) {
@@ -110,9 +93,9 @@ TEST(ConvKey, ConvCodeStringRightAlignsValidCodes) {
         const std::string strSource = test::ShiftJis(c.lpszSource);
         const std::string strCode = test::ShiftJis(c.lpszCode);
         CConv conv;
-        Target target;
-        EXPECT_EQ(conv.ConvCodeString(target.szBuf, strSource.c_str(), c.nSize), c.nResult);
-        EXPECT_EQ(target.Written(c.nSize), ZeroFilled(strCode, c.nSize));
+        test::GuardedTarget target;
+        EXPECT_EQ(conv.ConvCodeString(target.sz, strSource.c_str(), c.nSize), c.nResult);
+        EXPECT_EQ(TextOfZeroFilled(target, c.nSize), strCode);
         CString strDst("previous text");
         EXPECT_EQ(conv.ConvCodeString(strDst, CString(strSource.c_str()), c.nSize), c.nResult);
         EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), strCode);

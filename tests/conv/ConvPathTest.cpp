@@ -1,36 +1,24 @@
 // Tests of CConv::ConvDirName: paths shortened to a given size.
 #include <CConv.h>
 
-#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "ShiftJis.h"
+#include "SizedCase.h"
 
 namespace {
 
-constexpr char kGuard = '#';
-
-// Shortens into a buffer with a guard behind nSize bytes.
+// Shortens into a target that must stay within nSize bytes.
 std::string Shorten(const std::string& strPath, short nSize) {
-    CConv conv;
-    char szDst[64];
-    std::memset(szDst, kGuard, sizeof szDst);
-    conv.ConvDirName(szDst, strPath.c_str(), nSize);
-    const size_t nRoom = nSize > 0 ? static_cast<size_t>(nSize) : 1;
-    EXPECT_EQ(szDst[nRoom], kGuard) << "wrote past nSize bytes";
-    return szDst;
+    test::GuardedTarget target;
+    CConv().ConvDirName(target.sz, strPath.c_str(), nSize);
+    target.StaysWithin(nSize > 0 ? static_cast<size_t>(nSize) : 1);
+    return target.sz;
 }
 
-struct PathCase {
-    const char* lpszPath;
-    short nSize;
-    const char* lpszShortened;
-};
-
 TEST(ConvPath, ConvDirNameKeepsTheHeadAndTheLastComponent) {
-    const PathCase kCases[] = {
+    const test::SizedCase kCases[] = {
         {"C:\\Prog\\App\\xyz.txt", 20, "C:\\Prog\\App\\xyz.txt"},
         {"C:\\Prog\\App\\wxyz.txt", 20, "C:\\Prog\\..."},
         {"C:\\Program Files\\App\\Data\\file.txt", 20, "C:\\Program Files..."},
@@ -51,10 +39,7 @@ TEST(ConvPath, ConvDirNameKeepsTheHeadAndTheLastComponent) {
         // Every 0x5C byte separates, the second byte of 表 too.
         {"C:\\表示\\Application\\file.txt", 20, "C:\\表...\\file.txt"},
     };
-    for (const PathCase& c : kCases) {
-        SCOPED_TRACE(std::string(c.lpszPath) + " " + std::to_string(c.nSize));
-        EXPECT_EQ(Shorten(test::ShiftJis(c.lpszPath), c.nSize), test::ShiftJis(c.lpszShortened));
-    }
+    test::ExpectResults(kCases, Shorten);
 }
 
 TEST(ConvPath, ConvDirNameBudgetCutsBytesEvenInsideACharacter) {

@@ -7,45 +7,32 @@
 
 #include <gtest/gtest.h>
 
-#include "ShiftJis.h"
+#include "SizedCase.h"
 
 namespace {
 
-constexpr char kGuard = '#';
-
-// Copies through both overloads into buffers with a guard after nLen + 1 bytes.
+// Copies through both overloads, which must agree, into targets that must stay within nLen + 1
+// bytes.
 std::string KanjiCopy(const std::string& strSource, short nLen) {
     CConv conv;
-    char szDst[300];
-    unsigned char szUnsignedDst[300];
-    std::memset(szDst, kGuard, sizeof szDst);
-    std::memset(szUnsignedDst, kGuard, sizeof szUnsignedDst);
-    conv.KanjiCopy(szDst, strSource.c_str(), nLen);
-    conv.KanjiCopy(szUnsignedDst, reinterpret_cast<const unsigned char*>(strSource.c_str()), nLen);
-    const size_t nRoom = nLen > 0 ? static_cast<size_t>(nLen) + 1 : 1;
-    EXPECT_EQ(szDst[nRoom], kGuard) << "wrote past nLen + 1 bytes";
-    EXPECT_STREQ(reinterpret_cast<const char*>(szUnsignedDst), szDst);
-    return szDst;
+    test::GuardedTarget target, unsignedTarget;
+    conv.KanjiCopy(target.sz, strSource.c_str(), nLen);
+    conv.KanjiCopy(reinterpret_cast<unsigned char*>(unsignedTarget.sz),
+                   reinterpret_cast<const unsigned char*>(strSource.c_str()), nLen);
+    target.StaysWithin(nLen > 0 ? static_cast<size_t>(nLen) + 1 : 1);
+    EXPECT_STREQ(unsignedTarget.sz, target.sz);
+    return target.sz;
 }
 
-struct CopyCase {
-    const char* lpszSource;
-    short nLen;
-    const char* lpszCopy;
-};
-
 TEST(ConvText, KanjiCopyNeverSplitsADoubleByteCharacter) {
-    const CopyCase kCases[] = {
+    const test::SizedCase kCases[] = {
         {"あい", 3, "あ"},     {"あい", 4, "あい"},     {"あい", 0, ""},
         {"あい", -1, ""},      {"aあbい", 0, ""},       {"aあbい", 1, "a"},
         {"aあbい", 2, "a"},    {"aあbい", 3, "aあ"},    {"aあbい", 4, "aあb"},
         {"aあbい", 5, "aあb"}, {"aあbい", 6, "aあbい"}, {"aあbい", 7, "aあbい"},
         {"ｱｲｳ", 2, "ｱｲ"},      {"ab", 100, "ab"},
     };
-    for (const CopyCase& c : kCases) {
-        SCOPED_TRACE(std::string(c.lpszSource) + " " + std::to_string(c.nLen));
-        EXPECT_EQ(KanjiCopy(test::ShiftJis(c.lpszSource), c.nLen), test::ShiftJis(c.lpszCopy));
-    }
+    test::ExpectResults(kCases, KanjiCopy);
 }
 
 TEST(ConvText, KanjiCopyEndsAtALeadByteThatEndsTheText) {

@@ -49,27 +49,22 @@ TEST(RadioGroupTest, EnterOnTheMiddleRadioChecksItAndLeavesTheGroup) {
     }));
 }
 
-// Template 270: radios 271-272 (group A), 273-275 (group B), edit 276.
-TEST(RadioGroupTest, EnterFromTheGroupBeforeLandsOnTheCheckedButton) {
-    ControlledDialog d(270, {}, [](HWND hDlg) {
-        CheckDlgButton(hDlg, 271, BST_CHECKED);
-        CheckDlgButton(hDlg, 275, BST_CHECKED);
-    });
-    ASSERT_EQ(271, d.FocusId());
-    TypeKey(VK_RETURN);
-    EXPECT_EQ(275, d.FocusId());
-    EXPECT_EQ(4, d.sb.m_nFocus);
-}
-
-TEST(RadioGroupTest, DownFromTheGroupBeforeLandsOnTheFirstButton) {
-    ControlledDialog d(270, {}, [](HWND hDlg) {
-        CheckDlgButton(hDlg, 271, BST_CHECKED);
-        CheckDlgButton(hDlg, 275, BST_CHECKED);
-    });
-    TypeKey(VK_DOWN);
-    TypeKey(VK_DOWN);
-    EXPECT_EQ(273, d.FocusId());
-    EXPECT_EQ(0u, Checked(d, 273));
+// Template 270: radios 271-272 (group A), 273-275 (group B), edit 276. Enter leaves group A for
+// group B's checked button; Down goes through group A into group B at its first button.
+TEST(RadioGroupTest, EnterFromTheGroupBeforeLandsOnTheCheckedButtonAndDownOnTheFirst) {
+    for (const UINT vk : {VK_RETURN, VK_DOWN}) {
+        ControlledDialog d(270, {}, [](HWND hDlg) {
+            CheckDlgButton(hDlg, 271, BST_CHECKED);
+            CheckDlgButton(hDlg, 275, BST_CHECKED);
+        });
+        ASSERT_EQ(271, d.FocusId());
+        TypeKey(vk);
+        if (vk == VK_DOWN)
+            TypeKey(VK_DOWN);
+        EXPECT_EQ(vk == VK_RETURN ? 275 : 273, d.FocusId());
+        EXPECT_EQ(vk == VK_RETURN ? 4 : 2, d.sb.m_nFocus);
+        EXPECT_EQ(0u, Checked(d, 273));
+    }
 }
 
 TEST(RadioGroupTest, SpaceChecksTheRadioBeforeTheButtonClicksIt) {

@@ -47,7 +47,6 @@ void PrintTo(const BitmapRow& row, std::ostream* pStream) {
         *pStream << "bitmap " << row.wId;
 }
 
-// A 4-bit row holds two pixels a byte and is padded to a whole DWORD.
 DWORD RowBytes(LONG nWidth) {
     return static_cast<DWORD>((nWidth * 4 + 31) / 32 * 4);
 }
@@ -65,6 +64,8 @@ protected:
     BITMAPINFOHEADER m_header;
 };
 
+// The header, the 16-colour palette and every row, a 4-bit row holding two pixels a byte and
+// padded to a whole DWORD.
 TEST_P(BitmapResourceTest, IsAnUncompressedSixteenColourDibOfItsSize) {
     EXPECT_EQ(sizeof(BITMAPINFOHEADER), m_header.biSize);
     EXPECT_EQ(GetParam().nWidth, m_header.biWidth);
@@ -74,9 +75,6 @@ TEST_P(BitmapResourceTest, IsAnUncompressedSixteenColourDibOfItsSize) {
     EXPECT_EQ(static_cast<DWORD>(BI_RGB), m_header.biCompression);
     // No colour count means as many colours as the pixel width can index.
     EXPECT_EQ(16u, m_header.biClrUsed != 0 ? m_header.biClrUsed : 1u << m_header.biBitCount);
-}
-
-TEST_P(BitmapResourceTest, HoldsHeaderPaletteAndEveryRow) {
     const DWORD cbPixels = RowBytes(GetParam().nWidth) * static_cast<DWORD>(GetParam().nHeight);
     EXPECT_EQ(sizeof(BITMAPINFOHEADER) + 16 * sizeof(RGBQUAD) + cbPixels, m_bytes.cb);
     if (m_header.biSizeImage != 0) {

@@ -9,14 +9,4 @@ HEADLESS_TEST* Headless() {
     return pTest;
 }
 
-std::vector<HEADLESS_TEXTOUT> RepaintedText(HWND hwnd) {
-    Headless()->ClearTextOut();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    UpdateWindow(hwnd);
-    std::vector<HEADLESS_TEXTOUT> texts(Headless()->GetTextOutCount());
-    for (UINT i = 0; i < texts.size(); ++i)
-        Headless()->GetTextOut(i, &texts[i]);
-    return texts;
-}
-
 } // namespace test

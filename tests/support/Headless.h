@@ -5,15 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace test {
 
 // nullptr on a real Win32.
 HEADLESS_TEST* Headless();
-
-// What the window writes, in order, when it is repainted whole. Headless system only.
-std::vector<HEADLESS_TEXTOUT> RepaintedText(HWND hwnd);
 
 } // namespace test
 

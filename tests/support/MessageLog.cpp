@@ -197,23 +197,14 @@ LRESULT CALLBACK RecordingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 std::string MessageName(UINT message) {
     static const std::map<UINT, const char*> names = {
-        {WM_CREATE, "WM_CREATE"},
-        {WM_MOVE, "WM_MOVE"},
-        {WM_SIZE, "WM_SIZE"},
         {WM_ACTIVATE, "WM_ACTIVATE"},
-        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
-        {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
-        {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
         {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
         {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
-        {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
-        {WM_NCACTIVATE, "WM_NCACTIVATE"},
         {WM_DESTROY, "WM_DESTROY"},
         {WM_SETFOCUS, "WM_SETFOCUS"},
         {WM_KILLFOCUS, "WM_KILLFOCUS"},
         {WM_ENABLE, "WM_ENABLE"},
         {WM_SETTEXT, "WM_SETTEXT"},
-        {WM_CLOSE, "WM_CLOSE"},
         {WM_SETFONT, "WM_SETFONT"},
         {WM_NCCREATE, "WM_NCCREATE"},
         {WM_NCDESTROY, "WM_NCDESTROY"},
@@ -223,16 +214,10 @@ std::string MessageName(UINT message) {
         {WM_CHAR, "WM_CHAR"},
         {WM_INITDIALOG, "WM_INITDIALOG"},
         {WM_COMMAND, "WM_COMMAND"},
-        {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
         {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
         {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-        {WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {WM_DRAWITEM, "WM_DRAWITEM"},
-        {WM_MEASUREITEM, "WM_MEASUREITEM"},
         {WM_CANCELMODE, "WM_CANCELMODE"},
         {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
-        {WM_STYLECHANGING, "WM_STYLECHANGING"},
-        {WM_STYLECHANGED, "WM_STYLECHANGED"},
     };
     const auto it = names.find(message);
     if (it != names.end())

@@ -1,6 +1,5 @@
 // Buttons as the controller uses them: the dialog code and the check state of each type it makes
-// an item of, a click on an automatic radio button clearing its group, and the default
-// push-button style.
+// an item of, and a click on an automatic radio button clearing its group.
 #include "ControlHost.h"
 #include "HostDialog.h"
 #include "MessageLog.h"
@@ -25,58 +24,44 @@ WPARAM Command(int nId, WORD wCode) {
     return MAKEWPARAM(nId, wCode);
 }
 
-struct DialogCodeCase {
+// Each type of button the controller makes an item of: its dialog code, and the check state it
+// keeps of the two it is given (checked, then a larger one).
+struct TypeCase {
     const char* name;
     DWORD style;
     LRESULT code;
+    LRESULT checked;
+    LRESULT largest;
 };
 
-class ButtonDialogCodeTest : public ::testing::TestWithParam<DialogCodeCase> {};
+class ButtonTypeTest : public ::testing::TestWithParam<TypeCase> {};
 
-TEST_P(ButtonDialogCodeTest, IsTheCodeOfItsType) {
+TEST_P(ButtonTypeTest, HasTheDialogCodeAndKeepsAtMostTheLargestStateOfItsType) {
     test::ParentWindow parent;
     const HWND button = parent.Create("Button", GetParam().style, kId, "b");
     EXPECT_EQ(GetParam().code, SendMessageA(button, WM_GETDLGCODE, 0, 0));
+    EXPECT_EQ(0, SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0));
+    EXPECT_EQ(GetParam().checked, SendMessageA(button, BM_GETCHECK, 0, 0));
+    EXPECT_EQ(0, SendMessageA(button, BM_SETCHECK, 5, 0));
+    EXPECT_EQ(GetParam().largest, SendMessageA(button, BM_GETCHECK, 0, 0));
+    EXPECT_EQ(GetParam().largest, SendMessageA(button, BM_GETSTATE, 0, 0));
 }
+
+constexpr LRESULT kPush = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+constexpr LRESULT kRadio = DLGC_BUTTON | DLGC_RADIOBUTTON;
 
 INSTANTIATE_TEST_SUITE_P(
-    Types, ButtonDialogCodeTest,
-    ::testing::Values(
-        DialogCodeCase{"PushButton", BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
-        DialogCodeCase{"DefPushButton", BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON},
-        DialogCodeCase{"CheckBox", BS_CHECKBOX, DLGC_BUTTON},
-        DialogCodeCase{"AutoCheckBox", BS_AUTOCHECKBOX, DLGC_BUTTON},
-        DialogCodeCase{"RadioButton", BS_RADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON},
-        DialogCodeCase{"ThreeState", BS_3STATE, DLGC_BUTTON},
-        DialogCodeCase{"AutoThreeState", BS_AUTO3STATE, DLGC_BUTTON},
-        DialogCodeCase{"AutoRadioButton", BS_AUTORADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON}),
-    test::ParamName<DialogCodeCase>);
-
-struct CheckCase {
-    const char* name;
-    DWORD style;
-    WPARAM wRequested;
-    LRESULT kept;
-};
-
-class ButtonSetCheckTest : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(ButtonSetCheckTest, KeepsAtMostTheLargestStateOfItsType) {
-    test::ParentWindow parent;
-    const HWND button = parent.Create("Button", GetParam().style, kId, "b");
-    EXPECT_EQ(0, SendMessageA(button, BM_SETCHECK, GetParam().wRequested, 0));
-    EXPECT_EQ(GetParam().kept, SendMessageA(button, BM_GETCHECK, 0, 0));
-    EXPECT_EQ(GetParam().kept, SendMessageA(button, BM_GETSTATE, 0, 0));
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, ButtonSetCheckTest,
-                         ::testing::Values(CheckCase{"CheckBoxChecked", BS_CHECKBOX, 1, 1},
-                                           CheckCase{"CheckBoxIndeterminate", BS_CHECKBOX, 2, 1},
-                                           CheckCase{"RadioFive", BS_AUTORADIOBUTTON, 5, 1},
-                                           CheckCase{"ThreeStateIndeterminate", BS_3STATE, 2, 2},
-                                           CheckCase{"AutoThreeStateFive", BS_AUTO3STATE, 5, 2},
-                                           CheckCase{"PushButton", BS_PUSHBUTTON, 1, 0}),
-                         test::ParamName<CheckCase>);
+    Types, ButtonTypeTest,
+    ::testing::Values(TypeCase{"PushButton", BS_PUSHBUTTON, kPush, 0, 0},
+                      TypeCase{"DefPushButton", BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON,
+                               0, 0},
+                      TypeCase{"CheckBox", BS_CHECKBOX, DLGC_BUTTON, 1, 1},
+                      TypeCase{"AutoCheckBox", BS_AUTOCHECKBOX, DLGC_BUTTON, 1, 1},
+                      TypeCase{"RadioButton", BS_RADIOBUTTON, kRadio, 1, 1},
+                      TypeCase{"AutoRadioButton", BS_AUTORADIOBUTTON, kRadio, 1, 1},
+                      TypeCase{"ThreeState", BS_3STATE, DLGC_BUTTON, 1, 2},
+                      TypeCase{"AutoThreeState", BS_AUTO3STATE, DLGC_BUTTON, 1, 2}),
+    test::ParamName<TypeCase>);
 
 // Template 102: r1 (WS_GROUP), r2, r3 (not automatic), r4 | r5 (WS_GROUP). A click on r2 checks
 // it and clears r3, r4 and r1, going round the group from r2; r5 is in the next group.
@@ -117,26 +102,6 @@ TEST(ButtonTest, ClickOnAutomaticRadioChecksItAndClearsTheOtherRadiosOfItsGroup)
     const LRESULT expected[] = {0, 1, 0, 0, 1};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(expected[i], SendMessageA(dialog.Item(10 + i), BM_GETCHECK, 0, 0)) << names[i];
-}
-
-TEST(ButtonTest, SetStyleSwitchesTheDefaultPushButtonWithoutStyleMessages) {
-    test::ParentWindow parent;
-    const HWND button = parent.Create("Button", BS_PUSHBUTTON | WS_TABSTOP, kId, "ok");
-    test::RecordControl(button, "button");
-
-    SendMessageA(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    EXPECT_EQ(static_cast<LONG>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON),
-              GetWindowLongA(button, GWL_STYLE));
-    EXPECT_EQ(DLGC_BUTTON | DLGC_DEFPUSHBUTTON, SendMessageA(button, WM_GETDLGCODE, 0, 0));
-    SendMessageA(button, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    EXPECT_EQ(static_cast<LONG>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON),
-              GetWindowLongA(button, GWL_STYLE));
-
-    EXPECT_TRUE(MessagesAre({
-        {"button", BM_SETSTYLE, sent | wparam, BS_DEFPUSHBUTTON, 0},
-        {"button", WM_GETDLGCODE, sent, 0, 0},
-        {"button", BM_SETSTYLE, sent | wparam, BS_PUSHBUTTON, 0},
-    }));
 }
 
 } // namespace

@@ -13,17 +13,13 @@
 
 namespace {
 
-using test::lparam;
 using test::MessagesAre;
+using test::OperationCase;
 using test::sent;
-using test::wparam;
+using test::Text;
 
 constexpr int kId = 7;
 constexpr UINT kCloseFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-
-LPARAM Text(const char* psz) {
-    return reinterpret_cast<LPARAM>(psz);
-}
 
 int SystemFontHeight() {
     const HDC hdc = GetDC(nullptr);
@@ -37,11 +33,6 @@ RECT WindowRect(HWND hwnd) {
     RECT rc;
     GetWindowRect(hwnd, &rc);
     return rc;
-}
-
-test::ExpectedMessage Notification(HWND combo, WORD wCode) {
-    return {"parent", WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(kId, wCode),
-            reinterpret_cast<LPARAM>(combo)};
 }
 
 bool IsDropped(HWND combo) {
@@ -77,15 +68,6 @@ protected:
 
     test::ParentWindow m_parent;
     HWND m_combo = nullptr;
-};
-
-// One message to the list and its result, then the list's items and selection as they read.
-struct OperationCase {
-    const char* name;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    LRESULT result;
 };
 
 class ComboBoxOperationTest : public ComboBoxTest,
@@ -136,9 +118,9 @@ TEST_F(ComboBoxTest, ShowDropDownOpensWithoutTakingTheFocusAndFalseClosesWithout
     EXPECT_TRUE(IsWindowVisible(list));
     SendMessageA(m_combo, CB_SHOWDROPDOWN, FALSE, 0);
     SendMessageA(m_combo, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_TRUE(
-        MessagesAre({Notification(m_combo, CBN_DROPDOWN), Notification(m_combo, CBN_SELENDCANCEL),
-                     Notification(m_combo, CBN_CLOSEUP)}));
+    EXPECT_TRUE(MessagesAre({test::ParentNotification(m_combo, CBN_DROPDOWN),
+                             test::ParentNotification(m_combo, CBN_SELENDCANCEL),
+                             test::ParentNotification(m_combo, CBN_CLOSEUP)}));
     EXPECT_FALSE(IsDropped(m_combo));
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(nullptr, GetCapture());
@@ -174,7 +156,7 @@ TEST_P(ComboBoxKeyTest, NotifiesInOrder) {
     test::Pump();
     std::vector<test::ExpectedMessage> expected;
     for (WORD wCode : GetParam().notifications)
-        expected.push_back(Notification(m_combo, wCode));
+        expected.push_back(test::ParentNotification(m_combo, wCode));
     EXPECT_TRUE(MessagesAre(expected));
     EXPECT_EQ(GetParam().bOpenAfter, IsDropped(m_combo));
     EXPECT_EQ(GetParam().selected, Selected());
@@ -205,11 +187,11 @@ TEST_F(ComboBoxTest, FocusNotificationsAndLosingTheFocusClosesTheList) {
     SetFocus(m_parent.Handle());
     EXPECT_TRUE(MessagesAre({
         {"parent", WM_KILLFOCUS, sent, 0, 0},
-        Notification(m_combo, CBN_SETFOCUS),
-        Notification(m_combo, CBN_DROPDOWN),
-        Notification(m_combo, CBN_SELENDCANCEL),
-        Notification(m_combo, CBN_CLOSEUP),
-        Notification(m_combo, CBN_KILLFOCUS),
+        test::ParentNotification(m_combo, CBN_SETFOCUS),
+        test::ParentNotification(m_combo, CBN_DROPDOWN),
+        test::ParentNotification(m_combo, CBN_SELENDCANCEL),
+        test::ParentNotification(m_combo, CBN_CLOSEUP),
+        test::ParentNotification(m_combo, CBN_KILLFOCUS),
         {"parent", WM_SETFOCUS, sent, 0, 0},
     }));
     EXPECT_FALSE(IsDropped(m_combo));
@@ -307,7 +289,7 @@ protected:
 TEST_F(OwnerDrawnComboBoxTest, AsksForTheHeightOfTheSelectionFieldAndOfTheItems) {
     const HWND combo = Create(0);
     const UINT nText = static_cast<UINT>(SystemFontHeight() + 4);
-    const std::vector<test::MeasuredItem>& measured = test::MeasuredItems();
+    const std::vector<MEASUREITEMSTRUCT>& measured = test::MeasuredItems();
     ASSERT_EQ(2u, measured.size());
     const UINT itemIDs[] = {static_cast<UINT>(-1), 0};
     const UINT proposed[] = {nText - 6, nText};
@@ -338,9 +320,9 @@ TEST_F(OwnerDrawnComboBoxTest, OwnerDrawsTheSelectionFieldAndTheItemsOfTheOpenLi
     SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
     test::Pump();
 
-    const std::vector<test::DrawnItem>& drawn = test::DrawnItems();
+    const std::vector<DRAWITEMSTRUCT>& drawn = test::DrawnItems();
     ASSERT_GE(drawn.size(), 3u);
-    for (const test::DrawnItem& item : drawn) {
+    for (const DRAWITEMSTRUCT& item : drawn) {
         EXPECT_EQ(static_cast<UINT>(ODT_COMBOBOX), item.CtlType);
         EXPECT_EQ(static_cast<UINT>(kId), item.CtlID);
         EXPECT_EQ(combo, item.hwndItem);
@@ -355,8 +337,8 @@ TEST_F(OwnerDrawnComboBoxTest, OwnerDrawsTheSelectionFieldAndTheItemsOfTheOpenLi
     const RECT& rcField = drawn.front().rcItem;
     EXPECT_EQ((std::vector<LONG>{3, 3, 100, 25}),
               (std::vector<LONG>{rcField.left, rcField.top, rcField.right, rcField.bottom}));
-    const test::DrawnItem& first = drawn[drawn.size() - 2];
-    const test::DrawnItem& second = drawn.back();
+    const DRAWITEMSTRUCT& first = drawn[drawn.size() - 2];
+    const DRAWITEMSTRUCT& second = drawn.back();
     EXPECT_EQ(0u, first.itemID);
     EXPECT_EQ(0u, first.itemState);
     EXPECT_EQ(0x1111u, first.itemData);
@@ -375,7 +357,7 @@ TEST_F(OwnerDrawnComboBoxTest, FieldWithoutSelectionIsDrawnForItemMinusOne) {
     test::ClearParentRecords();
     InvalidateRect(combo, nullptr, TRUE);
     UpdateWindow(combo);
-    const std::vector<test::DrawnItem>& drawn = test::DrawnItems();
+    const std::vector<DRAWITEMSTRUCT>& drawn = test::DrawnItems();
     ASSERT_EQ(1u, drawn.size());
     EXPECT_EQ(static_cast<UINT>(-1), drawn[0].itemID);
     EXPECT_EQ(static_cast<UINT>(ODS_COMBOBOXEDIT), drawn[0].itemState);

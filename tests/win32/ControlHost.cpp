@@ -9,8 +9,8 @@
 namespace test {
 namespace {
 
-std::vector<DrawnItem> g_drawn;
-std::vector<MeasuredItem> g_measured;
+std::vector<DRAWITEMSTRUCT> g_drawn;
+std::vector<MEASUREITEMSTRUCT> g_measured;
 std::vector<ColourRequest> g_colours;
 UINT g_nMeasuredHeight = 0;
 
@@ -27,12 +27,10 @@ std::map<HWND, WNDPROC>& ColourProcs() {
 // What the parent keeps of the requests that the message record leaves out.
 void KeepParentRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
-        const DRAWITEMSTRUCT& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        g_drawn.push_back({dis.CtlType, dis.CtlID, dis.itemID, dis.itemAction, dis.itemState,
-                           dis.hwndItem, dis.rcItem, dis.itemData});
+        g_drawn.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     } else if (message == WM_MEASUREITEM) {
         MEASUREITEMSTRUCT& mis = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        g_measured.push_back({mis.CtlType, mis.CtlID, mis.itemID, mis.itemWidth, mis.itemHeight});
+        g_measured.push_back(mis);
         if (g_nMeasuredHeight != 0)
             mis.itemHeight = g_nMeasuredHeight;
     } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
@@ -104,11 +102,11 @@ void RecordColourRequestsOf(HWND hwnd) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ColourRecordingProc)));
 }
 
-const std::vector<DrawnItem>& DrawnItems() {
+const std::vector<DRAWITEMSTRUCT>& DrawnItems() {
     return g_drawn;
 }
 
-const std::vector<MeasuredItem>& MeasuredItems() {
+const std::vector<MEASUREITEMSTRUCT>& MeasuredItems() {
     return g_measured;
 }
 

@@ -2,11 +2,32 @@
 // and controls whose own messages are recorded.
 #pragma once
 
+#include "MessageLog.h"
+
 #include <windows.h>
 
 #include <vector>
 
 namespace test {
+
+inline LPARAM Text(const char* psz) {
+    return reinterpret_cast<LPARAM>(psz);
+}
+
+// The notification wCode of the control, as its parent receives it.
+inline ExpectedMessage ParentNotification(HWND control, WORD wCode, UINT flags = 0) {
+    return {"parent", WM_COMMAND, sent | wparam | lparam | flags,
+            MAKEWPARAM(GetDlgCtrlID(control), wCode), reinterpret_cast<LPARAM>(control)};
+}
+
+// One message to a control and the result it gives.
+struct OperationCase {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    LRESULT result;
+};
 
 // A visible top-level window, recorded as "parent", for controls made with CreateWindowEx.
 class ParentWindow {
@@ -29,25 +50,8 @@ private:
 // The control's own messages are recorded under the name, before its procedure sees them.
 void RecordControl(HWND hwnd, const char* pszName);
 
-// What the parent received in WM_DRAWITEM and WM_MEASUREITEM, and in WM_CTLCOLORxxx, which the
-// message record leaves out.
-struct DrawnItem {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    RECT rcItem;
-    ULONG_PTR itemData;
-};
-struct MeasuredItem {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemWidth;
-    UINT itemHeight;
-};
+// What the parent received in WM_DRAWITEM and WM_MEASUREITEM (the item as it came, before the
+// parent answered), and in WM_CTLCOLORxxx, which the message record leaves out.
 struct ColourRequest {
     HWND hwndReceiver;
     UINT message;
@@ -56,8 +60,8 @@ struct ColourRequest {
 // The WM_CTLCOLORxxx that the control receives go into the same record as its parent's, in
 // the order they come.
 void RecordColourRequestsOf(HWND hwnd);
-const std::vector<DrawnItem>& DrawnItems();
-const std::vector<MeasuredItem>& MeasuredItems();
+const std::vector<DRAWITEMSTRUCT>& DrawnItems();
+const std::vector<MEASUREITEMSTRUCT>& MeasuredItems();
 const std::vector<ColourRequest>& ColourRequests();
 void ClearParentRecords();
 // The item height the parent answers WM_MEASUREITEM with; 0 leaves the proposed one.

@@ -42,11 +42,4 @@ TEST(DialogManagerTest, FontThenInitDialogWithTheFirstTabStopAndItGetsTheFocus) 
     test::ClearMessages();
 }
 
-TEST(DialogManagerTest, MissingTemplateMakesNoDialog) {
-    SetLastError(0);
-    EXPECT_EQ(nullptr, CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(4711),
-                                          nullptr, test::RecordingDialogProc, 0));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND), GetLastError());
-}
-
 } // namespace

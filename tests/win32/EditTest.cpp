@@ -13,11 +13,8 @@
 
 namespace {
 
-using test::lparam;
 using test::MessagesAre;
 using test::optional;
-using test::sent;
-using test::wparam;
 
 constexpr int kId = 7;
 
@@ -53,13 +50,8 @@ void Type(HWND hwnd, const std::string& bytes) {
         SendMessageA(hwnd, WM_CHAR, static_cast<BYTE>(ch), 1);
 }
 
-test::ExpectedMessage Notification(HWND hwnd, WORD wCode, UINT flags = 0) {
-    return {"parent", WM_COMMAND, sent | wparam | lparam | flags, MAKEWPARAM(kId, wCode),
-            reinterpret_cast<LPARAM>(hwnd)};
-}
-
 std::vector<test::ExpectedMessage> TextChanged(HWND hwnd) {
-    return {Notification(hwnd, EN_UPDATE), Notification(hwnd, EN_CHANGE)};
+    return {test::ParentNotification(hwnd, EN_UPDATE), test::ParentNotification(hwnd, EN_CHANGE)};
 }
 
 TEST(EditTest, LimitStartsAt30000AndZeroMeansTheLargest) {
@@ -122,69 +114,79 @@ INSTANTIATE_TEST_SUITE_P(
         SelectCase{"MinusOneDropsTheSelectionAtTheCaret", static_cast<WPARAM>(-1), 0, {5, 5}}),
     test::ParamName<SelectCase>);
 
-// One key or character on "hello" with a selection; the text and selection after it.
+// One key or character on an edit's text (UTF-8 here, code page 932 in the edit) with a
+// selection; the text and selection after it. A multi-line edit has "abcdef", "x", "abcdef", its
+// lines starting at 0, 8 and 11.
+enum EditKind { kSingleLine, kMultiLine, kDoubleByte };
 struct EditingCase {
     const char* name;
+    EditKind kind;
     Selection before;
-    UINT message;
+    UINT message; // 0 for none
     WPARAM wKey;
     const char* pszText;
     Selection after;
 };
 
-class SingleLineEditingTest : public ::testing::TestWithParam<EditingCase> {};
+class EditingTest : public ::testing::TestWithParam<EditingCase> {};
 
-TEST_P(SingleLineEditingTest, KeyChangesTextAndCaret) {
+// Wine's ANSI edit keeps its text in UTF-16: it counts characters rather than bytes and takes
+// each WM_CHAR byte as a character of its own, so the double-byte cases ("aあb", あ being the
+// two bytes 0x82 0xA0 at 1 and 2) run on the headless system only.
+TEST_P(EditingTest, KeyChangesTextAndCaret) {
+    const EditingCase& c = GetParam();
+    if (c.kind == kDoubleByte)
+        REQUIRE_HEADLESS();
+    const char* const kTexts[] = {"hello", "abcdef\r\nx\r\nabcdef", "aあb"};
     test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "hello");
-    SendMessageA(edit, EM_SETSEL, GetParam().before.dwStart, GetParam().before.dwEnd);
-    SendMessageA(edit, GetParam().message, GetParam().wKey, 1);
-    EXPECT_EQ(GetParam().pszText, TextOf(edit));
-    EXPECT_EQ(GetParam().after, SelectionOf(edit));
+    const HWND edit =
+        parent.Create("Edit", c.kind == kMultiLine ? ES_MULTILINE | ES_WANTRETURN : 0, kId);
+    SetWindowTextA(edit, test::ShiftJis(kTexts[c.kind]).c_str());
+    SendMessageA(edit, EM_SETSEL, c.before.dwStart, c.before.dwEnd);
+    if (c.message != 0)
+        SendMessageA(edit, c.message, c.wKey, 1);
+    EXPECT_EQ(test::ShiftJis(c.pszText), TextOf(edit));
+    EXPECT_EQ(c.after, SelectionOf(edit));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, SingleLineEditingTest,
-    ::testing::Values(
-        EditingCase{"Left", {3, 3}, WM_KEYDOWN, VK_LEFT, "hello", {2, 2}},
-        EditingCase{"LeftAtStart", {0, 0}, WM_KEYDOWN, VK_LEFT, "hello", {0, 0}},
-        EditingCase{"UpIsLeft", {3, 3}, WM_KEYDOWN, VK_UP, "hello", {2, 2}},
-        EditingCase{"DownIsRight", {3, 3}, WM_KEYDOWN, VK_DOWN, "hello", {4, 4}},
-        EditingCase{
-            "LeftMovesFromTheCaretOfASelection", {1, 3}, WM_KEYDOWN, VK_LEFT, "hello", {2, 2}},
-        EditingCase{"End", {1, 1}, WM_KEYDOWN, VK_END, "hello", {5, 5}},
-        EditingCase{"DeleteSelection", {1, 4}, WM_KEYDOWN, VK_DELETE, "ho", {1, 1}},
-        EditingCase{"Backspace", {5, 5}, WM_CHAR, VK_BACK, "hell", {4, 4}},
-        EditingCase{"TypeOverSelection", {1, 3}, WM_CHAR, 'Z', "hZlo", {2, 2}},
-        EditingCase{"ReturnIsNotText", {5, 5}, WM_CHAR, '\r', "hello", {5, 5}}),
-    test::ParamName<EditingCase>);
+const EditingCase kEditing[] = {
+    {"Left", kSingleLine, {3, 3}, WM_KEYDOWN, VK_LEFT, "hello", {2, 2}},
+    {"LeftAtStart", kSingleLine, {0, 0}, WM_KEYDOWN, VK_LEFT, "hello", {0, 0}},
+    {"UpIsLeft", kSingleLine, {3, 3}, WM_KEYDOWN, VK_UP, "hello", {2, 2}},
+    {"DownIsRight", kSingleLine, {3, 3}, WM_KEYDOWN, VK_DOWN, "hello", {4, 4}},
+    {"LeftFromTheCaretOfASelection", kSingleLine, {1, 3}, WM_KEYDOWN, VK_LEFT, "hello", {2, 2}},
+    {"End", kSingleLine, {1, 1}, WM_KEYDOWN, VK_END, "hello", {5, 5}},
+    {"DeleteSelection", kSingleLine, {1, 4}, WM_KEYDOWN, VK_DELETE, "ho", {1, 1}},
+    {"Backspace", kSingleLine, {5, 5}, WM_CHAR, VK_BACK, "hell", {4, 4}},
+    {"TypeOverSelection", kSingleLine, {1, 3}, WM_CHAR, 'Z', "hZlo", {2, 2}},
+    {"ReturnIsNotText", kSingleLine, {5, 5}, WM_CHAR, '\r', "hello", {5, 5}},
+    {"DownToAShorterLineEnds",
+     kMultiLine,
+     {5, 5},
+     WM_KEYDOWN,
+     VK_DOWN,
+     "abcdef\r\nx\r\nabcdef",
+     {9, 9}},
+    {"UpKeepsTheColumn", kMultiLine, {13, 13}, WM_KEYDOWN, VK_UP, "abcdef\r\nx\r\nabcdef", {9, 9}},
+    {"UpOnTheFirstLineStays",
+     kMultiLine,
+     {2, 2},
+     WM_KEYDOWN,
+     VK_UP,
+     "abcdef\r\nx\r\nabcdef",
+     {2, 2}},
+    {"BackspaceJoinsLines", kMultiLine, {8, 8}, WM_CHAR, VK_BACK, "abcdefx\r\nabcdef", {6, 6}},
+    {"ReturnBreaksTheLine", kMultiLine, {3, 3}, WM_CHAR, '\r', "abc\r\ndef\r\nx\r\nabcdef", {5, 5}},
+    {"CaretInsideMovesToTheLeadByte", kDoubleByte, {2, 2}, 0, 0, "aあb", {1, 1}},
+    {"SelectionEndInsideMovesToTheLeadByte", kDoubleByte, {0, 2}, 0, 0, "aあb", {0, 1}},
+    {"LeftStepsOverTheCharacter", kDoubleByte, {3, 3}, WM_KEYDOWN, VK_LEFT, "aあb", {1, 1}},
+    {"RightStepsOverTheCharacter", kDoubleByte, {1, 1}, WM_KEYDOWN, VK_RIGHT, "aあb", {3, 3}},
+    {"BackspaceDeletesBothBytes", kDoubleByte, {3, 3}, WM_CHAR, VK_BACK, "ab", {1, 1}},
+    {"DeleteDeletesBothBytes", kDoubleByte, {1, 1}, WM_KEYDOWN, VK_DELETE, "ab", {1, 1}},
+};
 
-class MultiLineEditingTest : public ::testing::TestWithParam<EditingCase> {};
-
-// "abcdef", "x", "abcdef": lines start at 0, 8 and 11.
-TEST_P(MultiLineEditingTest, KeyChangesTextAndCaret) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", ES_MULTILINE | ES_WANTRETURN, kId);
-    SetWindowTextA(edit, "abcdef\r\nx\r\nabcdef");
-    SendMessageA(edit, EM_SETSEL, GetParam().before.dwStart, GetParam().before.dwEnd);
-    SendMessageA(edit, GetParam().message, GetParam().wKey, 1);
-    EXPECT_EQ(GetParam().pszText, TextOf(edit));
-    EXPECT_EQ(GetParam().after, SelectionOf(edit));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, MultiLineEditingTest,
-    ::testing::Values(
-        EditingCase{
-            "DownToAShorterLineEnds", {5, 5}, WM_KEYDOWN, VK_DOWN, "abcdef\r\nx\r\nabcdef", {9, 9}},
-        EditingCase{
-            "UpKeepsTheColumn", {13, 13}, WM_KEYDOWN, VK_UP, "abcdef\r\nx\r\nabcdef", {9, 9}},
-        EditingCase{
-            "UpOnTheFirstLineStays", {2, 2}, WM_KEYDOWN, VK_UP, "abcdef\r\nx\r\nabcdef", {2, 2}},
-        EditingCase{"BackspaceJoinsLines", {8, 8}, WM_CHAR, VK_BACK, "abcdefx\r\nabcdef", {6, 6}},
-        EditingCase{
-            "ReturnBreaksTheLine", {3, 3}, WM_CHAR, '\r', "abc\r\ndef\r\nx\r\nabcdef", {5, 5}}),
-    test::ParamName<EditingCase>);
+INSTANTIATE_TEST_SUITE_P(Keys, EditingTest, ::testing::ValuesIn(kEditing),
+                         test::ParamName<EditingCase>);
 
 TEST(EditTest, TypedCharacterReplacesTheSelectionAndNotifiesUpdateThenChange) {
     test::ParentWindow parent;
@@ -230,11 +232,11 @@ TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
     SendMessageA(edit, EM_SETSEL, 2, 2);
     Type(edit, "cd");
     EXPECT_TRUE(MessagesAre({
-        Notification(edit, EN_UPDATE),
-        Notification(edit, EN_CHANGE),
-        Notification(edit, EN_MAXTEXT),
-        Notification(edit, EN_UPDATE, optional),
-        Notification(edit, EN_CHANGE, optional),
+        test::ParentNotification(edit, EN_UPDATE),
+        test::ParentNotification(edit, EN_CHANGE),
+        test::ParentNotification(edit, EN_MAXTEXT),
+        test::ParentNotification(edit, EN_UPDATE, optional),
+        test::ParentNotification(edit, EN_CHANGE, optional),
     }));
     EXPECT_EQ("abc", TextOf(edit));
 }
@@ -246,50 +248,14 @@ TEST(EditTest, ReplaceSelKeepsWhatFitsTheLimitAndSetTextIgnoresIt) {
     SendMessageA(edit, EM_SETSEL, 2, 2);
     SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("XYZ"));
     EXPECT_TRUE(MessagesAre({
-        Notification(edit, EN_MAXTEXT),
-        Notification(edit, EN_UPDATE),
-        Notification(edit, EN_CHANGE),
+        test::ParentNotification(edit, EN_MAXTEXT),
+        test::ParentNotification(edit, EN_UPDATE),
+        test::ParentNotification(edit, EN_CHANGE),
     }));
     EXPECT_EQ("abXY", TextOf(edit));
     SetWindowTextA(edit, "abcdefgh");
     EXPECT_EQ("abcdefgh", TextOf(edit));
 }
-
-// Wine's ANSI edit keeps its text in UTF-16: it counts characters rather than bytes and takes
-// each WM_CHAR byte as a character of its own, so these run on the headless system only.
-struct DoubleByteCase {
-    const char* name;
-    Selection before;
-    UINT message;
-    WPARAM wKey;
-    const char* pszUtf8Text;
-    Selection after;
-};
-
-class DoubleByteEditingTest : public ::testing::TestWithParam<DoubleByteCase> {};
-
-// "aあb": あ is the two bytes 0x82 0xA0 at 1 and 2.
-TEST_P(DoubleByteEditingTest, NeverSplitsTheCharacter) {
-    REQUIRE_HEADLESS();
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, test::ShiftJis("aあb").c_str());
-    SendMessageA(edit, EM_SETSEL, GetParam().before.dwStart, GetParam().before.dwEnd);
-    if (GetParam().message != 0)
-        SendMessageA(edit, GetParam().message, GetParam().wKey, 1);
-    EXPECT_EQ(test::ShiftJis(GetParam().pszUtf8Text), TextOf(edit));
-    EXPECT_EQ(GetParam().after, SelectionOf(edit));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, DoubleByteEditingTest,
-    ::testing::Values(
-        DoubleByteCase{"CaretInsideMovesToTheLeadByte", {2, 2}, 0, 0, "aあb", {1, 1}},
-        DoubleByteCase{"SelectionEndInsideMovesToTheLeadByte", {0, 2}, 0, 0, "aあb", {0, 1}},
-        DoubleByteCase{"LeftStepsOverTheCharacter", {3, 3}, WM_KEYDOWN, VK_LEFT, "aあb", {1, 1}},
-        DoubleByteCase{"RightStepsOverTheCharacter", {1, 1}, WM_KEYDOWN, VK_RIGHT, "aあb", {3, 3}},
-        DoubleByteCase{"BackspaceDeletesBothBytes", {3, 3}, WM_CHAR, VK_BACK, "ab", {1, 1}},
-        DoubleByteCase{"DeleteDeletesBothBytes", {1, 1}, WM_KEYDOWN, VK_DELETE, "ab", {1, 1}}),
-    test::ParamName<DoubleByteCase>);
 
 TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedOnce) {
     REQUIRE_HEADLESS();
@@ -314,10 +280,10 @@ TEST(EditTest, DoubleByteCharacterThatDoesNotFitTheLimitIsLeftOutWhole) {
                  reinterpret_cast<LPARAM>(test::ShiftJis("x漢").c_str()));
     EXPECT_EQ("abx", TextOf(edit));
     EXPECT_TRUE(MessagesAre({
-        Notification(edit, EN_MAXTEXT),
-        Notification(edit, EN_MAXTEXT),
-        Notification(edit, EN_UPDATE),
-        Notification(edit, EN_CHANGE),
+        test::ParentNotification(edit, EN_MAXTEXT),
+        test::ParentNotification(edit, EN_MAXTEXT),
+        test::ParentNotification(edit, EN_UPDATE),
+        test::ParentNotification(edit, EN_CHANGE),
     }));
 }
 

@@ -10,17 +10,11 @@
 
 namespace {
 
-using test::lparam;
 using test::MessagesAre;
-using test::optional;
-using test::sent;
-using test::wparam;
+using test::OperationCase;
+using test::Text;
 
 constexpr int kId = 5;
-
-LPARAM Text(const char* psz) {
-    return reinterpret_cast<LPARAM>(psz);
-}
 
 void AddStrings(HWND list, std::initializer_list<const char*> texts) {
     for (const char* psz : texts)
@@ -32,20 +26,6 @@ std::string ItemText(HWND list, int nIndex) {
     SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(buffer));
     return buffer;
 }
-
-test::ExpectedMessage Notification(HWND list, WORD wCode) {
-    return {"parent", WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(kId, wCode),
-            reinterpret_cast<LPARAM>(list)};
-}
-
-// One message to the list "apple", "banana", "apricot" and its result.
-struct OperationCase {
-    const char* name;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    LRESULT result;
-};
 
 class ListBoxOperationTest : public ::testing::TestWithParam<OperationCase> {};
 
@@ -111,7 +91,7 @@ TEST_P(ListBoxKeyTest, MovesTheSelectionAndNotifies) {
 
     SendMessageA(list, WM_KEYDOWN, GetParam().vk, 1);
 
-    EXPECT_TRUE(MessagesAre({Notification(list, LBN_SELCHANGE)}));
+    EXPECT_TRUE(MessagesAre({test::ParentNotification(list, LBN_SELCHANGE)}));
     EXPECT_EQ(GetParam().nExpected, SendMessageA(list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(GetParam().nTop, SendMessageA(list, LB_GETTOPINDEX, 0, 0));
 }

@@ -42,19 +42,6 @@ TEST(MemoryTest, MoveableBlockHasAHandleApartFromItsDataAndCountsLocks) {
     EXPECT_EQ(nullptr, GlobalFree(hMem));
 }
 
-TEST(MemoryTest, ReAllocKeepsTheHandleAndContentOfAMoveableBlockAndZeroesTheGrowth) {
-    const HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, 4);
-    std::memcpy(GlobalLock(hMem), "abc", 4);
-    GlobalUnlock(hMem);
-    ASSERT_EQ(hMem, GlobalReAlloc(hMem, 100, GMEM_ZEROINIT));
-    EXPECT_EQ(100u, GlobalSize(hMem));
-    const char* pData = static_cast<const char*>(GlobalLock(hMem));
-    EXPECT_STREQ("abc", pData);
-    EXPECT_TRUE(AllZero(pData + 4, 96));
-    GlobalUnlock(hMem);
-    GlobalFree(hMem);
-}
-
 struct Allocation {
     const char* pszName;
     void* (*allocate)();
@@ -80,24 +67,6 @@ TEST(MemoryFailureTest, EachFamilyFailsExactlyTheAllocationAfterTheAllowedOnes) 
         EXPECT_NE(nullptr, pNext);
         allocation.release(pNext);
     }
-}
-
-TEST(MemoryFailureTest, CountsAllocationsAcrossFamiliesAndStopsWhenToldNegative) {
-    REQUIRE_HEADLESS();
-    test::Headless()->FailAllocationAfter(2);
-    const HGLOBAL hGlobal = GlobalAlloc(GMEM_FIXED, 1);
-    void* pHeap = HeapAlloc(GetProcessHeap(), 0, 1);
-    EXPECT_NE(nullptr, hGlobal);
-    EXPECT_NE(nullptr, pHeap);
-    EXPECT_EQ(nullptr, GlobalAlloc(GMEM_MOVEABLE, 1));
-    GlobalFree(hGlobal);
-    HeapFree(GetProcessHeap(), 0, pHeap);
-
-    test::Headless()->FailAllocationAfter(0);
-    test::Headless()->FailAllocationAfter(-1);
-    const HGLOBAL hAfterStop = GlobalAlloc(GMEM_FIXED, 1);
-    EXPECT_NE(nullptr, hAfterStop);
-    GlobalFree(hAfterStop);
 }
 
 size_t TopLevelWindowCount() {
@@ -131,36 +100,40 @@ int FailedCreations(TCreate create, TWhole isWhole) {
     return nFailed;
 }
 
-LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }
 
+// A class of plain windows, whose creation allocates only what every window needs.
+class AllocationFailureTest : public ::testing::Test {
+protected:
+    static constexpr char kClass[] = "AllocationFailureTest";
+
+    void SetUp() override {
+        REQUIRE_HEADLESS();
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = kClass;
+        ASSERT_NE(0, RegisterClassA(&wc));
+    }
+    void TearDown() override { UnregisterClassA(kClass, nullptr); }
+
+    static HWND CreatePlainWindow(const char* pszText) {
+        return CreateWindowExA(0, kClass, pszText, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+    }
+};
+
 // A window makes its entry, its place among its siblings and its text.
-TEST(AllocationFailureTest, EveryFailedAllocationFailsWindowCreation) {
-    REQUIRE_HEADLESS();
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = PlainProc;
-    wc.lpszClassName = "AllocationFailureTest";
-    ASSERT_NE(0, RegisterClassA(&wc));
-    EXPECT_EQ(3, FailedCreations(
-                     [] {
-                         return CreateWindowExA(0, "AllocationFailureTest", "window",
-                                                WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                                nullptr, nullptr, nullptr);
-                     },
-                     [](HWND hwnd) { return GetWindowTextLengthA(hwnd) == 6; }));
-    UnregisterClassA("AllocationFailureTest", nullptr);
+TEST_F(AllocationFailureTest, EveryFailedAllocationFailsWindowCreation) {
+    EXPECT_EQ(3, FailedCreations([] { return CreatePlainWindow("window"); },
+                                 [](HWND hwnd) { return GetWindowTextLengthA(hwnd) == 6; }));
 }
 
 // Template 101: a button, a static, an edit, a list box and a drop-down list combo box, whose
 // list is a window of its own. Each of the seven windows makes at least its entry, its place
 // among its siblings and its state.
-TEST(AllocationFailureTest, EveryFailedAllocationButTheFontsFailsDialogCreation) {
-    REQUIRE_HEADLESS();
+TEST_F(AllocationFailureTest, EveryFailedAllocationButTheFontsFailsDialogCreation) {
     const int nFailed = FailedCreations(
         [] {
             return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101), nullptr,
@@ -178,14 +151,8 @@ TEST(AllocationFailureTest, EveryFailedAllocationButTheFontsFailsDialogCreation)
 
 // Calls that store something for the caller fail with ERROR_NOT_ENOUGH_MEMORY and change
 // nothing.
-TEST(AllocationFailureTest, StoringCallsFailAsWin32DoesAndChangeNothing) {
-    REQUIRE_HEADLESS();
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = PlainProc;
-    wc.lpszClassName = "AllocationFailureTest";
-    ASSERT_NE(0, RegisterClassA(&wc));
-    const HWND hwnd = CreateWindowExA(0, "AllocationFailureTest", "old", WS_OVERLAPPEDWINDOW, 0, 0,
-                                      100, 100, nullptr, nullptr, nullptr, nullptr);
+TEST_F(AllocationFailureTest, StoringCallsFailAsWin32DoesAndChangeNothing) {
+    const HWND hwnd = CreatePlainWindow("old");
     const struct {
         const char* pszCall;
         bool (*fails)(HWND hwnd);
@@ -207,7 +174,7 @@ TEST(AllocationFailureTest, StoringCallsFailAsWin32DoesAndChangeNothing) {
         {"RegisterClassA",
          [](HWND) {
              WNDCLASSA other = {};
-             other.lpfnWndProc = PlainProc;
+             other.lpfnWndProc = DefWindowProcA;
              other.lpszClassName = "AllocationFailureTestOther";
              return RegisterClassA(&other) == 0;
          },
@@ -223,7 +190,6 @@ TEST(AllocationFailureTest, StoringCallsFailAsWin32DoesAndChangeNothing) {
         EXPECT_TRUE(call.unchanged(hwnd));
     }
     DestroyWindow(hwnd);
-    UnregisterClassA("AllocationFailureTest", nullptr);
 }
 
 } // namespace

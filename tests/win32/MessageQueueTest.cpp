@@ -1,5 +1,5 @@
-// The posted-message queue and its pump: order, filters, and the characters TranslateMessage
-// makes of key presses.
+// The characters TranslateMessage makes of the key presses that tests type.
+#include "HostDialog.h"
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -8,39 +8,14 @@ namespace {
 
 class MessageQueueTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "MessageQueueTest";
-        RegisterClassA(&wc);
-        m_hwnd = CreateWindowExA(0, "MessageQueueTest", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                 nullptr, nullptr, nullptr);
-        test::Pump();
-    }
+    void SetUp() override { test::Pump(); }
     void TearDown() override {
         DestroyWindow(m_hwnd);
-        UnregisterClassA("MessageQueueTest", nullptr);
+        test::ForgetWindows();
     }
 
-    HWND m_hwnd = nullptr;
+    const HWND m_hwnd = test::CreateHostWindow("window");
 };
-
-TEST_F(MessageQueueTest, PostedMessagesComeOutInOrderAndFiltered) {
-    PostMessageA(m_hwnd, WM_USER + 1, 1, 0);
-    PostMessageA(m_hwnd, WM_USER + 2, 2, 0);
-    PostMessageA(nullptr, WM_USER + 3, 3, 0);
-    MSG msg;
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_USER + 2, WM_USER + 3, PM_NOREMOVE));
-    EXPECT_EQ(static_cast<UINT>(WM_USER + 2), msg.message);
-    ASSERT_TRUE(PeekMessageA(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
-    EXPECT_EQ(static_cast<UINT>(WM_USER + 3), msg.message);
-    EXPECT_EQ(nullptr, msg.hwnd);
-    ASSERT_TRUE(PeekMessageA(&msg, m_hwnd, 0, 0, PM_REMOVE));
-    EXPECT_EQ(static_cast<UINT>(WM_USER + 1), msg.message);
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 10, PM_REMOVE));
-    EXPECT_EQ(static_cast<UINT>(WM_USER + 2), msg.message);
-    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 10, PM_REMOVE));
-}
 
 struct KeyCase {
     UINT vk;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 TEST(ResourceTest, FindsADialogTemplateByIntegerName) {
@@ -18,14 +16,6 @@ TEST(ResourceTest, FindsADialogTemplateByIntegerName) {
     EXPECT_EQ(1, pTemplate->cdit);
     EXPECT_EQ(100, pTemplate->cx);
     EXPECT_EQ(hRes, FindResourceA(nullptr, "#100", RT_DIALOG));
-}
-
-TEST(ResourceTest, FindsByStringNameIgnoringCase) {
-    const HMODULE hSelf = GetModuleHandleA(nullptr);
-    const HRSRC hRes = FindResourceA(hSelf, "mydata", RT_RCDATA);
-    ASSERT_NE(nullptr, hRes);
-    EXPECT_EQ(4u, SizeofResource(hSelf, hRes));
-    EXPECT_EQ(0, std::memcmp("abc", LockResource(LoadResource(hSelf, hRes)), 4));
 }
 
 TEST(ResourceTest, MissingResourceIsNotFound) {

@@ -9,7 +9,6 @@ namespace {
 
 using test::lparam;
 using test::MessagesAre;
-using test::optional;
 using test::RecordOnly;
 using test::RecordWindow;
 using test::sent;
