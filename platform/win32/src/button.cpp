@@ -304,8 +304,6 @@ LRESULT OnNcHitTest(HWND hwnd, LPARAM lParam) {
 LRESULT ButtonMessage(ButtonState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCCREATE:
-        return OnNcCreate(hwnd, lParam);
     case WM_GETDLGCODE:
         return DialogCode(ButtonType(hwnd));
     case WM_ERASEBKGND:
@@ -355,7 +353,7 @@ LRESULT ButtonMessage(ButtonState* pState, UINT uMsg, WPARAM wParam, LPARAM lPar
 } // namespace
 
 void RegisterButtonClass() {
-    RegisterControlClass("Button", ControlProc<ButtonState, ButtonMessage>,
+    RegisterControlClass("Button", ControlProc<ButtonState, ButtonMessage, OnNcCreate>,
                          CS_DBLCLKS | CS_VREDRAW | CS_HREDRAW | CS_PARENTDC);
 }
 

@@ -588,8 +588,6 @@ LRESULT OnComboMessage(HWND hwnd, ComboState* pState, UINT uMsg, WPARAM wParam, 
 LRESULT ComboMessage(ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCCREATE:
-        return OnNcCreate(hwnd, lParam);
     case WM_CREATE:
         return OnCreate(hwnd, pState, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCDESTROY:
@@ -649,7 +647,7 @@ LRESULT ComboMessage(ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam
 } // namespace
 
 void RegisterComboBoxClass() {
-    RegisterControlClass("ComboBox", ControlProc<ComboState, ComboMessage>,
+    RegisterControlClass("ComboBox", ControlProc<ComboState, ComboMessage, OnNcCreate>,
                          CS_PARENTDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 }
 

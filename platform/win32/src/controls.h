@@ -21,10 +21,11 @@ void AttachControlState(HWND hwnd, void* pState);
 
 // The window procedure of a control class. Each control keeps its state in a struct that names
 // its window (self) and the font it paints with, as Wine's list box does. The state is made at
-// WM_NCCREATE (creation fails without memory), Dispatch has every message of the window from then
-// on but WM_GETFONT, WM_NCCREATE and WM_NCDESTROY included, and the state goes after
-// WM_NCDESTROY; a message before or after goes to DefWindowProc.
-template <typename TState, LRESULT (*Dispatch)(TState*, UINT, WPARAM, LPARAM)>
+// WM_NCCREATE (creation fails without memory), where NcCreate, when the control has one, finishes
+// the window's creation; Dispatch has every later message but WM_GETFONT, WM_NCDESTROY included,
+// and the state goes after WM_NCDESTROY. A message before or after goes to DefWindowProc.
+template <typename TState, LRESULT (*Dispatch)(TState*, UINT, WPARAM, LPARAM),
+          LRESULT (*NcCreate)(HWND, LPARAM) = nullptr>
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     TState* pState = ControlState<TState>(hwnd);
     if (pState == nullptr && uMsg == WM_NCCREATE) {
@@ -32,6 +33,9 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
             return FALSE;
         pState->self = hwnd;
         AttachControlState(hwnd, pState);
+        if constexpr (NcCreate != nullptr)
+            return NcCreate(hwnd, lParam);
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     }
     if (pState == nullptr)
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);

@@ -396,8 +396,6 @@ LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
 LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCCREATE:
-        return OnNcCreate(hwnd, lParam);
     case WM_GETDLGCODE:
         return OnGetDlgCode(hwnd, pState, lParam);
     case WM_ERASEBKGND:
@@ -444,7 +442,8 @@ LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) 
 } // namespace
 
 void RegisterEditClass() {
-    RegisterControlClass("Edit", ControlProc<EditState, EditMessage>, CS_DBLCLKS | CS_PARENTDC);
+    RegisterControlClass("Edit", ControlProc<EditState, EditMessage, OnNcCreate>,
+                         CS_DBLCLKS | CS_PARENTDC);
 }
 
 } // namespace headless

@@ -79,8 +79,6 @@ LRESULT OnNcHitTest(HWND hwnd) {
 LRESULT StaticMessage(StaticState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
     switch (uMsg) {
-    case WM_NCCREATE:
-        return OnNcCreate(hwnd, lParam);
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     case WM_NCHITTEST:
@@ -104,7 +102,7 @@ LRESULT StaticMessage(StaticState* pState, UINT uMsg, WPARAM wParam, LPARAM lPar
 } // namespace
 
 void RegisterStaticClass() {
-    RegisterControlClass("Static", ControlProc<StaticState, StaticMessage>,
+    RegisterControlClass("Static", ControlProc<StaticState, StaticMessage, OnNcCreate>,
                          CS_DBLCLKS | CS_PARENTDC);
 }
 
