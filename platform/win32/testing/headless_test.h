@@ -1,6 +1,6 @@
 /* What only the headless window system can do for a test: script IME compositions, read back
- * the IMM32 calls, message boxes, text output and filled rectangles, make heap allocations
- * fail on purpose and report another system version.
+ * the IMM32 calls, message boxes, text output and filled rectangles, make allocations fail on
+ * purpose and report another system version.
  *
  * A test asks for it at run time, so the same test program also runs on a real Win32, where
  * the interface is absent and the test skips:
@@ -77,8 +77,11 @@ typedef struct tagHEADLESS_TEST {
     BOOL (*GetTextOut)(UINT nIndex, HEADLESS_TEXTOUT* pOut);
     void (*ClearTextOut)(void);
 
-    /* Lets nSucceed more heap and global allocations succeed, then fails exactly one.
-     * A negative nSucceed stops failing. */
+    /* Lets nSucceed more allocations succeed (heap and global blocks, and the storage the
+     * system grows for a caller: windows, their texts and properties, classes, hooks, posted
+     * messages and keyboard input, dialogs, control states and items, input contexts, GDI
+     * objects, and the records above), then fails exactly one. A negative nSucceed stops
+     * failing. */
     void (*FailAllocationAfter)(LONG nSucceed);
 
     UINT (*GetFillRectCount)(void);
