@@ -117,7 +117,6 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     LRESULT Default();
 
-    CWnd* GetParent() const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
     BOOL IsWindowEnabled() const;

@@ -162,10 +162,6 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
-CWnd* CWnd::GetParent() const {
-    return FromHandle(::GetParent(m_hWnd));
-}
-
 DWORD CWnd::GetStyle() const {
     return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
 }

@@ -18,6 +18,7 @@ int Height(const RECT& rc) {
     return rc.bottom - rc.top;
 }
 
+// The window leaves its siblings before it rejoins them, so the list never grows here.
 void Restack(Window* pWnd, HWND hwndInsertAfter) {
     Window* pParent = FindWindowPtr(pWnd->parent);
     auto& siblings = pParent->children;
