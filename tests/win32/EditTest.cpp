@@ -118,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 // selection; the text and selection after it. A multi-line edit has "abcdef", "x", "abcdef", its
 // lines starting at 0, 8 and 11.
 enum EditKind { kSingleLine, kMultiLine, kDoubleByte };
+constexpr const char* kLines = "abcdef\r\nx\r\nabcdef";
 struct EditingCase {
     const char* name;
     EditKind kind;
@@ -137,7 +138,7 @@ TEST_P(EditingTest, KeyChangesTextAndCaret) {
     const EditingCase& c = GetParam();
     if (c.kind == kDoubleByte)
         REQUIRE_HEADLESS();
-    const char* const kTexts[] = {"hello", "abcdef\r\nx\r\nabcdef", "aあb"};
+    const char* const kTexts[] = {"hello", kLines, "aあb"};
     test::ParentWindow parent;
     const HWND edit =
         parent.Create("Edit", c.kind == kMultiLine ? ES_MULTILINE | ES_WANTRETURN : 0, kId);
@@ -160,21 +161,9 @@ const EditingCase kEditing[] = {
     {"Backspace", kSingleLine, {5, 5}, WM_CHAR, VK_BACK, "hell", {4, 4}},
     {"TypeOverSelection", kSingleLine, {1, 3}, WM_CHAR, 'Z', "hZlo", {2, 2}},
     {"ReturnIsNotText", kSingleLine, {5, 5}, WM_CHAR, '\r', "hello", {5, 5}},
-    {"DownToAShorterLineEnds",
-     kMultiLine,
-     {5, 5},
-     WM_KEYDOWN,
-     VK_DOWN,
-     "abcdef\r\nx\r\nabcdef",
-     {9, 9}},
-    {"UpKeepsTheColumn", kMultiLine, {13, 13}, WM_KEYDOWN, VK_UP, "abcdef\r\nx\r\nabcdef", {9, 9}},
-    {"UpOnTheFirstLineStays",
-     kMultiLine,
-     {2, 2},
-     WM_KEYDOWN,
-     VK_UP,
-     "abcdef\r\nx\r\nabcdef",
-     {2, 2}},
+    {"DownToAShorterLineEnds", kMultiLine, {5, 5}, WM_KEYDOWN, VK_DOWN, kLines, {9, 9}},
+    {"UpKeepsTheColumn", kMultiLine, {13, 13}, WM_KEYDOWN, VK_UP, kLines, {9, 9}},
+    {"UpOnTheFirstLineStays", kMultiLine, {2, 2}, WM_KEYDOWN, VK_UP, kLines, {2, 2}},
     {"BackspaceJoinsLines", kMultiLine, {8, 8}, WM_CHAR, VK_BACK, "abcdefx\r\nabcdef", {6, 6}},
     {"ReturnBreaksTheLine", kMultiLine, {3, 3}, WM_CHAR, '\r', "abc\r\ndef\r\nx\r\nabcdef", {5, 5}},
     {"CaretInsideMovesToTheLeadByte", kDoubleByte, {2, 2}, 0, 0, "aあb", {1, 1}},
@@ -187,18 +176,6 @@ const EditingCase kEditing[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditingTest, ::testing::ValuesIn(kEditing),
                          test::ParamName<EditingCase>);
-
-TEST(EditTest, TypedCharacterReplacesTheSelectionAndNotifiesUpdateThenChange) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "hello");
-    SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 1, 3);
-    test::ClearMessages();
-    PostMessageA(edit, WM_CHAR, 'X', 1);
-    test::Pump();
-    EXPECT_TRUE(MessagesAre(TextChanged(edit)));
-    EXPECT_EQ("hXlo", TextOf(edit));
-}
 
 TEST(EditTest, ReplaceSelNotifiesAndLeavesTheCaretAfterTheText) {
     test::ParentWindow parent;
