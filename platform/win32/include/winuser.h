@@ -1084,7 +1084,6 @@ WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEM
                                                   LPARAM dwInitParam);
 #define CreateDialogA(h, n, p, f) CreateDialogParamA(h, n, p, f, 0)
 #define CreateDialogIndirectA(h, t, p, f) CreateDialogIndirectParamA(h, t, p, f, 0)
-WINUSERAPI LONG WINAPI GetDialogBaseUnits(void);
 WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 WINUSERAPI BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);

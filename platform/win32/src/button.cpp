@@ -117,7 +117,7 @@ void PaintCheckBox(HWND hwnd, HDC hdc, const RECT& rcClient) {
 // The caption interrupts the frame near its top left corner.
 void PaintGroupBox(HWND hwnd, HDC hdc, const RECT& rcClient) {
     ParentBrush(hwnd, hdc, WM_CTLCOLORSTATIC);
-    TEXTMETRICA tm;
+    TEXTMETRICA tm = {};
     GetTextMetricsA(hdc, &tm);
     RECT rcText = rcClient;
     rcText.left += tm.tmAveCharWidth;

@@ -59,13 +59,6 @@ LRESULT ToList(const ComboState& state, UINT uMsg, WPARAM wParam = 0, LPARAM lPa
     return SendMessageA(state.hwndList, uMsg, wParam, lParam);
 }
 
-int FontHeight(HWND hwnd, HFONT hFont) {
-    ControlDc dc(hwnd, hFont);
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc.Dc(), &tm);
-    return tm.tmHeight;
-}
-
 void SendFieldDrawItem(HWND hwnd, const ComboState& state, HDC hdc, const RECT& rc, int nSelected,
                        UINT uState) {
     DRAWITEMSTRUCT dis = {};
@@ -268,7 +261,10 @@ DWORD ListStyle(const ComboState& state) {
 
 LRESULT OnCreate(HWND hwnd, ComboState* pState, const CREATESTRUCTA* pcs) {
     pState->hwndOwner = pcs->hwndParent;
-    pState->nFieldHeight = FontHeight(hwnd, nullptr) + kFieldPadding;
+    const int nFontHeight = FontHeight(hwnd, nullptr);
+    if (nFontHeight < 0)
+        return -1;
+    pState->nFieldHeight = nFontHeight + kFieldPadding;
     pState->nDroppedHeight = std::max(0, pcs->cy - ComboHeight(*pState));
     RECT rc;
     GetWindowRect(hwnd, &rc);
@@ -439,8 +435,9 @@ LRESULT ForwardItemRequest(HWND hwnd, const ComboState& state, UINT uMsg, LPARAM
 
 LRESULT OnSetFont(HWND hwnd, ComboState* pState, WPARAM wFont, LPARAM bRedraw) {
     pState->hFont = reinterpret_cast<HFONT>(wFont);
-    if (!IsOwnerDrawn(*pState))
-        pState->nFieldHeight = FontHeight(hwnd, pState->hFont) + kFieldPadding;
+    const int nFontHeight = FontHeight(hwnd, pState->hFont);
+    if (!IsOwnerDrawn(*pState) && nFontHeight >= 0)
+        pState->nFieldHeight = nFontHeight + kFieldPadding;
     ToList(*pState, WM_SETFONT, wFont, bRedraw);
     SetOwnHeight(hwnd, pState, 0);
     if ((pState = ControlState<ComboState>(hwnd)) != nullptr)

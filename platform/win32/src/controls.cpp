@@ -94,4 +94,10 @@ ControlDc::~ControlDc() {
     ReleaseDC(m_hwnd, m_hdc);
 }
 
+int FontHeight(HWND hwnd, HFONT hFont) {
+    ControlDc dc(hwnd, hFont);
+    TEXTMETRICA tm;
+    return GetTextMetricsA(dc.Dc(), &tm) ? tm.tmHeight : -1;
+}
+
 } // namespace headless

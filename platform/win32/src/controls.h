@@ -109,4 +109,8 @@ private:
     HGDIOBJ m_hOldFont;
 };
 
+// The height of the font's characters in the control's DC; -1 when there is no memory for the
+// DC.
+int FontHeight(HWND hwnd, HFONT hFont);
+
 } // namespace headless

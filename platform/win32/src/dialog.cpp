@@ -10,19 +10,25 @@
 namespace headless {
 namespace {
 
-// The font's average width over the alphabet and its height, as Windows measures them.
-void BaseUnitsOfFont(HFONT hFont, int* pxBase, int* pyBase) {
+// The font's average width over the alphabet and its height, as Windows measures them; false
+// when there is no memory for the device context that measures them.
+bool BaseUnitsOfFont(HFONT hFont, int* pxBase, int* pyBase) {
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     const HDC hdc = GetDC(nullptr);
+    if (hdc == nullptr)
+        return false;
     const HGDIOBJ hOld = SelectObject(hdc, hFont);
     TEXTMETRICA tm;
-    GetTextMetricsA(hdc, &tm);
     SIZE size;
-    GetTextExtentPoint32A(hdc, kAlphabet, 52, &size);
+    const bool bMeasured =
+        GetTextMetricsA(hdc, &tm) && GetTextExtentPoint32A(hdc, kAlphabet, 52, &size);
     SelectObject(hdc, hOld);
     ReleaseDC(nullptr, hdc);
+    if (!bMeasured)
+        return false;
     *pxBase = (size.cx / 26 + 1) / 2;
     *pyBase = tm.tmHeight;
+    return true;
 }
 
 DialogInfo* InfoOf(HWND hwnd) {
@@ -60,13 +66,10 @@ std::unique_ptr<DialogInfo> MakeDialogInfo(const DialogTemplate& tmpl) {
             pInfo->bOwnFont = pInfo->hFont != nullptr;
         }
     }
-    if (pInfo->hFont != nullptr) {
-        BaseUnitsOfFont(pInfo->hFont, &pInfo->xBaseUnit, &pInfo->yBaseUnit);
-    } else {
-        const LONG units = GetDialogBaseUnits();
-        pInfo->xBaseUnit = LOWORD(units);
-        pInfo->yBaseUnit = HIWORD(units);
-    }
+    // Without a font of its own the dialog measures in the system font's units.
+    const HGDIOBJ hMeasured = pInfo->hFont != nullptr ? pInfo->hFont : GetStockObject(SYSTEM_FONT);
+    if (!BaseUnitsOfFont(static_cast<HFONT>(hMeasured), &pInfo->xBaseUnit, &pInfo->yBaseUnit))
+        return nullptr;
     return pInfo;
 }
 
@@ -391,12 +394,6 @@ LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (result != 0)
         return headless::ReturnsDirectly(Msg) ? result : GetWindowLongPtrA(hDlg, DWLP_MSGRESULT);
     return headless::DefaultDialogHandling(hDlg, Msg, wParam, lParam);
-}
-
-LONG WINAPI GetDialogBaseUnits(void) {
-    int xBase = 0, yBase = 0;
-    headless::BaseUnitsOfFont(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), &xBase, &yBase);
-    return MAKELONG(xBase, yBase);
 }
 
 // The next (or previous) visible, enabled control of hCtl's group, going round the group;

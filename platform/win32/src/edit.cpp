@@ -369,7 +369,7 @@ LRESULT OnPaint(HWND hwnd, const EditState& state, HDC hdcGiven) {
     FillRect(hdc, &rc, ParentBrush(hwnd, hdc, bStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT));
     if (!IsWindowEnabled(hwnd))
         SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-    TEXTMETRICA tm;
+    TEXTMETRICA tm = {};
     GetTextMetricsA(hdc, &tm);
     const std::string& text = TextOf(hwnd);
     int y = 0;

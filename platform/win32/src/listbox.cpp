@@ -552,17 +552,11 @@ LRESULT OnEraseBackground(HWND hwnd, const ListBoxState& state, HDC hdc) {
     return 1;
 }
 
-int FontHeight(HWND hwnd, HFONT hFont) {
-    ControlDc dc(hwnd, hFont);
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc.Dc(), &tm);
-    return tm.tmHeight;
-}
-
 LRESULT OnSetFont(HWND hwnd, ListBoxState* pState, WPARAM wFont, LPARAM bRedraw) {
     SetControlFont(hwnd, pState, wFont, bRedraw);
-    if (!IsOwnerDrawn(*pState))
-        SetItemHeight(hwnd, pState, FontHeight(hwnd, pState->hFont));
+    const int nFontHeight = FontHeight(hwnd, pState->hFont);
+    if (!IsOwnerDrawn(*pState) && nFontHeight >= 0)
+        SetItemHeight(hwnd, pState, nFontHeight);
     return 0;
 }
 
@@ -603,6 +597,8 @@ LRESULT OnCreate(HWND hwnd, ListBoxState* pState, const CREATESTRUCTA* pcs) {
         IsComboList(*pState) ? static_cast<HWND>(pcs->lpCreateParams) : GetParent(hwnd);
     pState->bCaretShown = !IsComboList(*pState);
     pState->nItemHeight = FontHeight(hwnd, nullptr);
+    if (pState->nItemHeight < 0)
+        return -1;
     MeasureItems(hwnd, pState);
     return 0;
 }
