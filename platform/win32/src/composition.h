@@ -1,5 +1,5 @@
 // What the input contexts offer the test interface and the window manager: the composition
-// strings an IME would make, and the log of the IMM32 calls.
+// strings an IME would make.
 #pragma once
 
 #include "headless_test.h"
@@ -18,10 +18,6 @@ BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbDa
 // Makes ImmGetCompositionStringA report lResult for dwIndex of the context instead of the byte
 // count (0 goes back to the count), whatever string a composition puts there.
 BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult);
-
-UINT GetImmCallCount();
-BOOL GetImmCall(UINT nIndex, HEADLESS_IMMCALL* pOut);
-void ClearImmCalls();
 
 // The context a window has, its open state and its strings, as the system itself reads and
 // sets them: none of these calls is logged.

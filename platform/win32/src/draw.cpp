@@ -1,8 +1,6 @@
 // USER32's drawing functions: rectangles filled or framed with a brush, the focus rectangle, and
 // DrawTextA for one line of text. Nothing is painted; filled rectangles are recorded for the
 // test interface, and DrawTextA's text as text output at the position its format gives.
-#include "draw.h"
-#include "lifetime.h"
 #include "records.h"
 
 #include "brush.h"
@@ -18,14 +16,10 @@
 namespace headless {
 namespace {
 
-CallRecords<HEADLESS_FILLRECT>& FillRecords() {
-    return ProcessLifetime<CallRecords<HEADLESS_FILLRECT>>();
-}
-
 void RecordFill(HDC hDC, const RECT& rc, HBRUSH hbr) {
     HEADLESS_FILLRECT record = {FindDC(hDC)->hwnd, rc, 0};
     if (GetPaintColor(hbr, &record.crBrush))
-        FillRecords().Add(record);
+        Records<HEADLESS_FILLRECT>().Add(record);
 }
 
 bool CanPaint(HDC hDC, const RECT* lprc) {
@@ -67,18 +61,6 @@ POINT AlignedPosition(const RECT& rc, SIZE size, UINT format) {
 }
 
 } // namespace
-
-UINT GetFillRectCount() {
-    return FillRecords().Count();
-}
-
-BOOL GetFillRect(UINT nIndex, HEADLESS_FILLRECT* pOut) {
-    return FillRecords().Get(nIndex, pOut);
-}
-
-void ClearFillRects() {
-    FillRecords().Clear();
-}
 
 } // namespace headless
 

@@ -5,11 +5,11 @@
 #include "composition.h"
 #include "lifetime.h"
 #include "memory.h"
+#include "records.h"
 
 #include <algorithm>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace headless {
 namespace {
@@ -36,7 +36,6 @@ struct ImmState {
     // Windows are not checked: the association is kept by handle, and a NULL context means
     // the window has none.
     std::map<HWND, HIMC> associations;
-    std::vector<HEADLESS_IMMCALL> calls;
 };
 
 ImmState& State() {
@@ -72,10 +71,7 @@ HIMC DefaultContext() {
 }
 
 void LogCall(const char* pszFunction, HWND hWnd, HIMC hIMC, DWORD dwValue = 0, DWORD dwValue2 = 0) {
-    // The log is the test's: without memory the entry is lost, and the call itself goes on.
-    GrowStorage([&] {
-        State().calls.push_back(HEADLESS_IMMCALL{pszFunction, hWnd, hIMC, dwValue, dwValue2});
-    });
+    Records<HEADLESS_IMMCALL>().Add(HEADLESS_IMMCALL{pszFunction, hWnd, hIMC, dwValue, dwValue2});
 }
 
 HIMC WindowContext(HWND hWnd) {
@@ -115,22 +111,6 @@ BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult) {
     if (pContext == nullptr)
         return FALSE;
     return GrowStorage([&] { pContext->strings[dwIndex].lReport = lResult; });
-}
-
-UINT GetImmCallCount() {
-    return static_cast<UINT>(State().calls.size());
-}
-
-BOOL GetImmCall(UINT nIndex, HEADLESS_IMMCALL* pOut) {
-    const auto& calls = State().calls;
-    if (pOut == nullptr || nIndex >= calls.size())
-        return FALSE;
-    *pOut = calls[nIndex];
-    return TRUE;
-}
-
-void ClearImmCalls() {
-    State().calls.clear();
 }
 
 HIMC ContextOfWindow(HWND hWnd) {

@@ -1,7 +1,5 @@
 // USER32's MessageBoxA. Nothing is shown: the box is recorded for the test interface and
 // answered as a user pressing Enter would answer it, with its default button.
-#include "msgbox.h"
-#include "lifetime.h"
 #include "records.h"
 
 #include <algorithm>
@@ -13,10 +11,6 @@ namespace {
 
 // The caption Windows gives a box without one: "エラー" (error).
 constexpr char kDefaultCaption[] = "\x83\x47\x83\x89\x81\x5B";
-
-CallRecords<HEADLESS_MESSAGEBOX>& Records() {
-    return ProcessLifetime<CallRecords<HEADLESS_MESSAGEBOX>>();
-}
 
 template <size_t N>
 void CopyCut(char (&szTarget)[N], LPCSTR pszSource) {
@@ -31,7 +25,7 @@ void Record(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     record.uType = uType;
     CopyCut(record.szText, lpText != nullptr ? lpText : "");
     CopyCut(record.szCaption, lpCaption != nullptr ? lpCaption : kDefaultCaption);
-    Records().Add(record);
+    Records<HEADLESS_MESSAGEBOX>().Add(record);
 }
 
 struct ButtonSet {
@@ -60,18 +54,6 @@ int DefaultButton(UINT uType) {
 }
 
 } // namespace
-
-UINT GetMessageBoxCount() {
-    return Records().Count();
-}
-
-BOOL GetMessageBox(UINT nIndex, HEADLESS_MESSAGEBOX* pOut) {
-    return Records().Get(nIndex, pOut);
-}
-
-void ClearMessageBoxes() {
-    Records().Clear();
-}
 
 } // namespace headless
 

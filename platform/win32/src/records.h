@@ -1,7 +1,9 @@
-// The calls the headless system records for the test interface in place of drawing or showing
-// anything: one list per kind of call, in call order.
+// The calls the headless system records for the test interface, in place of drawing or showing
+// anything, and the IMM32 calls it logs: one list per kind of call, in call order.
 #pragma once
 
+#include "headless_test.h"
+#include "lifetime.h"
 #include "memory.h"
 
 #include <windows.h>
@@ -29,5 +31,23 @@ public:
 private:
     std::vector<T> m_records;
 };
+
+// The one list of each kind of record, and what the test interface does with it.
+template <typename T>
+CallRecords<T>& Records() {
+    return ProcessLifetime<CallRecords<T>>();
+}
+template <typename T>
+UINT RecordCount() {
+    return Records<T>().Count();
+}
+template <typename T>
+BOOL GetRecord(UINT nIndex, T* pOut) {
+    return Records<T>().Get(nIndex, pOut);
+}
+template <typename T>
+void ClearRecords() {
+    Records<T>().Clear();
+}
 
 } // namespace headless

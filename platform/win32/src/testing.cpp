@@ -1,12 +1,10 @@
 // The test interface of the headless window system, exported as data so that a test finds it
 // with GetProcAddress, and a test on a real Win32 finds nothing and skips.
 #include "composition.h"
-#include "draw.h"
 #include "headless_test.h"
 #include "memory.h"
-#include "msgbox.h"
+#include "records.h"
 #include "system.h"
-#include "textout.h"
 
 #include <string_view>
 
@@ -15,12 +13,25 @@ static_assert(std::string_view(HEADLESS_TEST_EXPORT) == "HeadlessTestInterface",
 
 extern "C" {
 WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
-    sizeof(HEADLESS_TEST),      headless::SetCompositionString, headless::GetMessageBoxCount,
-    headless::GetMessageBox,    headless::ClearMessageBoxes,    headless::GetTextOutCount,
-    headless::GetTextOut,       headless::ClearTextOut,         headless::FailAllocationAfter,
-    headless::GetFillRectCount, headless::GetFillRect,          headless::ClearFillRects,
-    headless::SetVersion,       headless::StartComposition,     headless::Compose,
-    headless::EndComposition,   headless::SetCompositionResult, headless::GetImmCallCount,
-    headless::GetImmCall,       headless::ClearImmCalls,
+    sizeof(HEADLESS_TEST),
+    headless::SetCompositionString,
+    headless::RecordCount<HEADLESS_MESSAGEBOX>,
+    headless::GetRecord<HEADLESS_MESSAGEBOX>,
+    headless::ClearRecords<HEADLESS_MESSAGEBOX>,
+    headless::RecordCount<HEADLESS_TEXTOUT>,
+    headless::GetRecord<HEADLESS_TEXTOUT>,
+    headless::ClearRecords<HEADLESS_TEXTOUT>,
+    headless::FailAllocationAfter,
+    headless::RecordCount<HEADLESS_FILLRECT>,
+    headless::GetRecord<HEADLESS_FILLRECT>,
+    headless::ClearRecords<HEADLESS_FILLRECT>,
+    headless::SetVersion,
+    headless::StartComposition,
+    headless::Compose,
+    headless::EndComposition,
+    headless::SetCompositionResult,
+    headless::RecordCount<HEADLESS_IMMCALL>,
+    headless::GetRecord<HEADLESS_IMMCALL>,
+    headless::ClearRecords<HEADLESS_IMMCALL>,
 };
 }

@@ -1,7 +1,6 @@
 // GDI32's text output. There are no pixels; each call is recorded, in call order, for the
 // test interface.
 #include "textout.h"
-#include "lifetime.h"
 #include "records.h"
 
 #include "gdiobj.h"
@@ -10,13 +9,6 @@
 #include <cstring>
 
 namespace headless {
-namespace {
-
-CallRecords<HEADLESS_TEXTOUT>& Records() {
-    return ProcessLifetime<CallRecords<HEADLESS_TEXTOUT>>();
-}
-
-} // namespace
 
 void RecordTextOut(HDC hdc, int x, int y, UINT uOptions, const RECT* prcClip, const char* p,
                    size_t cb) {
@@ -36,19 +28,7 @@ void RecordTextOut(HDC hdc, int x, int y, UINT uOptions, const RECT* prcClip, co
     record.cbText = static_cast<int>(std::min(cb, sizeof(record.szText) - 1));
     if (record.cbText > 0)
         std::memcpy(record.szText, p, record.cbText);
-    Records().Add(record);
-}
-
-UINT GetTextOutCount() {
-    return Records().Count();
-}
-
-BOOL GetTextOut(UINT nIndex, HEADLESS_TEXTOUT* pOut) {
-    return Records().Get(nIndex, pOut);
-}
-
-void ClearTextOut() {
-    Records().Clear();
+    Records<HEADLESS_TEXTOUT>().Add(record);
 }
 
 } // namespace headless

@@ -9,8 +9,4 @@ namespace headless {
 void RecordTextOut(HDC hdc, int x, int y, UINT uOptions, const RECT* prcClip, const char* p,
                    size_t cb);
 
-UINT GetTextOutCount();
-BOOL GetTextOut(UINT nIndex, HEADLESS_TEXTOUT* pOut);
-void ClearTextOut();
-
 } // namespace headless
