@@ -35,17 +35,6 @@ TEST(ImmTest, NewContextIsClosedInNativeFullShapeMode) {
     EXPECT_FALSE(ImmDestroyContext(hIMC));
 }
 
-TEST(ImmTest, NoWindowMeansNoContext) {
-    EXPECT_EQ(nullptr, ImmGetContext(nullptr));
-    EXPECT_FALSE(ImmSetOpenStatus(nullptr, TRUE));
-    EXPECT_FALSE(ImmGetOpenStatus(nullptr));
-    DWORD dwConversion = 0xDEAD;
-    EXPECT_FALSE(ImmSetConversionStatus(nullptr, 1, 0));
-    EXPECT_FALSE(ImmGetConversionStatus(nullptr, &dwConversion, nullptr));
-    EXPECT_EQ(0xDEADu, dwConversion);
-    EXPECT_FALSE(ImmDestroyContext(nullptr));
-}
-
 // The headless IMM does not check windows, so these tests name windows that need not exist.
 class HeadlessImmTest : public ::testing::Test {
 protected:

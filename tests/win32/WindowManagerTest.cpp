@@ -1,6 +1,6 @@
 // The window manager as the controller relies on it: the focus moving with its messages in
-// order, disabled windows, the flags of a position change, owners and parents, and the handles
-// of destroyed windows.
+// order, disabling the focus window, the flags of a position change, and the handles of
+// destroyed windows.
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -103,14 +103,6 @@ TEST_F(WindowManagerTest, DisablingTheFocusWindowTakesTheFocusAway) {
     }));
 }
 
-TEST_F(WindowManagerTest, DisabledWindowCannotTakeTheFocus) {
-    const HWND parent = Create("parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, 300, 200);
-    const HWND child = Create("child", WS_CHILD | WS_VISIBLE | WS_DISABLED, parent, 0, 0, 50, 20);
-    SetFocus(parent);
-    EXPECT_EQ(nullptr, SetFocus(child));
-    EXPECT_EQ(parent, GetFocus());
-}
-
 // The flags the caller gives are the flags the window sees while the change is announced.
 LRESULT CALLBACK KeepsFlags(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING)
@@ -128,22 +120,6 @@ TEST_F(WindowManagerTest, SameSizeKeepsTheCallersFlagsInWindowPosChanging) {
     EXPECT_EQ(static_cast<UINT_PTR>(SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE),
               reinterpret_cast<UINT_PTR>(GetPropA(child, "flags")) & 0xFFFF);
     RemovePropA(child, "flags");
-}
-
-// The controller posts its edge messages to the dialog's owner, or to its parent.
-TEST_F(WindowManagerTest, OwnersAndParents) {
-    const HWND owner = Create("owner", WS_OVERLAPPEDWINDOW, nullptr, 0, 0, 300, 200);
-    const HWND popup = Create("popup", WS_POPUP, owner, 0, 0, 100, 100);
-    const HWND first = Create("first", WS_CHILD, popup, 0, 0, 10, 10, 11);
-    const HWND second = Create("second", WS_CHILD, popup, 0, 10, 10, 10, 12);
-    EXPECT_EQ(owner, GetWindow(popup, GW_OWNER));
-    EXPECT_EQ(owner, GetParent(popup));
-    EXPECT_EQ(popup, GetParent(first));
-    EXPECT_EQ(first, GetWindow(popup, GW_CHILD));
-    EXPECT_EQ(second, GetWindow(first, GW_HWNDNEXT));
-    EXPECT_EQ(second, GetDlgItem(popup, 12));
-    EXPECT_EQ(12, GetDlgCtrlID(second));
-    EXPECT_EQ(nullptr, GetParent(owner));
 }
 
 TEST_F(WindowManagerTest, StaleHandlesAreInvalid) {
