@@ -584,6 +584,9 @@ LRESULT OnComboMessage(HWND hwnd, ComboState* pState, UINT uMsg, WPARAM wParam, 
 
 LRESULT ComboMessage(ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
+    // The colours of the combo box and of its list come from its owner.
+    if (uMsg >= WM_CTLCOLORMSGBOX && uMsg <= WM_CTLCOLORSTATIC)
+        return SendMessageA(pState->hwndOwner, uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_CREATE:
         return OnCreate(hwnd, pState, reinterpret_cast<const CREATESTRUCTA*>(lParam));
@@ -629,14 +632,6 @@ LRESULT ComboMessage(ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam
         return OnLButtonDown(hwnd, pState);
     case WM_LBUTTONUP:
         return OnLButtonUp(hwnd, pState);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        return SendMessageA(pState->hwndOwner, uMsg, wParam, lParam);
     }
     return OnComboMessage(hwnd, pState, uMsg, wParam, lParam);
 }
