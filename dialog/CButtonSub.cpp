@@ -7,6 +7,7 @@ CButtonSub::CButtonSub()
     : m_bClicked(0), m_nIndex(0), m_hItem(nullptr), m_nKind(0), m_pDlgSb(nullptr) {}
 
 CButtonSub::~CButtonSub() {
+    AliveWatch::ObjectGone(m_pbAlive);
     m_bClicked = 0;
 }
 
@@ -26,8 +27,9 @@ END_MESSAGE_MAP()
 // Enter is the button's own only on a push button, where it belongs to the dialog's default
 // push-button behaviour. Space on a radio button checks it before the button's own handling.
 void CButtonSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (nChar == VK_SPACE && m_nKind == KIND_RADIO)
-        m_pDlgSb->DialogFocus(m_nIndex, 0);
+    if (nChar == VK_SPACE && m_nKind == KIND_RADIO &&
+        !CallSurvives(m_pbAlive, [this] { m_pDlgSb->DialogFocus(m_nIndex, 0); }))
+        return;
     item::RouteKey(this, m_pDlgSb, nChar,
                    nChar == VK_UP || nChar == VK_DOWN ||
                        (nChar == VK_RETURN && m_nKind != KIND_PUSH));
@@ -36,22 +38,30 @@ void CButtonSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 // A check box never changes its state because it gained the focus, nor does a button the
 // user is clicking: the click decides.
 void CButtonSub::OnSetFocus(CWnd* pOldWnd) {
-    Default();
-    m_pDlgSb->DialogFocus(m_nIndex, (m_nKind == KIND_CHECK || m_bClicked == 1) ? 1 : 0);
+    if (!CallSurvives(m_pbAlive, [this] { Default(); }))
+        return;
+    const short bNoAction = (m_nKind == KIND_CHECK || m_bClicked == 1) ? 1 : 0;
     m_bClicked = 0;
+    m_pDlgSb->DialogFocus(m_nIndex, bNoAction);
 }
 
+// The kind is read first: the object may be gone after the button's own handling.
 UINT CButtonSub::OnGetDlgCode() {
+    const bool bPush = m_nKind == KIND_PUSH;
     const UINT nCode = static_cast<UINT>(Default());
-    return m_nKind == KIND_PUSH ? nCode | item::kDialogCode : item::kDialogCode;
+    return bPush ? nCode | item::kDialogCode : item::kDialogCode;
 }
 
-// A right click activates the dialog without a focus report.
+// A right click activates the dialog without a focus report. Once the object is gone, the click
+// activates as it would anywhere.
 int CButtonSub::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
     if (message != WM_RBUTTONDOWN) {
         if (m_nKind == KIND_CHECK)
             m_bClicked = 1;
-        m_pDlgSb->DialogFocus(m_nIndex, m_bClicked == 1 ? 1 : 0);
+        const short bNoAction = m_bClicked == 1 ? 1 : 0;
+        if (!CallSurvives(m_pbAlive,
+                          [this, bNoAction] { m_pDlgSb->DialogFocus(m_nIndex, bNoAction); }))
+            return MA_ACTIVATE;
     }
     return static_cast<int>(Default());
 }

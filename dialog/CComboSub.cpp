@@ -5,7 +5,9 @@
 
 CComboSub::CComboSub() : m_nIndex(0), m_hItem(nullptr), m_pDlgSb(nullptr) {}
 
-CComboSub::~CComboSub() = default;
+CComboSub::~CComboSub() {
+    AliveWatch::ObjectGone(m_pbAlive);
+}
 
 int CComboSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
     return item::Subclass(this, {m_pDlgSb, m_hItem, m_nIndex}, pDlgSb, hWnd, nIndex);
@@ -29,7 +31,7 @@ void CComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CComboSub::OnSetFocus(CWnd* pOldWnd) {
-    item::ReportFocus(this, m_pDlgSb, m_nIndex);
+    item::ReportFocus(this, m_pbAlive, m_pDlgSb, m_nIndex);
 }
 
 UINT CComboSub::OnGetDlgCode() {

@@ -2,6 +2,7 @@
 // freeing it all again.
 #include "CDlgSb.h"
 
+#include "AliveWatch.h"
 #include "CButtonSub.h"
 #include "CComboSub.h"
 #include "CListSub.h"
@@ -43,8 +44,7 @@ CDlgSb::CDlgSb()
       m_nFocus(0), m_pID(nullptr), m_ppSub(nullptr), m_bInKeyDown(0) {}
 
 CDlgSb::~CDlgSb() {
-    if (m_pbAlive != nullptr)
-        *m_pbAlive = false;
+    AliveWatch::ObjectGone(m_pbAlive);
     if (m_nCount == 0)
         return;
     if (m_ppSub != nullptr) {
@@ -85,8 +85,10 @@ int CDlgSb::InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKey
         if (!SubclassItem(m_pID[i], i))
             return 0;
     }
+    // The host hears of the first focus and may close the dialog there.
+    const AliveWatch watch(m_pbAlive);
     m_nFocus = 0;
-    if (!ResetFocusPos())
+    if (!ResetFocusPos() || !watch.Alive())
         return 0;
     for (UINT i = 0; i < m_nCount; ++i) {
         if (CEditSub* pEdit = EditItem(*this, i))

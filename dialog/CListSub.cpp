@@ -5,7 +5,9 @@
 
 CListSub::CListSub() : m_nIndex(0), m_hItem(nullptr), m_pDlgSb(nullptr) {}
 
-CListSub::~CListSub() = default;
+CListSub::~CListSub() {
+    AliveWatch::ObjectGone(m_pbAlive);
+}
 
 int CListSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
     return item::Subclass(this, {m_pDlgSb, m_hItem, m_nIndex}, pDlgSb, hWnd, nIndex);
@@ -24,7 +26,7 @@ void CListSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CListSub::OnSetFocus(CWnd* pOldWnd) {
-    item::ReportFocus(this, m_pDlgSb, m_nIndex);
+    item::ReportFocus(this, m_pbAlive, m_pDlgSb, m_nIndex);
 }
 
 UINT CListSub::OnGetDlgCode() {

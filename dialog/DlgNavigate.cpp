@@ -36,24 +36,26 @@ int CDlgSb::DialogKeyDown(UINT nChar) {
     UINT nKey = nChar;
     BOOL bDone = FALSE;
     int nResult = 1;
-    {
-        const AliveWatch watch(m_pbAlive);
-        for (UINT nSteps = 0; !bDone; ++nSteps) {
-            if (nSteps > m_nCount + 1) {
-                m_nFocus = nStart;
-                nResult = 1;
-                break;
-            }
-            nResult = NavigateKey(&nKey, &bDone);
-            if (!watch.Alive())
-                return nResult;
+    // The host hears of the function key, the lists and the focus, and may close the dialog there.
+    const AliveWatch watch(m_pbAlive);
+    for (UINT nSteps = 0; !bDone; ++nSteps) {
+        if (nSteps > m_nCount + 1) {
+            m_nFocus = nStart;
+            nResult = 1;
+            break;
         }
+        nResult = NavigateKey(&nKey, &bDone);
+        if (!watch.Alive())
+            return nResult;
     }
     m_bInKeyDown = 1;
     if (nKey != VK_ESCAPE && m_pKind[m_nFocus] == KIND_PUSH)
         SetPushStyle(static_cast<short>(m_nFocus), BS_DEFPUSHBUTTON);
-    if (bPlaceFocus)
+    if (bPlaceFocus) {
         ::SetFocus(m_phWnd[m_nFocus]);
+        if (!watch.Alive())
+            return nResult;
+    }
     m_bInKeyDown = 0;
     return nResult;
 }

@@ -10,6 +10,7 @@ CEditSub::CEditSub()
       m_szBase(), m_szCur(), m_bComposing(FALSE) {}
 
 CEditSub::~CEditSub() {
+    AliveWatch::ObjectGone(m_pbAlive);
     if (m_pFep != nullptr) {
         if (m_bFepOn == 1)
             m_pFep->FepOff();
@@ -44,11 +45,11 @@ void CEditSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CEditSub::OnSetFocus(CWnd* pOldWnd) {
-    item::ReportFocus(this, m_pDlgSb, m_nItemIndex);
-    FepAbsOff();
+    if (item::ReportFocus(this, m_pbAlive, m_pDlgSb, m_nItemIndex))
+        FepAbsOff();
 }
 
 void CEditSub::OnKillFocus(CWnd* pNewWnd) {
-    Default();
-    FepAbsOff();
+    if (CallSurvives(m_pbAlive, [this] { Default(); }))
+        FepAbsOff();
 }

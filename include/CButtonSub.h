@@ -26,4 +26,8 @@ protected:
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Watched over every call that may reach the host (internal/AliveWatch.h).
+    bool* m_pbAlive = nullptr;
 };

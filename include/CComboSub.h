@@ -22,4 +22,8 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg UINT OnGetDlgCode();
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Watched over every call that may reach the host (internal/AliveWatch.h).
+    bool* m_pbAlive = nullptr;
 };

@@ -107,9 +107,8 @@ protected:
     ITEM* GetItem(ITEM* pItem, WORD* pwClass);
 
 private:
-    // Set while a call hands control to the host (the function-key message, a closing list's
-    // notifications): the host may destroy the controller there, and the call must then stop
-    // touching it.
+    // Watched over every call that may reach the host, which may delete the controller there
+    // (internal/AliveWatch.h).
     bool* m_pbAlive = nullptr;
 
     int SubclassItem(UINT nID, UINT nIndex);

@@ -38,4 +38,8 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Watched over every call that may reach the host (internal/AliveWatch.h).
+    bool* m_pbAlive = nullptr;
 };

@@ -2,6 +2,7 @@
 // rules: which keys it leaves to the controller, and what a focus gain does besides the report.
 #pragma once
 
+#include "AliveWatch.h"
 #include "CDlgSb.h"
 
 // Function keys go to the controller, and through it to the host, from every item.
@@ -36,10 +37,11 @@ inline void RouteKey(CWnd* pSub, CDlgSb* pDlgSb, UINT nChar, bool bRuleKey) {
         pSub->Default();
 }
 
-// The control takes the focus its own way first; then the controller hears of it.
-inline void ReportFocus(CWnd* pSub, CDlgSb* pDlgSb, UINT nIndex) {
-    pSub->Default();
-    pDlgSb->DialogFocus(nIndex, 0);
+// The control takes the focus its own way first, telling the host, which may close the dialog
+// there; then the controller hears of it. False when the object (rpbAlive its slot) is gone.
+inline bool ReportFocus(CWnd* pSub, bool*& rpbAlive, CDlgSb* pDlgSb, UINT nIndex) {
+    return CallSurvives(rpbAlive, [pSub] { pSub->Default(); }) &&
+           CallSurvives(rpbAlive, [pDlgSb, nIndex] { pDlgSb->DialogFocus(nIndex, 0); });
 }
 
 // The dialog manager leaves the arrow keys to an item, which hands them to the controller.

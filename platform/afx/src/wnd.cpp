@@ -20,6 +20,7 @@ CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
 // Unlike MFC, an object that goes while its window lives leaves the window alive: it only
 // stops listening to it.
 CWnd::~CWnd() {
+    afx::ObjectGone(this);
     if (m_hWnd != nullptr && WindowMap().FindPermanent(m_hWnd) == this) {
         if (m_pfnSuper != nullptr)
             UnsubclassWindow();
@@ -110,10 +111,13 @@ LRESULT CWnd::Default() {
     return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
-// The window's own procedure sees WM_NCDESTROY last; then the object lets go of the window.
+// The window's own procedure sees WM_NCDESTROY last; then the object lets go of the window,
+// unless that procedure deleted it (its owner going with the window).
 void CWnd::OnNcDestroy() {
     const HWND hWnd = m_hWnd;
     Default();
+    if (!afx::RoutedObjectAlive(this))
+        return;
     if (m_pfnSuper != nullptr && CurrentProc(hWnd) == afx::AfxWndProc)
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;

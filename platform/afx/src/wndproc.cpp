@@ -1,5 +1,5 @@
-// Message routing: the framework's window procedure, the message being routed, and windows
-// whose object is gone while the framework's procedure is still in their chain.
+// Message routing: the framework's window procedure, the messages being routed and their objects,
+// and windows whose object is gone while the framework's procedure is still in their chain.
 #include "wndproc.h"
 
 #include <map>
@@ -7,23 +7,33 @@
 namespace afx {
 namespace {
 
-MSG g_current = {};
 std::map<HWND, WNDPROC>& Orphans() {
     static std::map<HWND, WNDPROC> orphans;
     return orphans;
 }
 
-// Keeps the routed message for CWnd::Default, and restores the outer one when a handler's
-// own sends return.
-class CurrentMessageScope {
+// A message being routed to an object, which one of its handlers may delete (a host closing its
+// dialog from a notification). Messages sent by handlers nest inside it.
+struct RoutedMessage {
+    MSG msg;
+    const CWnd* pWnd;
+    bool bObjectAlive;
+    RoutedMessage* pOuter;
+};
+RoutedMessage* g_pInnermost = nullptr;
+
+class RoutingScope {
 public:
-    CurrentMessageScope(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) : m_saved(g_current) {
-        g_current = MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}};
+    RoutingScope(const CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+        : m_routed{MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}}, pWnd, true, g_pInnermost} {
+        g_pInnermost = &m_routed;
     }
-    ~CurrentMessageScope() { g_current = m_saved; }
+    ~RoutingScope() { g_pInnermost = m_routed.pOuter; }
+    RoutingScope(const RoutingScope&) = delete;
+    RoutingScope& operator=(const RoutingScope&) = delete;
 
 private:
-    MSG m_saved;
+    RoutedMessage m_routed;
 };
 
 LRESULT CallOrphan(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
@@ -42,12 +52,29 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
         return CallOrphan(hWnd, nMsg, wParam, lParam);
-    CurrentMessageScope scope(hWnd, nMsg, wParam, lParam);
+    const RoutingScope scope(pWnd, hWnd, nMsg, wParam, lParam);
     return pWnd->WindowProc(nMsg, wParam, lParam);
 }
 
 const MSG& CurrentMessage() {
-    return g_current;
+    static const MSG none = {};
+    return g_pInnermost != nullptr ? g_pInnermost->msg : none;
+}
+
+void ObjectGone(const CWnd* pWnd) {
+    for (RoutedMessage* pRouted = g_pInnermost; pRouted != nullptr; pRouted = pRouted->pOuter) {
+        if (pRouted->pWnd == pWnd)
+            pRouted->bObjectAlive = false;
+    }
+}
+
+bool RoutedObjectAlive(const CWnd* pWnd) {
+    for (const RoutedMessage* pRouted = g_pInnermost; pRouted != nullptr;
+         pRouted = pRouted->pOuter) {
+        if (pRouted->pWnd == pWnd)
+            return pRouted->bObjectAlive;
+    }
+    return true;
 }
 
 void AddOrphan(HWND hWnd, WNDPROC pfnSuper) {

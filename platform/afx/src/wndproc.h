@@ -9,6 +9,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 // The message the framework is routing now, which CWnd::Default hands on.
 const MSG& CurrentMessage();
+// An object's destructor: the routing of its messages in progress touches it no more.
+void ObjectGone(const CWnd* pWnd);
+// False once a handler of the message being routed to pWnd deleted it.
+bool RoutedObjectAlive(const CWnd* pWnd);
 
 // A window whose object went away while a later subclass still calls the framework's
 // procedure: its messages go on to the procedure the object had replaced.
