@@ -54,6 +54,7 @@
 #define ERROR_MOD_NOT_FOUND 126
 #define ERROR_PROC_NOT_FOUND 127
 #define ERROR_NOT_LOCKED 158
+#define ERROR_BAD_EXE_FORMAT 193
 #define ERROR_NO_UNICODE_TRANSLATION 1113
 #define ERROR_INVALID_WINDOW_HANDLE 1400
 #define ERROR_INVALID_HOOK_HANDLE 1404
@@ -76,6 +77,10 @@ WINBASEAPI HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 WINBASEAPI BOOL WINAPI GetModuleHandleExA(DWORD dwFlags, LPCSTR lpModuleName, HMODULE* phModule);
 WINBASEAPI DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 WINBASEAPI FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+#define LOAD_LIBRARY_AS_DATAFILE 0x00000002
+WINBASEAPI HMODULE WINAPI LoadLibraryExA(LPCSTR lpLibFileName, HANDLE hFile, DWORD dwFlags);
+WINBASEAPI BOOL WINAPI FreeLibrary(HMODULE hLibModule);
+#define LoadLibraryEx LoadLibraryExA
 #define GetModuleHandle GetModuleHandleA
 #define GetModuleHandleEx GetModuleHandleExA
 #define GetModuleFileName GetModuleFileNameA

@@ -381,6 +381,19 @@ HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
                                       hWndParent, lpDialogFunc, dwInitParam);
 }
 
+// Each coordinate on its own, as a template's are; a window that is no dialog has no units and
+// keeps the rectangle (Wine answers FALSE and sets no error).
+BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
+    const headless::DialogInfo* pInfo = headless::InfoOf(hDlg);
+    if (pInfo == nullptr || lpRect == nullptr)
+        return FALSE;
+    lpRect->left = headless::UnitsToPixelsX(lpRect->left, *pInfo);
+    lpRect->right = headless::UnitsToPixelsX(lpRect->right, *pInfo);
+    lpRect->top = headless::UnitsToPixelsY(lpRect->top, *pInfo);
+    lpRect->bottom = headless::UnitsToPixelsY(lpRect->bottom, *pInfo);
+    return TRUE;
+}
+
 LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(hDlg))
         return 0;

@@ -1,4 +1,6 @@
 // Module handles, file names and exported symbols of the modules loaded into the process.
+#include "lifetime.h"
+#include "memory.h"
 #include "module.h"
 
 #include <dlfcn.h>
@@ -7,8 +9,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 namespace headless {
 namespace {
@@ -68,6 +73,41 @@ bool IsSystemModuleStem(std::string_view stem) {
     return stem == "user32" || stem == "kernel32" || stem == "gdi32" || stem == "imm32";
 }
 
+// Compiled resource files loaded as data-file modules. A handle is the address of the file's
+// bytes with the low bit set, as Windows marks a module loaded as a data file.
+using DataFile = std::vector<BYTE>;
+
+std::vector<std::unique_ptr<DataFile>>& DataFiles() {
+    return ProcessLifetime<std::vector<std::unique_ptr<DataFile>>>();
+}
+
+HMODULE DataFileHandle(const DataFile& file) {
+    return reinterpret_cast<HMODULE>(reinterpret_cast<ULONG_PTR>(file.data()) | 1);
+}
+
+// A .res file begins with an empty entry: no data, a 32-byte header, type 0 and name 0.
+bool IsResourceFile(const DataFile& file) {
+    static const BYTE kEmptyEntry[16] = {0,    0,    0, 0, 0x20, 0,    0, 0,
+                                         0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0};
+    return file.size() >= 32 && std::memcmp(file.data(), kEmptyEntry, sizeof(kEmptyEntry)) == 0;
+}
+
+// The whole file; false with the thread's last error set when it cannot be read.
+bool ReadWholeFile(LPCSTR pszPath, DataFile* pFile) {
+    std::FILE* pStream = std::fopen(pszPath, "rb");
+    if (pStream == nullptr) {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return false;
+    }
+    bool bRead = true;
+    BYTE buffer[4096];
+    size_t cb;
+    while (bRead && (cb = std::fread(buffer, 1, sizeof(buffer), pStream)) > 0)
+        bRead = GrowStorage([&] { pFile->insert(pFile->end(), buffer, buffer + cb); });
+    std::fclose(pStream);
+    return bRead;
+}
+
 HMODULE ModuleFromAddress(const void* pAddress) {
     Dl_info info;
     if (dladdr(pAddress, &info) == 0)
@@ -76,6 +116,17 @@ HMODULE ModuleFromAddress(const void* pAddress) {
 }
 
 } // namespace
+
+bool FindDataFileModule(HMODULE hModule, const BYTE** ppBytes, size_t* pcb) {
+    for (const std::unique_ptr<DataFile>& pFile : DataFiles()) {
+        if (DataFileHandle(*pFile) == hModule) {
+            *ppBytes = pFile->data();
+            *pcb = pFile->size();
+            return true;
+        }
+    }
+    return false;
+}
 
 bool FindModuleImage(HMODULE hModule, ModuleImage* pImage) {
     return ForEachModule([&](const ModuleImage& image) {
@@ -178,4 +229,40 @@ FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
         return nullptr;
     }
     return reinterpret_cast<FARPROC>(pSymbol);
+}
+
+// Only data-file loads are offered, and what a data-file module is here follows the system's
+// image format: a compiled resource file (.res), the form in which every module of the headless
+// system carries its resources. Windows loads only PE images so (Wine fails a .res file with
+// ERROR_BAD_EXE_FORMAT).
+HMODULE WINAPI LoadLibraryExA(LPCSTR lpLibFileName, HANDLE hFile, DWORD dwFlags) {
+    if (lpLibFileName == nullptr || hFile != nullptr || dwFlags != LOAD_LIBRARY_AS_DATAFILE) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    std::unique_ptr<headless::DataFile> pFile;
+    if (!headless::GrowStorage([&] { pFile = std::make_unique<headless::DataFile>(); }) ||
+        !headless::ReadWholeFile(lpLibFileName, pFile.get()))
+        return nullptr;
+    if (!headless::IsResourceFile(*pFile)) {
+        SetLastError(ERROR_BAD_EXE_FORMAT);
+        return nullptr;
+    }
+    const HMODULE hModule = headless::DataFileHandle(*pFile);
+    auto& files = headless::DataFiles();
+    if (!headless::GrowStorage([&] { files.push_back(std::move(pFile)); }))
+        return nullptr;
+    return hModule;
+}
+
+BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
+    auto& files = headless::DataFiles();
+    const auto it = std::find_if(files.begin(), files.end(), [&](const auto& pFile) {
+        return headless::DataFileHandle(*pFile) == hLibModule;
+    });
+    // No error, as Wine answers for a handle it does not know.
+    if (it == files.end())
+        return FALSE;
+    files.erase(it);
+    return TRUE;
 }

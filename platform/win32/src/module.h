@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace headless {
 
 struct ModuleImage {
@@ -16,5 +18,9 @@ struct ModuleImage {
 
 // The loaded module with that handle; false when no module is mapped there.
 bool FindModuleImage(HMODULE hModule, ModuleImage* pImage);
+
+// The compiled resource file (.res) that LoadLibraryExA loaded as the data-file module with that
+// handle; false when there is none.
+bool FindDataFileModule(HMODULE hModule, const BYTE** ppBytes, size_t* pcb);
 
 } // namespace headless

@@ -1,5 +1,5 @@
 // Resources of a module, found by type and name in the compiled resource file (.res) that the
-// build carries inside the module as an ELF note.
+// build carries inside the module as an ELF note, or that was loaded as a data-file module.
 #include "module.h"
 
 #include <elf.h>
@@ -38,6 +38,9 @@ size_t Align4(size_t n) {
 
 // The .res file carried by the module, or {nullptr, 0}.
 Bytes FindResourceFile(HMODULE hModule) {
+    Bytes dataFile;
+    if (FindDataFileModule(hModule, &dataFile.p, &dataFile.cb))
+        return dataFile;
     ModuleImage image;
     if (!FindModuleImage(hModule, &image))
         return {nullptr, 0};
