@@ -1,0 +1,170 @@
+// The host's main window, its dialog and controller, and the messages it receives.
+#include "HostDialog.h"
+
+#include "Controls.h"
+#include "HostMessages.h"
+
+#include <HostDialogMessage.h>
+
+namespace {
+
+const char kMainWindowClass[] = "PreviewHostWindow";
+
+HostDialog* HostOf(HWND hwnd) {
+    return reinterpret_cast<HostDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+bool RegisterMainWindowClass(WNDPROC proc) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kMainWindowClass;
+    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::vector<HWND> Children(HWND hDlg) {
+    std::vector<HWND> children;
+    for (HWND hwnd = GetWindow(hDlg, GW_CHILD); hwnd != nullptr;
+         hwnd = GetWindow(hwnd, GW_HWNDNEXT))
+        children.push_back(hwnd);
+    return children;
+}
+
+// A group runs from a control with WS_GROUP to the next one.
+void CheckFirstRadioOfUncheckedGroups(HWND hDlg) {
+    std::vector<HWND> radios;
+    bool bChecked = false;
+    auto endGroup = [&] {
+        if (!radios.empty() && !bChecked)
+            SendMessageA(radios.front(), BM_SETCHECK, BST_CHECKED, 0);
+        radios.clear();
+        bChecked = false;
+    };
+    for (HWND hwnd : Children(hDlg)) {
+        if (GetWindowLongA(hwnd, GWL_STYLE) & WS_GROUP)
+            endGroup();
+        if (KindOf(hwnd) == ControlKind::RadioButton) {
+            radios.push_back(hwnd);
+            bChecked = bChecked || SendMessageA(hwnd, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
+        }
+    }
+    endGroup();
+}
+
+} // namespace
+
+HostDialog::HostDialog() = default;
+
+// The controller goes first, while the controls it subclassed still exist.
+HostDialog::~HostDialog() {
+    m_pController.reset();
+    if (m_hwndDialog != nullptr)
+        DestroyWindow(m_hwndDialog);
+    if (m_hwndMain != nullptr)
+        DestroyWindow(m_hwndMain);
+}
+
+bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, const Prepare& prepare,
+                      std::string* pError) {
+    if (!RegisterMainWindowClass(MainWindowProc)) {
+        *pError = "the host window class cannot be registered";
+        return false;
+    }
+    m_hwndMain = CreateWindowExA(0, kMainWindowClass, "tk_peludlg14 preview",
+                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), this);
+    m_hwndDialog = CreateDialogParamA(hTemplates, MAKEINTRESOURCEA(nTemplate), m_hwndMain,
+                                      DialogProc, reinterpret_cast<LPARAM>(this));
+    if (m_hwndMain == nullptr || m_hwndDialog == nullptr) {
+        *pError = "dialog template " + std::to_string(nTemplate) + " cannot be made";
+        return false;
+    }
+    if (prepare)
+        prepare(m_hwndDialog);
+    CheckFirstRadioOfUncheckedGroups(m_hwndDialog);
+    ShowWindow(m_hwndDialog, SW_SHOW);
+    Pump();
+    CWnd* pDlg = CWnd::FromHandle(m_hwndDialog);
+    m_pController = std::make_unique<CDlgSb>();
+    const int nInit =
+        hTemplates == GetModuleHandleA(nullptr)
+            ? m_pController->Init(pDlg, nTemplate, kFuncKeyMsg, kPullCloseMsg, kCheckMsg, 1, 0)
+            : m_pController->InitDll(pDlg, hTemplates, nTemplate, kFuncKeyMsg, kPullCloseMsg,
+                                     kCheckMsg, 1, 0);
+    Pump();
+    if (nInit != 1) {
+        *pError = "the controller does not take dialog template " + std::to_string(nTemplate);
+        return false;
+    }
+    return true;
+}
+
+bool HostDialog::DialogMessage(MSG* pMsg) const {
+    return HostDialogMessage(m_hwndDialog, pMsg) != FALSE;
+}
+
+void HostDialog::Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!DialogMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+std::vector<std::string> HostDialog::TakeMessages() {
+    std::vector<std::string> messages;
+    messages.swap(m_messages);
+    return messages;
+}
+
+std::vector<std::string> HostDialog::Values() const {
+    std::vector<std::string> values;
+    std::string label;
+    for (HWND hwnd : Children(m_hwndDialog)) {
+        const ControlKind kind = KindOf(hwnd);
+        if (kind == ControlKind::Label)
+            label = Caption(hwnd);
+        if (!HoldsValue(kind))
+            continue;
+        const bool bLabelled = kind != ControlKind::CheckBox && kind != ControlKind::RadioButton;
+        std::string line = std::to_string(GetDlgCtrlID(hwnd));
+        if (bLabelled && !label.empty())
+            line += " " + label + ":";
+        const std::string value = ValueOf(hwnd);
+        values.push_back(value.empty() ? line : line + " " + value);
+        label.clear();
+    }
+    return values;
+}
+
+void HostDialog::Note(UINT message, WPARAM wParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
+        m_bCancelled = true;
+    const std::string name = DescribeHostMessage(message, wParam);
+    if (!name.empty())
+        m_messages.push_back(name);
+}
+
+INT_PTR CALLBACK HostDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
+        return TRUE;
+    }
+    if (HostDialog* pHost = HostOf(hwnd))
+        pHost->Note(message, wParam);
+    return FALSE;
+}
+
+// The controller tells the dialog's owner when the focus leaves past the first or last item.
+LRESULT CALLBACK HostDialog::MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(
+            hwnd, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    else if (HostDialog* pHost = HostOf(hwnd))
+        pHost->Note(message, wParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,60 @@
+// One run of the previewer: the host's dialog chosen on the command line, the keys pressed
+// into it as keyboard input (or into the stand-in input method), and the host messages each
+// key brought.
+#pragma once
+
+#include "DemoSlip.h"
+#include "HostDialog.h"
+#include "InputMethod.h"
+#include "Keys.h"
+#include "Options.h"
+#include "Screen.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Session {
+public:
+    Session() = default;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool Open(const Options& options, std::string* pError);
+
+    // The key as real input: keybd_event, which the window system queues as a keyboard would,
+    // then the host's dialog loop until nothing is left to do.
+    void Press(const Key& key);
+
+    Screen Render() const;
+    // The focus field's input method state and the host messages of the last key that brought
+    // any, in UTF-8.
+    std::string StatusLine() const;
+
+    // The dialog as text, its status line, every key with the host messages it brought, and
+    // the dialog's values.
+    void PrintReport(std::FILE* pOut) const;
+    void PrintValues(std::FILE* pOut) const;
+
+private:
+    struct Step {
+        std::string key;
+        bool bTyped; // a character typed, which the report runs together with the next
+        std::vector<std::string> messages;
+    };
+
+    bool OpenDialog(const Options& options, std::string* pError);
+
+    // A resource file loaded as a data-file module, freed after the dialog made from it.
+    struct ResourceModule {
+        HMODULE hModule = nullptr;
+        ~ResourceModule();
+    };
+
+    ResourceModule m_resources;
+    std::unique_ptr<DemoSlip> m_pSlip;
+    HostDialog m_host;
+    InputMethod m_inputMethod;
+    std::vector<Step> m_steps;
+};

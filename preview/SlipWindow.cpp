@@ -1,0 +1,66 @@
+// The demo slip as a Windows program: the same template and host code as the terminal
+// previewer, in a real window. --keys "KEYS" types a key script into it as keyboard input, a key
+// every fifth of a second, and leaves it open; it ends when the dialog is cancelled.
+#include "DemoSlip.h"
+#include "HostDialog.h"
+#include "Keys.h"
+#include "slip.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Runs the host's dialog loop for about dwMilliseconds.
+void PumpFor(HostDialog& host, DWORD dwMilliseconds) {
+    const DWORD dwStart = GetTickCount();
+    while (GetTickCount() - dwStart < dwMilliseconds) {
+        host.Pump();
+        Sleep(10);
+    }
+}
+
+void Type(HostDialog& host, const Key& key) {
+    if (key.bShift)
+        keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key.vk), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key.vk), 0, KEYEVENTF_KEYUP, 0);
+    if (key.bShift)
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    PumpFor(host, 200);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<Key> keys;
+    std::string error;
+    const bool bScript = argc == 3 && std::strcmp(argv[1], "--keys") == 0;
+    if ((argc != 1 && !bScript) || (bScript && !ParseKeyScript(argv[2], &keys, &error))) {
+        std::fprintf(stderr, "usage: slip [--keys \"KEYS\"] %s\n", error.c_str());
+        return 2;
+    }
+    InitPeluDlgDLL();
+    const DemoSlip slip("masters\\");
+    HostDialog host;
+    if (!host.Open(
+            GetModuleHandleA(nullptr), IDD_SLIP, [&slip](HWND hDlg) { slip.Prepare(hDlg); },
+            &error)) {
+        std::fprintf(stderr, "slip: %s\n", error.c_str());
+        return 1;
+    }
+    SetForegroundWindow(host.Dialog());
+    PumpFor(host, 500);
+    for (const Key& key : keys)
+        Type(host, key);
+    MSG msg;
+    while (!host.Cancelled() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!host.DialogMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return 0;
+}
