@@ -1,6 +1,7 @@
 // The demo slip as a Windows program: the same template and host code as the terminal
 // previewer, in a real window. --keys "KEYS" types a key script into it as keyboard input, a key
-// every fifth of a second, and leaves it open; it ends when the dialog is cancelled.
+// every fifth of a second, then prints where the dialog is on the screen (for a picture of it)
+// and leaves it open; it ends when the dialog is cancelled.
 #include "DemoSlip.h"
 #include "HostDialog.h"
 #include "Keys.h"
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     InitPeluDlgDLL();
-    const DemoSlip slip("masters\\");
+    const DemoSlip slip("preview-masters\\");
     HostDialog host;
     if (!host.Open(
             GetModuleHandleA(nullptr), IDD_SLIP, [&slip](HWND hDlg) { slip.Prepare(hDlg); },
@@ -55,6 +56,13 @@ int main(int argc, char** argv) {
     PumpFor(host, 500);
     for (const Key& key : keys)
         Type(host, key);
+    if (bScript) {
+        RECT rc;
+        GetWindowRect(host.Dialog(), &rc);
+        std::printf("dialog %ldx%ld+%ld+%ld\n", rc.right - rc.left, rc.bottom - rc.top, rc.left,
+                    rc.top);
+        std::fflush(stdout);
+    }
     MSG msg;
     while (!host.Cancelled() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!host.DialogMessage(&msg)) {
