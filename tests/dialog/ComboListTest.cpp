@@ -11,7 +11,6 @@ using test::ControlledDialog;
 using test::MessagesAre;
 using test::optional;
 using test::sent;
-using test::TypeKey;
 using test::wparam;
 
 // Template 240: edit 241, combo 242, edit 243, list 244, edit 245, combo 246.
@@ -41,13 +40,13 @@ protected:
 
 TEST_F(ComboListTest, EnterOpensAClosedListAndASecondEnterClosesItAndMovesOn) {
     Focus(242);
-    TypeKey(VK_RETURN);
+    d.Type(VK_RETURN);
     EXPECT_TRUE(Dropped(242));
     EXPECT_EQ(242, d.FocusId());
     EXPECT_EQ(1, d.sb.m_nFocus);
     EXPECT_TRUE(MessagesAre({{"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(242, CBN_DROPDOWN)}}));
     test::ClearMessages();
-    TypeKey(VK_RETURN);
+    d.Type(VK_RETURN);
     EXPECT_FALSE(Dropped(242));
     EXPECT_EQ(243, d.FocusId());
     EXPECT_TRUE(MessagesAre({
@@ -61,17 +60,17 @@ TEST_F(ComboListTest, EnterOpensAClosedListAndASecondEnterClosesItAndMovesOn) {
 
 TEST_F(ComboListTest, SpaceOpensAClosedList) {
     Focus(242);
-    TypeKey(VK_SPACE);
+    d.Type(VK_SPACE);
     EXPECT_TRUE(Dropped(242));
     EXPECT_EQ(242, d.FocusId());
 }
 
 TEST_F(ComboListTest, UpAndDownStayInsideAnOpenList) {
     Focus(242);
-    TypeKey(VK_RETURN);
-    TypeKey(VK_DOWN);
-    TypeKey(VK_DOWN);
-    TypeKey(VK_UP);
+    d.Type(VK_RETURN);
+    d.Type(VK_DOWN);
+    d.Type(VK_DOWN);
+    d.Type(VK_UP);
     EXPECT_TRUE(Dropped(242));
     EXPECT_EQ(242, d.FocusId());
     EXPECT_EQ(1, d.sb.m_nFocus);
@@ -80,17 +79,17 @@ TEST_F(ComboListTest, UpAndDownStayInsideAnOpenList) {
 
 TEST_F(ComboListTest, UpAndDownOnAClosedListMoveThroughTheDialog) {
     Focus(242);
-    TypeKey(VK_DOWN);
+    d.Type(VK_DOWN);
     EXPECT_EQ(243, d.FocusId());
     Focus(242);
-    TypeKey(VK_UP);
+    d.Type(VK_UP);
     EXPECT_EQ(241, d.FocusId());
     EXPECT_EQ(0, d.Send(242, CB_GETCURSEL));
 }
 
 TEST_F(ComboListTest, EscapeFromTheHostClosesAnOpenListAndReportsIt) {
     Focus(242);
-    TypeKey(VK_RETURN);
+    d.Type(VK_RETURN);
     ASSERT_TRUE(Dropped(242));
     EXPECT_EQ(0, d.sb.DialogKeyDown(VK_ESCAPE));
     EXPECT_FALSE(Dropped(242));
@@ -102,26 +101,26 @@ TEST_F(ComboListTest, EscapeFromTheHostClosesAnOpenListAndReportsIt) {
 
 TEST_F(ComboListTest, LeftAndRightMoveBetweenItemsWhileUpAndDownMoveTheSelection) {
     Focus(244);
-    TypeKey(VK_DOWN);
-    TypeKey(VK_DOWN);
+    d.Type(VK_DOWN);
+    d.Type(VK_DOWN);
     EXPECT_EQ(244, d.FocusId());
     EXPECT_EQ(2, d.Send(244, LB_GETCURSEL));
-    TypeKey(VK_UP);
+    d.Type(VK_UP);
     EXPECT_EQ(1, d.Send(244, LB_GETCURSEL));
-    TypeKey(VK_LEFT);
+    d.Type(VK_LEFT);
     EXPECT_EQ(243, d.FocusId());
     Focus(244);
-    TypeKey(VK_RIGHT);
+    d.Type(VK_RIGHT);
     EXPECT_EQ(245, d.FocusId());
     Focus(244);
-    TypeKey(VK_RETURN);
+    d.Type(VK_RETURN);
     EXPECT_EQ(245, d.FocusId());
 }
 
 TEST_F(ComboListTest, LeftAndRightOnAnEditStayInTheEdit) {
     Focus(243);
-    TypeKey(VK_LEFT);
-    TypeKey(VK_RIGHT);
+    d.Type(VK_LEFT);
+    d.Type(VK_RIGHT);
     EXPECT_EQ(243, d.FocusId());
     EXPECT_EQ(2, d.sb.m_nFocus);
 }

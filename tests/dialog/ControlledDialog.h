@@ -39,6 +39,10 @@ public:
         ClearMessages();
     }
 
+    // Keys and posted messages go through the host's dialog loop, as in a real host.
+    void Type(UINT vk) const { TypeKeyInDialog(host.Dialog(), vk); }
+    void Pump() const { PumpDialog(host.Dialog()); }
+
     HWND Item(int nID) const { return host.Item(nID); }
     int FocusId() const { return GetDlgCtrlID(GetFocus()); }
     UINT ButtonType(int nID) const {

@@ -103,7 +103,7 @@ TEST(DialogFocusTest, HostReportChecksARadioAndClearsItsGroup) {
     d.sb.DialogFocus(4, 0);
     EXPECT_EQ(4, d.sb.m_nFocus);
     EXPECT_EQ(BST_CHECKED, d.Send(265, BM_GETCHECK));
-    test::Pump();
+    d.Pump();
     EXPECT_TRUE(test::MessagesAre({
         {"dlg", test::kCheckMsg, test::posted | test::wparam, 265},
         {"dlg", test::kCheckMsg, test::posted | test::wparam, 264},
@@ -114,7 +114,7 @@ TEST(DialogFocusTest, HostReportChecksARadioAndClearsItsGroup) {
 TEST(DialogFocusTest, NoActionOnlyRecordsTheItem) {
     ControlledDialog d(260);
     d.sb.DialogFocus(4, 1);
-    test::Pump();
+    d.Pump();
     EXPECT_EQ(4, d.sb.m_nFocus);
     EXPECT_EQ(BST_UNCHECKED, d.Send(265, BM_GETCHECK));
     EXPECT_TRUE(test::MessagesAre({}));

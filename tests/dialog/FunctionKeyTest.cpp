@@ -12,7 +12,6 @@ using test::ControllerSettings;
 using test::lparam;
 using test::MessagesAre;
 using test::sent;
-using test::TypeKey;
 using test::wparam;
 
 // Template 280: push 281, check box 282, radio 283, edit 284, combo 285, list 286.
@@ -41,9 +40,9 @@ TEST_P(FunctionKeyTest, F5IsSentToTheDialogAndTheFocusStays) {
         if (c.bOpenList)
             d.Send(c.nID, CB_SHOWDROPDOWN, TRUE);
         const int nFocusItem = d.sb.m_nFocus;
-        test::Pump();
+        d.Pump();
         test::ClearMessages();
-        TypeKey(VK_F5);
+        d.Type(VK_F5);
         EXPECT_EQ(c.nID, d.FocusId());
         EXPECT_EQ(nFocusItem, d.sb.m_nFocus);
         EXPECT_TRUE(MessagesAre({{"dlg", nFuncKeyMsg, sent | wparam | lparam, VK_F5, 0}}))
@@ -69,7 +68,7 @@ TEST(FunctionKeyClosingTest, HostClosingTheDialogOnAFunctionKeyEndsTheKeyQuietly
     test::ClosingHost* pHost = new test::ClosingHost;
     ASSERT_EQ(1, pHost->sb.Init(CWnd::FromHandle(hDlg), 200, test::kFuncKeyMsg, 0, 0, 0, 0));
     test::CloseOn(hDlg, test::kFuncKeyMsg, VK_F5, pHost);
-    TypeKey(VK_F5);
+    test::TypeKeyInDialog(hDlg, VK_F5);
     EXPECT_FALSE(IsWindow(hDlg)); // and the sanitizer build sees no use of the deleted controller
 }
 

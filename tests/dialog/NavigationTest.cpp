@@ -16,7 +16,6 @@ using test::lparam;
 using test::MessagesAre;
 using test::posted;
 using test::sent;
-using test::TypeKey;
 using test::wparam;
 
 // A key typed and the control that has the focus after it.
@@ -111,7 +110,7 @@ TEST_P(NavigationWalkTest, FocusAndMessagesFollowTheKeys) {
     ASSERT_EQ(201, d.FocusId());
     for (const Step& step : GetParam().steps) {
         test::ClearMessages();
-        TypeKey(step.vk);
+        d.Type(step.vk);
         ASSERT_EQ(step.nFocusId, d.FocusId()) << "after key 0x" << std::hex << step.vk;
         EXPECT_EQ(step.nFocusId - 201, d.sb.m_nFocus);
         const UINT nExpected = step.nFocusId == 201 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;

@@ -12,7 +12,6 @@ using test::lparam;
 using test::MessagesAre;
 using test::posted;
 using test::sent;
-using test::TypeKey;
 using test::wparam;
 
 UINT Checked(const ControlledDialog& d, int nID) {
@@ -23,9 +22,9 @@ UINT Checked(const ControlledDialog& d, int nID) {
 void FocusMiddleRadio(ControlledDialog& d) {
     d.sb.SetFocusID(263);
     SetFocus(d.Item(263));
-    TypeKey(VK_DOWN);
+    d.Type(VK_DOWN);
     ASSERT_EQ(264, d.FocusId()) << "Down enters a group at its first button";
-    TypeKey(VK_DOWN);
+    d.Type(VK_DOWN);
     ASSERT_EQ(265, d.FocusId());
     EXPECT_EQ(0u, Checked(d, 264)) << "keys move through a group without checking";
     EXPECT_EQ(0u, Checked(d, 265));
@@ -35,7 +34,7 @@ void FocusMiddleRadio(ControlledDialog& d) {
 TEST(RadioGroupTest, EnterOnTheMiddleRadioChecksItAndLeavesTheGroup) {
     ControlledDialog d(260);
     FocusMiddleRadio(d);
-    TypeKey(VK_RETURN);
+    d.Type(VK_RETURN);
     EXPECT_EQ(267, d.FocusId());
     EXPECT_EQ(6, d.sb.m_nFocus);
     EXPECT_EQ(static_cast<UINT>(BST_CHECKED), Checked(d, 265));
@@ -58,9 +57,9 @@ TEST(RadioGroupTest, EnterFromTheGroupBeforeLandsOnTheCheckedButtonAndDownOnTheF
             CheckDlgButton(hDlg, 275, BST_CHECKED);
         });
         ASSERT_EQ(271, d.FocusId());
-        TypeKey(vk);
+        d.Type(vk);
         if (vk == VK_DOWN)
-            TypeKey(VK_DOWN);
+            d.Type(VK_DOWN);
         EXPECT_EQ(vk == VK_RETURN ? 275 : 273, d.FocusId());
         EXPECT_EQ(vk == VK_RETURN ? 4 : 2, d.sb.m_nFocus);
         EXPECT_EQ(0u, Checked(d, 273));
@@ -70,7 +69,7 @@ TEST(RadioGroupTest, EnterFromTheGroupBeforeLandsOnTheCheckedButtonAndDownOnTheF
 TEST(RadioGroupTest, SpaceChecksTheRadioBeforeTheButtonClicksIt) {
     ControlledDialog d(260);
     FocusMiddleRadio(d);
-    TypeKey(VK_SPACE);
+    d.Type(VK_SPACE);
     EXPECT_EQ(265, d.FocusId());
     EXPECT_EQ(static_cast<UINT>(BST_CHECKED), Checked(d, 265));
     EXPECT_TRUE(MessagesAre({
@@ -86,9 +85,9 @@ TEST(RadioGroupTest, EnterOnACheckBoxMovesOnWithoutTogglingIt) {
     ControlledDialog d(210, {}, [](HWND hDlg) { CheckDlgButton(hDlg, 211, BST_CHECKED); });
     d.sb.SetFocusID(214);
     SetFocus(d.Item(214));
-    test::Pump();
+    d.Pump();
     test::ClearMessages();
-    TypeKey(VK_RETURN);
+    d.Type(VK_RETURN);
     EXPECT_EQ(215, d.FocusId());
     EXPECT_EQ(4, d.sb.m_nFocus);
     EXPECT_EQ(0u, Checked(d, 214));
@@ -97,9 +96,9 @@ TEST(RadioGroupTest, EnterOnACheckBoxMovesOnWithoutTogglingIt) {
 
 void Click(const ControlledDialog& d, int nID) {
     PostMessageA(d.Item(nID), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    test::Pump();
+    d.Pump();
     PostMessageA(d.Item(nID), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    test::Pump();
+    d.Pump();
 }
 
 // Template 290: plain check box 291, radios 292-293, edit 294.
@@ -141,14 +140,14 @@ TEST(RadioGroupTest, MouseActivationReportsALeftButtonButNotARightOne) {
     const WPARAM wTop = reinterpret_cast<WPARAM>(d.host.Owner());
     const LPARAM lRight = MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN);
     d.Send(293, WM_MOUSEACTIVATE, wTop, lRight);
-    test::Pump();
+    d.Pump();
     EXPECT_EQ(0u, Checked(d, 293));
     EXPECT_EQ(0, d.sb.m_nFocus);
     EXPECT_TRUE(MessagesAre({{"dlg", WM_MOUSEACTIVATE, sent | lparam, 0, lRight}}));
     test::ClearMessages();
     const LPARAM lLeft = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
     d.Send(293, WM_MOUSEACTIVATE, wTop, lLeft);
-    test::Pump();
+    d.Pump();
     EXPECT_EQ(static_cast<UINT>(BST_CHECKED), Checked(d, 293));
     EXPECT_EQ(2, d.sb.m_nFocus);
     EXPECT_TRUE(MessagesAre({

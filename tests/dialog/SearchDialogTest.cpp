@@ -33,7 +33,7 @@ TEST(SearchDialogTest, InitReportsTheCheckedRadioThreeTimes) {
     CDlgSb sb;
     ASSERT_EQ(1, sb.InitDll(CWnd::FromHandle(host.Dialog()), test::LibraryModule(), 80, 0, 0,
                             kCheckMsg, 0, 0));
-    test::Pump();
+    test::PumpDialog(host.Dialog());
     EXPECT_TRUE(MessagesAre({
         {"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(1080, EN_KILLFOCUS)},
         {"dlg", kCheckMsg, posted | wparam, 1081},
@@ -86,7 +86,7 @@ TEST(SearchDialogTest, KeysAloneWalkEveryItemAndAroundTheWrap) {
         {VK_RETURN, 1084, 5}, {VK_RETURN, 5085, 6},
     };
     for (const Step& step : steps) {
-        test::TypeKey(step.vk);
+        d.Type(step.vk);
         ASSERT_EQ(step.nFocusId, d.FocusId()) << "after key 0x" << std::hex << step.vk;
         ASSERT_EQ(step.nFocusItem, d.sb.m_nFocus);
         for (int nPush : {1087, 2, 9}) {

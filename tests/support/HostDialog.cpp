@@ -63,13 +63,6 @@ HostDialog::~HostDialog() {
     ClearMessages();
 }
 
-void TypeKey(UINT vk) {
-    PostKey(WM_KEYDOWN, vk, 1);
-    Pump();
-    PostKey(WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
-    Pump();
-}
-
 void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage) {
     PostKey(WM_KEYDOWN, vk, 1);
     PumpDialog(hDlg, dialogMessage);

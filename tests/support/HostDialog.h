@@ -31,9 +31,8 @@ private:
     HWND m_hwndDialog;
 };
 
-// A key pressed and released in the focus window, each message pumped as it comes.
-void TypeKey(UINT vk);
-// The same through the loop of dialog hDlg (see PumpDialog).
+// A key pressed and released in the focus window, each message pumped as it comes through the
+// loop of dialog hDlg (see PumpDialog).
 void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage = HostDialogMessage);
 // Presses or releases Shift on the keyboard and pumps until the thread has seen it (GetKeyState
 // follows keyboard input only, which a real Win32 delivers in its own time); false if it did not
