@@ -84,6 +84,19 @@ public:
     // A pull-down combo box reports that its list closed: the host hears it synchronously.
     void ClosePull(UINT nIndex);
 
+    // Gives edit nID its input method mode (bKana 0: full-width hiragana, else half-width
+    // katakana) and the edit nKanaID (0: none) the readings of what is composed in it. The
+    // mode takes effect at the edit's next focus gain, or at once when the edit is the
+    // dialog's first enabled item and the dialog is no sheet page (bSheet 0). 1 when stored; 0
+    // when an ID names no suitable edit (or a field the host keeps) or the setting cannot be
+    // made. Again for the same edit replaces its setting.
+    int SetFep(UINT nID, UINT nKanaID, short nFepParam1, short nFepParam2, short bKana,
+               short bSheet);
+    int SetKana(UINT nID, short nFepParam1, short nFepParam2);
+    int SetFepSheet(short bSheet, UINT nID, UINT nKanaID, short nFepParam1, short nFepParam2,
+                    short bKana);
+    int SetKanaSheet(short bSheet, UINT nID, short nFepParam1, short nFepParam2);
+
     CWnd* m_pDlg;
     UINT m_nFuncKeyMsg;
     UINT m_nPullCloseMsg;
@@ -130,6 +143,7 @@ private:
     int Next(BOOL* pbDone);
     int SelectAndAdvance(UINT* pnChar, BOOL* pbDone);
     int OpenOrCloseDropDown(UINT* pnChar, BOOL* pbDone);
+    short EnabledItemsUpTo(UINT nID) const;
     CDlgSb(const CDlgSb&) = delete;
     CDlgSb& operator=(const CDlgSb&) = delete;
 };

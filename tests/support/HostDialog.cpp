@@ -3,6 +3,8 @@
 
 #include "MessageLog.h"
 
+#include <imm.h>
+
 namespace test {
 namespace {
 
@@ -84,6 +86,27 @@ bool HoldShift(bool bDown) {
             keybd_event(VK_SHIFT, kShiftScan, dwFlags, 0);
     }
     return false;
+}
+
+std::string WindowText(HWND hwnd) {
+    char szText[2048] = {};
+    GetWindowTextA(hwnd, szText, sizeof(szText));
+    return szText;
+}
+
+bool IsImeOpen(HWND hwnd, DWORD dwModeBit) {
+    const HIMC hIMC = ImmGetContext(hwnd);
+    DWORD dwConversion = 0, dwSentence = 0;
+    ImmGetConversionStatus(hIMC, &dwConversion, &dwSentence);
+    const bool bOpen = ImmGetOpenStatus(hIMC) && (dwConversion & dwModeBit) == dwModeBit;
+    ImmReleaseContext(hwnd, hIMC);
+    return bOpen;
+}
+
+void SetImeOpen(HWND hwnd, BOOL bOpen) {
+    const HIMC hIMC = ImmGetContext(hwnd);
+    ImmSetOpenStatus(hIMC, bOpen);
+    ImmReleaseContext(hwnd, hIMC);
 }
 
 HINSTANCE ProgramModule() {

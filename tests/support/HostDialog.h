@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace test {
 
 // A visible top-level window of the program, recorded under pszName: its messages go to proc,
@@ -38,6 +40,14 @@ void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage = H
 // follows keyboard input only, which a real Win32 delivers in its own time); false if it did not
 // within two seconds.
 bool HoldShift(bool bDown);
+
+// A window's text, up to 2047 bytes.
+std::string WindowText(HWND hwnd);
+
+// The open state of a window's input method, and whether its conversion mode has dwModeBit;
+// opening or closing it as the user does by hand.
+bool IsImeOpen(HWND hwnd, DWORD dwModeBit = 0);
+void SetImeOpen(HWND hwnd, BOOL bOpen);
 
 HINSTANCE ProgramModule();
 HINSTANCE LibraryModule();

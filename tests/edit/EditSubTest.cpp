@@ -1,0 +1,140 @@
+// Template edits under the controller: their keys, the input method they switch on focus, and
+// the reading field filled while the user composes.
+#include "CEditSub.h"
+#include "ClosingHost.h"
+#include "ControlledDialog.h"
+#include "Headless.h"
+#include "ParamName.h"
+#include "ShiftJis.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using test::ControlledDialog;
+using test::IsImeOpen;
+using test::WindowText;
+
+// Template 410: edit 411, multi-line edit 412, edit 413. The controller leaves the focus in a
+// multi-line field on Enter, whose character then breaks the line.
+TEST(EditSubTest, MultiLineFieldKeepsUpAndDownAndBreaksTheLineOnEnter) {
+    ControlledDialog d(410);
+    d.sb.SetFocusID(412);
+    SetFocus(d.Item(412));
+    SetWindowTextA(d.Item(412), "ab\r\ncd");
+    d.Send(412, EM_SETSEL, 6, 6);
+    d.Type(VK_UP);
+    EXPECT_EQ(MAKELRESULT(2, 2), d.Send(412, EM_GETSEL));
+    d.Type(VK_DOWN);
+    d.Type(VK_RETURN);
+    EXPECT_EQ(412, d.FocusId());
+    EXPECT_EQ("ab\r\ncd\r\n", WindowText(d.Item(412)));
+}
+
+// One step of the user's: 'S' starts a composition, 'C' changes it (result, its reading,
+// composition, its reading; all NULL empties it), 'E' ends it, 'D' disables the reading field,
+// 'K' types the key text[0]; 'X' makes the input method fail to give the result's reading.
+struct Step {
+    char act;
+    const char* text[4] = {};
+    const char* pszShown = nullptr; // the reading field's text after the step, when checked
+};
+
+struct ReadingCase {
+    const char* name;
+    std::string before; // the reading field's text, in Shift-JIS
+    UINT nLimit;
+    std::vector<Step> steps;
+    std::string after;
+};
+
+void PrintTo(const ReadingCase& c, std::ostream* pOut) {
+    *pOut << c.name;
+}
+
+std::string Sj(const char* pszUtf8) {
+    return pszUtf8 != nullptr ? test::ShiftJis(pszUtf8) : std::string();
+}
+
+// The name field 401 composes; its reading field is 402 (template 400).
+class ReadingFieldTest : public ::testing::TestWithParam<ReadingCase> {};
+
+TEST_P(ReadingFieldTest, ReadingsReachTheReadingFieldAsTheUserComposes) {
+    REQUIRE_HEADLESS();
+    HEADLESS_TEST* pIme = test::Headless();
+    ControlledDialog d(400);
+    ASSERT_EQ(1, d.sb.SetFep(401, 402, 0, 0, 0, 0));
+    d.Pump();
+    SetWindowTextA(d.Item(402), GetParam().before.c_str());
+    d.Send(402, EM_LIMITTEXT, GetParam().nLimit);
+    for (const Step& step : GetParam().steps) {
+        std::string text[4];
+        const char* arg[4];
+        for (int i = 0; i < 4; ++i)
+            arg[i] = step.text[i] != nullptr ? (text[i] = Sj(step.text[i])).c_str() : nullptr;
+        const HIMC hIMC = ImmGetContext(d.Item(401));
+        ASSERT_TRUE(step.act == 'S'   ? pIme->StartComposition()
+                    : step.act == 'C' ? pIme->Compose(arg[0], arg[1], arg[2], arg[3])
+                    : step.act == 'E' ? pIme->EndComposition()
+                    : step.act == 'D' ? !EnableWindow(d.Item(402), FALSE)
+                    : step.act == 'X' ? pIme->SetCompositionResult(hIMC, GCS_RESULTREADSTR, -1)
+                                      : (d.Type(static_cast<BYTE>(step.text[0][0])), TRUE));
+        d.Pump();
+        if (step.pszShown != nullptr) {
+            EXPECT_EQ(Sj(step.pszShown), WindowText(d.Item(402))) << "after step " << step.act;
+        }
+    }
+    EXPECT_EQ(GetParam().after, WindowText(d.Item(402)));
+}
+
+// clang-format off
+const ReadingCase kReadings[] = {
+    {"LimitTakesTheFirstBytesOfTheReading", "12345678", 10,
+     {{'S'}, {'C', {u8"阿井", u8"ｱｲｳｴ"}}, {'E'}}, "12345678" + Sj(u8"ｱｲ")},
+    {"FullFieldGetsNothing", Sj(u8"ｱｲｳｴ"), 4,
+     {{'S'}, {'C', {nullptr, nullptr, u8"か", u8"ｶ"}}, {'C', {u8"課", u8"ｶ"}}, {'E'}}, Sj(u8"ｱｲｳｴ")},
+    {"EmptiedCompositionFallsBackToTheCommittedReadings", Sj(u8"ﾔﾏ"), 100,
+     {{'S'}, {'C', {u8"田", u8"ﾀ"}, u8"ﾔﾏﾀ"}, {'C', {nullptr, nullptr, u8"なか", u8"ﾅｶ"}, u8"ﾔﾏﾀﾅｶ"},
+      {'C', {}, u8"ﾔﾏﾀ"}, {'E'}}, Sj(u8"ﾔﾏﾀ")},
+    {"DisabledReadingFieldStopsCopying", "", 100,
+     {{'S'}, {'C', {nullptr, nullptr, u8"や", u8"ﾔ"}, u8"ﾔ"}, {'D'},
+      {'C', {nullptr, nullptr, u8"やま", u8"ﾔﾏ"}}, {'C', {u8"山", u8"ﾔﾏ"}}, {'E'}}, Sj(u8"ﾔ")},
+    {"DeletingAndPlainTypingAddNothing", "", 100,
+     {{'S'}, {'C', {u8"山", u8"ﾔﾏ"}}, {'E'}, {'K', {"\x08"}}, {'K', {"\x2E"}}, {'K', {"A"}}}, Sj(u8"ﾔﾏ")},
+    {"DoubleByteReadingIsNeverSplit", "abc", 6, {{'S'}, {'C', {u8"亜衣", u8"アイ"}}, {'E'}},
+     Sj(u8"abcア")},
+    {"LimitBeyondTheBuffersStopsAt1023Bytes", std::string(1020, 'x'), 5000,
+     {{'S'}, {'C', {u8"阿井", u8"ｱｲｳｴ"}}, {'E'}}, std::string(1020, 'x') + Sj(u8"ｱｲｳ")},
+    {"ReadingErrorAddsNothing", "", 100, {{'S'}, {'X'}, {'C', {u8"亜", u8"ｱ"}}, {'E'}}, ""},
+    {"EndWithoutChangeKeepsTheText", Sj(u8"ﾔﾏ"), 100, {{'S'}, {'E'}}, Sj(u8"ﾔﾏ")},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Readings, ReadingFieldTest, ::testing::ValuesIn(kReadings),
+                         test::ParamName<ReadingCase>);
+
+// The host closes the dialog when the reading changes, when the name field loses the focus and
+// when the reading field gains it; the sanitizer build sees any use of what it deleted.
+TEST(EditSubTest, HostClosingTheDialogInANotificationEndsTheFieldsWorkQuietly) {
+    for (const WORD wCode : {EN_CHANGE, EN_KILLFOCUS, EN_SETFOCUS}) {
+        if (wCode == EN_CHANGE && test::Headless() == nullptr)
+            continue;
+        test::HostDialog host(test::ProgramModule(), 400);
+        test::ClosingHost* pHost = new test::ClosingHost;
+        ASSERT_EQ(1, pHost->sb.Init(CWnd::FromHandle(host.Dialog()), 400, 0, 0, 0, 0, 0));
+        ASSERT_EQ(1, pHost->sb.SetFep(401, 402, 0, 0, 0, 0));
+        test::PumpDialog(host.Dialog());
+        test::CloseOn(host.Dialog(), WM_COMMAND,
+                      MAKEWPARAM(wCode == EN_KILLFOCUS ? 401 : 402, wCode), pHost);
+        if (wCode == EN_CHANGE)
+            test::Headless()->StartComposition() && test::Headless()->Compose("x", "x", 0, 0);
+        else
+            SetFocus(host.Item(402));
+        EXPECT_FALSE(IsWindow(host.Dialog())) << "notification " << wCode;
+    }
+}
+
+} // namespace
