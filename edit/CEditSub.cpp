@@ -4,6 +4,7 @@
 
 #include "AliveWatch.h"
 #include "CFep.h"
+#include "EntryField.h"
 #include "HeapObject.h"
 #include "ItemSubclass.h"
 
@@ -41,11 +42,8 @@ int CEditSub::SetFep(short bApplyNow, short nFepParam1, short nFepParam2, short 
     return 1;
 }
 
-// A switch on the stack closes the input method as a short-lived one on the heap would, with
-// no allocation that could fail.
 void CEditSub::FepAbsOff() {
-    CFep fep;
-    fep.FepAbsOff(this);
+    entry::CloseImeOf(this);
 }
 
 BEGIN_MESSAGE_MAP(CEditSub, CEdit)

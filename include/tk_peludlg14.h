@@ -7,6 +7,8 @@
 #include "CComboSub.h"
 #include "CConv.h"
 #include "CDlgSb.h"
+#include "CEditNum.h"
+#include "CEditStr.h"
 #include "CEditSub.h"
 #include "CFep.h"
 #include "CListSub.h"

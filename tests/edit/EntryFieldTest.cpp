@@ -1,0 +1,314 @@
+// The host's entry fields: their windows, the numeric field's commit, the string field's text
+// and input method; and a host's data-entry dialog end to end, through the host's dialog loop.
+#include "CEditNum.h"
+#include "CEditStr.h"
+#include "ControlledDialog.h"
+#include "Headless.h"
+#include "HostDialog.h"
+#include "ParamName.h"
+#include "ShiftJis.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using test::IsImeOpen;
+using test::MessagesAre;
+using test::sent;
+
+// Host message numbers from WM_APP on, which a short holds as negative numbers.
+enum : UINT { kKeyMsg = WM_APP + 1, kChangeMsg };
+const short kKey = static_cast<short>(kKeyMsg), kChange = static_cast<short>(kChangeMsg);
+
+std::string TextOf(const CWnd& field) {
+    return test::WindowText(field.m_hWnd);
+}
+
+// The fields stand in the dialog of template 400 and send their messages to its owner.
+class EntryFieldTest : public ::testing::Test {
+protected:
+    int InitStr(CEditStr& f, short nFepMode, short nChangeMsg = kChange) {
+        return f.Init(Owner(), Dlg(), 301, nullptr, kKey, nChangeMsg, nullptr, 0, 0, 0, nFepMode, 0,
+                      0, 0);
+    }
+    // Types the characters through the host's loop.
+    void Type(const CWnd& field, const std::string& chars) {
+        for (const char ch : chars)
+            PostMessageA(field.m_hWnd, WM_CHAR, static_cast<BYTE>(ch), 1);
+        test::PumpDialog(host.Dialog());
+    }
+    CWnd* Owner() const { return CWnd::FromHandle(host.Owner()); }
+    CWnd* Dlg() const { return CWnd::FromHandle(host.Dialog()); }
+
+    test::HostDialog host{test::ProgramModule(), 400};
+};
+
+void ExpectLook(const CWnd& field, DWORD dwStyle) {
+    RECT rc;
+    GetWindowRect(field.m_hWnd, &rc);
+    EXPECT_EQ(dwStyle, static_cast<DWORD>(GetWindowLongA(field.m_hWnd, GWL_STYLE)));
+    EXPECT_EQ((dwStyle & WS_BORDER) ? WS_EX_CLIENTEDGE : 0,
+              GetWindowLongA(field.m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(50, rc.right - rc.left);
+    EXPECT_EQ(10, rc.bottom - rc.top);
+}
+
+TEST_F(EntryFieldTest, EachLookIsAHiddenMultiLineEditForTheHostToPlace) {
+    const std::pair<decltype(&CEditNum::Init), DWORD> kNumLooks[] = {
+        {&CEditNum::Init, 0x40000006}, {&CEditNum::Init3D, 0x40800006}};
+    for (const auto& [pInit, dwStyle] : kNumLooks) {
+        CEditNum field;
+        ASSERT_EQ(1, (field.*pInit)(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0));
+        ExpectLook(field, dwStyle);
+    }
+    const std::pair<decltype(&CEditStr::Init), DWORD> kStrLooks[] = {
+        {&CEditStr::Init, 0x40000004},
+        {&CEditStr::Init3D, 0x40800004},
+        {&CEditStr::InitRight, 0x40000006},
+        {&CEditStr::Init3DRight, 0x40800006}};
+    for (const auto& [pInit, dwStyle] : kStrLooks) {
+        CEditStr field;
+        ASSERT_EQ(1,
+                  (field.*pInit)(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
+        ExpectLook(field, dwStyle);
+    }
+}
+
+// Texts separated by '|' are committed one after the other.
+struct CommitCase {
+    const char* name;
+    char type; // short, long, float or double
+    int bComma;
+    double dMin, dMax;
+    short nDecimals, bMinuteCheck;
+    double dBefore;
+    const char* pszTyped;
+    double dStored;
+    const char* pszShown;
+    bool bChangeMessage;
+};
+
+// clang-format off
+const CommitCase kCommits[] = {
+    {"OutOfRangeReverts", 's', 1, 0, 100, 0, 0, 5, "150", 5, "5", false},
+    {"RevertShowsCommasWithCommaOne", 'l', 1, 0, 20000, 0, 0, 12345, "30000", 12345, "12,345", false},
+    {"RevertShowsNoCommasOtherwise", 's', 2, 0, 20000, 0, 0, 12345, "30000", 12345, "12345", false},
+    {"FractionOfAnIntegerIsCutAndTheTextStays", 's', 1, 0, 100, 0, 0, 5, "12.7", 12, "12.7", true},
+    {"CommasAreDroppedWhereverTheyStand", 'l', 1, 0, 99999, 0, 0, 5, "1,234|12,34", 1234, "12,34", true},
+    {"EmptyTextIsZeroInRange", 'l', 1, -5, 5, 0, 0, 5, "", 0, "", true},
+    {"EmptyTextOutOfRangeReverts", 'l', 1, 1, 5, 0, 0, 5, "", 5, "5", false},
+    {"MinutesUpTo59AreTaken", 'f', 1, 0, 24, 2, 1, 5, "1.59", 1.59, "1.59", true},
+    {"MinuteCheckOutlivesARevert", 'f', 1, 0, 24, 2, 1, 5, "1.60|4.60", 5, "5.00", false},
+    {"ChangeBelowAHundredThousandthIsStoredUnreported", 'd', 1, 0, 2, 6, 0, 1, "1.000001", 1.000001, "1.000001", false},
+    {"OnlyTheFirst19BytesAreRead", 'd', 1, 0, 100, 1, 0, 5, "000000000000000001.5", 1, "000000000000000001.5", true},
+    {"TextThatIsNoNumberReverts", 'l', 1, -9, 9, 0, 0, 5, "1-2|-", 5, "5", false},
+};
+// clang-format on
+
+class CommitTest : public EntryFieldTest, public ::testing::WithParamInterface<CommitCase> {};
+
+TEST_P(CommitTest, LeavingTheFieldStoresTheTextOrShowsTheValueAgain) {
+    const CommitCase& c = GetParam();
+    CEditNum field;
+    ASSERT_EQ(
+        1, field.Init(Owner(), Dlg(), 300, nullptr, 0, kChange, nullptr, 0, 0, c.bComma, 0, 0, 0));
+    auto s = static_cast<short>(c.dBefore);
+    auto l = static_cast<LONG>(c.dBefore);
+    auto f = static_cast<float>(c.dBefore);
+    double d = c.dBefore;
+    const auto nMin = static_cast<short>(c.dMin), nMax = static_cast<short>(c.dMax);
+    c.type == 's'   ? field.SetText(&s, nMin, nMax)
+    : c.type == 'l' ? field.SetText(&l, static_cast<LONG>(c.dMin), static_cast<LONG>(c.dMax))
+    : c.type == 'f' ? field.SetText(&f, c.nDecimals, nMin, nMax, c.bMinuteCheck)
+                    : field.SetText(&d, c.nDecimals, c.dMin, c.dMax, c.bMinuteCheck);
+    test::RecordOnly({kChangeMsg});
+    test::ClearMessages();
+    const std::string typed = std::string(c.pszTyped) + "|";
+    for (size_t nStart = 0, nEnd; (nEnd = typed.find('|', nStart)) != std::string::npos;
+         nStart = nEnd + 1) {
+        SetFocus(field.m_hWnd);
+        field.SetWindowText(typed.substr(nStart, nEnd - nStart).c_str());
+        SetFocus(host.Dialog());
+    }
+    const double dStored = c.type == 's' ? s : c.type == 'l' ? l : c.type == 'f' ? f : d;
+    EXPECT_FLOAT_EQ(static_cast<float>(c.dStored), static_cast<float>(dStored));
+    EXPECT_EQ(c.pszShown, TextOf(field));
+    EXPECT_TRUE(c.bChangeMessage ? MessagesAre({{"owner", kChangeMsg, sent}}) : MessagesAre({}));
+    EXPECT_EQ(0, field.GetData());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commits, CommitTest, ::testing::ValuesIn(kCommits),
+                         test::ParamName<CommitCase>);
+
+// Before the gain and before the loss the user has opened the input method by hand.
+struct ModeCase {
+    const char* name;
+    short nFepMode;
+    DWORD dwModeBitOnGain; // 0: closed
+};
+
+class ModeTest : public EntryFieldTest, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(ModeTest, FieldSwitchesTheInputMethodByItsMode) {
+    CEditStr field;
+    ASSERT_EQ(1, InitStr(field, GetParam().nFepMode));
+    test::SetImeOpen(host.Dialog(), TRUE);
+    SetFocus(field.m_hWnd);
+    EXPECT_EQ(GetParam().dwModeBitOnGain != 0, IsImeOpen(field.m_hWnd, GetParam().dwModeBitOnGain));
+    test::SetImeOpen(host.Dialog(), TRUE);
+    SetFocus(host.Dialog());
+    EXPECT_FALSE(IsImeOpen(host.Dialog()));
+    test::SetImeOpen(host.Dialog(), TRUE);
+    field.SendMessage(WM_KILLFOCUS); // a loss without a gain: only FEPMODE_OFF closes
+    EXPECT_EQ(GetParam().nFepMode != FEPMODE_OFF, IsImeOpen(host.Dialog()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ModeTest,
+                         ::testing::Values(ModeCase{"Off", FEPMODE_OFF, 0},
+                                           ModeCase{"Hiragana", FEPMODE_HIRAGANA,
+                                                    IME_CMODE_FULLSHAPE},
+                                           ModeCase{"Kana", FEPMODE_KANA, IME_CMODE_KATAKANA},
+                                           ModeCase{"AnyOther", 7, IME_CMODE_FULLSHAPE}),
+                         test::ParamName<ModeCase>);
+
+// Without a change message a commit's change stays for GetData to report.
+TEST_F(EntryFieldTest, StringFieldTakesNoLineBreakOrTabAndCommitsWholeCharacters) {
+    CEditStr field;
+    ASSERT_EQ(1, InitStr(field, FEPMODE_OFF, 0));
+    char szBuffer[128] = "old";
+    field.SetText(szBuffer);
+    EXPECT_EQ(0, field.GetData());
+    SetFocus(field.m_hWnd);
+    Type(field, "ab\r\tc");
+    SetFocus(host.Dialog());
+    EXPECT_STREQ("abcold", szBuffer);
+    EXPECT_EQ(1, field.GetData());
+    EXPECT_EQ(0, field.GetData());
+    field.SetWindowText((std::string(126, 'a') + test::ShiftJis(u8"亜")).c_str());
+    EXPECT_EQ(1, field.GetData());
+    EXPECT_EQ(std::string(126, 'a'), szBuffer) << "no lone lead byte at the cut";
+    field.m_bNumOnly = 1;
+    field.SetWindowText("");
+    Type(field, "1a,-.\x82\xA0");
+    EXPECT_EQ("1,-.", TextOf(field));
+}
+
+// Each allocation in turn fails: until the field is whole, Init returns 0, having recorded
+// nothing without a window and all but the switch with one.
+TEST_F(EntryFieldTest, InitWithoutMemoryReturnsZero) {
+    REQUIRE_HEADLESS();
+    bool bWindowFailed = false, bSwitchFailed = false;
+    for (LONG n = 0; !bWindowFailed || !bSwitchFailed; ++n) {
+        CEditStr field;
+        test::Headless()->FailAllocationAfter(n);
+        const int nResult = InitStr(field, FEPMODE_KANA);
+        test::Headless()->FailAllocationAfter(-1);
+        ASSERT_EQ(0, nResult) << "after " << n << " allocations";
+        bWindowFailed |= field.m_hWnd == nullptr && field.m_pOwner == nullptr;
+        bSwitchFailed |= field.m_hWnd != nullptr && field.m_pOwner == Owner() && !field.m_pFep;
+    }
+}
+
+// The host goes on from the reading field to the amount, and from the amount to the memo on
+// Enter.
+enum : UINT { kNumKey = WM_USER, kStrKey, kChanged, kShiftUp, kRButton, kFocus, kKilled };
+HWND g_hAmount, g_hMemo;
+POINT g_ptClick;
+
+LRESULT CALLBACK HostOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT lResult = test::RecordingWindowProc(hwnd, message, wParam, lParam);
+    if (message == WM_DLGSB_LEAVEBOTTOM || (message == kNumKey && wParam == VK_RETURN))
+        SetFocus(message == kNumKey ? g_hMemo : g_hAmount);
+    if (message == kRButton)
+        g_ptClick = *reinterpret_cast<const POINT*>(lParam);
+    return lResult;
+}
+
+// A name field and its reading field under the controller, then the host's amount and memo.
+TEST(EntryDialogTest, KeysAndCompositionsFillTheFieldsAndTheHostHearsOfEachStep) {
+    REQUIRE_HEADLESS();
+    HEADLESS_TEST* pIme = test::Headless();
+    test::ControllerSettings settings;
+    settings.bEdgeNotify = 1;
+    test::ControlledDialog d(400, settings);
+    const HWND hDlg = d.host.Dialog();
+    SetWindowLongPtrA(d.host.Owner(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostOwnerProc));
+    CWnd *pOwner = CWnd::FromHandle(d.host.Owner()), *pDlg = CWnd::FromHandle(hDlg);
+    short keys[] = {VK_RETURN, VK_LEFT};
+    CEditNum amount;
+    ASSERT_EQ(1, amount.Init3D(pOwner, pDlg, 403, nullptr, kNumKey, kChanged, keys, 2, kShiftUp, 1,
+                               kRButton, kFocus, 1));
+    CEditStr memo;
+    ASSERT_EQ(1, memo.Init(pOwner, pDlg, 404, nullptr, kStrKey, kChanged, keys, 1, 0, 0,
+                           FEPMODE_HIRAGANA, kFocus, 0, kKilled));
+    LONG lAmount = 0;
+    char szMemo[128] = "";
+    amount.SetText(&lAmount, 0, 9999999);
+    memo.SetText(szMemo);
+    g_hAmount = amount.m_hWnd;
+    g_hMemo = memo.m_hWnd;
+    SetWindowPos(g_hAmount, nullptr, 10, 50, 100, 14, SWP_SHOWWINDOW);
+    SetWindowPos(g_hMemo, nullptr, 10, 70, 100, 14, SWP_SHOWWINDOW);
+    ASSERT_EQ(1, d.sb.SetFep(401, 402, 0, 0, 0, 0));
+    d.Pump();
+    test::RecordOnly(
+        {kNumKey, kStrKey, kChanged, kShiftUp, kRButton, kFocus, kKilled, WM_DLGSB_LEAVEBOTTOM});
+    test::ClearMessages();
+
+    const std::string name = test::ShiftJis(u8"山田"), reading = test::ShiftJis(u8"ﾔﾏﾀﾞ");
+    const std::string memoText = test::ShiftJis(u8"備考");
+    pIme->StartComposition();
+    pIme->Compose(nullptr, nullptr, test::ShiftJis(u8"やまだ").c_str(), reading.c_str());
+    pIme->Compose(name.c_str(), reading.c_str(), nullptr, nullptr);
+    pIme->EndComposition();
+    d.Type(VK_RETURN); // to the reading field, the input method closed
+    EXPECT_FALSE(IsImeOpen(hDlg));
+    d.Type(VK_RETURN); // past the last item: the host goes on to the amount
+    amount.SetSel();
+    for (const UINT vk : {0x31u, 0xBCu, 0x32u, 0x41u, 0x33u, 0x34u}) // 1,2A34: no letter
+        d.Type(vk);
+    POINT ptExpected = {3, 4};
+    MapWindowPoints(g_hAmount, hDlg, &ptExpected, 1);
+    amount.PostMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
+    amount.PostMessage(WM_KEYUP, VK_SHIFT, static_cast<LPARAM>(0xC0000001u));
+    d.Type(VK_LEFT); // an exit key: it commits, and the caret stays
+    EXPECT_EQ(MAKELRESULT(5, 5), amount.SendMessage(EM_GETSEL));
+    d.Type(VK_RETURN); // the host goes on to the memo
+    EXPECT_TRUE(IsImeOpen(hDlg, IME_CMODE_FULLSHAPE));
+    d.Type(VK_RETURN); // nothing changed yet, and no line break
+    pIme->StartComposition();
+    pIme->Compose(memoText.c_str(), nullptr, nullptr, nullptr);
+    pIme->EndComposition();
+    PostMessageA(d.Item(401), WM_LBUTTONDOWN, MK_LBUTTON, 0); // back to the name
+    d.Pump();
+
+    EXPECT_EQ(name, test::WindowText(d.Item(401)));
+    EXPECT_EQ(reading, test::WindowText(d.Item(402)));
+    EXPECT_EQ(1234, lAmount);
+    EXPECT_EQ("1,234", TextOf(amount));
+    EXPECT_EQ(memoText, szMemo);
+    EXPECT_EQ(ptExpected.x * 1000 + ptExpected.y, g_ptClick.x * 1000 + g_ptClick.y);
+    EXPECT_TRUE(IsImeOpen(hDlg, IME_CMODE_FULLSHAPE));
+    EXPECT_TRUE(MessagesAre({
+        {"owner", WM_DLGSB_LEAVEBOTTOM, test::posted},
+        {"dlg", kFocus, sent},
+        {"owner", kRButton, sent},
+        {"owner", kShiftUp, sent},
+        {"owner", kChanged, sent},
+        {"owner", kNumKey, sent | test::wparam, VK_LEFT},
+        {"owner", kNumKey, sent | test::wparam, VK_RETURN},
+        {"owner", kFocus, sent},
+        {"owner", kStrKey, sent | test::wparam, VK_RETURN},
+        {"owner", kChanged, sent},
+        {"owner", kKilled, sent},
+    }));
+    amount.SetWindowText("99");
+    EXPECT_EQ(1, amount.GetData() + memo.GetData());
+    EXPECT_EQ(99, lAmount);
+    EXPECT_EQ(0, amount.GetData());
+    EXPECT_EQ(11u, test::RecordedMessages().size()) << "GetData sends no change message";
+}
+
+} // namespace
