@@ -15,23 +15,22 @@
 namespace {
 
 using test::ControlledDialog;
-using test::IsImeOpen;
 using test::WindowText;
 
-// Template 410: edit 411, multi-line edit 412, edit 413. The controller leaves the focus in a
+// Template 400: edits 401, 402, multi-line edit 403, edit 404. The controller leaves the focus in a
 // multi-line field on Enter, whose character then breaks the line.
 TEST(EditSubTest, MultiLineFieldKeepsUpAndDownAndBreaksTheLineOnEnter) {
-    ControlledDialog d(410);
-    d.sb.SetFocusID(412);
-    SetFocus(d.Item(412));
-    SetWindowTextA(d.Item(412), "ab\r\ncd");
-    d.Send(412, EM_SETSEL, 6, 6);
+    ControlledDialog d(400);
+    d.sb.SetFocusID(403);
+    SetFocus(d.Item(403));
+    SetWindowTextA(d.Item(403), "ab\r\ncd");
+    d.Send(403, EM_SETSEL, 6, 6);
     d.Type(VK_UP);
-    EXPECT_EQ(MAKELRESULT(2, 2), d.Send(412, EM_GETSEL));
+    EXPECT_EQ(MAKELRESULT(2, 2), d.Send(403, EM_GETSEL));
     d.Type(VK_DOWN);
     d.Type(VK_RETURN);
-    EXPECT_EQ(412, d.FocusId());
-    EXPECT_EQ("ab\r\ncd\r\n", WindowText(d.Item(412)));
+    EXPECT_EQ(403, d.FocusId());
+    EXPECT_EQ("ab\r\ncd\r\n", WindowText(d.Item(403)));
 }
 
 // One step of the user's: 'S' starts a composition, 'C' changes it (result, its reading,
@@ -50,10 +49,6 @@ struct ReadingCase {
     std::vector<Step> steps;
     std::string after;
 };
-
-void PrintTo(const ReadingCase& c, std::ostream* pOut) {
-    *pOut << c.name;
-}
 
 std::string Sj(const char* pszUtf8) {
     return pszUtf8 != nullptr ? test::ShiftJis(pszUtf8) : std::string();
