@@ -73,7 +73,7 @@ int CEditNum::InitLook(DWORD dwExStyle, DWORD dwStyle, LPCSTR pszTitle, CWnd* pO
                        short nID, CFont* pFont, short nKeyMsg, short nChangeMsg, short* pKeyTable,
                        short nKeyCount, short nShiftMsg, int bComma, short nRButtonMsg,
                        short nFocusMsg, int bInvalidate) {
-    if (!entry::Create(this, dwExStyle, dwStyle, pszTitle, pParent, nID, pFont))
+    if (!entry::CreateField(this, dwExStyle, dwStyle, pszTitle, pParent, nID, pFont))
         return 0;
     m_pOwner = pOwner;
     m_pParent = pParent;

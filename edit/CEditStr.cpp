@@ -70,7 +70,7 @@ int CEditStr::InitLook(DWORD dwExStyle, DWORD dwStyle, CWnd* pOwner, CWnd* pPare
                        CFont* pFont, short nKeyMsg, short nChangeMsg, short* pKeyTable,
                        short nKeyCount, short nShiftMsg, short nRButtonMsg, short nFepMode,
                        short nFocusMsg, int bInvalidate, short nKillFocusMsg) {
-    if (!entry::Create(this, dwExStyle, dwStyle, nullptr, pParent, nID, pFont))
+    if (!entry::CreateField(this, dwExStyle, dwStyle, nullptr, pParent, nID, pFont))
         return 0;
     m_pOwner = pOwner;
     m_pParent = pParent;

@@ -6,8 +6,8 @@
 
 namespace entry {
 
-BOOL Create(CEdit* pField, DWORD dwExStyle, DWORD dwStyle, LPCSTR pszTitle, CWnd* pParent,
-            short nID, CFont* pFont) {
+BOOL CreateField(CEdit* pField, DWORD dwExStyle, DWORD dwStyle, LPCSTR pszTitle, CWnd* pParent,
+                 short nID, CFont* pFont) {
     const HMENU hID = reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID));
     if (pParent == nullptr ||
         !pField->CreateEx(dwExStyle, "EDIT", pszTitle, dwStyle, 0, 0, 50, 10, pParent->m_hWnd, hID))

@@ -10,8 +10,8 @@ namespace entry {
 // The field's window: class "EDIT", hidden, 50 by 10 at the parent's origin, without a tab
 // stop (the host places and shows it), control ID nID sign-extended, font pFont (none when
 // NULL). FALSE when no window was made.
-BOOL Create(CEdit* pField, DWORD dwExStyle, DWORD dwStyle, LPCSTR pszTitle, CWnd* pParent,
-            short nID, CFont* pFont);
+BOOL CreateField(CEdit* pField, DWORD dwExStyle, DWORD dwStyle, LPCSTR pszTitle, CWnd* pParent,
+                 short nID, CFont* pFont);
 
 // Sends the host's message nMsg (none when 0) to pTo. The host chooses numbers up to 0xFFFF
 // (WM_APP and above among them), which a short holds as negative values: the number is read

@@ -76,6 +76,19 @@ class CWndProbe : public CWnd {
         static_assert(std::is_same_v<decltype(std::declval<CWnd&>().SendMessage(0U)), LRESULT>);
         static_assert(
             std::is_same_v<decltype(&CWndProbe::GetClientRect), void (CWnd::*)(LPRECT) const>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::CreateEx),
+                                     BOOL (CWnd::*)(DWORD, LPCSTR, LPCSTR, DWORD, int, int, int,
+                                                    int, HWND, HMENU, LPVOID)>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::SetFont), void (CWnd::*)(CFont*, BOOL)>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::PostMessage),
+                                     BOOL (CWnd::*)(UINT, WPARAM, LPARAM)>);
+        static_assert(
+            std::is_same_v<decltype(&CWndProbe::IsWindowEnabled), BOOL (CWnd::*)() const>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::SetWindowText), void (CWnd::*)(LPCSTR)>);
+        static_assert(std::is_same_v<decltype(static_cast<int (CWnd::*)(LPSTR, int) const>(
+                                         &CWndProbe::GetWindowText)),
+                                     int (CWnd::*)(LPSTR, int) const>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::Invalidate), void (CWnd::*)(BOOL)>);
     }
 };
 
@@ -122,6 +135,10 @@ protected:
     afx_msg UINT OnGetDlgCode() { return 0; }
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) { return 0; }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {}
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {}
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) {}
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point) {}
+    afx_msg LRESULT OnPrivateMessage(WPARAM wParam, LPARAM lParam) { return 0; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -132,6 +149,10 @@ ON_WM_KILLFOCUS()
 ON_WM_GETDLGCODE()
 ON_WM_MOUSEACTIVATE()
 ON_WM_LBUTTONDOWN()
+ON_WM_CHAR()
+ON_WM_KEYUP()
+ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_APP, OnPrivateMessage)
 END_MESSAGE_MAP()
 
 } // namespace mfc_surface
