@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -13,8 +14,13 @@ std::vector<UINT>& Seen() {
     return seen;
 }
 
+// An object that the window's own procedure deletes as the window goes.
+CWnd* g_pDeleteOnNcDestroy = nullptr;
+
 // The window's own procedure: what reaches it shows what the map left alone.
 LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY && g_pDeleteOnNcDestroy != nullptr)
+        delete std::exchange(g_pDeleteOnNcDestroy, nullptr);
     if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_USER ||
         message == WM_GETDLGCODE)
         Seen().push_back(message);
@@ -134,6 +140,14 @@ TEST_F(WndTest, DestroyedWindowLeavesTheObject) {
     ASSERT_TRUE(eater.SubclassWindow(m_hChild));
     DestroyWindow(m_hChild);
     EXPECT_EQ(nullptr, eater.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hChild));
+}
+
+TEST_F(WndTest, ObjectDeletedAsItsWindowGoesIsNotTouchedAgain) {
+    g_pDeleteOnNcDestroy = new KeyEater;
+    ASSERT_TRUE(g_pDeleteOnNcDestroy->SubclassWindow(m_hChild));
+    DestroyWindow(m_hChild);
+    EXPECT_EQ(nullptr, g_pDeleteOnNcDestroy);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hChild));
 }
 

@@ -1,5 +1,4 @@
 // Function keys reach the host from every kind of control, and the focus stays.
-#include "ClosingHost.h"
 #include "ControlledDialog.h"
 #include "ParamName.h"
 
@@ -57,19 +56,5 @@ INSTANTIATE_TEST_SUITE_P(
                       FocusCase{"ClosedCombo", 285, false}, FocusCase{"OpenCombo", 285, true},
                       FocusCase{"ListBox", 286, false}),
     test::ParamName<FocusCase>);
-
-} // namespace
-
-namespace {
-
-TEST(FunctionKeyClosingTest, HostClosingTheDialogOnAFunctionKeyEndsTheKeyQuietly) {
-    test::HostDialog host(test::ProgramModule(), 200);
-    const HWND hDlg = host.Dialog();
-    test::ClosingHost* pHost = new test::ClosingHost;
-    ASSERT_EQ(1, pHost->sb.Init(CWnd::FromHandle(hDlg), 200, test::kFuncKeyMsg, 0, 0, 0, 0));
-    test::CloseOn(hDlg, test::kFuncKeyMsg, VK_F5, pHost);
-    test::TypeKeyInDialog(hDlg, VK_F5);
-    EXPECT_FALSE(IsWindow(hDlg)); // and the sanitizer build sees no use of the deleted controller
-}
 
 } // namespace

@@ -1,5 +1,4 @@
 // The host closing an open drop-down list, and a pull-down list's closing reported to the host.
-#include "ClosingHost.h"
 #include "ControlledDialog.h"
 
 #include <gtest/gtest.h>
@@ -47,18 +46,6 @@ TEST(CheckPullDownTest, AListBoxIsNeverAskedAboutADropDown) {
     EXPECT_EQ(0, d.sb.CheckPullDown());
     EXPECT_EQ(0, d.sb.m_nFocus);
     SetWindowLongPtrA(hList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RemovePropA(hList, "next")));
-}
-
-TEST(CheckPullDownTest, HostClosingTheDialogWhenTheListClosesEndsTheCallQuietly) {
-    test::HostDialog host(test::ProgramModule(), 240);
-    const HWND hDlg = host.Dialog();
-    FillCombos(hDlg);
-    test::ClosingHost* pHost = new test::ClosingHost;
-    ASSERT_EQ(1, pHost->sb.Init(CWnd::FromHandle(hDlg), 240, 0, 0, 0, 0, 0));
-    SendDlgItemMessageA(hDlg, 246, CB_SHOWDROPDOWN, TRUE, 0);
-    test::CloseOn(hDlg, WM_COMMAND, MAKEWPARAM(246, CBN_CLOSEUP), pHost);
-    EXPECT_EQ(1, pHost->sb.CheckPullDown());
-    EXPECT_FALSE(IsWindow(hDlg));
 }
 
 TEST(ClosePullTest, SendsTheHostsMessageWithTheControlId) {
