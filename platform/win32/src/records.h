@@ -1,5 +1,7 @@
 // The calls the headless system records for the test interface, in place of drawing or showing
-// anything, and the IMM32 calls it logs: one list per kind of call, in call order.
+// anything, and the IMM32 calls it logs: one list per kind of call, in call order. Records are
+// kept only while a test asks for them, and only so many of each kind, so that a host or a
+// previewer that runs on this system for hours does not grow.
 #pragma once
 
 #include "headless_test.h"
@@ -12,12 +14,22 @@
 
 namespace headless {
 
+struct RecordSwitch {
+    bool bKeep = false;
+};
+
+inline void KeepRecords(BOOL bKeep) {
+    ProcessLifetime<RecordSwitch>().bKeep = bKeep != FALSE;
+}
+
 template <typename T>
 class CallRecords {
 public:
-    // Without memory the record is lost; the call itself still succeeds.
+    // Not kept, beyond the bound or without memory, the record is lost; the call itself still
+    // succeeds.
     void Add(const T& record) {
-        GrowStorage([&] { m_records.push_back(record); });
+        if (ProcessLifetime<RecordSwitch>().bKeep && m_records.size() < HEADLESS_RECORDS_MAX)
+            GrowStorage([&] { m_records.push_back(record); });
     }
     UINT Count() const { return static_cast<UINT>(m_records.size()); }
     BOOL Get(UINT nIndex, T* pOut) const {
@@ -26,7 +38,8 @@ public:
         *pOut = m_records[nIndex];
         return TRUE;
     }
-    void Clear() { m_records.clear(); }
+    // The memory goes too.
+    void Clear() { std::vector<T>().swap(m_records); }
 
 private:
     std::vector<T> m_records;

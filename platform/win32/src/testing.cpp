@@ -33,5 +33,6 @@ WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
     headless::RecordCount<HEADLESS_IMMCALL>,
     headless::GetRecord<HEADLESS_IMMCALL>,
     headless::ClearRecords<HEADLESS_IMMCALL>,
+    headless::KeepRecords,
 };
 }

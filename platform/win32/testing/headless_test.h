@@ -17,6 +17,10 @@
 
 #define HEADLESS_TEST_EXPORT "HeadlessTestInterface"
 
+/* The most records of each kind (message boxes, text output, filled rectangles, IMM32 calls)
+ * kept between two clearings; later ones are not kept. */
+#define HEADLESS_RECORDS_MAX 4096
+
 /* One MessageBox call, as the headless system recorded it (it shows nothing and answers
  * as Enter would, with its default button). Texts longer than the buffers are cut, always
  * terminated. */
@@ -115,6 +119,10 @@ typedef struct tagHEADLESS_TEST {
     UINT (*GetImmCallCount)(void);
     BOOL (*GetImmCall)(UINT nIndex, HEADLESS_IMMCALL* pOut);
     void (*ClearImmCalls)(void);
+
+    /* The records above are kept only while bKeep is TRUE; the system starts without keeping
+     * any, so that a program that never asks for them does not grow. */
+    void (*KeepRecords)(BOOL bKeep);
 } HEADLESS_TEST;
 
 #endif
