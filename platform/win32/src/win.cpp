@@ -62,20 +62,76 @@ void CreateDesktop() {
     table.desktop = pDesk->hwnd;
 }
 
+// The key of a window among its siblings by ID, as GetDlgItem compares it.
+int ControlIdKey(UINT_PTR id) {
+    return static_cast<int>(id);
+}
+
 bool Link(Window* pWnd) {
-    std::vector<HWND>& siblings = FindWindowPtr(pWnd->parent)->children;
+    Window* pParent = FindWindowPtr(pWnd->parent);
+    std::vector<HWND>& siblings = pParent->children;
     // Controls go below their siblings, so that z-order is creation (tab) order; a new
     // top-level window goes on top.
     return GrowStorage([&] {
-        siblings.insert(pWnd->style & WS_CHILD ? siblings.end() : siblings.begin(), pWnd->hwnd);
+        const auto at =
+            siblings.insert(pWnd->style & WS_CHILD ? siblings.end() : siblings.begin(), pWnd->hwnd);
+        try {
+            pParent->childrenById.emplace(ControlIdKey(pWnd->id), pWnd->hwnd);
+        } catch (...) {
+            siblings.erase(at);
+            throw;
+        }
     });
 }
 
+std::multimap<int, HWND>::iterator FindById(Window* pParent, HWND hwnd, UINT_PTR id) {
+    auto range = pParent->childrenById.equal_range(ControlIdKey(id));
+    for (auto it = range.first; it != range.second; ++it) {
+        if (it->second == hwnd)
+            return it;
+    }
+    return pParent->childrenById.end();
+}
+
+// A dialog's children are destroyed from the last one up, so the search starts there.
 void Unlink(Window* pWnd) {
     if (Window* pParent = FindWindowPtr(pWnd->parent)) {
         auto& siblings = pParent->children;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), pWnd->hwnd), siblings.end());
+        const auto it = std::find(siblings.rbegin(), siblings.rend(), pWnd->hwnd);
+        if (it != siblings.rend())
+            siblings.erase(std::next(it).base());
+        const auto itById = FindById(pParent, pWnd->hwnd, pWnd->id);
+        if (itById != pParent->childrenById.end())
+            pParent->childrenById.erase(itById);
     }
+}
+
+// A new ID moves the window's entry in its parent's index, which allocates nothing.
+void ChangeId(Window* pWnd, UINT_PTR newId) {
+    if (Window* pParent = FindWindowPtr(pWnd->parent)) {
+        const auto it = FindById(pParent, pWnd->hwnd, pWnd->id);
+        if (it != pParent->childrenById.end()) {
+            auto node = pParent->childrenById.extract(it);
+            node.key() = ControlIdKey(newId);
+            pParent->childrenById.insert(std::move(node));
+        }
+    }
+    pWnd->id = newId;
+}
+
+// The first child in z-order with that ID. Only an ID that several children share needs their
+// places compared.
+HWND FirstChildWithId(const Window& parent, int nID) {
+    const auto range = parent.childrenById.equal_range(nID);
+    if (range.first == range.second)
+        return nullptr;
+    if (std::next(range.first) == range.second)
+        return range.first->second;
+    for (HWND child : parent.children) {
+        if (ControlIdKey(FindWindowPtr(child)->id) == nID)
+            return child;
+    }
+    return nullptr;
 }
 
 void FreeWindow(HWND hwnd) {
@@ -507,12 +563,10 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
     const Window* pDlg = FindWindowPtr(hDlg);
     if (pDlg == nullptr)
         return nullptr;
-    for (HWND child : pDlg->children) {
-        if (static_cast<int>(FindWindowPtr(child)->id) == nIDDlgItem)
-            return child;
-    }
-    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
-    return nullptr;
+    const HWND hItem = headless::FirstChildWithId(*pDlg, nIDDlgItem);
+    if (hItem == nullptr)
+        SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
+    return hItem;
 }
 
 int WINAPI GetDlgCtrlID(HWND hWnd) {
@@ -568,7 +622,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
         return old;
     case GWLP_ID:
         old = static_cast<LONG_PTR>(pWnd->id);
-        pWnd->id = static_cast<UINT_PTR>(dwNewLong);
+        headless::ChangeId(pWnd, static_cast<UINT_PTR>(dwNewLong));
         return old;
     case GWL_STYLE:
     case GWL_EXSTYLE:

@@ -46,10 +46,11 @@ struct Window {
     WNDPROC proc;
     DWORD style;
     DWORD exStyle;
-    HWND parent;                // the desktop for top-level windows
-    HWND owner;                 // top-level windows only
-    std::vector<HWND> children; // in z-order, topmost first
-    UINT_PTR id;                // the menu handle of a top-level window
+    HWND parent;                           // the desktop for top-level windows
+    HWND owner;                            // top-level windows only
+    std::vector<HWND> children;            // in z-order, topmost first
+    std::multimap<int, HWND> childrenById; // the same children by control ID, for GetDlgItem
+    UINT_PTR id;                           // the menu handle of a top-level window
     HINSTANCE hInstance;
     std::string text;
     RECT rcWindow; // in the parent's client coordinates (screen coordinates at top level)
