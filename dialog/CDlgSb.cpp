@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr UINT kMaxItems = 32767;
+
 // The template resource, mapped for the module's lifetime; nullptr when it cannot be had.
 const BYTE* LoadTemplate(HINSTANCE hInst, short nIDTemplate, DWORD* pcbTemplate) {
     const HRSRC hRes =
@@ -99,7 +101,9 @@ int CDlgSb::InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKey
 }
 
 // A template in the extended form, or one that makes no item, is refused with nothing
-// allocated: the controller has nothing to work on without items.
+// allocated: the controller has nothing to work on without items. So is one that makes more
+// items than a 16-bit signed index reaches, which every operation on the table would otherwise
+// index out of bounds.
 int CDlgSb::GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT** ppID,
                        BYTE** ppKind, short** ppGroup) {
     DWORD cbTemplate = 0;
@@ -119,7 +123,7 @@ int CDlgSb::GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT**
             ++nItems;
         pEntry = pNext;
     }
-    if (nItems == 0)
+    if (nItems == 0 || nItems > kMaxItems)
         return 0;
 
     *pnCount = nItems;

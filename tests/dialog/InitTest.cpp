@@ -1,6 +1,7 @@
 // Initialising the controller: where the template comes from, where the focus goes, the input
 // method of the edit items, and every way it can fail.
 #include "CDlgSb.h"
+#include "EditTemplate.h"
 #include "Headless.h"
 #include "HostDialog.h"
 #include "ParamName.h"
@@ -126,6 +127,24 @@ INSTANTIATE_TEST_SUITE_P(Templates, RefusedTemplateTest,
                                            RefusedTemplate{"ExtendedForm", 252},
                                            RefusedTemplate{"CutShort", 253}),
                          test::ParamName<RefusedTemplate>);
+
+// Item indices are 16-bit: a template of more items than they reach is refused. The dialog is
+// made from the template, so that the items are there.
+TEST(InitTest, TemplateOfMoreThan32767ItemsIsRefused) {
+    REQUIRE_HEADLESS(); // the template is made at run time
+    for (UINT nItems : {32767u, 32768u}) {
+        const std::vector<BYTE> tmpl = test::EditTemplate(nItems);
+        ASSERT_TRUE(test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(320),
+                                                  tmpl.data(), static_cast<DWORD>(tmpl.size())));
+        HostDialog host(test::ProgramModule(), 320);
+        CDlgSb sb;
+        EXPECT_EQ(nItems <= 32767 ? 1 : 0,
+                  sb.Init(CWnd::FromHandle(host.Dialog()), 320, 0, 0, 0, 0, 0));
+        if (nItems > 32767)
+            ExpectNothingAllocated(sb);
+    }
+    test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(320), nullptr, 0);
+}
 
 TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     HostDialog host(test::ProgramModule(), 200);

@@ -23,4 +23,7 @@ bool FindModuleImage(HMODULE hModule, ModuleImage* pImage);
 // handle; false when there is none.
 bool FindDataFileModule(HMODULE hModule, const BYTE** ppBytes, size_t* pcb);
 
+// The test interface's resources made at run time (headless_test.h).
+BOOL SetResource(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData, DWORD cbData);
+
 } // namespace headless

@@ -1,5 +1,8 @@
 // Resources of a module, found by type and name in the compiled resource file (.res) that the
-// build carries inside the module as an ELF note, or that was loaded as a data-file module.
+// build carries inside the module as an ELF note, or that was loaded as a data-file module, or
+// among those a test added at run time.
+#include "lifetime.h"
+#include "memory.h"
 #include "module.h"
 
 #include <elf.h>
@@ -8,6 +11,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 namespace headless {
 namespace {
@@ -169,11 +174,46 @@ bool FindEntry(HMODULE hModule, Visit visit, ResourceEntry* pFound) {
     return false;
 }
 
+// A resource a test added: one block of a .res entry's header (its data size and header size;
+// the rest is not read) and the data, which ends where the block ends, so that the sanitizers see
+// a read past it.
+constexpr DWORD kAddedHeader = 32;
+struct AddedResource {
+    HMODULE hModule;
+    WORD wType;
+    WORD wName;
+    std::unique_ptr<BYTE[]> pBlock;
+};
+
+std::vector<AddedResource>& AddedResources() {
+    return ProcessLifetime<std::vector<AddedResource>>();
+}
+
+HMODULE ModuleOrProgram(HMODULE hModule) {
+    return hModule != nullptr ? hModule : GetModuleHandleA(nullptr);
+}
+
+std::vector<AddedResource>::iterator FindAdded(HMODULE hModule, LPCSTR lpType, LPCSTR lpName) {
+    std::vector<AddedResource>& added = AddedResources();
+    if (!IS_INTRESOURCE(lpType) || !IS_INTRESOURCE(lpName))
+        return added.end();
+    const WORD wType = LOWORD(reinterpret_cast<ULONG_PTR>(lpType));
+    const WORD wName = LOWORD(reinterpret_cast<ULONG_PTR>(lpName));
+    for (auto it = added.begin(); it != added.end(); ++it) {
+        if (it->hModule == ModuleOrProgram(hModule) && it->wType == wType && it->wName == wName)
+            return it;
+    }
+    return added.end();
+}
+
 HRSRC Find(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage, bool bAnyLanguage) {
     if (lpType == nullptr || lpName == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
+    const auto itAdded = FindAdded(hModule, lpType, lpName);
+    if (itAdded != AddedResources().end())
+        return reinterpret_cast<HRSRC>(itAdded->pBlock.get());
     ResourceEntry entry;
     const bool bFound = FindEntry(
         hModule,
@@ -197,6 +237,27 @@ Bytes EntryData(HRSRC hResInfo) {
 }
 
 } // namespace
+
+BOOL SetResource(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData, DWORD cbData) {
+    if (!IS_INTRESOURCE(lpType) || !IS_INTRESOURCE(lpName) || (pData == nullptr && cbData != 0))
+        return FALSE;
+    std::vector<AddedResource>& added = AddedResources();
+    const auto itOld = FindAdded(hModule, lpType, lpName);
+    if (itOld != added.end())
+        added.erase(itOld);
+    if (pData == nullptr)
+        return TRUE;
+    return GrowStorage([&] {
+        std::unique_ptr<BYTE[]> pBlock(new BYTE[kAddedHeader + cbData]());
+        const DWORD sizes[2] = {cbData, kAddedHeader};
+        std::memcpy(pBlock.get(), sizes, sizeof(sizes));
+        std::memcpy(pBlock.get() + kAddedHeader, pData, cbData);
+        added.push_back(
+            AddedResource{ModuleOrProgram(hModule), LOWORD(reinterpret_cast<ULONG_PTR>(lpType)),
+                          LOWORD(reinterpret_cast<ULONG_PTR>(lpName)), std::move(pBlock)});
+    });
+}
+
 } // namespace headless
 
 HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType) {

@@ -3,6 +3,7 @@
 #include "composition.h"
 #include "headless_test.h"
 #include "memory.h"
+#include "module.h"
 #include "records.h"
 #include "system.h"
 
@@ -34,5 +35,6 @@ WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
     headless::GetRecord<HEADLESS_IMMCALL>,
     headless::ClearRecords<HEADLESS_IMMCALL>,
     headless::KeepRecords,
+    headless::SetResource,
 };
 }

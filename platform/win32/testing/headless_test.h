@@ -123,6 +123,13 @@ typedef struct tagHEADLESS_TEST {
     /* The records above are kept only while bKeep is TRUE; the system starts without keeping
      * any, so that a program that never asks for them does not grow. */
     void (*KeepRecords)(BOOL bKeep);
+
+    /* From now on FindResourceA(hModule, lpName, lpType), with an integer type and name, finds
+     * a copy of the cbData bytes at pData ahead of the module's own resources, in a block that
+     * ends where the bytes end: a template or a bitmap a test makes at run time. pData NULL
+     * takes the resource away again; a resource found before is then no longer valid. */
+    BOOL (*SetResource)(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData,
+                        DWORD cbData);
 } HEADLESS_TEST;
 
 #endif
