@@ -17,7 +17,7 @@ constexpr uintptr_t kFirstHandle = 0x10020;
 constexpr uintptr_t kHandleStep = 2;
 
 struct WindowTable {
-    std::map<uintptr_t, std::unique_ptr<Window>> windows;
+    std::unordered_map<uintptr_t, std::unique_ptr<Window>> windows;
     uintptr_t nextHandle = kFirstHandle;
     HWND desktop = nullptr;
 };
@@ -84,7 +84,7 @@ bool Link(Window* pWnd) {
     });
 }
 
-std::multimap<int, HWND>::iterator FindById(Window* pParent, HWND hwnd, UINT_PTR id) {
+std::unordered_multimap<int, HWND>::iterator FindById(Window* pParent, HWND hwnd, UINT_PTR id) {
     auto range = pParent->childrenById.equal_range(ControlIdKey(id));
     for (auto it = range.first; it != range.second; ++it) {
         if (it->second == hwnd)

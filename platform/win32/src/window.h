@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace headless {
@@ -46,11 +47,12 @@ struct Window {
     WNDPROC proc;
     DWORD style;
     DWORD exStyle;
-    HWND parent;                           // the desktop for top-level windows
-    HWND owner;                            // top-level windows only
-    std::vector<HWND> children;            // in z-order, topmost first
-    std::multimap<int, HWND> childrenById; // the same children by control ID, for GetDlgItem
-    UINT_PTR id;                           // the menu handle of a top-level window
+    HWND parent;                // the desktop for top-level windows
+    HWND owner;                 // top-level windows only
+    std::vector<HWND> children; // in z-order, topmost first
+    std::unordered_multimap<int, HWND>
+        childrenById; // the same children by control ID, for GetDlgItem
+    UINT_PTR id;      // the menu handle of a top-level window
     HINSTANCE hInstance;
     std::string text;
     RECT rcWindow; // in the parent's client coordinates (screen coordinates at top level)
