@@ -146,6 +146,64 @@ TEST(InitTest, TemplateOfMoreThan32767ItemsIsRefused) {
     test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(320), nullptr, 0);
 }
 
+// A template of one edit field, captioned "A": 54 bytes, with its item count at offset 8, its
+// caption at 22, the field's text at 50 and its creation data size at 52.
+const BYTE kOneEdit[] = {0,   0, 0xC0, 0x80, 0,    0,    0,    0, 1,   0, 0, 0, 0,  0,
+                         100, 0, 50,   0,    0,    0,    0,    0, 'A', 0, 0, 0, 0,  0,
+                         0,   0, 0x81, 0x50, 0,    0,    0,    0, 0,   0, 0, 0, 40, 0,
+                         12,  0, 0xE8, 0x03, 0xFF, 0xFF, 0x81, 0, 0,   0, 0, 0};
+
+// A resource that ends short of what its template says is in it: the dialog manager makes no
+// dialog from it and Init refuses it, neither reading past its end.
+struct HostileTemplate {
+    const char* name;
+    size_t cbKept; // the resource's bytes, from the start of kOneEdit
+    size_t nAt;    // a byte changed to bValue, where nAt < cbKept
+    BYTE bValue;
+};
+
+class HostileTemplateTest : public ::testing::TestWithParam<HostileTemplate> {};
+
+TEST_P(HostileTemplateTest, MakesNoDialogAndIsRefused) {
+    REQUIRE_HEADLESS(); // the template is made at run time
+    const HostileTemplate& row = GetParam();
+    std::vector<BYTE> tmpl(kOneEdit, kOneEdit + row.cbKept);
+    tmpl[row.nAt] = row.bValue;
+    ASSERT_TRUE(test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330),
+                                              tmpl.data(), static_cast<DWORD>(tmpl.size())));
+    SetLastError(0);
+    EXPECT_EQ(nullptr, CreateDialogParamA(nullptr, MAKEINTRESOURCEA(330), nullptr, nullptr, 0));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND), GetLastError());
+    HostDialog host(test::ProgramModule(), 200);
+    CDlgSb sb;
+    EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), 330, 0, 0, 0, 0, 0));
+    ExpectNothingAllocated(sb);
+    test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330), nullptr, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, HostileTemplateTest,
+                         ::testing::Values(HostileTemplate{"CutInTheHeader", 12, 8, 1},
+                                           HostileTemplate{"CaptionWithoutTerminator", 24, 8, 1},
+                                           HostileTemplate{"CutInTheControl", 40, 8, 1},
+                                           HostileTemplate{"CutBeforeTheCreationData", 52, 8, 1},
+                                           HostileTemplate{"MoreItemsThanData", 54, 8, 2},
+                                           HostileTemplate{"CreationDataPastTheEnd", 54, 52, 8},
+                                           HostileTemplate{"FieldTextWithoutTerminator", 52, 50,
+                                                           'B'}),
+                         test::ParamName<HostileTemplate>);
+
+// The same template whole makes a dialog, which Init accepts.
+TEST(InitTest, WholeTemplateOfHostileTableIsAccepted) {
+    REQUIRE_HEADLESS(); // the template is made at run time
+    ASSERT_TRUE(test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330), kOneEdit,
+                                              sizeof(kOneEdit)));
+    HostDialog host(test::ProgramModule(), 330);
+    ASSERT_NE(nullptr, host.Item(1000));
+    CDlgSb sb;
+    EXPECT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 330, 0, 0, 0, 0, 0));
+    test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330), nullptr, 0);
+}
+
 TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     HostDialog host(test::ProgramModule(), 200);
     CDlgSb sb;

@@ -301,6 +301,27 @@ HWND CreateDialogFromTemplate(HINSTANCE hInstance, const DialogTemplate& tmpl, H
     return IsWindow(hwndDlg) ? hwndDlg : nullptr;
 }
 
+// A template resource is read no further than its size; one cut short makes no dialog, where
+// Win32 would read on past it.
+HWND CreateDialogFromBytes(HINSTANCE hInstance, const void* pTemplate, size_t cbTemplate,
+                           HWND hwndOwner, DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+    if (pTemplate == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if (hwndOwner != nullptr && !IsWindow(hwndOwner))
+        return nullptr;
+    DialogTemplate tmpl;
+    bool bWhole = false;
+    if (!GrowStorage([&] { bWhole = ReadDialogTemplate(pTemplate, cbTemplate, &tmpl); }))
+        return nullptr;
+    if (!bWhole) {
+        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
+        return nullptr;
+    }
+    return CreateDialogFromTemplate(hInstance, tmpl, hwndOwner, lpDialogFunc, dwInitParam);
+}
+
 bool CanTakeGroupMove(HWND hwnd) {
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     return (style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
@@ -358,17 +379,10 @@ void RegisterDialogClasses() {
 
 HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTemplate,
                                        HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam) {
-    if (lpTemplate == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    if (hWndParent != nullptr && !IsWindow(hWndParent))
-        return nullptr;
-    headless::DialogTemplate tmpl;
-    if (!headless::GrowStorage([&] { headless::ReadDialogTemplate(lpTemplate, &tmpl); }))
-        return nullptr;
-    return headless::CreateDialogFromTemplate(hInstance, tmpl, hWndParent, lpDialogFunc,
-                                              dwInitParam);
+    // A template the caller holds in memory comes without its size: it is trusted to be whole,
+    // as Win32 trusts it.
+    return headless::CreateDialogFromBytes(hInstance, lpTemplate, SIZE_MAX, hWndParent,
+                                           lpDialogFunc, dwInitParam);
 }
 
 HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
@@ -377,8 +391,8 @@ HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
     if (hRes == nullptr)
         return nullptr;
     const void* pTemplate = LockResource(LoadResource(hInstance, hRes));
-    return CreateDialogIndirectParamA(hInstance, static_cast<LPCDLGTEMPLATEA>(pTemplate),
-                                      hWndParent, lpDialogFunc, dwInitParam);
+    return headless::CreateDialogFromBytes(hInstance, pTemplate, SizeofResource(hInstance, hRes),
+                                           hWndParent, lpDialogFunc, dwInitParam);
 }
 
 // Each coordinate on its own, as a template's are; a window that is no dialog has no units and

@@ -3,25 +3,26 @@
 #include "dbcs.h"
 
 #include <cstring>
+#include <utility>
 
 namespace headless {
 namespace {
 
-// Template fields are WORD-aligned, so they are read by copying, never through casts.
+// Template fields are WORD-aligned, so they are read by copying, never through casts. Every read
+// is bounded by the bytes the template has: one that would pass its end reads nothing, yields 0
+// and marks the template as cut short.
 class TemplateReader {
 public:
-    explicit TemplateReader(const void* p) : m_p(static_cast<const BYTE*>(p)) {}
+    TemplateReader(const void* p, size_t cb) : m_pBase(static_cast<const BYTE*>(p)), m_cb(cb) {}
 
     WORD Word() {
-        WORD value;
-        std::memcpy(&value, m_p, sizeof(value));
-        m_p += sizeof(value);
+        WORD value = 0;
+        Read(&value, sizeof(value));
         return value;
     }
     DWORD Dword() {
-        DWORD value;
-        std::memcpy(&value, m_p, sizeof(value));
-        m_p += sizeof(value);
+        DWORD value = 0;
+        Read(&value, sizeof(value));
         return value;
     }
     short Short() { return static_cast<short>(Word()); }
@@ -32,7 +33,7 @@ public:
 
     std::string String() {
         std::vector<WCHAR> wide;
-        for (WORD ch = Word(); ch != 0; ch = Word())
+        for (WORD ch = Word(); ch != 0 && !m_bCutShort; ch = Word())
             wide.push_back(ch);
         return ToAnsi(wide);
     }
@@ -40,29 +41,47 @@ public:
     // A field that is either 0xFFFF and an ordinal, or a string; 0 alone is empty.
     std::string NameOrOrdinal(WORD* pOrdinal) {
         *pOrdinal = 0;
-        WORD first;
-        std::memcpy(&first, m_p, sizeof(first));
-        if (first == 0xFFFF) {
-            m_p += sizeof(WORD);
+        if (Left() >= sizeof(WORD) && Peek() == 0xFFFF) {
+            Skip(sizeof(WORD));
             *pOrdinal = Word();
             return std::string();
         }
         return String();
     }
 
-    const BYTE* Position() const { return m_p; }
-    void Skip(size_t cb) { m_p += cb; }
-    void AlignDword(const BYTE* pBase) {
-        const size_t offset = static_cast<size_t>(m_p - pBase);
-        m_p += (4 - offset % 4) % 4;
+    const BYTE* Position() const { return m_pBase + m_offset; }
+    void Skip(size_t cb) {
+        if (cb > Left())
+            m_bCutShort = true;
+        else
+            m_offset += cb;
     }
+    void AlignDword() { Skip((4 - m_offset % 4) % 4); }
+    bool CutShort() const { return m_bCutShort; }
 
 private:
+    size_t Left() const { return m_bCutShort ? 0 : m_cb - m_offset; }
+    WORD Peek() const {
+        WORD value;
+        std::memcpy(&value, Position(), sizeof(value));
+        return value;
+    }
+    void Read(void* pValue, size_t cb) {
+        if (cb > Left()) {
+            m_bCutShort = true;
+            return;
+        }
+        std::memcpy(pValue, Position(), cb);
+        m_offset += cb;
+    }
     static std::string ToAnsi(const std::vector<WCHAR>& wide) {
         return AnsiFromUtf16(reinterpret_cast<const char16_t*>(wide.data()), wide.size());
     }
 
-    const BYTE* m_p;
+    const BYTE* m_pBase;
+    size_t m_cb;
+    size_t m_offset = 0;
+    bool m_bCutShort = false;
 };
 
 std::string PredefinedClassName(WORD atom) {
@@ -83,9 +102,8 @@ std::string PredefinedClassName(WORD atom) {
     return "#" + std::to_string(atom);
 }
 
-void ReadControl(TemplateReader& reader, const BYTE* pBase, bool bExtended,
-                 DialogControlTemplate* pControl) {
-    reader.AlignDword(pBase);
+void ReadControl(TemplateReader& reader, bool bExtended, DialogControlTemplate* pControl) {
+    reader.AlignDword();
     if (bExtended) {
         reader.Dword(); // help ID
         pControl->exStyle = reader.Dword();
@@ -113,18 +131,17 @@ void ReadControl(TemplateReader& reader, const BYTE* pBase, bool bExtended,
 
 } // namespace
 
-void ReadDialogTemplate(const void* pTemplate, DialogTemplate* pOut) {
-    const BYTE* pBase = static_cast<const BYTE*>(pTemplate);
-    TemplateReader reader(pTemplate);
-    WORD signature[2];
-    std::memcpy(signature, pBase, sizeof(signature));
-    const bool bExtended = signature[0] == 1 && signature[1] == 0xFFFF;
+bool ReadDialogTemplate(const void* pTemplate, size_t cbTemplate, DialogTemplate* pOut) {
+    TemplateReader reader(pTemplate, cbTemplate);
+    const WORD wVersion = reader.Word();
+    const WORD wSignature = reader.Word();
+    const bool bExtended = wVersion == 1 && wSignature == 0xFFFF;
     if (bExtended) {
-        reader.Skip(2 * sizeof(WORD) + sizeof(DWORD)); // version, signature, help ID
+        reader.Dword(); // help ID
         pOut->exStyle = reader.Dword();
         pOut->style = reader.Dword();
     } else {
-        pOut->style = reader.Dword();
+        pOut->style = MAKELONG(wVersion, wSignature);
         pOut->exStyle = reader.Dword();
     }
     const WORD nControls = reader.Word();
@@ -147,9 +164,14 @@ void ReadDialogTemplate(const void* pTemplate, DialogTemplate* pOut) {
         }
         pOut->faceName = reader.String();
     }
-    pOut->controls.resize(nControls);
-    for (DialogControlTemplate& control : pOut->controls)
-        ReadControl(reader, pBase, bExtended, &control);
+    // Controls are added as they are read, so that a count larger than the data allocates
+    // no more than the data holds.
+    for (WORD i = 0; i < nControls && !reader.CutShort(); ++i) {
+        DialogControlTemplate control;
+        ReadControl(reader, bExtended, &control);
+        pOut->controls.push_back(std::move(control));
+    }
+    return !reader.CutShort();
 }
 
 } // namespace headless

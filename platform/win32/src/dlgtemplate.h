@@ -42,7 +42,9 @@ struct DialogTemplate {
     std::vector<DialogControlTemplate> controls;
 };
 
-// Throws std::bad_alloc without memory, for a caller inside GrowStorage.
-void ReadDialogTemplate(const void* pTemplate, DialogTemplate* pOut);
+// Reads a template of cbTemplate bytes; false when it is cut short (a count larger than its data,
+// a string without its terminator), having read nothing past its end. Throws std::bad_alloc
+// without memory, for a caller inside GrowStorage.
+bool ReadDialogTemplate(const void* pTemplate, size_t cbTemplate, DialogTemplate* pOut);
 
 } // namespace headless
