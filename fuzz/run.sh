@@ -1,12 +1,13 @@
 #!/bin/sh
-# Runs a fuzzer (conv: CConv; pull: the master-file reader) from its checked-in seed corpus for a
-# bounded time; fails when the fuzzer finds anything.
+# Runs a fuzzer (conv: CConv; pull: the master-file reader; dialog: the dialog manager and the
+# controller on a template) from its checked-in seed corpus for a bounded time; fails when the
+# fuzzer finds anything.
 #   fuzz/run.sh NAME BUILD_DIR SECONDS
 # BUILD_DIR is a build configured with CC=clang CXX=clang++ -DTKP_BUILD_FUZZ=ON.
 set -eu
 
 if [ $# -ne 3 ]; then
-    echo "usage: $0 conv|pull BUILD_DIR SECONDS" >&2
+    echo "usage: $0 conv|pull|dialog BUILD_DIR SECONDS" >&2
     exit 2
 fi
 name=$1
@@ -19,6 +20,8 @@ case $name in
 conv) max_len=1024 ;;
 # Three master files and the typed characters.
 pull) max_len=4096 ;;
+# A dialog template; the library's own are 290 to 674 bytes.
+dialog) max_len=4096 ;;
 *)
     echo "no fuzzer named $name" >&2
     exit 2
