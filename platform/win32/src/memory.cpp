@@ -144,8 +144,10 @@ Block* FindHeapBlock(HANDLE hHeap, LPCVOID lpMem) {
 
 } // namespace
 
-void FailAllocationAfter(LONG nSucceed) {
+LONG FailAllocationAfter(LONG nSucceed) {
+    const LONG nLeft = g_nAllocationsBeforeFailure;
     g_nAllocationsBeforeFailure = nSucceed < 0 ? -1 : nSucceed;
+    return nLeft;
 }
 
 bool AllocationMustFail() {

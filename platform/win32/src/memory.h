@@ -9,8 +9,9 @@
 namespace headless {
 
 // Lets nSucceed more allocations succeed (GlobalAlloc, GlobalReAlloc, HeapAlloc and every
-// GrowStorage) and fails the one after; a negative nSucceed stops failing.
-void FailAllocationAfter(LONG nSucceed);
+// GrowStorage) and fails the one after; a negative nSucceed stops failing. Returns how many the
+// previous call had still to let succeed, -1 once it has failed its one.
+LONG FailAllocationAfter(LONG nSucceed);
 // True when the test interface wants this allocation to fail.
 bool AllocationMustFail();
 

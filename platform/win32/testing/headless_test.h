@@ -85,8 +85,10 @@ typedef struct tagHEADLESS_TEST {
      * system grows for a caller: windows, their texts and properties, classes, hooks, posted
      * messages and keyboard input, dialogs, control states and items, input contexts, GDI
      * objects, and the records above), then fails exactly one. A negative nSucceed stops
-     * failing. */
-    void (*FailAllocationAfter)(LONG nSucceed);
+     * failing. Returns how many allocations the previous call had still to let succeed: -1
+     * when it had failed its one (or was not failing), so that a test learns whether an
+     * operation reached the failure and how many allocations it made. */
+    LONG (*FailAllocationAfter)(LONG nSucceed);
 
     UINT (*GetFillRectCount)(void);
     BOOL (*GetFillRect)(UINT nIndex, HEADLESS_FILLRECT* pOut);
@@ -128,8 +130,8 @@ typedef struct tagHEADLESS_TEST {
      * a copy of the cbData bytes at pData ahead of the module's own resources, in a block that
      * ends where the bytes end: a template or a bitmap a test makes at run time. pData NULL
      * takes the resource away again; a resource found before is then no longer valid. */
-    BOOL (*SetResource)(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData,
-                        DWORD cbData);
+    BOOL (*SetResource)
+    (HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData, DWORD cbData);
 } HEADLESS_TEST;
 
 #endif
