@@ -115,6 +115,7 @@ static_assert(offsetof(AFX_EXTENSION_MODULE, bInitialized) <
 // CDynLinkLibrary
 static_assert(std::is_constructible_v<CDynLinkLibrary, AFX_EXTENSION_MODULE&>);
 static_assert(std::is_constructible_v<CDynLinkLibrary, AFX_EXTENSION_MODULE&, BOOL>);
+static_assert(kIsPublicBase<CObject, CDynLinkLibrary>);
 
 // AfxGetInstanceHandle, AfxInitExtensionModule, AfxMessageBox
 static_assert(std::is_same_v<decltype(&AfxGetInstanceHandle), HINSTANCE(AFXAPI*)()>);

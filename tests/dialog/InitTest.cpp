@@ -215,24 +215,4 @@ TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     EXPECT_EQ(nullptr, sb.m_ppSub[3]);
 }
 
-// Each allocation of Init fails in turn; each failure gives 0 and the destructor frees what
-// was made (the sanitizer build checks for leaks).
-TEST(InitTest, EveryFailedAllocationFailsInit) {
-    REQUIRE_HEADLESS();
-    int nFailures = 0;
-    for (LONG nSucceed = 0; nSucceed < 100; ++nSucceed) {
-        HostDialog host(test::ProgramModule(), 230);
-        CWnd* pDlg = CWnd::FromHandle(host.Dialog());
-        CDlgSb sb;
-        test::Headless()->FailAllocationAfter(nSucceed);
-        const int nResult = sb.Init(pDlg, 230, 0, 0, 0, 0, 0);
-        test::Headless()->FailAllocationAfter(-1);
-        if (nResult == 1)
-            break;
-        ++nFailures;
-    }
-    // Five arrays and the subclassing objects of the twelve items that have one.
-    EXPECT_EQ(5 + 12, nFailures);
-}
-
 } // namespace

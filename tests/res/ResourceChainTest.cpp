@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <tk_peludlg14.h>
 
+#include "Headless.h"
 #include "LibraryResources.h"
 
 namespace {
@@ -16,6 +17,14 @@ TEST(ResourceChainTest, InitPeluDlgDllMakesTheHostFindTheLibrarysTemplatesAndBit
     ASSERT_NE(hApplication, hLibrary);
     EXPECT_EQ(hApplication, AfxFindResourceHandle(MAKEINTRESOURCEA(80), RT_DIALOG));
     EXPECT_EQ(hApplication, AfxFindResourceHandle("BCAN_UP", RT_BITMAP));
+
+    // Without memory for its chain link the library stays out of the look-ups.
+    if (test::Headless() != nullptr) {
+        test::Headless()->FailAllocationAfter(0);
+        InitPeluDlgDLL();
+        EXPECT_EQ(-1, test::Headless()->FailAllocationAfter(-1));
+        EXPECT_EQ(hApplication, AfxFindResourceHandle(MAKEINTRESOURCEA(80), RT_DIALOG));
+    }
 
     InitPeluDlgDLL();
 

@@ -14,11 +14,12 @@ struct AFX_EXTENSION_MODULE {
 AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
 
 // Joins the chain of resource providers when constructed and leaves it when destroyed. The
-// framework owns every link once it is made and deletes the ones left at process exit.
-class AFX_CORE_API CDynLinkLibrary {
+// framework owns every link once it is made and deletes the ones left at process exit. A link
+// is a framework object on the process heap, where a test can make its allocation fail.
+class AFX_CORE_API CDynLinkLibrary : public CObject {
 public:
     CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
-    virtual ~CDynLinkLibrary();
+    ~CDynLinkLibrary() override;
 
     HMODULE m_hModule;
     HMODULE m_hResource;

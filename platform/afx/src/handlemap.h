@@ -2,10 +2,42 @@
 // program attached, and temporary ones the framework makes for any other handle on demand.
 #pragma once
 
+#include <windows.h>
+
+#include <cstdint>
 #include <map>
 #include <new>
 
 namespace afx {
+
+// The maps' entries come from the process heap, as the framework's objects do, so that a test
+// can make adding one fail.
+template <typename T>
+struct ProcessHeapAllocator {
+    using value_type = T;
+
+    ProcessHeapAllocator() = default;
+    template <typename U>
+    ProcessHeapAllocator(const ProcessHeapAllocator<U>&) noexcept {}
+
+    T* allocate(size_t n) {
+        if (n > SIZE_MAX / sizeof(T))
+            throw std::bad_alloc();
+        if (void* p = HeapAlloc(GetProcessHeap(), 0, n * sizeof(T)))
+            return static_cast<T*>(p);
+        throw std::bad_alloc();
+    }
+    void deallocate(T* p, size_t) noexcept { HeapFree(GetProcessHeap(), 0, p); }
+
+    template <typename U>
+    bool operator==(const ProcessHeapAllocator<U>&) const noexcept {
+        return true;
+    }
+    template <typename U>
+    bool operator!=(const ProcessHeapAllocator<U>&) const noexcept {
+        return false;
+    }
+};
 
 template <typename TObject, typename THandle, THandle TObject::*Handle>
 class HandleMap {
@@ -70,8 +102,10 @@ public:
     }
 
 private:
-    std::map<THandle, TObject*> m_permanent;
-    std::map<THandle, TObject*> m_temporary;
+    using Map = std::map<THandle, TObject*, std::less<THandle>,
+                         ProcessHeapAllocator<std::pair<const THandle, TObject*>>>;
+    Map m_permanent;
+    Map m_temporary;
 };
 
 } // namespace afx

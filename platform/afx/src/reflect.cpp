@@ -3,13 +3,18 @@
 // WM_DRAWITEM and WM_MEASUREITEM.
 #include "wndproc.h"
 
+#include "handlemap.h"
+
 #include <map>
 
 namespace afx {
 namespace {
 
-std::map<HWND, WNDPROC>& Reflectors() {
-    static std::map<HWND, WNDPROC> reflectors;
+using ReflectorMap =
+    std::map<HWND, WNDPROC, std::less<HWND>, ProcessHeapAllocator<std::pair<const HWND, WNDPROC>>>;
+
+ReflectorMap& Reflectors() {
+    static ReflectorMap reflectors;
     return reflectors;
 }
 
@@ -48,13 +53,19 @@ LRESULT CALLBACK ReflectorProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lPara
 
 // A reflecting subclass stays with the parent until the parent is destroyed: a later subclass
 // of someone else's may sit on top of it.
-void HookParentForReflection(HWND hWndParent) {
+bool HookParentForReflection(HWND hWndParent) {
     if (hWndParent == nullptr || CWnd::FromHandlePermanent(hWndParent) != nullptr ||
         Reflectors().count(hWndParent) != 0)
-        return;
-    const WNDPROC pfnSuper = reinterpret_cast<WNDPROC>(
+        return true;
+    ReflectorMap::iterator it;
+    try {
+        it = Reflectors().emplace(hWndParent, nullptr).first;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    it->second = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hWndParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReflectorProc)));
-    Reflectors()[hWndParent] = pfnSuper;
+    return true;
 }
 
 bool ReflectToChild(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

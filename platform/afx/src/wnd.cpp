@@ -56,14 +56,18 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     // The framework's procedure may still be in the window's chain from an object that went
     // before. Right on top of it, this object takes over its place; below another subclass it
     // would be called twice for every message, so the window is refused.
+    // The parent reflects before the child is taken, so that a failure leaves the child as it was.
     const bool bOverOrphan = IsWindow(hWnd) && CurrentProc(hWnd) == afx::AfxWndProc;
-    if (!IsWindow(hWnd) || (!bOverOrphan && afx::HasOrphan(hWnd)) || !Attach(hWnd))
+    if (!IsWindow(hWnd) || (!bOverOrphan && afx::HasOrphan(hWnd)))
+        return FALSE;
+    if ((GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) &&
+        !afx::HookParentForReflection(::GetParent(hWnd)))
+        return FALSE;
+    if (!Attach(hWnd))
         return FALSE;
     const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(afx::AfxWndProc)));
     m_pfnSuper = bOverOrphan ? afx::TakeOrphan(hWnd) : pfnOld;
-    if (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
-        afx::HookParentForReflection(::GetParent(hWnd));
     return TRUE;
 }
 

@@ -21,8 +21,9 @@ bool HasOrphan(HWND hWnd);
 WNDPROC TakeOrphan(HWND hWnd);
 
 // Parents that are not framework windows reflect their children's notifications through a
-// subclass of their own; framework windows do it in CWnd::OnWndMsg.
-void HookParentForReflection(HWND hWndParent);
+// subclass of their own; framework windows do it in CWnd::OnWndMsg. False, with the parent
+// left as it was, without memory for the parent's record.
+bool HookParentForReflection(HWND hWndParent);
 bool ReflectToChild(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 } // namespace afx
