@@ -210,12 +210,5 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CommaStr/double/CConv", CommaStrDoubleCConv);
     benchmark::RegisterBenchmark("CommaStr/double/to_chars", CommaStrDoubleToChars);
     benchmark::RegisterBenchmark("CommaStr/double/snprintf", CommaStrDoubleSnprintf);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter({std::begin(kComparisons), std::end(kComparisons)});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const bool bAllMet = reporter.PrintRatios();
-    benchmark::Shutdown();
-    return bAllMet ? 0 : 1;
+    return RunAndCompare(argc, argv, {std::begin(kComparisons), std::end(kComparisons)}) ? 0 : 1;
 }

@@ -57,13 +57,8 @@ int main(int argc, char** argv) {
     const HWND hLarge = MakeDialog(*pHeadless, 30000);
     benchmark::RegisterBenchmark("Init3000", Init, hSmall, 3000u)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Init30000", Init, hLarge, 30000u)->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter({std::begin(kComparisons), std::end(kComparisons)});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const bool bAllMet = reporter.PrintRatios();
-    benchmark::Shutdown();
+    const bool bAllMet =
+        RunAndCompare(argc, argv, {std::begin(kComparisons), std::end(kComparisons)});
     DestroyWindow(hSmall);
     DestroyWindow(hLarge);
     return bAllMet ? 0 : 1;

@@ -2,6 +2,7 @@
 #include "RatioReporter.h"
 
 #include <cstdio>
+#include <utility>
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
@@ -42,4 +43,15 @@ bool RatioReporter::PrintRatios() const {
 double RatioReporter::Seconds(const char* lpszName) const {
     const auto it = m_fastest.find(lpszName);
     return it != m_fastest.end() ? it->second : 0.0;
+}
+
+bool RunAndCompare(int argc, char** argv, std::vector<Comparison> comparisons) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return false;
+    RatioReporter reporter(std::move(comparisons));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const bool bAllMet = reporter.PrintRatios();
+    benchmark::Shutdown();
+    return bAllMet;
 }

@@ -33,3 +33,7 @@ private:
     std::vector<Comparison> m_comparisons;
     std::map<std::string, double> m_fastest; // seconds
 };
+
+// Runs the registered benchmarks with the program's arguments and prints the comparisons' ratios;
+// false when an argument is not understood or a target is missed.
+bool RunAndCompare(int argc, char** argv, std::vector<Comparison> comparisons);
