@@ -130,7 +130,7 @@ typedef struct tagHEADLESS_TEST {
      * a copy of the cbData bytes at pData ahead of the module's own resources, in a block that
      * ends where the bytes end: a template or a bitmap a test makes at run time. pData NULL
      * takes the resource away again; a resource found before is then no longer valid. */
-    BOOL (*SetResource)
+    BOOL(*SetResource)
     (HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData, DWORD cbData);
 } HEADLESS_TEST;
 
