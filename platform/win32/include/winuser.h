@@ -569,6 +569,7 @@
 #define CB_GETDROPPEDWIDTH 0x015F
 #define CB_SETDROPPEDWIDTH 0x0160
 #define CB_INITSTORAGE 0x0161
+#define CB_GETCOMBOBOXINFO 0x0164
 #define CB_OKAY 0
 #define CB_ERR (-1)
 #define CB_ERRSPACE (-2)
@@ -956,6 +957,18 @@ typedef struct tagCOMPAREITEMSTRUCT {
     DWORD dwLocaleId;
 } COMPAREITEMSTRUCT, *PCOMPAREITEMSTRUCT, *LPCOMPAREITEMSTRUCT;
 
+typedef struct tagCOMBOBOXINFO {
+    DWORD cbSize;
+    RECT rcItem;
+    RECT rcButton;
+    DWORD stateButton;
+    HWND hwndCombo;
+    HWND hwndItem;
+    HWND hwndList;
+} COMBOBOXINFO, *PCOMBOBOXINFO, *LPCOMBOBOXINFO;
+
+#define STATE_SYSTEM_PRESSED 0x00000008
+
 typedef struct tagNMHDR {
     HWND hwndFrom;
     UINT_PTR idFrom;
@@ -1010,6 +1023,7 @@ WINUSERAPI HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags);
 WINUSERAPI HWND WINAPI GetDesktopWindow(void);
 WINUSERAPI HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 WINUSERAPI int WINAPI GetDlgCtrlID(HWND hWnd);
+WINUSERAPI BOOL WINAPI GetComboBoxInfo(HWND hwndCombo, PCOMBOBOXINFO pcbi);
 WINUSERAPI LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 WINUSERAPI LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
 WINUSERAPI LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);

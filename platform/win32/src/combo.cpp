@@ -55,6 +55,13 @@ RECT FieldRect(HWND hwnd, const ComboState& state) {
     return rc;
 }
 
+RECT ButtonRect(HWND hwnd, const ComboState& state) {
+    RECT rc = FieldRect(hwnd, state);
+    rc.left = rc.right;
+    rc.right = rc.left + GetSystemMetrics(SM_CXVSCROLL);
+    return rc;
+}
+
 LRESULT ToList(const ComboState& state, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageA(state.hwndList, uMsg, wParam, lParam);
 }
@@ -485,6 +492,20 @@ LRESULT OnGetDroppedControlRect(HWND hwnd, const ComboState& state, LPARAM lpRec
     return CB_OKAY;
 }
 
+// A combo box that is asked with a structure too small for the answer gives none.
+LRESULT OnGetComboBoxInfo(HWND hwnd, const ComboState& state, LPARAM lpInfo) {
+    COMBOBOXINFO* pInfo = reinterpret_cast<COMBOBOXINFO*>(lpInfo);
+    if (pInfo == nullptr || pInfo->cbSize < sizeof(COMBOBOXINFO))
+        return FALSE;
+    pInfo->rcItem = FieldRect(hwnd, state);
+    pInfo->rcButton = ButtonRect(hwnd, state);
+    pInfo->stateButton = state.bPressed ? STATE_SYSTEM_PRESSED : 0;
+    pInfo->hwndCombo = hwnd;
+    pInfo->hwndItem = nullptr;
+    pInfo->hwndList = state.hwndList;
+    return TRUE;
+}
+
 // The text of a drop-down list combo box is its selected item's.
 LRESULT OnGetText(const ComboState& state, WPARAM cchMax, LPARAM lpBuffer) {
     char* pszBuffer = reinterpret_cast<char*>(lpBuffer);
@@ -578,6 +599,8 @@ LRESULT OnComboMessage(HWND hwnd, ComboState* pState, UINT uMsg, WPARAM wParam, 
         return pState->bDropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT:
         return OnGetDroppedControlRect(hwnd, *pState, lParam);
+    case CB_GETCOMBOBOXINFO:
+        return OnGetComboBoxInfo(hwnd, *pState, lParam);
     }
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
@@ -644,3 +667,8 @@ void RegisterComboBoxClass() {
 }
 
 } // namespace headless
+
+BOOL WINAPI GetComboBoxInfo(HWND hwndCombo, PCOMBOBOXINFO pcbi) {
+    return static_cast<BOOL>(
+        SendMessageA(hwndCombo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(pcbi)));
+}
