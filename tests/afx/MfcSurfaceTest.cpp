@@ -89,8 +89,37 @@ class CWndProbe : public CWnd {
                                          &CWndProbe::GetWindowText)),
                                      int (CWnd::*)(LPSTR, int) const>);
         static_assert(std::is_same_v<decltype(&CWndProbe::Invalidate), void (CWnd::*)(BOOL)>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::FromHandlePermanent), CWnd* (*)(HWND)>);
+        static_assert(std::is_same_v<decltype(&CWndProbe::UnsubclassWindow), HWND (CWnd::*)()>);
+        static_assert(std::is_same_v<decltype(static_cast<void (CWnd::*)(LPPOINT) const>(
+                                         &CWndProbe::ClientToScreen)),
+                                     void (CWnd::*)(LPPOINT) const>);
+        static_assert(std::is_same_v<decltype(static_cast<void (CWnd::*)(LPPOINT) const>(
+                                         &CWndProbe::ScreenToClient)),
+                                     void (CWnd::*)(LPPOINT) const>);
+            std::is_same_v<decltype(&CWndProbe::OnCtlColor), HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>);
     }
 };
+
+// CComboBox's members.
+// CComboBox::Create, CComboBox::GetCount, CComboBox::GetCurSel, CComboBox::SetCurSel,
+// CComboBox::ResetContent, CComboBox::SetItemHeight, CComboBox::ShowDropDown,
+// CComboBox::GetDroppedState, CComboBox::DrawItem, CComboBox::MeasureItem
+static_assert(std::is_same_v<decltype(&CComboBox::Create),
+                             BOOL (CComboBox::*)(DWORD, const RECT&, CWnd*, UINT)>);
+static_assert(std::is_same_v<decltype(&CComboBox::GetCount), int (CComboBox::*)() const>);
+static_assert(std::is_same_v<decltype(&CComboBox::GetCurSel), int (CComboBox::*)() const>);
+static_assert(std::is_same_v<decltype(&CComboBox::SetCurSel), int (CComboBox::*)(int)>);
+static_assert(std::is_same_v<decltype(&CComboBox::ResetContent), void (CComboBox::*)()>);
+static_assert(std::is_same_v<decltype(&CComboBox::SetItemHeight), int (CComboBox::*)(int, UINT)>);
+static_assert(std::is_same_v<decltype(&CComboBox::ShowDropDown), void (CComboBox::*)(BOOL)>);
+static_assert(std::is_same_v<decltype(&CComboBox::GetDroppedState), BOOL (CComboBox::*)() const>);
+static_assert(
+    std::is_same_v<decltype(&CComboBox::DrawItem), void (CComboBox::*)(LPDRAWITEMSTRUCT)>);
+static_assert(
+    std::is_same_v<decltype(&CComboBox::MeasureItem), void (CComboBox::*)(LPMEASUREITEMSTRUCT)>);
+// CDC::FromHandle
+static_assert(std::is_same_v<decltype(&CDC::FromHandle), CDC* (*)(HDC)>);
 
 // CString: in current MFC a CStringT whose members partly come from its bases, so calls are
 // checked rather than member pointers.
@@ -140,6 +169,12 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) {}
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point) {}
     afx_msg LRESULT OnPrivateMessage(WPARAM wParam, LPARAM lParam) { return 0; }
+    afx_msg void OnMove(int x, int y) {}
+    afx_msg void OnSize(UINT nType, int cx, int cy) {}
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos) {}
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) { return nullptr; }
+    afx_msg void OnCommandHandler() {}
+    afx_msg void OnReflectedHandler() {}
     DECLARE_MESSAGE_MAP()
 };
 
@@ -154,6 +189,12 @@ ON_WM_CHAR()
 ON_WM_KEYUP()
 ON_WM_RBUTTONDOWN()
 ON_MESSAGE(WM_APP, OnPrivateMessage)
+ON_WM_MOVE()
+ON_WM_SIZE()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_CTLCOLOR()
+ON_COMMAND(1, OnCommandHandler)
+ON_CONTROL_REFLECT(CBN_SELENDOK, OnReflectedHandler)
 END_MESSAGE_MAP()
 
 } // namespace mfc_surface

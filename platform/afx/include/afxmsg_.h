@@ -44,6 +44,16 @@ protected:                                                                      
 #define ON_WM_CHAR() AFX_KEY_ENTRY(WM_CHAR, OnChar)
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_MOVE()                                                                               \
+    AFX_MSG_ENTRY(WM_MOVE,                                                                         \
+                  (AFX_HANDLER(void(CWnd::*)(int, int), OnMove)(                                   \
+                       static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))),    \
+                   *pResult = 0))
+#define ON_WM_SIZE()                                                                               \
+    AFX_MSG_ENTRY(WM_SIZE, (AFX_HANDLER(void(CWnd::*)(UINT, int, int), OnSize)(                    \
+                                static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)),     \
+                                static_cast<short>(HIWORD(lParam))),                               \
+                            *pResult = 0))
 #define ON_WM_SETFOCUS()                                                                           \
     AFX_MSG_ENTRY(WM_SETFOCUS, (AFX_HANDLER(void(CWnd::*)(CWnd*), OnSetFocus)(                     \
                                     CWnd::FromHandle(reinterpret_cast<HWND>(wParam))),             \
@@ -78,6 +88,15 @@ protected:                                                                      
 #define ON_MESSAGE(msg, memberFxn)                                                                 \
     AFX_MSG_ENTRY(                                                                                 \
         msg, *pResult = AFX_HANDLER(LRESULT(CWnd::*)(WPARAM, LPARAM), memberFxn)(wParam, lParam))
+
+// A command (code 0: a menu item, an accelerator, or a message a program sends) with this ID:
+// void memberFxn(). Control notifications with other codes pass by.
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    if (message == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == 0) {                  \
+        AFX_HANDLER(void (CWnd::*)(), memberFxn)();                                                \
+        *pResult = 0;                                                                              \
+        return TRUE;                                                                               \
+    }
 
 // A notification code that the parent reflects back to this control: void memberFxn().
 #define ON_CONTROL_REFLECT(wNotifyCode, memberFxn)                                                 \

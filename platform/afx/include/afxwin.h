@@ -159,6 +159,8 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnMove(int x, int y);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     WNDPROC m_pfnSuper;
@@ -183,6 +185,7 @@ public:
 
 class AFX_CORE_API CComboBox : public CWnd {
 public:
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int nSelect);

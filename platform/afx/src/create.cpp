@@ -51,3 +51,7 @@ BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, co
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);
 }
+
+BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
+}

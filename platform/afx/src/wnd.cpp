@@ -158,6 +158,12 @@ void CWnd::OnRButtonDown(UINT, CPoint) {
 void CWnd::OnWindowPosChanging(WINDOWPOS*) {
     Default();
 }
+void CWnd::OnMove(int, int) {
+    Default();
+}
+void CWnd::OnSize(UINT, int, int) {
+    Default();
+}
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
     return reinterpret_cast<HBRUSH>(Default());
 }
