@@ -14,6 +14,7 @@
 #include "CListSub.h"
 #include "CPullBase.h"
 #include "CPullComboSub.h"
+#include "CPullDown.h"
 #include "CPullRead.h"
 
 // Adds the library's dialog templates and bitmaps to the host's resource look-ups. Call once,

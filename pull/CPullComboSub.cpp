@@ -1,13 +1,293 @@
-// CPullComboSub: a code/name combo box under the dialog controller.
+// CPullComboSub: a code/name combo box under the dialog controller: its lists, the typed search
+// that narrows them, and the keys it hands to the controller.
+//
+// Every call that may reach the host (the combo box's own handling, which notifies the dialog;
+// the controller, which moves the focus and sends the host's messages) may delete this object
+// together with the controller: a handler that goes on afterwards watches for that first.
 #include "CPullComboSub.h"
 
+#include "AliveWatch.h"
 #include "ItemSubclass.h"
+#include "PullItem.h"
+#include "PullRecords.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A search by code takes up to four digits, a search by key up to five characters, which is
+// all the typed-text field holds.
+constexpr short kMaxCodeTyped = 4;
+constexpr short kMaxKeyTyped = 5;
+
+bool IsDigit(UINT nChar) {
+    return nChar >= '0' && nChar <= '9';
+}
+
+// Digits, letters, the half-width katakana from "ｱ" to "ﾝ" and the plus sign start or extend a
+// search.
+bool IsSearchChar(UINT nChar) {
+    return IsDigit(nChar) || (nChar >= 'a' && nChar <= 'z') || (nChar >= 'A' && nChar <= 'Z') ||
+           (nChar >= 0xB1 && nChar <= 0xDD) || nChar == '+';
+}
+
+// The key a closed list hands to the controller in place of the combo box, or 0.
+UINT ControllerKey(UINT nChar) {
+    switch (nChar) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_RETURN:
+        return nChar;
+    case VK_RIGHT:
+        return VK_DOWN;
+    case VK_LEFT:
+        return VK_UP;
+    case VK_SPACE:
+        return VK_RETURN;
+    }
+    return 0;
+}
+
+} // namespace
 
 CPullComboSub::CPullComboSub()
-    : m_nItemIndex(0), m_hWndCombo(nullptr), m_pDlgSb(nullptr), m_nMaxTyped(4), m_bInEnter(FALSE) {}
+    : m_nItemIndex(0), m_hWndCombo(nullptr), m_pDlgSb(nullptr), m_nMaxTyped(kMaxCodeTyped),
+      m_bInEnter(FALSE) {
+    m_pull.m_pWnd = nullptr;
+    m_pull.m_hData = nullptr;
+    m_pull.m_nData = 0;
+    m_pull.m_hRowIndex = nullptr;
+    m_pull.m_nRowCount = 0;
+}
 
-CPullComboSub::~CPullComboSub() = default;
+CPullComboSub::~CPullComboSub() {
+    if (m_pbAlive != nullptr)
+        *m_pbAlive = false;
+}
 
 int CPullComboSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
-    return item::Subclass(this, {m_pDlgSb, m_hWndCombo, m_nItemIndex}, pDlgSb, hWnd, nIndex);
+    if (!item::Subclass(this, {m_pDlgSb, m_hWndCombo, m_nItemIndex}, pDlgSb, hWnd, nIndex))
+        return 0;
+    m_pull.m_pWnd = CWnd::FromHandlePermanent(hWnd);
+    m_pull.m_bSized = 0;
+    m_pull.m_nItemHeight = -1;
+    return 1;
+}
+
+void CPullComboSub::DescribeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
+                                 WORD bReadFiles) {
+    m_pull.m_szTyped[0] = '\0';
+    m_pull.m_nSelect1 = nSelect1;
+    m_pull.m_nSelect2 = nSelect2;
+    m_pull.m_nKind = nKind;
+    m_pull.m_wStyle = wStyle;
+    m_nMaxTyped = kMaxCodeTyped;
+    m_pull.m_bReadFiles = bReadFiles;
+    m_pull.m_nInitSel = -1;
+}
+
+int CPullComboSub::PullMakeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle) {
+    DescribeList(nKind, nSelect1, nSelect2, wStyle, 0);
+    m_pull.m_nCurSel = -1;
+    SetCurSel(0);
+    return 1;
+}
+
+// A folder longer than its field is kept without a terminator, so that it names no file at all
+// (the path is too long) rather than the files of a shortened folder.
+int CPullComboSub::PullMakeList2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
+                                 char* pszFolder) {
+    DescribeList(nKind, nSelect1, nSelect2, wStyle, 1);
+    if (nKind == PULL_KIND_DEPT || nKind == PULL_KIND_ACCOUNT) {
+        std::memset(m_pull.m_szFolder, 0, sizeof(m_pull.m_szFolder));
+        if (pszFolder != nullptr)
+            std::memcpy(m_pull.m_szFolder, pszFolder,
+                        strnlen(pszFolder, sizeof(m_pull.m_szFolder)));
+        m_pull.FreeData(this);
+    }
+    m_pull.MakeListBoxData2(nKind, nSelect1, nSelect2, wStyle, &m_pull.m_nInitSel, this);
+    m_pull.m_nCurSel = -1;
+    SetCurSel(m_pull.m_nInitSel != -1 ? m_pull.m_nInitSel : 0);
+    return 1;
+}
+
+ULONG CPullComboSub::GetCurCode() {
+    return m_pull.GetCode(this);
+}
+
+void CPullComboSub::SetCurCode(ULONG nCode) {
+    m_pull.SetCode(nCode, this);
+}
+
+short CPullComboSub::GetCodeData(ULONG nCode, void* pData) {
+    return m_pull.GetRecord(this, nCode, pData);
+}
+
+short CPullComboSub::PullFreeMem() {
+    return m_pull.FreeData(this);
+}
+
+// Lists that the host fills are never rebuilt: typing only opens them and moves the selection.
+void CPullComboSub::RemakeList() {
+    if (m_pull.m_bReadFiles == 1)
+        m_pull.MakeListBoxData2(m_pull.m_nKind, m_pull.m_nSelect1, m_pull.m_nSelect2,
+                                m_pull.m_wStyle, &m_pull.m_nInitSel, this);
+    m_pull.m_nCurSel = -1;
+}
+
+// The field is public: it is read up to the five characters it can hold, whatever its end.
+int CPullComboSub::TypedLength() const {
+    return static_cast<int>(strnlen(m_pull.m_szTyped, kMaxKeyTyped));
+}
+
+void CPullComboSub::DropTypedChar() {
+    const int nTyped = TypedLength();
+    if (nTyped > 0)
+        m_pull.m_szTyped[nTyped - 1] = '\0';
+}
+
+// The rows less the "none" row and the "add new" row.
+int CPullComboSub::RecordRowCount() {
+    return GetCount() - ((m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1) -
+           ((m_pull.m_wStyle & PULL_STYLE_ADD_NEW) ? 1 : 0);
+}
+
+BEGIN_MESSAGE_MAP(CPullComboSub, CComboBox)
+ON_WM_CTLCOLOR()
+ON_WM_CHAR()
+ON_WM_KEYDOWN()
+ON_WM_SETFOCUS()
+ON_WM_WINDOWPOSCHANGING()
+ON_CONTROL_REFLECT(CBN_SELENDOK, OnSelendok)
+END_MESSAGE_MAP()
+
+HBRUSH CPullComboSub::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    const HBRUSH hBrush = m_pull.CtlColor(pDC, pWnd, nCtlColor, nullptr);
+    return hBrush != nullptr ? hBrush : CComboBox::OnCtlColor(pDC, pWnd, nCtlColor);
+}
+
+// The first character decides the search: a digit searches by code, anything else by key. A
+// text that then chooses no record loses the character again.
+void CPullComboSub::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (!IsSearchChar(nChar))
+        return;
+    const bool bDigit = IsDigit(nChar);
+    const int nTyped = TypedLength();
+    if (nTyped == 0) {
+        m_pull.m_bTypedAlpha = bDigit ? 0 : 1;
+        m_nMaxTyped = bDigit ? kMaxCodeTyped : kMaxKeyTyped;
+    } else if (nTyped >= std::min(m_nMaxTyped, kMaxKeyTyped) ||
+               bDigit == (m_pull.m_bTypedAlpha == 1)) {
+        return;
+    }
+    m_pull.m_szTyped[nTyped] = static_cast<char>(nChar);
+    m_pull.m_szTyped[nTyped + 1] = '\0';
+    RemakeList();
+    const int nRecordRows = RecordRowCount();
+    {
+        const AliveWatch watch(m_pbAlive);
+        ShowDropDown(TRUE);
+        if (!watch.Alive())
+            return;
+    }
+    if (nRecordRows <= 0) {
+        DropTypedChar();
+        RemakeList();
+        SetCurSel(0);
+    } else {
+        SetCurSel((m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1);
+    }
+    if (!GetDroppedState())
+        ShowDropDown(TRUE);
+}
+
+// An open list keeps its keys but Enter; a closed one hands the navigation keys to the
+// controller. Left and Backspace take back the last typed character first.
+void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (IsFunctionKey(nChar)) {
+        m_pDlgSb->DialogKeyDown(nChar);
+        return;
+    }
+    const bool bDropped = LOWORD(::SendMessageA(m_hWndCombo, CB_GETDROPPEDSTATE, 0, 0)) != 0;
+    if (bDropped && nChar == VK_RETURN) {
+        EnterInOpenList();
+        return;
+    }
+    const UINT nKey = bDropped ? 0 : ControllerKey(nChar);
+    if (nKey != 0) {
+        m_pDlgSb->DialogKeyDown(nKey);
+        return;
+    }
+    if ((nChar == VK_LEFT || nChar == VK_BACK) && TypedLength() > 0) {
+        DropTypedChar();
+        RemakeList();
+        SetCurSel(0);
+    }
+    Default();
+}
+
+// The controller closes the list and moves on; whatever the closing list does to the
+// selection meanwhile, the code stays that of the row Enter was pressed on.
+void CPullComboSub::EnterInOpenList() {
+    m_pull.m_nCurSel = static_cast<short>(GetCurSel());
+    m_bInEnter = 1;
+    {
+        const AliveWatch watch(m_pbAlive);
+        m_pDlgSb->DialogKeyDown(VK_RETURN);
+        if (!watch.Alive())
+            return;
+    }
+    m_bInEnter = 0;
+    if (m_pull.m_nCurSel != -1)
+        SetCurSel(m_pull.m_nCurSel);
+}
+
+void CPullComboSub::OnSetFocus(CWnd* pOldWnd) {
+    const AliveWatch watch(m_pbAlive);
+    Default();
+    if (watch.Alive())
+        m_pDlgSb->DialogFocus(m_nItemIndex, 0);
+}
+
+// A combo box sets its own position with exactly these flags when its list has closed: the
+// host hears of it, and a typed search gives way to the full list with the chosen row.
+void CPullComboSub::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
+    const AliveWatch watch(m_pbAlive);
+    Default();
+    if (!watch.Alive())
+        return;
+    if (LOWORD(lpwndpos->flags) == (SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+        m_pDlgSb->ClosePull(m_nItemIndex);
+        if (!watch.Alive())
+            return;
+        if (TypedLength() > 0) {
+            const ULONG nCode = GetCurCode();
+            m_pull.m_szTyped[0] = '\0';
+            m_nMaxTyped = kMaxCodeTyped;
+            m_pull.m_bTypedAlpha = 0;
+            RemakeList();
+            SetCurCode(nCode);
+        }
+    }
+    m_pull.m_bSized = 0;
+}
+
+void CPullComboSub::OnSelendok() {
+    if (m_bInEnter != 1)
+        m_pull.m_nCurSel = -1;
+}
+
+void CPullComboSub::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+    if (m_pull.m_nItemHeight == -1) {
+        const int nHeight = PullTextHeight(this, nullptr);
+        if (nHeight > 0)
+            m_pull.m_nItemHeight = static_cast<short>(nHeight);
+    }
+    if (m_pull.m_nItemHeight != -1)
+        lpMeasureItemStruct->itemHeight = static_cast<UINT>(m_pull.m_nItemHeight);
+}
+
+void CPullComboSub::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    DrawPullItem(m_pull, lpDrawItemStruct, nullptr);
 }

@@ -2,6 +2,7 @@
 // row in columns.
 #include "CPullBase.h"
 
+#include "FontMetrics.h"
 #include "PullRecords.h"
 #include "RowText.h"
 
@@ -34,24 +35,6 @@ KindWidth* FindWidth(int nFamily, int nSource, short nKind) {
             return &entry;
     }
     return nullptr;
-}
-
-// The metrics of pFont on the DC, or of the DC's own font without one.
-bool MeasureFont(HDC hdc, CFont* pFont, TEXTMETRICA* pMetrics) {
-    const HGDIOBJ hOldFont = pFont != nullptr ? ::SelectObject(hdc, pFont->m_hObject) : nullptr;
-    const bool bMeasured = GetTextMetricsA(hdc, pMetrics) != FALSE;
-    if (hOldFont != nullptr)
-        ::SelectObject(hdc, hOldFont);
-    return bMeasured;
-}
-
-bool MeasureWindowFont(HWND hwnd, CFont* pFont, TEXTMETRICA* pMetrics) {
-    const HDC hdc = ::GetDC(hwnd);
-    if (hdc == nullptr)
-        return false;
-    const bool bMeasured = MeasureFont(hdc, pFont, pMetrics);
-    ::ReleaseDC(hwnd, hdc);
-    return bMeasured;
 }
 
 RECT ScreenClientRect(HWND hwnd) {
