@@ -2,32 +2,14 @@
 // master files written for it.
 #pragma once
 
+#include "MasterFolder.h"
+
 #include <CPullRead.h>
 
 #include <string>
 #include <vector>
 
 namespace test {
-
-// A folder of its own under the temporary folder, removed with everything in it.
-class MasterFolder {
-public:
-    MasterFolder();
-    ~MasterFolder();
-    MasterFolder(const MasterFolder&) = delete;
-    MasterFolder& operator=(const MasterFolder&) = delete;
-
-    // The folder as the store takes it, ending in a separator.
-    const std::string& Path() const { return m_strPath; }
-    // A folder in this one, named in code page 932; its path, ending in a separator.
-    std::string MakeFolder(const std::string& strName) const;
-    // A file of the lines, each readable text in code page 932 and ended by a line feed.
-    void Write(const char* pszName, const std::vector<std::string>& lines) const;
-    void WriteBytes(const char* pszName, const std::string& bytes) const;
-
-private:
-    std::string m_strPath;
-};
 
 // A drop-down list combo box with strings, in a hidden parent of its own, and its store.
 class PullList {
