@@ -90,7 +90,7 @@ void CPullComboSub::DescribeList(short nKind, ULONG nSelect1, ULONG nSelect2, WO
 int CPullComboSub::PullMakeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle) {
     DescribeList(nKind, nSelect1, nSelect2, wStyle, 0);
     m_pull.m_nCurSel = -1;
-    SetCurSel(0);
+    SendMessage(CB_SETCURSEL, 0);
     return 1;
 }
 
@@ -108,7 +108,7 @@ int CPullComboSub::PullMakeList2(short nKind, ULONG nSelect1, ULONG nSelect2, WO
     }
     m_pull.MakeListBoxData2(nKind, nSelect1, nSelect2, wStyle, &m_pull.m_nInitSel, this);
     m_pull.m_nCurSel = -1;
-    SetCurSel(m_pull.m_nInitSel != -1 ? m_pull.m_nInitSel : 0);
+    SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_pull.m_nInitSel != -1 ? m_pull.m_nInitSel : 0));
     return 1;
 }
 
@@ -149,7 +149,8 @@ void CPullComboSub::DropTypedChar() {
 
 // The rows less the "none" row and the "add new" row.
 int CPullComboSub::RecordRowCount() {
-    return GetCount() - ((m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1) -
+    return static_cast<int>(SendMessage(CB_GETCOUNT)) -
+           ((m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1) -
            ((m_pull.m_wStyle & PULL_STYLE_ADD_NEW) ? 1 : 0);
 }
 
@@ -187,19 +188,19 @@ void CPullComboSub::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
     const int nRecordRows = RecordRowCount();
     {
         const AliveWatch watch(m_pbAlive);
-        ShowDropDown(TRUE);
+        SendMessage(CB_SHOWDROPDOWN, TRUE);
         if (!watch.Alive())
             return;
     }
     if (nRecordRows <= 0) {
         DropTypedChar();
         RemakeList();
-        SetCurSel(0);
+        SendMessage(CB_SETCURSEL, 0);
     } else {
-        SetCurSel((m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1);
+        SendMessage(CB_SETCURSEL, (m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1);
     }
-    if (!GetDroppedState())
-        ShowDropDown(TRUE);
+    if (SendMessage(CB_GETDROPPEDSTATE) == 0)
+        SendMessage(CB_SHOWDROPDOWN, TRUE);
 }
 
 // An open list keeps its keys but Enter; a closed one hands the navigation keys to the
@@ -222,7 +223,7 @@ void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if ((nChar == VK_LEFT || nChar == VK_BACK) && TypedLength() > 0) {
         DropTypedChar();
         RemakeList();
-        SetCurSel(0);
+        SendMessage(CB_SETCURSEL, 0);
     }
     Default();
 }
@@ -230,7 +231,7 @@ void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 // The controller closes the list and moves on; whatever the closing list does to the
 // selection meanwhile, the code stays that of the row Enter was pressed on.
 void CPullComboSub::EnterInOpenList() {
-    m_pull.m_nCurSel = static_cast<short>(GetCurSel());
+    m_pull.m_nCurSel = static_cast<short>(SendMessage(CB_GETCURSEL));
     m_bInEnter = 1;
     {
         const AliveWatch watch(m_pbAlive);
@@ -240,7 +241,7 @@ void CPullComboSub::EnterInOpenList() {
     }
     m_bInEnter = 0;
     if (m_pull.m_nCurSel != -1)
-        SetCurSel(m_pull.m_nCurSel);
+        SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_pull.m_nCurSel));
 }
 
 void CPullComboSub::OnSetFocus(CWnd* pOldWnd) {

@@ -64,12 +64,13 @@ int CPullDown::PullInit(CWnd* pParent, CWnd* pNotify, CFont* pFont, short nKeyMs
         return 0;
     m_pull.m_pWnd = this;
     if (m_pFont != nullptr)
-        SetFont(m_pFont, TRUE);
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pFont->m_hObject), TRUE);
     m_pull.m_bSized = 0;
     m_pull.m_nItemHeight = -1;
     const int nHeight = TextHeight();
-    SetItemHeight(0, static_cast<UINT>(nHeight + 2));
-    SetItemHeight(-1, static_cast<UINT>(m_bVer310 == 1 ? nHeight * 3 / 2 : nHeight + 2));
+    SendMessage(CB_SETITEMHEIGHT, 0, nHeight + 2);
+    SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                m_bVer310 == 1 ? nHeight * 3 / 2 : nHeight + 2);
     return 1;
 }
 
@@ -82,7 +83,7 @@ int CPullDown::PullMakeMulti(short nWidth9x, short nWidthNT) {
     m_pull.m_nKind = PULL_KIND_MULTI;
     m_pull.m_nInitSel = -1;
     m_pull.m_nCurSel = -1;
-    ResetContent();
+    SendMessage(CB_RESETCONTENT);
     return 1;
 }
 
@@ -109,7 +110,7 @@ bool CPullDown::Notify(short nMsg, WPARAM wParam, LPARAM lParam) {
 
 bool CPullDown::HideList() {
     const AliveWatch watch(m_pbAlive);
-    ShowDropDown(FALSE);
+    SendMessage(CB_SHOWDROPDOWN, FALSE);
     return watch.Alive();
 }
 
@@ -133,10 +134,10 @@ HBRUSH CPullDown::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 // The selection field takes the height of the client area the host gave the window.
 void CPullDown::OnMove(int x, int y) {
     Default();
-    SetItemHeight(0, static_cast<UINT>(TextHeight() + 2));
+    SendMessage(CB_SETITEMHEIGHT, 0, TextHeight() + 2);
     RECT rc;
     GetClientRect(&rc);
-    SetItemHeight(-1, static_cast<UINT>(rc.bottom - rc.top));
+    SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), rc.bottom - rc.top);
     m_pull.m_bSized = 0;
 }
 
@@ -149,12 +150,12 @@ void CPullDown::OnSize(UINT nType, int cx, int cy) {
 // being handled; Escape and the arrows act on a shown list instead. Unlisted function keys do
 // nothing at all; Space opens a closed list, Enter and Escape close an open one.
 void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    const bool bDropped = GetDroppedState() != FALSE;
+    const bool bDropped = SendMessage(CB_GETDROPPEDSTATE) != 0;
     const bool bListKey = nChar == VK_ESCAPE || nChar == VK_UP || nChar == VK_DOWN ||
                           nChar == VK_LEFT || nChar == VK_RIGHT;
     if (IsListedKey(nChar) && !(bListKey && bDropped)) {
         if (nChar == VK_RETURN) {
-            m_pull.m_nCurSel = static_cast<short>(GetCurSel());
+            m_pull.m_nCurSel = static_cast<short>(SendMessage(CB_GETCURSEL));
             if (!HideList())
                 return;
             const AliveWatch watch(m_pbAlive);
@@ -169,9 +170,9 @@ void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (IsFunctionKey(nChar))
         return;
     if (bDropped && (nChar == VK_RETURN || nChar == VK_ESCAPE))
-        ShowDropDown(FALSE);
+        SendMessage(CB_SHOWDROPDOWN, FALSE);
     else if (!bDropped && nChar == VK_SPACE)
-        ShowDropDown(TRUE);
+        SendMessage(CB_SHOWDROPDOWN, TRUE);
     else
         Default();
 }
@@ -206,15 +207,14 @@ void CPullDown::OnRButtonDown(UINT nFlags, CPoint point) {
     Default();
     if (!watch.Alive() || !(nFlags & MK_RBUTTON) || m_nRButtonMsg == 0)
         return;
-    ClientToScreen(&point);
-    if (m_pParent != nullptr)
-        m_pParent->ScreenToClient(&point);
-    Notify(m_nRButtonMsg, 0, reinterpret_cast<LPARAM>(static_cast<POINT*>(&point)));
+    POINT pt = point;
+    ::MapWindowPoints(m_hWnd, m_pParent != nullptr ? m_pParent->m_hWnd : nullptr, &pt, 1);
+    Notify(m_nRButtonMsg, 0, reinterpret_cast<LPARAM>(&pt));
 }
 
 void CPullDown::OnPullToggle() {
     const AliveWatch watch(m_pbAlive);
-    ShowDropDown(!GetDroppedState());
+    SendMessage(CB_SHOWDROPDOWN, SendMessage(CB_GETDROPPEDSTATE) == 0);
     if (watch.Alive())
         ::SetFocus(m_hWnd);
 }

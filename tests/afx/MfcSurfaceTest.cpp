@@ -91,29 +91,14 @@ class CWndProbe : public CWnd {
         static_assert(std::is_same_v<decltype(&CWndProbe::Invalidate), void (CWnd::*)(BOOL)>);
         static_assert(std::is_same_v<decltype(&CWndProbe::FromHandlePermanent), CWnd* (*)(HWND)>);
         static_assert(std::is_same_v<decltype(&CWndProbe::UnsubclassWindow), HWND (CWnd::*)()>);
-        static_assert(std::is_same_v<decltype(static_cast<void (CWnd::*)(LPPOINT) const>(
-                                         &CWndProbe::ClientToScreen)),
-                                     void (CWnd::*)(LPPOINT) const>);
-        static_assert(std::is_same_v<decltype(static_cast<void (CWnd::*)(LPPOINT) const>(
-                                         &CWndProbe::ScreenToClient)),
-                                     void (CWnd::*)(LPPOINT) const>);
+        static_assert(
             std::is_same_v<decltype(&CWndProbe::OnCtlColor), HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>);
     }
 };
 
-// CComboBox's members.
-// CComboBox::Create, CComboBox::GetCount, CComboBox::GetCurSel, CComboBox::SetCurSel,
-// CComboBox::ResetContent, CComboBox::SetItemHeight, CComboBox::ShowDropDown,
-// CComboBox::GetDroppedState, CComboBox::DrawItem, CComboBox::MeasureItem
+// CComboBox::Create, CComboBox::DrawItem, CComboBox::MeasureItem
 static_assert(std::is_same_v<decltype(&CComboBox::Create),
                              BOOL (CComboBox::*)(DWORD, const RECT&, CWnd*, UINT)>);
-static_assert(std::is_same_v<decltype(&CComboBox::GetCount), int (CComboBox::*)() const>);
-static_assert(std::is_same_v<decltype(&CComboBox::GetCurSel), int (CComboBox::*)() const>);
-static_assert(std::is_same_v<decltype(&CComboBox::SetCurSel), int (CComboBox::*)(int)>);
-static_assert(std::is_same_v<decltype(&CComboBox::ResetContent), void (CComboBox::*)()>);
-static_assert(std::is_same_v<decltype(&CComboBox::SetItemHeight), int (CComboBox::*)(int, UINT)>);
-static_assert(std::is_same_v<decltype(&CComboBox::ShowDropDown), void (CComboBox::*)(BOOL)>);
-static_assert(std::is_same_v<decltype(&CComboBox::GetDroppedState), BOOL (CComboBox::*)() const>);
 static_assert(
     std::is_same_v<decltype(&CComboBox::DrawItem), void (CComboBox::*)(LPDRAWITEMSTRUCT)>);
 static_assert(

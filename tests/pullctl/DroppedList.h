@@ -1,5 +1,5 @@
-// The drop-down list of a combo box as it stands after painting, with the metrics of the font
-// its store measures it by (the list's own).
+// A combo box's drop-down list after painting, and the metrics of its own font, by which its
+// store sizes it.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +15,7 @@ inline DroppedList PaintedList(HWND hCombo) {
     DroppedList list;
     COMBOBOXINFO info = {};
     info.cbSize = sizeof(info);
-    if (!GetComboBoxInfo(hCombo, &info))
-        return list;
+    GetComboBoxInfo(hCombo, &info);
     UpdateWindow(info.hwndList);
     const HDC hdc = GetDC(info.hwndList);
     GetTextMetricsA(hdc, &list.tm);
