@@ -63,6 +63,9 @@ TEST(ListBoxTest, GetTextCopiesTheTextAndSelectionFollowsInsertions) {
     EXPECT_EQ("banana", ItemText(list, 2));
     SendMessageA(list, LB_DELETESTRING, 2, 0);
     EXPECT_EQ(LB_ERR, SendMessageA(list, LB_GETCURSEL, 0, 0));
+    // Most of the texts gone: the one left is still whole.
+    SendMessageA(list, LB_DELETESTRING, 0, 0);
+    EXPECT_EQ("apple", ItemText(list, 0));
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     EXPECT_EQ(0, SendMessageA(list, LB_GETCOUNT, 0, 0));
 }

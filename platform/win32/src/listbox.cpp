@@ -16,8 +16,11 @@ namespace {
 
 constexpr int kMaxItemHeight = 255;
 
+// The items' texts stand one after another, each with its terminator, in one buffer of the
+// list, so that a list of many rows is filled and emptied without an allocation for each row.
 struct ListItem {
-    std::string text;
+    size_t nText; // where the text starts in the list's buffer
+    size_t cbText;
     ULONG_PTR data;
 };
 
@@ -26,6 +29,8 @@ struct ListBoxState {
     HWND hwndOwner = nullptr; // the parent, or the combo box a drop-down list belongs to
     DWORD style = 0;          // as created
     std::vector<ListItem> items;
+    std::string texts;
+    size_t cbDeletedTexts = 0; // what the buffer still holds of deleted items' texts
     int nTop = 0;
     int nSelected = -1;
     int nCaret = 0; // the item with the focus rectangle
@@ -54,6 +59,14 @@ int Count(const ListBoxState& state) {
 
 bool IsIndex(const ListBoxState& state, int nIndex) {
     return nIndex >= 0 && nIndex < Count(state);
+}
+
+const char* TextOf(const ListBoxState& state, const ListItem& item) {
+    return state.texts.data() + item.nText;
+}
+
+const ListItem& ItemAt(const ListBoxState& state, int nIndex) {
+    return state.items[static_cast<size_t>(nIndex)];
 }
 
 void Notify(HWND hwnd, const ListBoxState& state, WORD wCode) {
@@ -123,9 +136,9 @@ void DrawItemText(const ListBoxState& state, HDC hdc, const RECT& rc, int nIndex
         crOldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
         crOldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
     }
-    const std::string& text = state.items[static_cast<size_t>(nIndex)].text;
-    ExtTextOutA(hdc, rc.left + 1, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, text.data(),
-                static_cast<UINT>(text.size()), nullptr);
+    const ListItem& item = ItemAt(state, nIndex);
+    ExtTextOutA(hdc, rc.left + 1, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, TextOf(state, item),
+                static_cast<UINT>(item.cbText), nullptr);
     if (bSelected) {
         SetBkColor(hdc, crOldBack);
         SetTextColor(hdc, crOldText);
@@ -219,15 +232,15 @@ void MoveCaret(HWND hwnd, ListBoxState* pState, int nIndex) {
 }
 
 // Letters compare without regard to case; a double-byte character compares as its two bytes.
-bool StartsWithNoCase(const std::string& text, const char* pszPrefix) {
+bool StartsWithNoCase(const char* pszText, size_t cbText, const char* pszPrefix) {
     const size_t cbPrefix = std::strlen(pszPrefix);
-    if (cbPrefix > text.size())
+    if (cbPrefix > cbText)
         return false;
     for (size_t i = 0; i < cbPrefix; ++i) {
-        const BYTE a = static_cast<BYTE>(text[i]);
+        const BYTE a = static_cast<BYTE>(pszText[i]);
         const BYTE b = static_cast<BYTE>(pszPrefix[i]);
         if (IsLeadByte932(a) && i + 1 < cbPrefix) {
-            if (a != b || text[i + 1] != pszPrefix[i + 1])
+            if (a != b || pszText[i + 1] != pszPrefix[i + 1])
                 return false;
             ++i;
         } else if (std::toupper(a) != std::toupper(b)) {
@@ -238,11 +251,12 @@ bool StartsWithNoCase(const std::string& text, const char* pszPrefix) {
 }
 
 bool Matches(const ListBoxState& state, int nIndex, LPARAM lKey, bool bExact) {
-    const ListItem& item = state.items[static_cast<size_t>(nIndex)];
+    const ListItem& item = ItemAt(state, nIndex);
     if (!HasStrings(state))
         return item.data == static_cast<ULONG_PTR>(lKey);
     const char* pszKey = reinterpret_cast<const char*>(lKey);
-    return bExact ? lstrcmpiA(item.text.c_str(), pszKey) == 0 : StartsWithNoCase(item.text, pszKey);
+    return bExact ? lstrcmpiA(TextOf(state, item), pszKey) == 0
+                  : StartsWithNoCase(TextOf(state, item), item.cbText, pszKey);
 }
 
 // The first match after nStart, going round; a list of texts finds nothing for an empty key.
@@ -266,8 +280,8 @@ int SortedPosition(const ListBoxState& state, const char* pszText) {
     if (!(state.style & LBS_SORT))
         return Count(state);
     const auto at = std::lower_bound(state.items.begin(), state.items.end(), pszText,
-                                     [](const ListItem& item, const char* psz) {
-                                         return lstrcmpiA(item.text.c_str(), psz) < 0;
+                                     [&](const ListItem& item, const char* psz) {
+                                         return lstrcmpiA(TextOf(state, item), psz) < 0;
                                      });
     return static_cast<int>(at - state.items.begin());
 }
@@ -285,13 +299,17 @@ LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
         nIndex = Count(*pState);
     if (nIndex < 0 || nIndex > Count(*pState))
         return LB_ERR;
+    ListItem item = {pState->texts.size(), 0, 0};
+    const char* pszText = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+    if (HasStrings(*pState))
+        item.cbText = std::strlen(pszText);
+    else
+        item.data = static_cast<ULONG_PTR>(lParam);
     if (!GrowStorage([&] {
-            ListItem item = {std::string(), 0};
+            pState->items.reserve(pState->items.size() + 1);
             if (HasStrings(*pState))
-                item.text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
-            else
-                item.data = static_cast<ULONG_PTR>(lParam);
-            pState->items.insert(pState->items.begin() + nIndex, std::move(item));
+                pState->texts.append(pszText, item.cbText + 1);
+            pState->items.insert(pState->items.begin() + nIndex, item);
         })) {
         Notify(hwnd, *pState, LBN_ERRSPACE);
         return LB_ERRSPACE;
@@ -314,7 +332,7 @@ LRESULT AddString(HWND hwnd, ListBoxState* pState, LPARAM lParam) {
 
 // Items with data, or of an owner-drawn list, are announced to the owner as they go.
 void SendDeleteItem(HWND hwnd, const ListBoxState& state, int nIndex) {
-    const ULONG_PTR data = state.items[static_cast<size_t>(nIndex)].data;
+    const ULONG_PTR data = ItemAt(state, nIndex).data;
     if (!IsOwnerDrawn(state) && data == 0)
         return;
     DELETEITEMSTRUCT dis = {};
@@ -326,14 +344,34 @@ void SendDeleteItem(HWND hwnd, const ListBoxState& state, int nIndex) {
     SendMessageA(state.hwndOwner, WM_DELETEITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
 }
 
+// The buffers keep their room for the next items.
 void ResetContent(HWND hwnd, ListBoxState* pState) {
     for (int i = Count(*pState) - 1; i >= 0; --i)
         SendDeleteItem(hwnd, *pState, i);
     pState->items.clear();
+    pState->texts.clear();
+    pState->cbDeletedTexts = 0;
     pState->nTop = 0;
     pState->nSelected = -1;
     pState->nCaret = 0;
     InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// Once deleted items' texts fill half the buffer, the texts that remain move together; without
+// memory for that, the buffer stays as it is.
+void CompactTexts(ListBoxState* pState) {
+    if (pState->cbDeletedTexts <= pState->texts.size() / 2)
+        return;
+    std::string texts;
+    if (!GrowStorage([&] { texts.reserve(pState->texts.size() - pState->cbDeletedTexts); }))
+        return;
+    for (ListItem& item : pState->items) {
+        const size_t nText = texts.size();
+        texts.append(TextOf(*pState, item), item.cbText + 1);
+        item.nText = nText;
+    }
+    pState->texts.swap(texts);
+    pState->cbDeletedTexts = 0;
 }
 
 // The result is the number of items left.
@@ -346,7 +384,10 @@ LRESULT DeleteString(HWND hwnd, ListBoxState* pState, int nIndex) {
         return 0;
     }
     SendDeleteItem(hwnd, *pState, nIndex);
+    if (HasStrings(*pState))
+        pState->cbDeletedTexts += ItemAt(*pState, nIndex).cbText + 1;
     pState->items.erase(pState->items.begin() + nIndex);
+    CompactTexts(pState);
     if (nIndex == pState->nSelected)
         pState->nSelected = -1;
     else if (nIndex < pState->nSelected)
@@ -359,23 +400,22 @@ LRESULT DeleteString(HWND hwnd, ListBoxState* pState, int nIndex) {
 LRESULT GetText(const ListBoxState& state, int nIndex, LPARAM lpBuffer) {
     if (!IsIndex(state, nIndex))
         return LB_ERR;
-    const ListItem& item = state.items[static_cast<size_t>(nIndex)];
+    const ListItem& item = ItemAt(state, nIndex);
     if (!HasStrings(state)) {
         if (lpBuffer != 0)
             std::memcpy(reinterpret_cast<void*>(lpBuffer), &item.data, sizeof(item.data));
         return sizeof(item.data);
     }
     if (lpBuffer != 0)
-        std::memcpy(reinterpret_cast<char*>(lpBuffer), item.text.c_str(), item.text.size() + 1);
-    return static_cast<LRESULT>(item.text.size());
+        std::memcpy(reinterpret_cast<char*>(lpBuffer), TextOf(state, item), item.cbText + 1);
+    return static_cast<LRESULT>(item.cbText);
 }
 
 LRESULT GetTextLength(const ListBoxState& state, int nIndex) {
     if (!IsIndex(state, nIndex))
         return LB_ERR;
-    return HasStrings(state)
-               ? static_cast<LRESULT>(state.items[static_cast<size_t>(nIndex)].text.size())
-               : static_cast<LRESULT>(sizeof(ULONG_PTR));
+    return HasStrings(state) ? static_cast<LRESULT>(ItemAt(state, nIndex).cbText)
+                             : static_cast<LRESULT>(sizeof(ULONG_PTR));
 }
 
 LRESULT SelectString(HWND hwnd, ListBoxState* pState, int nStart, LPARAM lKey) {
