@@ -62,8 +62,7 @@ CPullComboSub::CPullComboSub()
 }
 
 CPullComboSub::~CPullComboSub() {
-    if (m_pbAlive != nullptr)
-        *m_pbAlive = false;
+    AliveWatch::ObjectGone(m_pbAlive);
 }
 
 int CPullComboSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
@@ -186,12 +185,8 @@ void CPullComboSub::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
     m_pull.m_szTyped[nTyped + 1] = '\0';
     RemakeList();
     const int nRecordRows = RecordRowCount();
-    {
-        const AliveWatch watch(m_pbAlive);
-        SendMessage(CB_SHOWDROPDOWN, TRUE);
-        if (!watch.Alive())
-            return;
-    }
+    if (!CallSurvives(m_pbAlive, [&] { SendMessage(CB_SHOWDROPDOWN, TRUE); }))
+        return;
     if (nRecordRows <= 0) {
         DropTypedChar();
         RemakeList();
@@ -233,34 +228,24 @@ void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 void CPullComboSub::EnterInOpenList() {
     m_pull.m_nCurSel = static_cast<short>(SendMessage(CB_GETCURSEL));
     m_bInEnter = 1;
-    {
-        const AliveWatch watch(m_pbAlive);
-        m_pDlgSb->DialogKeyDown(VK_RETURN);
-        if (!watch.Alive())
-            return;
-    }
+    if (!CallSurvives(m_pbAlive, [&] { m_pDlgSb->DialogKeyDown(VK_RETURN); }))
+        return;
     m_bInEnter = 0;
     if (m_pull.m_nCurSel != -1)
         SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_pull.m_nCurSel));
 }
 
 void CPullComboSub::OnSetFocus(CWnd* pOldWnd) {
-    const AliveWatch watch(m_pbAlive);
-    Default();
-    if (watch.Alive())
-        m_pDlgSb->DialogFocus(m_nItemIndex, 0);
+    item::ReportFocus(this, m_pbAlive, m_pDlgSb, m_nItemIndex);
 }
 
 // A combo box sets its own position with exactly these flags when its list has closed: the
 // host hears of it, and a typed search gives way to the full list with the chosen row.
 void CPullComboSub::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
-    const AliveWatch watch(m_pbAlive);
-    Default();
-    if (!watch.Alive())
+    if (!CallSurvives(m_pbAlive, [&] { Default(); }))
         return;
     if (LOWORD(lpwndpos->flags) == (SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
-        m_pDlgSb->ClosePull(m_nItemIndex);
-        if (!watch.Alive())
+        if (!CallSurvives(m_pbAlive, [&] { m_pDlgSb->ClosePull(m_nItemIndex); }))
             return;
         if (TypedLength() > 0) {
             const ULONG nCode = GetCurCode();

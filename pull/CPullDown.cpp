@@ -35,8 +35,7 @@ CPullDown::CPullDown()
 }
 
 CPullDown::~CPullDown() {
-    if (m_pbAlive != nullptr)
-        *m_pbAlive = false;
+    AliveWatch::ObjectGone(m_pbAlive);
     const HWND hWnd = UnsubclassWindow();
     if (hWnd != nullptr)
         ::DestroyWindow(hWnd);
@@ -101,17 +100,16 @@ bool CPullDown::IsListedKey(UINT nChar) const {
 }
 
 bool CPullDown::Notify(short nMsg, WPARAM wParam, LPARAM lParam) {
-    const AliveWatch watch(m_pbAlive);
-    if (m_pNotify != nullptr)
-        ::SendMessageA(m_pNotify->m_hWnd, static_cast<UINT>(static_cast<int>(nMsg)), wParam,
-                       lParam);
-    return watch.Alive();
+    if (m_pNotify == nullptr)
+        return true;
+    const HWND hNotify = m_pNotify->m_hWnd;
+    return CallSurvives(m_pbAlive, [&] {
+        ::SendMessageA(hNotify, static_cast<UINT>(static_cast<int>(nMsg)), wParam, lParam);
+    });
 }
 
 bool CPullDown::HideList() {
-    const AliveWatch watch(m_pbAlive);
-    SendMessage(CB_SHOWDROPDOWN, FALSE);
-    return watch.Alive();
+    return CallSurvives(m_pbAlive, [&] { SendMessage(CB_SHOWDROPDOWN, FALSE); });
 }
 
 BEGIN_MESSAGE_MAP(CPullDown, CComboBox)
@@ -156,11 +154,7 @@ void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (IsListedKey(nChar) && !(bListKey && bDropped)) {
         if (nChar == VK_RETURN) {
             m_pull.m_nCurSel = static_cast<short>(SendMessage(CB_GETCURSEL));
-            if (!HideList())
-                return;
-            const AliveWatch watch(m_pbAlive);
-            Default();
-            if (!watch.Alive())
+            if (!HideList() || !CallSurvives(m_pbAlive, [&] { Default(); }))
                 return;
         }
         if (HideList())
@@ -178,24 +172,20 @@ void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CPullDown::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    const AliveWatch watch(m_pbAlive);
-    Default();
-    if (watch.Alive() && nChar == VK_SHIFT && m_nShiftUpMsg != 0)
+    if (CallSurvives(m_pbAlive, [&] { Default(); }) && nChar == VK_SHIFT && m_nShiftUpMsg != 0)
         Notify(m_nShiftUpMsg, 0, 0);
 }
 
 void CPullDown::OnKillFocus(CWnd* pNewWnd) {
-    const AliveWatch watch(m_pbAlive);
-    Default();
-    if (!watch.Alive() || (m_nKillFocusMsg != 0 && !Notify(m_nKillFocusMsg, 0, 0)))
+    if (!CallSurvives(m_pbAlive, [&] { Default(); }) ||
+        (m_nKillFocusMsg != 0 && !Notify(m_nKillFocusMsg, 0, 0)))
         return;
     m_pull.m_bSized = 0;
 }
 
 void CPullDown::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
-    const AliveWatch watch(m_pbAlive);
-    Default();
-    if (!watch.Alive() || (lpwndpos->flags == kMoveFlags && !HideList()))
+    if (!CallSurvives(m_pbAlive, [&] { Default(); }) ||
+        (lpwndpos->flags == kMoveFlags && !HideList()))
         return;
     m_pull.m_nCurSel = -1;
     m_pull.m_bSized = 0;
@@ -203,9 +193,8 @@ void CPullDown::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
 
 // The point goes to the host in its parent's client coordinates.
 void CPullDown::OnRButtonDown(UINT nFlags, CPoint point) {
-    const AliveWatch watch(m_pbAlive);
-    Default();
-    if (!watch.Alive() || !(nFlags & MK_RBUTTON) || m_nRButtonMsg == 0)
+    if (!CallSurvives(m_pbAlive, [&] { Default(); }) || !(nFlags & MK_RBUTTON) ||
+        m_nRButtonMsg == 0)
         return;
     POINT pt = point;
     ::MapWindowPoints(m_hWnd, m_pParent != nullptr ? m_pParent->m_hWnd : nullptr, &pt, 1);
@@ -213,9 +202,8 @@ void CPullDown::OnRButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CPullDown::OnPullToggle() {
-    const AliveWatch watch(m_pbAlive);
-    SendMessage(CB_SHOWDROPDOWN, SendMessage(CB_GETDROPPEDSTATE) == 0);
-    if (watch.Alive())
+    const BOOL bShow = SendMessage(CB_GETDROPPEDSTATE) == 0;
+    if (CallSurvives(m_pbAlive, [&] { SendMessage(CB_SHOWDROPDOWN, bShow); }))
         ::SetFocus(m_hWnd);
 }
 

@@ -4,6 +4,7 @@
 #include "HostDialog.h"
 #include "MasterData.h"
 #include "MasterFolder.h"
+#include "ParamName.h"
 #include "ShiftJis.h"
 
 #include <CDlgSb.h>
@@ -52,17 +53,17 @@ protected:
             test::TypeKeyInDialog(Dialog(), static_cast<BYTE>(*p));
     }
 
-    // The host reads the code when it hears that a list closed, and closes the dialog there
-    // when asked to.
+    // The host reads the code when it hears that a list closed, and closes the dialog, deleting
+    // the controller, on the message it is asked to.
     static LRESULT CALLBACK HostDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         PullComboTest* pTest = static_cast<PullComboTest*>(GetPropA(hwnd, "test"));
-        if (message == kPullCloseMsg) {
+        if (message == kPullCloseMsg)
             pTest->m_codesHeard.push_back(pTest->Pull(static_cast<int>(wParam)).GetCurCode());
-            if (pTest->m_bCloseOnReport) {
-                pTest->m_pSb.reset();
-                DestroyWindow(hwnd);
-                return 0;
-            }
+        if (message == pTest->m_closeOnMessage && wParam == pTest->m_closeOnWParam &&
+            pTest->m_pSb) {
+            pTest->m_pSb.reset();
+            DestroyWindow(hwnd);
+            return 0;
         }
         return CallWindowProcA(pTest->m_pfnNext, hwnd, message, wParam, lParam);
     }
@@ -72,7 +73,8 @@ protected:
     std::unique_ptr<CDlgSb> m_pSb = std::make_unique<CDlgSb>();
     WNDPROC m_pfnNext = nullptr;
     std::vector<ULONG> m_codesHeard;
-    bool m_bCloseOnReport = false;
+    UINT m_closeOnMessage = 0;
+    WPARAM m_closeOnWParam = 0;
 };
 
 // The first character decides between a search by code (four digits) and by key (five
@@ -136,11 +138,41 @@ TEST_F(PullComboTest, EnterPicksTheTypedRowMovesOnAndTellsTheHost) {
                   std::to_string(data.wSubCode) + "/" + data.szSubShortName);
 }
 
-TEST_F(PullComboTest, HostClosingTheDialogOnTheReportEndsTheKeyQuietly) {
-    m_bCloseOnReport = true;
-    Type(7001, "1\r");
+// Whatever the combo box or the controller tells the host on its way, the host may close the
+// dialog there: the key ends without touching the deleted objects.
+struct CloseCase {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    const char* pszKeys; // typed into 7001
+};
+
+class PullComboClosingTest : public PullComboTest,
+                             public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(PullComboClosingTest, HostClosingTheDialogEndsTheKeyQuietly) {
+    m_closeOnMessage = GetParam().message;
+    m_closeOnWParam = GetParam().wParam;
+    Type(7001, GetParam().pszKeys);
+    EXPECT_FALSE(m_pSb);
     EXPECT_FALSE(IsWindow(Dialog()));
 }
+
+constexpr WPARAM Notification(WORD wCode) {
+    return MAKEWPARAM(7001, wCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notifications, PullComboClosingTest,
+    ::testing::Values(
+        CloseCase{"FocusGained", WM_COMMAND, Notification(CBN_SETFOCUS), ""},
+        CloseCase{"ListOpened", WM_COMMAND, Notification(CBN_DROPDOWN), "1"},
+        CloseCase{"ListClosingOnEnter", WM_COMMAND, Notification(CBN_SELENDCANCEL), "1\r"},
+        CloseCase{"ListClosedOnEnter", WM_COMMAND, Notification(CBN_CLOSEUP), "1\r"},
+        CloseCase{"PullDownReport", kPullCloseMsg, 7001, "1\r"},
+        CloseCase{"FocusLost", WM_COMMAND, Notification(CBN_KILLFOCUS), "1\r"},
+        CloseCase{"ListClosedOnEscape", WM_COMMAND, Notification(CBN_CLOSEUP), "1\x1b"}),
+    test::ParamName<CloseCase>);
 
 TEST_F(PullComboTest, CodesAreReadAndSetThroughTheControl) {
     MakeLists(0, 1230005);

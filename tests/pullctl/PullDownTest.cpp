@@ -1,6 +1,7 @@
 // The free-standing pull-down list: its window, its keys and what it tells its notify window.
 #include "DroppedList.h"
 #include "HostDialog.h"
+#include "ParamName.h"
 
 #include <CPullDown.h>
 
@@ -15,13 +16,19 @@ using test::sent;
 using test::wparam;
 
 POINT g_rightClick;
-CPullDown* g_pDeleteOnKey = nullptr;
+// The host deletes this list on the first message g_deleteOn with wParam g_deleteOnWParam.
+CPullDown* g_pDeleteOn = nullptr;
+UINT g_deleteOn = 0;
+WPARAM g_deleteOnWParam = 0;
 
 LRESULT CALLBACK NotifyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kRButtonMsg)
         g_rightClick = *reinterpret_cast<const POINT*>(lParam);
-    if (message == kKeyMsg)
-        delete g_pDeleteOnKey;
+    if (message == g_deleteOn && wParam == g_deleteOnWParam && g_pDeleteOn != nullptr) {
+        delete g_pDeleteOn;
+        g_pDeleteOn = nullptr;
+        return 0;
+    }
     return test::RecordingWindowProc(hwnd, message, wParam, lParam);
 }
 
@@ -120,14 +127,60 @@ TEST_F(PullDownTest, MultiColumnListsShareTheLastWidth) {
     EXPECT_EQ(0, other.SendMessage(CB_GETDROPPEDSTATE));
 }
 
-TEST_F(PullDownTest, HostDeletingTheListOnAKeyEndsTheKeyQuietly) {
-    g_pDeleteOnKey = new CPullDown;
-    g_pDeleteOnKey->PullInit(CWnd::FromHandle(m_hParent), nullptr, kKeyMsg, m_keys, 3, 0, 0, 0);
-    const HWND hWnd = g_pDeleteOnKey->m_hWnd;
+// The host may delete the list in any message the list sends it, its own or the combo box's:
+// what the list was doing ends without touching the deleted object.
+struct DeleteCase {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    void (*act)(HWND hPull, HWND hParent);
+};
+
+constexpr WPARAM Notification(WORD wCode) {
+    return MAKEWPARAM(529, wCode);
+}
+
+class PullDownDeletedTest : public PullDownTest,
+                            public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(PullDownDeletedTest, HostDeletingTheListEndsWhatItWasDoingQuietly) {
+    g_pDeleteOn = new CPullDown;
+    ASSERT_EQ(1, g_pDeleteOn->PullInit(CWnd::FromHandle(m_hParent), nullptr, kKeyMsg, m_keys, 3,
+                                       kShiftUpMsg, kRButtonMsg, kKillFocusMsg));
+    const HWND hWnd = g_pDeleteOn->m_hWnd;
     SetFocus(hWnd);
-    test::TypeKey(VK_RETURN);
-    g_pDeleteOnKey = nullptr;
+    test::Pump();
+    g_deleteOn = GetParam().message;
+    g_deleteOnWParam = GetParam().wParam;
+    GetParam().act(hWnd, m_hParent);
+    const bool bDeleted = g_pDeleteOn == nullptr;
+    delete g_pDeleteOn;
+    g_pDeleteOn = nullptr;
+    EXPECT_TRUE(bDeleted);
     EXPECT_FALSE(IsWindow(hWnd));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Notifications, PullDownDeletedTest,
+    ::testing::Values(
+        DeleteCase{"ListedKey", kKeyMsg, VK_RETURN, [](HWND, HWND) { test::TypeKey(VK_RETURN); }},
+        DeleteCase{"ListClosedByAListedKey", WM_COMMAND, Notification(CBN_CLOSEUP),
+                   [](HWND hPull, HWND) {
+                       SendMessageA(hPull, CB_SHOWDROPDOWN, TRUE, 0);
+                       test::TypeKey(VK_TAB);
+                   }},
+        DeleteCase{"ShiftReleased", kShiftUpMsg, 0,
+                   [](HWND, HWND) { test::HoldShift(true) && test::HoldShift(false); }},
+        DeleteCase{"RightClick", kRButtonMsg, 0,
+                   [](HWND hPull, HWND) {
+                       SendMessageA(hPull, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 3));
+                   }},
+        DeleteCase{"FocusLostNotified", WM_COMMAND, Notification(CBN_KILLFOCUS),
+                   [](HWND, HWND hParent) { SetFocus(hParent); }},
+        DeleteCase{"FocusLostReported", kKillFocusMsg, 0,
+                   [](HWND, HWND hParent) { SetFocus(hParent); }},
+        DeleteCase{"ToggledOpen", WM_COMMAND, Notification(CBN_DROPDOWN),
+                   [](HWND hPull, HWND) { SendMessageA(hPull, WM_COMMAND, 10000, 0); }}),
+    test::ParamName<DeleteCase>);
 
 } // namespace
