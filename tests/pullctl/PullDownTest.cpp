@@ -15,6 +15,15 @@ enum : short { kKeyMsg = WM_USER + 10, kShiftUpMsg, kRButtonMsg, kKillFocusMsg }
 using test::sent;
 using test::wparam;
 
+// The list lives in a plain host window, whose loop translates and dispatches every message.
+BOOL WINAPI NoDialog(HWND, LPMSG) {
+    return FALSE;
+}
+
+void TypeKey(UINT vk) {
+    test::TypeKeyInDialog(nullptr, vk, NoDialog);
+}
+
 POINT g_rightClick;
 // The host deletes this list on the first message g_deleteOn with wParam g_deleteOnWParam.
 CPullDown* g_pDeleteOn = nullptr;
@@ -84,7 +93,7 @@ TEST_F(PullDownTest, KeysCloseTheListAndReachTheNotifyWindow) {
         m_pull.SendMessage(CB_SHOWDROPDOWN, c.bDropped);
         test::Pump();
         test::ClearMessages();
-        test::TypeKey(c.vk);
+        TypeKey(c.vk);
         std::vector<test::ExpectedMessage> expected;
         if (c.nReported != -1)
             expected.push_back({"owner", kKeyMsg, sent | wparam, static_cast<WPARAM>(c.nReported)});
@@ -163,11 +172,11 @@ TEST_P(PullDownDeletedTest, HostDeletingTheListEndsWhatItWasDoingQuietly) {
 INSTANTIATE_TEST_SUITE_P(
     Notifications, PullDownDeletedTest,
     ::testing::Values(
-        DeleteCase{"ListedKey", kKeyMsg, VK_RETURN, [](HWND, HWND) { test::TypeKey(VK_RETURN); }},
+        DeleteCase{"ListedKey", kKeyMsg, VK_RETURN, [](HWND, HWND) { TypeKey(VK_RETURN); }},
         DeleteCase{"ListClosedByAListedKey", WM_COMMAND, Notification(CBN_CLOSEUP),
                    [](HWND hPull, HWND) {
                        SendMessageA(hPull, CB_SHOWDROPDOWN, TRUE, 0);
-                       test::TypeKey(VK_TAB);
+                       TypeKey(VK_TAB);
                    }},
         DeleteCase{"ShiftReleased", kShiftUpMsg, 0,
                    [](HWND, HWND) { test::HoldShift(true) && test::HoldShift(false); }},
