@@ -6,7 +6,7 @@
 include(CMakePackageConfigHelpers)
 set(TKP_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/tk_peludlg14)
 
-set(TKP_INSTALLED_TARGETS tk_peludlg14 afx win32_api)
+set(TKP_INSTALLED_TARGETS tk_peludlg14 afx win32_api tkp_host)
 file(GLOB TKP_INSTALLED_HEADERS ${CMAKE_SOURCE_DIR}/include/*.h
      ${CMAKE_SOURCE_DIR}/platform/afx/include/*.h)
 list(APPEND TKP_INSTALLED_HEADERS ${CMAKE_SOURCE_DIR}/host/HostDialogMessage.h)

@@ -36,6 +36,12 @@ private:
 // A key pressed and released in the focus window, each message pumped as it comes through the
 // loop of dialog hDlg (see PumpDialog).
 void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage = HostDialogMessage);
+// An input method in the focus window composing pszComposed with its reading, then committing
+// it as pszResult with the same reading, every message through the loop of dialog hDlg: what a
+// user typing Japanese into the field does. False where only a real input method composes (a
+// real Win32: see Headless.h) or the focus window's input method is closed.
+bool ComposeInDialog(HWND hDlg, const char* pszComposed, const char* pszResult,
+                     const char* pszReading);
 // Presses or releases Shift on the keyboard and pumps until the thread has seen it (GetKeyState
 // follows keyboard input only, which a real Win32 delivers in its own time); false if it did not
 // within two seconds.

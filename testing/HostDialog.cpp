@@ -1,6 +1,7 @@
 // The recorded owner window and dialog of a test host, and typing into them.
 #include "HostDialog.h"
 
+#include "Headless.h"
 #include "MessageLog.h"
 
 #include <imm.h>
@@ -70,6 +71,21 @@ void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage) {
     PumpDialog(hDlg, dialogMessage);
     PostKey(WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
     PumpDialog(hDlg, dialogMessage);
+}
+
+bool ComposeInDialog(HWND hDlg, const char* pszComposed, const char* pszResult,
+                     const char* pszReading) {
+    HEADLESS_TEST* const pIme = Headless();
+    if (pIme == nullptr || !pIme->StartComposition())
+        return false;
+    PumpDialog(hDlg);
+    const bool bComposed = pIme->Compose(nullptr, nullptr, pszComposed, pszReading) != FALSE;
+    PumpDialog(hDlg);
+    const bool bCommitted = pIme->Compose(pszResult, pszReading, nullptr, nullptr) != FALSE;
+    PumpDialog(hDlg);
+    const bool bEnded = pIme->EndComposition() != FALSE;
+    PumpDialog(hDlg);
+    return bComposed && bCommitted && bEnded;
 }
 
 // Wine takes the modifier keys over from the X keyboard when one of its windows gets the X
