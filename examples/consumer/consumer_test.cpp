@@ -3,13 +3,16 @@
 // what the dialog received compared with what the host expects.
 #include "consumer.h"
 
+#include <Headless.h>
 #include <HostDialog.h>
 #include <MessageLog.h>
+#include <ShiftJis.h>
 #include <tk_peludlg14.h>
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -66,6 +69,19 @@ TEST_F(CustomerDialogTest, HostHearsTheFunctionKeyTheRadioGroupAndTheFields) {
         Notification(IDC_SUSPENDED, BN_CLICKED),
     }));
     EXPECT_EQ(BST_CHECKED, SendMessageA(m_host.Item(IDC_SUSPENDED), BM_GETCHECK, 0, 0));
+}
+
+// The name field opens the input method in hiragana; what the user composes lands in it.
+TEST_F(CustomerDialogTest, NameIsTypedInJapaneseThroughTheInputMethod) {
+    REQUIRE_HEADLESS();
+    ASSERT_EQ(1, m_sb.SetFep(IDC_NAME, 0, 0, 0, 0, 0));
+    Type({VK_RETURN, VK_RETURN});
+    const std::string name = test::ShiftJis(u8"山田");
+    ASSERT_TRUE(test::ComposeInDialog(m_host.Dialog(), test::ShiftJis(u8"やまだ").c_str(),
+                                      name.c_str(), test::ShiftJis(u8"ﾔﾏﾀﾞ").c_str()));
+    char szName[32] = {};
+    GetWindowTextA(m_host.Item(IDC_NAME), szName, sizeof(szName));
+    EXPECT_EQ(name, szName);
 }
 
 } // namespace
