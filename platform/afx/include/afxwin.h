@@ -176,11 +176,6 @@ class AFX_CORE_API CButton : public CWnd {};
 class AFX_CORE_API CEdit : public CWnd {
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    void GetSel(int& nStartChar, int& nEndChar) const;
-    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
-    void LimitText(int nChars = 0);
-    UINT GetLimitText() const;
 };
 
 class AFX_CORE_API CComboBox : public CWnd {
@@ -190,19 +185,11 @@ public:
     int GetCurSel() const;
     int SetCurSel(int nSelect);
     int AddString(LPCSTR lpszString);
-    int InsertString(int nIndex, LPCSTR lpszString);
-    int DeleteString(UINT nIndex);
     void ResetContent();
     int GetLBText(int nIndex, LPSTR lpszText) const;
     void GetLBText(int nIndex, CString& rString) const;
     int GetLBTextLen(int nIndex) const;
-    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const;
-    DWORD_PTR GetItemData(int nIndex) const;
-    int SetItemData(int nIndex, DWORD_PTR dwItemData);
-    int GetItemHeight(int nIndex) const;
-    int SetItemHeight(int nIndex, UINT cyItemHeight);
     void ShowDropDown(BOOL bShowIt = TRUE);
-    BOOL GetDroppedState() const;
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);

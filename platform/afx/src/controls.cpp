@@ -2,32 +2,6 @@
 // notifications a combo box's parent reflects to it.
 #include "afxwin.h"
 
-void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
-    DWORD dwStart = 0, dwEnd = 0;
-    ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
-                   reinterpret_cast<LPARAM>(&dwEnd));
-    nStartChar = static_cast<int>(dwStart);
-    nEndChar = static_cast<int>(dwEnd);
-}
-
-void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll) {
-    ::SendMessageA(m_hWnd, EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
-    if (!bNoScroll)
-        ::SendMessageA(m_hWnd, EM_SCROLLCARET, 0, 0);
-}
-
-void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo) {
-    ::SendMessageA(m_hWnd, EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
-}
-
-void CEdit::LimitText(int nChars) {
-    ::SendMessageA(m_hWnd, EM_LIMITTEXT, nChars, 0);
-}
-
-UINT CEdit::GetLimitText() const {
-    return static_cast<UINT>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0));
-}
-
 namespace {
 
 LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -52,13 +26,6 @@ int CComboBox::SetCurSel(int nSelect) {
 int CComboBox::AddString(LPCSTR lpszString) {
     return static_cast<int>(Send(m_hWnd, CB_ADDSTRING, 0, Text(lpszString)));
 }
-int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
-    return static_cast<int>(
-        Send(m_hWnd, CB_INSERTSTRING, static_cast<WPARAM>(nIndex), Text(lpszString)));
-}
-int CComboBox::DeleteString(UINT nIndex) {
-    return static_cast<int>(Send(m_hWnd, CB_DELETESTRING, nIndex));
-}
 void CComboBox::ResetContent() {
     Send(m_hWnd, CB_RESETCONTENT);
 }
@@ -78,29 +45,8 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const {
 int CComboBox::GetLBTextLen(int nIndex) const {
     return static_cast<int>(Send(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
 }
-int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
-    return static_cast<int>(
-        Send(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), Text(lpszFind)));
-}
-DWORD_PTR CComboBox::GetItemData(int nIndex) const {
-    return static_cast<DWORD_PTR>(Send(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
-}
-int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
-    return static_cast<int>(
-        Send(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
-}
-int CComboBox::GetItemHeight(int nIndex) const {
-    return static_cast<int>(Send(m_hWnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
-}
-int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight) {
-    return static_cast<int>(Send(m_hWnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex),
-                                 static_cast<LPARAM>(cyItemHeight)));
-}
 void CComboBox::ShowDropDown(BOOL bShowIt) {
     Send(m_hWnd, CB_SHOWDROPDOWN, bShowIt);
-}
-BOOL CComboBox::GetDroppedState() const {
-    return static_cast<BOOL>(Send(m_hWnd, CB_GETDROPPEDSTATE));
 }
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <new>
 
@@ -95,31 +94,6 @@ void FreeBlock(const void* hMem) {
     Blocks().erase(it);
 }
 
-// Resizes the data of a block. The data moves (to a fresh address, so that the sanitizers
-// catch a stale pointer) only when bMayMove; otherwise only shrinking succeeds, in place.
-bool ResizeData(Block* pBlock, SIZE_T cb, bool bZero, bool bMayMove) {
-    if (!bMayMove) {
-        if (cb > pBlock->cb) {
-            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-            return false;
-        }
-        pBlock->cb = cb;
-        return true;
-    }
-    void* pNew = AllocateData(cb, false);
-    if (pNew == nullptr)
-        return false;
-    void* pOld = DataOf(*pBlock);
-    if (pOld != nullptr)
-        std::memcpy(pNew, pOld, std::min(cb, pBlock->cb));
-    if (bZero && cb > pBlock->cb)
-        std::memset(static_cast<BYTE*>(pNew) + pBlock->cb, 0, cb - pBlock->cb);
-    std::free(pOld);
-    pBlock->data = Disguise(pNew);
-    pBlock->cb = cb;
-    return true;
-}
-
 // The process heap has no state of its own; its handle only has to be recognisable.
 int g_processHeap;
 
@@ -167,26 +141,6 @@ HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes) {
     const bool bZero = (uFlags & GMEM_ZEROINIT) != 0;
     return (uFlags & GMEM_MOVEABLE) ? headless::NewMoveableBlock(dwBytes, bZero)
                                     : headless::NewFixedBlock(dwBytes, bZero);
-}
-
-HGLOBAL WINAPI GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags) {
-    Block* pBlock = FindBlock(hMem);
-    if (pBlock == nullptr)
-        return headless::Fail(ERROR_INVALID_HANDLE);
-    if (headless::AllocationMustFail())
-        return headless::Fail(ERROR_NOT_ENOUGH_MEMORY);
-    // As on Win32, a fixed or locked block may only move when the caller allows it.
-    const bool bMayMove =
-        (uFlags & GMEM_MOVEABLE) != 0 || (pBlock->bMoveable && pBlock->nLocks == 0);
-    if (!headless::ResizeData(pBlock, dwBytes, (uFlags & GMEM_ZEROINIT) != 0, bMayMove))
-        return nullptr;
-    if (pBlock->bMoveable)
-        return hMem;
-    // A fixed block's handle is its address, which may just have changed.
-    auto node = headless::Blocks().extract(headless::Disguise(hMem));
-    node.key() = node.mapped().data;
-    headless::Blocks().insert(std::move(node));
-    return headless::DataOf(*pBlock);
 }
 
 LPVOID WINAPI GlobalLock(HGLOBAL hMem) {

@@ -8,7 +8,7 @@
 
 namespace headless {
 
-// Lets nSucceed more allocations succeed (GlobalAlloc, GlobalReAlloc, HeapAlloc and every
+// Lets nSucceed more allocations succeed (GlobalAlloc, HeapAlloc and every
 // GrowStorage) and fails the one after; a negative nSucceed stops failing. Returns how many the
 // previous call had still to let succeed, -1 once it has failed its one.
 LONG FailAllocationAfter(LONG nSucceed);
