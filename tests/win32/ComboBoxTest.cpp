@@ -1,9 +1,8 @@
-// Drop-down list combo boxes as the controller and the pull-down lists use them: the item
-// messages, opening and closing the list by message and by key with the notifications in the
-// order the parent receives them, colours and owner drawing through the combo box, and the
-// position changes a closing list and a new font make.
+// Drop-down list combo boxes as the controller and the pull-down lists use them: opening and
+// closing the list by message and by key with the notifications in the order the parent receives
+// them, colours and owner drawing through the combo box, and the position change a new font makes
+// (a closing list's: tests/afx/ComboBoxCloseTest.cpp).
 #include "ControlHost.h"
-#include "Headless.h"
 #include "MessageLog.h"
 #include "ParamName.h"
 
@@ -14,7 +13,6 @@
 namespace {
 
 using test::MessagesAre;
-using test::OperationCase;
 using test::sent;
 using test::Text;
 
@@ -69,44 +67,6 @@ protected:
     test::ParentWindow m_parent;
     HWND m_combo = nullptr;
 };
-
-class ComboBoxOperationTest : public ComboBoxTest,
-                              public ::testing::WithParamInterface<OperationCase> {};
-
-TEST_P(ComboBoxOperationTest, ReturnsTheListsResult) {
-    EXPECT_EQ(GetParam().result,
-              SendMessageA(m_combo, GetParam().message, GetParam().wParam, GetParam().lParam));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Messages, ComboBoxOperationTest,
-    ::testing::Values(OperationCase{"Add", CB_ADDSTRING, 0, Text("x"), 4},
-                      OperationCase{"Count", CB_GETCOUNT, 0, 0, 4},
-                      OperationCase{"NoSelection", CB_GETCURSEL, 0, 0, CB_ERR},
-                      OperationCase{"TextLength", CB_GETLBTEXTLEN, 3, 0, 7},
-                      OperationCase{"TextLengthOutside", CB_GETLBTEXTLEN, 4, 0, CB_ERR},
-                      OperationCase{"DeleteGivesTheItemsLeft", CB_DELETESTRING, 0, 0, 3},
-                      OperationCase{"SetCurSel", CB_SETCURSEL, 2, 0, 2},
-                      OperationCase{"SetCurSelOutside", CB_SETCURSEL, 10, 0, CB_ERR}),
-    test::ParamName<OperationCase>);
-
-TEST_F(ComboBoxTest, TextIsTheSelectedItemAndItemsKeepTheirTextAndData) {
-    char szText[16] = "x";
-    EXPECT_EQ(0, GetWindowTextA(m_combo, szText, sizeof(szText)));
-    EXPECT_STREQ("", szText);
-    SendMessageA(m_combo, CB_SETCURSEL, 3, 0);
-    EXPECT_EQ(7, GetWindowTextLengthA(m_combo));
-    EXPECT_EQ(7, GetWindowTextA(m_combo, szText, sizeof(szText)));
-    EXPECT_STREQ("apricot", szText);
-    char szItem[16] = {};
-    EXPECT_EQ(6, SendMessageA(m_combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(szItem)));
-    EXPECT_STREQ("banana", szItem);
-    SendMessageA(m_combo, CB_SETITEMDATA, 1, 99);
-    EXPECT_EQ(99, SendMessageA(m_combo, CB_GETITEMDATA, 1, 0));
-    SendMessageA(m_combo, CB_RESETCONTENT, 0, 0);
-    EXPECT_EQ(0, SendMessageA(m_combo, CB_GETCOUNT, 0, 0));
-    EXPECT_EQ(CB_ERR, Selected());
-}
 
 TEST_F(ComboBoxTest, ShowDropDownOpensWithoutTakingTheFocusAndFalseClosesWithoutAChoice) {
     Focus();
@@ -253,25 +213,6 @@ TEST_F(ComboBoxTest, NewFontSetsTheHeightOfTheSelectionFieldWithAPositionChange)
     EXPECT_EQ(tm.tmHeight, SendMessageA(m_combo, CB_GETITEMHEIGHT, 0, 0));
     ASSERT_FALSE(PositionFlags().empty());
     EXPECT_EQ(kCloseFlags, PositionFlags()[0] & 0xFFFF);
-}
-
-// Windows sets the combo box's position again, unchanged, after its list closed; Wine does not
-// (the class framework makes the change there), so this is checked on the headless system only.
-TEST_F(ComboBoxTest, ClosingListIsFollowedByAPositionChangeWithoutMoveZOrderOrActivation) {
-    if (test::Headless() == nullptr)
-        GTEST_SKIP() << "Wine does not set the combo box's position when its list closes";
-    Focus();
-    Open();
-    const RECT rcBefore = WindowRect(m_combo);
-    RecordPositionChanges(m_combo);
-    SendMessageA(m_combo, WM_KEYDOWN, VK_RETURN, 1);
-    EXPECT_EQ(std::vector<UINT>{kCloseFlags}, PositionFlags());
-    const RECT rcAfter = WindowRect(m_combo);
-    EXPECT_EQ(rcBefore.right - rcBefore.left, rcAfter.right - rcAfter.left);
-    EXPECT_EQ(rcBefore.bottom - rcBefore.top, rcAfter.bottom - rcAfter.top);
-    PositionFlags().clear();
-    SendMessageA(m_combo, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_TRUE(PositionFlags().empty());
 }
 
 // The owner answers 18 for every item it is asked to measure.

@@ -20,15 +20,6 @@ inline ExpectedMessage ParentNotification(HWND control, WORD wCode, UINT flags =
             MAKEWPARAM(GetDlgCtrlID(control), wCode), reinterpret_cast<LPARAM>(control)};
 }
 
-// One message to a control and the result it gives.
-struct OperationCase {
-    const char* name;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    LRESULT result;
-};
-
 // A visible top-level window, recorded as "parent", for controls made with CreateWindowEx.
 class ParentWindow {
 public:

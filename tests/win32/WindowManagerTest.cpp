@@ -1,6 +1,5 @@
 // The window manager as the controller relies on it: the focus moving with its messages in
-// order, disabling the focus window, the flags of a position change, and the handles of
-// destroyed windows.
+// order, disabling the focus window, and the handles of destroyed windows.
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -101,25 +100,6 @@ TEST_F(WindowManagerTest, DisablingTheFocusWindowTakesTheFocusAway) {
         {"child", WM_CANCELMODE, sent},
         {"child", WM_ENABLE, sent | wparam, TRUE},
     }));
-}
-
-// The flags the caller gives are the flags the window sees while the change is announced.
-LRESULT CALLBACK KeepsFlags(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_WINDOWPOSCHANGING)
-        SetPropA(hwnd, "flags",
-                 reinterpret_cast<HANDLE>(
-                     static_cast<UINT_PTR>(reinterpret_cast<const WINDOWPOS*>(lParam)->flags)));
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-TEST_F(WindowManagerTest, SameSizeKeepsTheCallersFlagsInWindowPosChanging) {
-    const HWND parent = Create("parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, 300, 200);
-    const HWND child = Create("child", WS_CHILD | WS_VISIBLE, parent, 5, 6, 50, 40);
-    SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeepsFlags));
-    SetWindowPos(child, nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(static_cast<UINT_PTR>(SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE),
-              reinterpret_cast<UINT_PTR>(GetPropA(child, "flags")) & 0xFFFF);
-    RemovePropA(child, "flags");
 }
 
 TEST_F(WindowManagerTest, StaleHandlesAreInvalid) {
