@@ -4,6 +4,7 @@
 // then it runs again for each one, closing the host there. The sanitizer build sees any use of
 // what the host deleted.
 #include "ControlledDialog.h"
+#include "Headless.h"
 
 #include <gtest/gtest.h>
 
@@ -79,17 +80,18 @@ void ListenAsClosingHost(HWND hwnd) {
 }
 
 // One step of the script: a key typed through the host's dialog loop, a key the host hands to the
-// controller itself (as it does for the edits it keeps, IDs 5000 to 6999), a click, or a list
-// the host opens or closes.
-enum class Step { kKey, kHostKey, kClick, kOpenList, kCheckPullDown, kClosePull };
+// controller itself (as it does for the edits it keeps, IDs 5000 to 6999), a click, a list the
+// host opens or closes, or a word composed in a field (where compositions can be made).
+enum class Step { kKey, kHostKey, kClick, kOpenList, kCheckPullDown, kClosePull, kCompose };
 struct ScriptStep {
     Step step;
     UINT value; // a virtual key, a control ID, or an item index
 };
 
 // Template 310: edit 311, push 312, check box 313, radios 314-315, combo 316, list 317, multi-line
-// edit 318, pull-down combo 7001, edit 5001. Every item is visited, both ends are passed, a list
-// opens and closes three ways, and buttons are pressed and clicked.
+// edit 318, pull-down combo 7001, edit 5001; 318 has an input method mode and 311 is its reading
+// field (a multi-line edit tells no change of its text set by WM_SETTEXT). Every item is visited,
+// both ends are passed, a list opens and closes three ways, and buttons are pressed and clicked.
 const ScriptStep kScript[] = {
     {Step::kKey, 'A'},           {Step::kKey, VK_DOWN},     {Step::kKey, VK_DOWN},
     {Step::kKey, VK_RETURN},     {Step::kKey, VK_SPACE},    {Step::kKey, VK_RETURN},
@@ -99,7 +101,7 @@ const ScriptStep kScript[] = {
     {Step::kHostKey, VK_RETURN}, {Step::kHostKey, VK_DOWN}, {Step::kClick, 311},
     {Step::kKey, VK_UP},         {Step::kClick, 313},       {Step::kClick, 315},
     {Step::kOpenList, 316},      {Step::kKey, VK_ESCAPE},   {Step::kOpenList, 316},
-    {Step::kCheckPullDown, 0},   {Step::kClosePull, 8},
+    {Step::kCheckPullDown, 0},   {Step::kClosePull, 8},     {Step::kCompose, 318},
 };
 
 void Prepare(HWND hDlg) {
@@ -142,6 +144,12 @@ void RunStep(const ScriptStep& s) {
         if (g_host.pObject != nullptr)
             g_host.pObject->sb.ClosePull(s.value);
         break;
+    case Step::kCompose:
+        SetFocus(GetDlgItem(hDlg, static_cast<int>(s.value)));
+        if (test::Headless() != nullptr && test::Headless()->StartComposition())
+            test::Headless()->Compose("x", "x", nullptr, nullptr) &&
+                test::Headless()->EndComposition();
+        break;
     }
     test::PumpDialog(hDlg);
 }
@@ -162,6 +170,7 @@ std::vector<std::string> RunScript(const ControllerSettings& settings, Closing h
     g_host.pObject->sb.Init(CWnd::FromHandle(host.Dialog()), 310, settings.nFuncKeyMsg,
                             settings.nPullCloseMsg, settings.nCheckMsg, settings.bWrapNotify,
                             settings.bEdgeNotify);
+    EXPECT_EQ(1, g_host.pObject->sb.SetFep(318, 311, 0, 0, 0, 0));
     test::PumpDialog(g_host.hDlg);
     for (const ScriptStep& s : kScript)
         RunStep(s);
