@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using test::ControlledDialog;
@@ -58,33 +60,43 @@ TEST_F(ComboListTest, EnterOpensAClosedListAndASecondEnterClosesItAndMovesOn) {
     }));
 }
 
-TEST_F(ComboListTest, SpaceOpensAClosedList) {
-    Focus(242);
-    d.Type(VK_SPACE);
-    EXPECT_TRUE(Dropped(242));
-    EXPECT_EQ(242, d.FocusId());
-}
+// Keys typed on one item, and where the focus, the list and its selection are after them.
+struct KeyWalk {
+    int nStartId;
+    std::vector<UINT> keys;
+    int nFocusId;
+    bool bDropped;
+    int nCurSel; // of the start item, a combo box or a list box
+};
 
-TEST_F(ComboListTest, UpAndDownStayInsideAnOpenList) {
-    Focus(242);
-    d.Type(VK_RETURN);
-    d.Type(VK_DOWN);
-    d.Type(VK_DOWN);
-    d.Type(VK_UP);
-    EXPECT_TRUE(Dropped(242));
-    EXPECT_EQ(242, d.FocusId());
-    EXPECT_EQ(1, d.sb.m_nFocus);
-    EXPECT_EQ(1, d.Send(242, CB_GETCURSEL));
-}
-
-TEST_F(ComboListTest, UpAndDownOnAClosedListMoveThroughTheDialog) {
-    Focus(242);
-    d.Type(VK_DOWN);
-    EXPECT_EQ(243, d.FocusId());
-    Focus(242);
-    d.Type(VK_UP);
-    EXPECT_EQ(241, d.FocusId());
-    EXPECT_EQ(0, d.Send(242, CB_GETCURSEL));
+TEST_F(ComboListTest, KeysOnAListKeepOrMoveTheFocusByTheListsState) {
+    const KeyWalk kWalks[] = {
+        {242, {VK_SPACE}, 242, true, 0},                           // Space opens a closed list
+        {242, {VK_RETURN, VK_DOWN, VK_DOWN, VK_UP}, 242, true, 1}, // an open list keeps them
+        {242, {VK_DOWN}, 243, false, 0},                           // a closed one moves on
+        {242, {VK_UP}, 241, false, 0},
+        {244, {VK_DOWN, VK_DOWN}, 244, false, 2},                 // a list box's Up and Down select
+        {244, {VK_DOWN, VK_DOWN, VK_UP, VK_LEFT}, 243, false, 1}, // Left and Right move
+        {244, {VK_RIGHT}, 245, false, 0},
+        {244, {VK_RETURN}, 245, false, 0},
+        {243, {VK_LEFT, VK_RIGHT}, 243, false, -1}, // on an edit they stay in the edit
+    };
+    for (const KeyWalk& w : kWalks) {
+        SCOPED_TRACE(testing::Message() << "walk " << &w - kWalks);
+        d.Send(242, CB_SHOWDROPDOWN, FALSE);
+        d.Send(242, CB_SETCURSEL, 0);
+        d.Send(244, LB_SETCURSEL, 0);
+        Focus(w.nStartId);
+        for (const UINT vk : w.keys)
+            d.Type(vk);
+        EXPECT_EQ(w.nFocusId, d.FocusId());
+        EXPECT_EQ(w.nFocusId - 241, d.sb.m_nFocus);
+        EXPECT_EQ(w.bDropped, Dropped(242));
+        if (w.nCurSel >= 0) {
+            EXPECT_EQ(w.nCurSel,
+                      d.Send(w.nStartId, w.nStartId == 244 ? LB_GETCURSEL : CB_GETCURSEL));
+        }
+    }
 }
 
 TEST_F(ComboListTest, EscapeFromTheHostClosesAnOpenListAndReportsIt) {
@@ -97,32 +109,6 @@ TEST_F(ComboListTest, EscapeFromTheHostClosesAnOpenListAndReportsIt) {
     EXPECT_EQ(1, d.sb.m_nFocus);
     EXPECT_EQ(1, d.sb.DialogKeyDown(VK_ESCAPE));
     EXPECT_FALSE(Dropped(242));
-}
-
-TEST_F(ComboListTest, LeftAndRightMoveBetweenItemsWhileUpAndDownMoveTheSelection) {
-    Focus(244);
-    d.Type(VK_DOWN);
-    d.Type(VK_DOWN);
-    EXPECT_EQ(244, d.FocusId());
-    EXPECT_EQ(2, d.Send(244, LB_GETCURSEL));
-    d.Type(VK_UP);
-    EXPECT_EQ(1, d.Send(244, LB_GETCURSEL));
-    d.Type(VK_LEFT);
-    EXPECT_EQ(243, d.FocusId());
-    Focus(244);
-    d.Type(VK_RIGHT);
-    EXPECT_EQ(245, d.FocusId());
-    Focus(244);
-    d.Type(VK_RETURN);
-    EXPECT_EQ(245, d.FocusId());
-}
-
-TEST_F(ComboListTest, LeftAndRightOnAnEditStayInTheEdit) {
-    Focus(243);
-    d.Type(VK_LEFT);
-    d.Type(VK_RIGHT);
-    EXPECT_EQ(243, d.FocusId());
-    EXPECT_EQ(2, d.sb.m_nFocus);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Initialising the controller: where the template comes from, where the focus goes, the input
 // method of the edit items, and every way it can fail.
 #include "CDlgSb.h"
+#include "ControlledDialog.h"
 #include "EditTemplate.h"
 #include "Headless.h"
 #include "HostDialog.h"
@@ -44,31 +45,38 @@ TEST(InitTest, InitReadsTheProgramsTemplateAndInitDllTheNamedModules) {
     EXPECT_EQ(1, InitDll(fromLibrary, search, test::LibraryModule(), 80));
 }
 
-TEST(InitTest, SecondRadioCheckedTakesTheFocus) {
-    HostDialog host(test::LibraryModule(), 80);
-    CheckDlgButton(host.Dialog(), 1081, BST_CHECKED);
-    CDlgSb sb;
-    ASSERT_EQ(1, InitDll(sb, host, test::LibraryModule(), 80));
-    EXPECT_EQ(1, sb.m_nFocus);
-    EXPECT_EQ(host.Item(1081), GetFocus());
-}
+// Where the focus goes at Init: a checked radio button, the first item even when the host
+// keeps it (template 230's edit 5500, which has no subclassing object), the next enabled one.
+struct InitialFocus {
+    UINT nTemplate;
+    bool bLibrary;
+    int nChecked, nDisabled; // set on the dialog before Init
+    int nFocus;
+    int nFocusId;
+    bool bHostKeeps; // the item has no subclassing object
+};
 
-TEST(InitTest, FirstItemWithoutSubclassingObjectTakesTheFocus) {
-    HostDialog host(test::ProgramModule(), 230);
-    CDlgSb sb;
-    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 230, 0, 0, 0, 0, 0));
-    EXPECT_EQ(nullptr, sb.m_ppSub[0]);
-    EXPECT_EQ(0, sb.m_nFocus);
-    EXPECT_EQ(host.Item(5500), GetFocus());
-}
-
-TEST(InitTest, DisabledFirstItemPassesTheFocusOn) {
-    HostDialog host(test::ProgramModule(), 200);
-    EnableWindow(host.Item(201), FALSE);
-    CDlgSb sb;
-    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 200, 0, 0, 0, 0, 0));
-    EXPECT_EQ(1, sb.m_nFocus);
-    EXPECT_EQ(host.Item(202), GetFocus());
+TEST(InitTest, FocusGoesToTheFirstEnabledItemOrTheCheckedRadio) {
+    const InitialFocus kCases[] = {{80, true, 1081, 0, 1, 1081, false},
+                                   {230, false, 0, 0, 0, 5500, true},
+                                   {200, false, 0, 201, 1, 202, false}};
+    for (const InitialFocus& c : kCases) {
+        SCOPED_TRACE(c.nTemplate);
+        test::ControllerSettings settings;
+        settings.bLibraryTemplate = c.bLibrary;
+        test::ControlledDialog d(c.nTemplate, settings, [&c](HWND hDlg) {
+            if (c.nChecked != 0)
+                CheckDlgButton(hDlg, c.nChecked, BST_CHECKED);
+            if (c.nDisabled != 0)
+                EnableWindow(GetDlgItem(hDlg, c.nDisabled), FALSE);
+        });
+        ASSERT_EQ(1, d.nInit);
+        EXPECT_EQ(c.nFocus, d.sb.m_nFocus);
+        EXPECT_EQ(d.Item(c.nFocusId), GetFocus());
+        if (c.bHostKeeps) {
+            EXPECT_EQ(nullptr, d.sb.m_ppSub[c.nFocus]);
+        }
+    }
 }
 
 // Every edit gets an input context of its own, opened, so that each one's state shows what

@@ -28,15 +28,11 @@ public:
     void SetModes(DWORD dwConversion, DWORD dwSentence) {
         ImmSetConversionStatus(m_hIMC, dwConversion, dwSentence);
     }
-    DWORD Conversion() const {
+    // The conversion mode in the low word, the sentence mode in the high one.
+    DWORD Modes() const {
         DWORD dwConversion = 0, dwSentence = 0;
         ImmGetConversionStatus(m_hIMC, &dwConversion, &dwSentence);
-        return dwConversion;
-    }
-    DWORD Sentence() const {
-        DWORD dwConversion = 0, dwSentence = 0;
-        ImmGetConversionStatus(m_hIMC, &dwConversion, &dwSentence);
-        return dwSentence;
+        return MAKELONG(dwConversion, dwSentence);
     }
 
 private:
@@ -68,8 +64,8 @@ TEST_P(FepModeTest, OpensInTheChosenModeKeepingRomajiAndSentenceMode) {
     CFep fep;
     EXPECT_EQ(1, fep.FepOn(window.Wnd(), 7, -3, GetParam().bKana));
     EXPECT_TRUE(window.IsOpen());
-    EXPECT_EQ(GetParam().dwAfter, window.Conversion());
-    EXPECT_EQ(static_cast<DWORD>(IME_SMODE_PHRASEPREDICT), window.Sentence());
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(GetParam().dwAfter, IME_SMODE_PHRASEPREDICT)),
+              window.Modes());
     EXPECT_EQ(window.Wnd(), fep.m_pTargetWnd);
     EXPECT_EQ(1, fep.m_bOn);
 }
@@ -81,7 +77,7 @@ TEST(FepTest, KanaOnIsFepOnInHalfWidthKatakana) {
     CFep first, second;
     EXPECT_EQ(1, first.KanaOn(byKanaOn.Wnd(), 12, 34));
     EXPECT_EQ(1, second.FepOn(byFepOn.Wnd(), 0, 0, 1));
-    EXPECT_EQ(byFepOn.Conversion(), byKanaOn.Conversion());
+    EXPECT_EQ(byFepOn.Modes(), byKanaOn.Modes());
     EXPECT_EQ(byFepOn.IsOpen(), byKanaOn.IsOpen());
 }
 
@@ -92,28 +88,24 @@ TEST(FepTest, SecondFepOnIsRefusedButNamesTheWindowFepOffCloses) {
     CFep fep;
     ASSERT_EQ(1, fep.FepOn(firstWindow.Wnd(), 0, 0, 0));
     EXPECT_EQ(0, fep.FepOn(secondWindow.Wnd(), 0, 0, 1));
-    EXPECT_EQ(static_cast<DWORD>(IME_CMODE_ALPHANUMERIC), secondWindow.Conversion());
+    EXPECT_EQ(static_cast<DWORD>(IME_CMODE_ALPHANUMERIC), secondWindow.Modes());
     fep.FepOff();
     EXPECT_FALSE(secondWindow.IsOpen());
     EXPECT_TRUE(firstWindow.IsOpen());
     EXPECT_EQ(0, fep.m_bOn);
 }
 
-TEST(FepTest, FepOffClosesOnlyWhatThisObjectOpened) {
+// FepAbsOff closes whatever is open, even what was opened by hand, and leaves closed closed.
+TEST(FepTest, FepOffClosesOnlyWhatThisObjectOpenedAndFepAbsOffAnything) {
     ImeWindow window;
-    window.SetOpen(TRUE); // opened by hand
+    window.SetOpen(TRUE);
     CFep fep;
     fep.FepOff();
     EXPECT_TRUE(window.IsOpen());
-    fep.FepAbsOff(window.Wnd());
-    EXPECT_FALSE(window.IsOpen());
-}
-
-TEST(FepTest, FepAbsOffLeavesAClosedInputMethodClosed) {
-    ImeWindow window;
-    CFep fep;
-    fep.FepAbsOff(window.Wnd());
-    EXPECT_FALSE(window.IsOpen());
+    for (int nTimes = 0; nTimes < 2; ++nTimes) {
+        fep.FepAbsOff(window.Wnd());
+        EXPECT_FALSE(window.IsOpen());
+    }
     EXPECT_EQ(0, fep.m_bOn);
     EXPECT_EQ(nullptr, fep.m_pTargetWnd);
 }
