@@ -12,9 +12,6 @@
 
 namespace headless {
 
-// Makes ImmGetCompositionStringA return cbData bytes for dwIndex of the context, or, for a
-// negative cbData, that error code.
-BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbData);
 // Makes ImmGetCompositionStringA report lResult for dwIndex of the context instead of the byte
 // count (0 goes back to the count), whatever string a composition puts there.
 BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult);

@@ -70,10 +70,6 @@ HIMC DefaultContext() {
     return hIMC;
 }
 
-void LogCall(const char* pszFunction, HWND hWnd, HIMC hIMC, DWORD dwValue = 0, DWORD dwValue2 = 0) {
-    Records<HEADLESS_IMMCALL>().Add(HEADLESS_IMMCALL{pszFunction, hWnd, hIMC, dwValue, dwValue2});
-}
-
 HIMC WindowContext(HWND hWnd) {
     if (hWnd == nullptr)
         return nullptr;
@@ -91,20 +87,6 @@ bool IsDefaultContext(HIMC hIMC) {
 }
 
 } // namespace
-
-BOOL SetCompositionString(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbData) {
-    InputContext* pContext = FindContext(hIMC);
-    if (pContext == nullptr || (cbData > 0 && pData == nullptr))
-        return FALSE;
-    return GrowStorage([&] {
-        CompositionString& string = pContext->strings[dwIndex];
-        string.lReport = cbData < 0 ? cbData : 0;
-        if (cbData > 0)
-            string.bytes.assign(static_cast<const char*>(pData), cbData);
-        else
-            string.bytes.clear();
-    });
-}
 
 BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult) {
     InputContext* pContext = FindContext(hIMC);
@@ -148,26 +130,22 @@ using headless::InputContext;
 
 HIMC WINAPI ImmGetContext(HWND hWnd) {
     const HIMC hIMC = headless::WindowContext(hWnd);
-    headless::LogCall("ImmGetContext", hWnd, hIMC);
     return hIMC;
 }
 
 // Contexts are not reference-counted here, so there is nothing to release.
 BOOL WINAPI ImmReleaseContext(HWND hWnd, HIMC hIMC) {
-    headless::LogCall("ImmReleaseContext", hWnd, hIMC);
     return TRUE;
 }
 
 HIMC WINAPI ImmCreateContext(void) {
     const HIMC hIMC = headless::NewContext();
-    headless::LogCall("ImmCreateContext", nullptr, hIMC);
     return hIMC;
 }
 
 // A default context cannot be destroyed. Windows that had the destroyed context keep no
 // context at all.
 BOOL WINAPI ImmDestroyContext(HIMC hIMC) {
-    headless::LogCall("ImmDestroyContext", nullptr, hIMC);
     if (headless::FindContext(hIMC) == nullptr || headless::IsDefaultContext(hIMC))
         return FALSE;
     headless::State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
@@ -179,7 +157,6 @@ BOOL WINAPI ImmDestroyContext(HIMC hIMC) {
 }
 
 HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
-    headless::LogCall("ImmAssociateContext", hWnd, hIMC);
     if (hWnd == nullptr || (hIMC != nullptr && headless::FindContext(hIMC) == nullptr))
         return nullptr;
     const HIMC hPrevious = headless::WindowContext(hWnd);
@@ -189,13 +166,11 @@ HIMC WINAPI ImmAssociateContext(HWND hWnd, HIMC hIMC) {
 }
 
 BOOL WINAPI ImmGetOpenStatus(HIMC hIMC) {
-    headless::LogCall("ImmGetOpenStatus", nullptr, hIMC);
     const InputContext* pContext = headless::FindContext(hIMC);
     return pContext != nullptr ? pContext->fOpen : FALSE;
 }
 
 BOOL WINAPI ImmSetOpenStatus(HIMC hIMC, BOOL fOpen) {
-    headless::LogCall("ImmSetOpenStatus", nullptr, hIMC, static_cast<DWORD>(fOpen));
     InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
@@ -207,7 +182,6 @@ BOOL WINAPI ImmSetOpenStatus(HIMC hIMC, BOOL fOpen) {
 }
 
 BOOL WINAPI ImmGetConversionStatus(HIMC hIMC, LPDWORD lpfdwConversion, LPDWORD lpfdwSentence) {
-    headless::LogCall("ImmGetConversionStatus", nullptr, hIMC);
     const InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
@@ -219,7 +193,6 @@ BOOL WINAPI ImmGetConversionStatus(HIMC hIMC, LPDWORD lpfdwConversion, LPDWORD l
 }
 
 BOOL WINAPI ImmSetConversionStatus(HIMC hIMC, DWORD fdwConversion, DWORD fdwSentence) {
-    headless::LogCall("ImmSetConversionStatus", nullptr, hIMC, fdwConversion, fdwSentence);
     InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return FALSE;
@@ -232,7 +205,6 @@ BOOL WINAPI ImmSetConversionStatus(HIMC hIMC, DWORD fdwConversion, DWORD fdwSent
 // terminator, and a dwBufLen of 0 only asks for the count. A test may have the call report an
 // error, or another count, instead.
 LONG WINAPI ImmGetCompositionStringA(HIMC hIMC, DWORD dwIndex, LPVOID lpBuf, DWORD dwBufLen) {
-    headless::LogCall("ImmGetCompositionStringA", nullptr, hIMC, dwIndex, dwBufLen);
     const InputContext* pContext = headless::FindContext(hIMC);
     if (pContext == nullptr)
         return 0;

@@ -1,5 +1,5 @@
 // The calls the headless system records for the test interface, in place of drawing or showing
-// anything, and the IMM32 calls it logs: one list per kind of call, in call order. Records are
+// anything: one list per kind of call, in call order. Records are
 // kept only while a test asks for them, and only so many of each kind, so that a host or a
 // previewer that runs on this system for hours does not grow.
 #pragma once

@@ -15,7 +15,6 @@ static_assert(std::string_view(HEADLESS_TEST_EXPORT) == "HeadlessTestInterface",
 extern "C" {
 WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
     sizeof(HEADLESS_TEST),
-    headless::SetCompositionString,
     headless::RecordCount<HEADLESS_MESSAGEBOX>,
     headless::GetRecord<HEADLESS_MESSAGEBOX>,
     headless::ClearRecords<HEADLESS_MESSAGEBOX>,
@@ -31,9 +30,6 @@ WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
     headless::Compose,
     headless::EndComposition,
     headless::SetCompositionResult,
-    headless::RecordCount<HEADLESS_IMMCALL>,
-    headless::GetRecord<HEADLESS_IMMCALL>,
-    headless::ClearRecords<HEADLESS_IMMCALL>,
     headless::KeepRecords,
     headless::SetResource,
 };

@@ -54,24 +54,8 @@ typedef struct tagHEADLESS_FILLRECT {
     COLORREF crBrush;
 } HEADLESS_FILLRECT;
 
-/* One IMM32 call, as the headless system logged it. */
-typedef struct tagHEADLESS_IMMCALL {
-    const char* pszFunction; /* "ImmSetOpenStatus", ... */
-    HWND hWnd;               /* the window passed, 0 for the calls that take none */
-    HIMC hIMC;               /* the context passed, or the one ImmGetContext and
-                                ImmCreateContext returned */
-    DWORD dwValue;           /* fOpen, fdwConversion, or the dwIndex of
-                                ImmGetCompositionStringA */
-    DWORD dwValue2;          /* fdwSentence, or the dwBufLen of ImmGetCompositionStringA */
-} HEADLESS_IMMCALL;
-
 typedef struct tagHEADLESS_TEST {
     DWORD cbSize;
-
-    /* The text ImmGetCompositionStringA returns for dwIndex (GCS_COMPSTR, GCS_COMPREADSTR,
-     * GCS_RESULTSTR, GCS_RESULTREADSTR) of the context. A negative cbData makes the call
-     * return that value as its error code instead. */
-    BOOL (*SetCompositionString)(HIMC hIMC, DWORD dwIndex, const void* pData, LONG cbData);
 
     UINT (*GetMessageBoxCount)(void);
     BOOL (*GetMessageBox)(UINT nIndex, HEADLESS_MESSAGEBOX* pOut);
@@ -116,11 +100,6 @@ typedef struct tagHEADLESS_TEST {
      * byte count, whatever the string (it still copies what the buffer holds); a negative
      * lResult is an error, with nothing copied; 0 goes back to the count. */
     BOOL (*SetCompositionResult)(HIMC hIMC, DWORD dwIndex, LONG lResult);
-
-    /* Every IMM32 call since the log was last cleared, in order. */
-    UINT (*GetImmCallCount)(void);
-    BOOL (*GetImmCall)(UINT nIndex, HEADLESS_IMMCALL* pOut);
-    void (*ClearImmCalls)(void);
 
     /* The records above are kept only while bKeep is TRUE; the system starts without keeping
      * any, so that a program that never asks for them does not grow. */
