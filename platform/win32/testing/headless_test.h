@@ -1,6 +1,6 @@
 /* What only the headless window system can do for a test: script IME compositions, read back
- * the IMM32 calls, message boxes, text output and filled rectangles, make allocations fail on
- * purpose and report another system version.
+ * the message boxes, text output and filled rectangles, make allocations fail on purpose,
+ * report another system version and add resources.
  *
  * A test asks for it at run time, so the same test program also runs on a real Win32, where
  * the interface is absent and the test skips:
@@ -17,7 +17,7 @@
 
 #define HEADLESS_TEST_EXPORT "HeadlessTestInterface"
 
-/* The most records of each kind (message boxes, text output, filled rectangles, IMM32 calls)
+/* The most records of each kind (message boxes, text output, filled rectangles)
  * kept between two clearings; later ones are not kept. */
 #define HEADLESS_RECORDS_MAX 4096
 
