@@ -1,9 +1,11 @@
-// The demo slip's first values and list rows.
+// The demo slip's first values, list rows and entry fields.
 #include "DemoSlip.h"
 
+#include "HostMessages.h"
 #include "Text.h"
 #include "slip.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -11,17 +13,50 @@ namespace {
 const char* const kPayments[] = {"現金", "掛売", "手形", "振込"};
 const char* const kDeliveries[] = {"当日便", "翌日便", "日時指定", "店頭渡し"};
 
+// The keys on which an entry field is left: the controller's navigation keys and the function
+// keys, handed to the controller by the host. The fields keep a pointer to the table.
+short g_exitKeys[] = {VK_RETURN, VK_UP, VK_DOWN, VK_F1, VK_F2,  VK_F3,  VK_F4, VK_F5,
+                      VK_F6,     VK_F7, VK_F8,   VK_F9, VK_F10, VK_F11, VK_F12};
+const short kExitKeyCount = static_cast<short>(sizeof(g_exitKeys) / sizeof(g_exitKeys[0]));
+
+// The host's message numbers as the fields take them: in a short, WM_APP and above are negative.
+short FieldMsg(UINT nMsg) {
+    return static_cast<short>(nMsg);
+}
+
 template <size_t N>
 void AddRows(HWND hwnd, UINT nAddMessage, const char* const (&rows)[N]) {
     for (const char* pszRow : rows)
         SendMessageA(hwnd, nAddMessage, 0, reinterpret_cast<LPARAM>(Utf8ToAnsi(pszRow).c_str()));
 }
 
+// The field takes the place's rectangle and its position among the dialog's children (drawing
+// and the values' order follow it), then the place goes, so that the controller finds the field
+// under the place's ID.
+void TakePlace(HWND hwndPlace, const CWnd& field) {
+    RECT rc;
+    GetWindowRect(hwndPlace, &rc);
+    MapWindowPoints(nullptr, GetParent(hwndPlace), reinterpret_cast<POINT*>(&rc), 2);
+    SetWindowPos(field.m_hWnd, hwndPlace, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    DestroyWindow(hwndPlace);
+}
+
+CFont* DialogFont(HWND hDlg) {
+    return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0)));
+}
+
+int InitNumber(CEditNum& field, CWnd* pDlg, short nID) {
+    return field.Init3D(pDlg, pDlg, nID, DialogFont(pDlg->m_hWnd), FieldMsg(kFieldKeyMsg),
+                        FieldMsg(kFieldChangeMsg), g_exitKeys, kExitKeyCount, 0, 1, 0,
+                        FieldMsg(kFieldFocusMsg), 0);
+}
+
 } // namespace
 
 DemoSlip::DemoSlip(std::string masters) : m_masters(std::move(masters)) {}
 
-void DemoSlip::Prepare(HWND hDlg) const {
+bool DemoSlip::Prepare(HWND hDlg) {
     CheckDlgButton(hDlg, IDC_SALE, BST_CHECKED);
     const HWND hwndPayment = GetDlgItem(hDlg, IDC_PAYMENT);
     AddRows(hwndPayment, CB_ADDSTRING, kPayments);
@@ -29,4 +64,37 @@ void DemoSlip::Prepare(HWND hDlg) const {
     const HWND hwndDelivery = GetDlgItem(hDlg, IDC_DELIVERY);
     AddRows(hwndDelivery, LB_ADDSTRING, kDeliveries);
     SendMessageA(hwndDelivery, LB_SETCURSEL, 1, 0);
+
+    CWnd* pDlg = CWnd::FromHandle(hDlg);
+    const HWND hwndQuantity = GetDlgItem(hDlg, IDC_QUANTITY);
+    const HWND hwndPrice = GetDlgItem(hDlg, IDC_PRICE);
+    const HWND hwndMemo = GetDlgItem(hDlg, IDC_MEMO);
+    if (hwndQuantity == nullptr || hwndPrice == nullptr || hwndMemo == nullptr ||
+        !InitNumber(m_quantity, pDlg, IDC_QUANTITY) || !InitNumber(m_price, pDlg, IDC_PRICE) ||
+        !m_memo.Init3D(pDlg, pDlg, IDC_MEMO, DialogFont(hDlg), FieldMsg(kFieldKeyMsg),
+                       FieldMsg(kFieldChangeMsg), g_exitKeys, kExitKeyCount, 0, 0, FEPMODE_HIRAGANA,
+                       FieldMsg(kFieldFocusMsg), 0, 0))
+        return false;
+    m_quantity.SetText(&m_lQuantity, 0, 99999);
+    m_price.SetText(&m_dPrice, 2, 0, 9999999.99, 0);
+    m_memo.SetText(m_szMemo);
+    TakePlace(hwndQuantity, m_quantity);
+    TakePlace(hwndPrice, m_price);
+    TakePlace(hwndMemo, m_memo);
+    return true;
+}
+
+bool DemoSlip::Attached(CDlgSb& controller) {
+    return controller.SetFep(IDC_NAME, IDC_READING, 0, 0, 0, 0) == 1 &&
+           controller.SetKana(IDC_READING, 0, 0) == 1;
+}
+
+std::vector<std::string> DemoSlip::TakeValues() {
+    m_quantity.GetData();
+    m_price.GetData();
+    m_memo.GetData();
+    char szPrice[32];
+    std::snprintf(szPrice, sizeof(szPrice), "%.2f", m_dPrice);
+    return {"quantity (LONG): " + std::to_string(m_lQuantity),
+            std::string("unit price (double): ") + szPrice, std::string("memo: ") + m_szMemo};
 }

@@ -1,21 +1,40 @@
 // The demo slip's host code: what a host does with its slip dialog before and after the
-// controller takes it over. Shared by the terminal previewer and the Windows program.
+// controller takes it over, and the variables its entry fields are bound to. Shared by the
+// terminal previewer and the Windows program.
 #pragma once
 
-#include <windows.h>
+#include "HostDialog.h"
+
+#include <tk_peludlg14.h>
 
 #include <string>
+#include <vector>
 
-class DemoSlip {
+class DemoSlip final : public DialogSetup {
 public:
-    // pszMasters: the folder of the master files the slip's pull-down lists read.
+    // masters: the folder of the master files the slip's pull-down lists read.
     explicit DemoSlip(std::string masters);
+    DemoSlip(const DemoSlip&) = delete;
+    DemoSlip& operator=(const DemoSlip&) = delete;
 
-    // Before the controller: the first values and the rows of the plain lists.
-    void Prepare(HWND hDlg) const;
+    // The first values, the rows of the plain lists, and the entry fields in the places the
+    // template keeps for them.
+    bool Prepare(HWND hDlg) override;
+    // The customer's name is typed in hiragana, its reading goes to the reading field, which is
+    // typed in half-width katakana.
+    bool Attached(CDlgSb& controller) override;
 
     const std::string& Masters() const { return m_masters; }
+    // The bound variables, each field's text committed first as a host does before it reads
+    // them: "quantity (LONG): 12", in code page 932.
+    std::vector<std::string> TakeValues();
 
 private:
     std::string m_masters;
+    LONG m_lQuantity = 1;
+    double m_dPrice = 0;
+    char m_szMemo[128] = "";
+    CEditNum m_quantity;
+    CEditNum m_price;
+    CEditStr m_memo;
 };

@@ -65,7 +65,7 @@ HostDialog::~HostDialog() {
         DestroyWindow(m_hwndMain);
 }
 
-bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, const Prepare& prepare,
+bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup,
                       std::string* pError) {
     if (!RegisterMainWindowClass(MainWindowProc)) {
         *pError = "the host window class cannot be registered";
@@ -80,8 +80,11 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, const Prepare& prepa
         *pError = "dialog template " + std::to_string(nTemplate) + " cannot be made";
         return false;
     }
-    if (prepare)
-        prepare(m_hwndDialog);
+    if (pSetup != nullptr && !pSetup->Prepare(m_hwndDialog)) {
+        *pError =
+            "the host's part of dialog template " + std::to_string(nTemplate) + " cannot be made";
+        return false;
+    }
     CheckFirstRadioOfUncheckedGroups(m_hwndDialog);
     ShowWindow(m_hwndDialog, SW_SHOW);
     Pump();
@@ -95,6 +98,11 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, const Prepare& prepa
     Pump();
     if (nInit != 1) {
         *pError = "the controller does not take dialog template " + std::to_string(nTemplate);
+        return false;
+    }
+    if (pSetup != nullptr && !pSetup->Attached(*m_pController)) {
+        *pError = "the controller refuses the host's settings of dialog template " +
+                  std::to_string(nTemplate);
         return false;
     }
     return true;
@@ -143,9 +151,25 @@ std::vector<std::string> HostDialog::Values() const {
 void HostDialog::Note(UINT message, WPARAM wParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
         m_bCancelled = true;
-    const std::string name = DescribeHostMessage(message, wParam);
+    if (message == kFieldFocusMsg)
+        m_nField = GetDlgCtrlID(GetFocus());
+    const std::string name = DescribeHostMessage(message, wParam, m_nField);
     if (!name.empty())
         m_messages.push_back(name);
+}
+
+// The controller leaves the entry fields to the host: it learns which one has the focus (whose
+// text is selected, as the fields' SetSel does, so that typing replaces it), and their exit keys
+// move on as the same keys do in the template's own edits. Enter, which the controller leaves
+// alone in a numeric field, moves on as Down does.
+void HostDialog::AnswerField(UINT message, WPARAM wParam) {
+    if (m_pController == nullptr)
+        return;
+    if (message == kFieldFocusMsg) {
+        m_pController->SetFocusID(static_cast<short>(m_nField));
+        SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+    } else if (message == kFieldKeyMsg)
+        m_pController->DialogKeyDown(wParam == VK_RETURN ? VK_DOWN : static_cast<UINT>(wParam));
 }
 
 INT_PTR CALLBACK HostDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -153,8 +177,10 @@ INT_PTR CALLBACK HostDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
         return TRUE;
     }
-    if (HostDialog* pHost = HostOf(hwnd))
+    if (HostDialog* pHost = HostOf(hwnd)) {
         pHost->Note(message, wParam);
+        pHost->AnswerField(message, wParam);
+    }
     return FALSE;
 }
 

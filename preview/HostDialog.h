@@ -6,17 +6,25 @@
 
 #include <tk_peludlg14.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+// What a host does with its own dialog around the controller.
+class DialogSetup {
+public:
+    // Before the controller takes the dialog over: fill lists, set the first values, make the
+    // fields the controller leaves to the host. False when something cannot be made.
+    virtual bool Prepare(HWND hDlg) = 0;
+    // Once the controller is attached: the settings made through it. False when one is refused.
+    virtual bool Attached(CDlgSb& controller) = 0;
+
+protected:
+    ~DialogSetup() = default;
+};
+
 class HostDialog {
 public:
-    // What the host does to the new dialog before the controller takes it over (fill lists,
-    // set the first values).
-    using Prepare = std::function<void(HWND hDlg)>;
-
     HostDialog();
     ~HostDialog();
     HostDialog(const HostDialog&) = delete;
@@ -25,8 +33,9 @@ public:
     // Opens template nTemplate of module hTemplates and attaches the controller (Init for the
     // program's own module, InitDll for another), wrap messages wanted. A radio group with no
     // button checked gets its first one checked, as the controller requires. False, with the
-    // reason in *pError, when the dialog or its controller cannot be made.
-    bool Open(HINSTANCE hTemplates, UINT nTemplate, const Prepare& prepare, std::string* pError);
+    // reason in *pError, when the dialog, its controller or the setup's part cannot be made.
+    // pSetup may be null.
+    bool Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup, std::string* pError);
 
     HWND Dialog() const { return m_hwndDialog; }
     // Dispatches every waiting message through the host's dialog loop.
@@ -46,10 +55,13 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Note(UINT message, WPARAM wParam);
+    void AnswerField(UINT message, WPARAM wParam);
 
     HWND m_hwndMain = nullptr;
     HWND m_hwndDialog = nullptr;
     std::unique_ptr<CDlgSb> m_pController;
     std::vector<std::string> m_messages;
+    // The entry field that last gained the focus.
+    int m_nField = 0;
     bool m_bCancelled = false;
 };

@@ -8,7 +8,7 @@
 namespace {
 
 // What wParam carries.
-enum class Argument { None, ControlId, FunctionKey };
+enum class Argument { None, ControlId, KeyCode, Field };
 
 struct HostMessage {
     UINT nMessage;
@@ -17,18 +17,21 @@ struct HostMessage {
 };
 
 const HostMessage kHostMessages[] = {
-    {kFuncKeyMsg, "function key", Argument::FunctionKey},
+    {kFuncKeyMsg, "function key", Argument::KeyCode},
     {kCheckMsg, "check change", Argument::ControlId},
     {kPullCloseMsg, "pull-down closed", Argument::ControlId},
     {WM_DLGSB_WRAPTOP, "wrapped to the first item", Argument::None},
     {WM_DLGSB_WRAPBOTTOM, "wrapped to the last item", Argument::None},
     {WM_DLGSB_LEAVETOP, "left past the first item", Argument::None},
     {WM_DLGSB_LEAVEBOTTOM, "left past the last item", Argument::None},
+    {kFieldFocusMsg, "field entered", Argument::Field},
+    {kFieldKeyMsg, "field key", Argument::KeyCode},
+    {kFieldChangeMsg, "field change", Argument::Field},
 };
 
 } // namespace
 
-std::string DescribeHostMessage(UINT message, WPARAM wParam) {
+std::string DescribeHostMessage(UINT message, WPARAM wParam, int nField) {
     // A push button pressed, a box or radio button clicked, IDOK or IDCANCEL from the keyboard.
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
         return "clicked " + std::to_string(LOWORD(wParam));
@@ -40,9 +43,11 @@ std::string DescribeHostMessage(UINT message, WPARAM wParam) {
             return host.pszName;
         case Argument::ControlId:
             return std::string(host.pszName) + " " + std::to_string(wParam);
-        case Argument::FunctionKey:
+        case Argument::KeyCode:
             return std::string(host.pszName) + " " +
                    KeyName(Key{static_cast<UINT>(wParam), false, '\0'});
+        case Argument::Field:
+            return std::string(host.pszName) + " " + std::to_string(nField);
         }
     }
     return std::string();

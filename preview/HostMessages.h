@@ -9,7 +9,13 @@
 constexpr UINT kFuncKeyMsg = WM_APP + 1;
 constexpr UINT kPullCloseMsg = WM_APP + 2;
 constexpr UINT kCheckMsg = WM_APP + 3;
+// The entry fields' messages: a field gained the focus, one of its exit keys was pressed (the
+// key in wParam), its text changed the bound variable.
+constexpr UINT kFieldFocusMsg = WM_APP + 4;
+constexpr UINT kFieldKeyMsg = WM_APP + 5;
+constexpr UINT kFieldChangeMsg = WM_APP + 6;
 
-// "function key F5", "check change 1081", "wrapped to the first item", "clicked 2", ...; empty
-// for a message that tells the host nothing.
-std::string DescribeHostMessage(UINT message, WPARAM wParam);
+// "function key F5", "check change 1081", "wrapped to the first item", "clicked 2", "field
+// change 5001", ...; empty for a message that tells the host nothing. The field messages carry
+// no control ID: nField is the entry field that last gained the focus, the one they come from.
+std::string DescribeHostMessage(UINT message, WPARAM wParam, int nField);

@@ -24,9 +24,7 @@ bool Session::OpenDialog(const Options& options, std::string* pError) {
     switch (options.source) {
     case Options::Source::DemoSlip:
         m_pSlip = std::make_unique<DemoSlip>(options.masters);
-        return m_host.Open(
-            GetModuleHandleA(nullptr), IDD_SLIP, [this](HWND hDlg) { m_pSlip->Prepare(hDlg); },
-            pError);
+        return m_host.Open(GetModuleHandleA(nullptr), IDD_SLIP, m_pSlip.get(), pError);
     case Options::Source::LibraryTemplate:
         // The library joined the host's resource look-ups: the template is found without
         // naming the library's module.
@@ -81,7 +79,7 @@ std::string Session::StatusLine() const {
     return line;
 }
 
-void Session::PrintReport(std::FILE* pOut) const {
+void Session::PrintReport(std::FILE* pOut) {
     const Screen screen = Render();
     for (int y = 0; y < screen.Rows(); ++y)
         std::fprintf(pOut, "%s\n", screen.Line(y).c_str());
@@ -105,8 +103,13 @@ void Session::PrintReport(std::FILE* pOut) const {
     PrintValues(pOut);
 }
 
-void Session::PrintValues(std::FILE* pOut) const {
+void Session::PrintValues(std::FILE* pOut) {
     std::fprintf(pOut, "\nValues:\n");
     for (const std::string& value : m_host.Values())
+        std::fprintf(pOut, "  %s\n", AnsiToUtf8(value).c_str());
+    if (m_pSlip == nullptr)
+        return;
+    std::fprintf(pOut, "\nHost variables:\n");
+    for (const std::string& value : m_pSlip->TakeValues())
         std::fprintf(pOut, "  %s\n", AnsiToUtf8(value).c_str());
 }

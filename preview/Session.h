@@ -33,9 +33,9 @@ public:
     std::string StatusLine() const;
 
     // The dialog as text, its status line, every key with the host messages it brought, and
-    // the dialog's values.
-    void PrintReport(std::FILE* pOut) const;
-    void PrintValues(std::FILE* pOut) const;
+    // the dialog's values; for the demo slip, its host variables, the entry fields committed.
+    void PrintReport(std::FILE* pOut);
+    void PrintValues(std::FILE* pOut);
 
 private:
     struct Step {

@@ -44,11 +44,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     InitPeluDlgDLL();
-    const DemoSlip slip("preview-masters\\");
+    DemoSlip slip("preview-masters\\");
     HostDialog host;
-    if (!host.Open(
-            GetModuleHandleA(nullptr), IDD_SLIP, [&slip](HWND hDlg) { slip.Prepare(hDlg); },
-            &error)) {
+    if (!host.Open(GetModuleHandleA(nullptr), IDD_SLIP, &slip, &error)) {
         std::fprintf(stderr, "slip: %s\n", error.c_str());
         return 1;
     }

@@ -14,8 +14,9 @@
 // The customer's name and its reading.
 #define IDC_NAME 1101
 #define IDC_READING 1102
-// Places kept for the fields the host creates in code: quantity and unit price (numeric
-// fields, in the 5000 range the controller leaves to the host) and a memo (a string field).
+// The fields the host creates in code, in places the template keeps: quantity and unit price
+// (numeric fields, in the 5000 range the controller leaves to the host) and a memo (a string
+// field, 6000 range).
 #define IDC_QUANTITY 5001
 #define IDC_PRICE 5002
 #define IDC_MEMO 6001
