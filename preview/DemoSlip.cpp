@@ -12,6 +12,13 @@ namespace {
 
 const char* const kPayments[] = {"現金", "掛売", "手形", "振込"};
 const char* const kDeliveries[] = {"当日便", "翌日便", "日時指定", "店頭渡し"};
+// The staff the host lists itself: a name in ten bytes, then the code in the next six, where
+// the pull-down reads it.
+const char* const kStaff[] = {"田中      000101", "鈴木      000102", "佐藤      000205"};
+
+// Pull-down lists: kinds and the style without the "none" row.
+const short kDepartmentList = 1, kAccountList = 2, kHostList = 3;
+const WORD kNoNoneRow = 0x01;
 
 // The keys on which an entry field is left: the controller's navigation keys and the function
 // keys, handed to the controller by the host. The fields keep a pointer to the table.
@@ -46,6 +53,16 @@ CFont* DialogFont(HWND hDlg) {
     return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0)));
 }
 
+CPullComboSub& PullCombo(HWND hDlg, int nID) {
+    return *static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(GetDlgItem(hDlg, nID)));
+}
+
+// The pull-downs read the master files from a folder named with its closing separator.
+std::string FolderPath(const std::string& folder) {
+    const bool bClosed = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+    return bClosed ? folder : folder + "\\";
+}
+
 int InitNumber(CEditNum& field, CWnd* pDlg, short nID) {
     return field.Init3D(pDlg, pDlg, nID, DialogFont(pDlg->m_hWnd), FieldMsg(kFieldKeyMsg),
                         FieldMsg(kFieldChangeMsg), g_exitKeys, kExitKeyCount, 0, 1, 0,
@@ -54,9 +71,10 @@ int InitNumber(CEditNum& field, CWnd* pDlg, short nID) {
 
 } // namespace
 
-DemoSlip::DemoSlip(std::string masters) : m_masters(std::move(masters)) {}
+DemoSlip::DemoSlip(std::string masters) : m_masters(FolderPath(masters)) {}
 
 bool DemoSlip::Prepare(HWND hDlg) {
+    m_hDlg = hDlg;
     CheckDlgButton(hDlg, IDC_SALE, BST_CHECKED);
     const HWND hwndPayment = GetDlgItem(hDlg, IDC_PAYMENT);
     AddRows(hwndPayment, CB_ADDSTRING, kPayments);
@@ -84,7 +102,16 @@ bool DemoSlip::Prepare(HWND hDlg) {
     return true;
 }
 
+// The pull-downs exist once the controller has taken the combo boxes of the 7000 range over.
 bool DemoSlip::Attached(CDlgSb& controller) {
+    CPullComboSub& department = PullCombo(m_hDlg, IDC_DEPARTMENT);
+    CPullComboSub& account = PullCombo(m_hDlg, IDC_ACCOUNT);
+    CPullComboSub& staff = PullCombo(m_hDlg, IDC_STAFF);
+    department.PullMakeList2(kDepartmentList, 0, 0, 0, &m_masters[0]);
+    account.PullMakeList2(kAccountList, 0, 0, 0, &m_masters[0]);
+    staff.PullMakeList(kHostList, 0, 0, kNoNoneRow);
+    AddRows(staff.m_hWnd, CB_ADDSTRING, kStaff);
+    staff.SetCurCode(101);
     return controller.SetFep(IDC_NAME, IDC_READING, 0, 0, 0, 0) == 1 &&
            controller.SetKana(IDC_READING, 0, 0) == 1;
 }
@@ -96,5 +123,9 @@ std::vector<std::string> DemoSlip::TakeValues() {
     char szPrice[32];
     std::snprintf(szPrice, sizeof(szPrice), "%.2f", m_dPrice);
     return {"quantity (LONG): " + std::to_string(m_lQuantity),
-            std::string("unit price (double): ") + szPrice, std::string("memo: ") + m_szMemo};
+            std::string("unit price (double): ") + szPrice,
+            std::string("memo: ") + m_szMemo,
+            "department code: " + std::to_string(PullCombo(m_hDlg, IDC_DEPARTMENT).GetCurCode()),
+            "account code: " + std::to_string(PullCombo(m_hDlg, IDC_ACCOUNT).GetCurCode()),
+            "staff code: " + std::to_string(PullCombo(m_hDlg, IDC_STAFF).GetCurCode())};
 }

@@ -12,7 +12,7 @@
 
 class DemoSlip final : public DialogSetup {
 public:
-    // masters: the folder of the master files the slip's pull-down lists read.
+    // masters: the folder of the master files the slip's pull-downs read.
     explicit DemoSlip(std::string masters);
     DemoSlip(const DemoSlip&) = delete;
     DemoSlip& operator=(const DemoSlip&) = delete;
@@ -20,17 +20,18 @@ public:
     // The first values, the rows of the plain lists, and the entry fields in the places the
     // template keeps for them.
     bool Prepare(HWND hDlg) override;
-    // The customer's name is typed in hiragana, its reading goes to the reading field, which is
-    // typed in half-width katakana.
+    // The pull-downs' lists; the customer's name is typed in hiragana, its reading goes to the
+    // reading field, which is typed in half-width katakana.
     bool Attached(CDlgSb& controller) override;
 
-    const std::string& Masters() const { return m_masters; }
     // The bound variables, each field's text committed first as a host does before it reads
-    // them: "quantity (LONG): 12", in code page 932.
+    // them, and the codes chosen in the pull-downs: "quantity (LONG): 12", in code page 932.
     std::vector<std::string> TakeValues();
 
 private:
+    // The folder of the master files, ending in a separator.
     std::string m_masters;
+    HWND m_hDlg = nullptr;
     LONG m_lQuantity = 1;
     double m_dPrice = 0;
     char m_szMemo[128] = "";

@@ -20,8 +20,8 @@
 #define IDC_QUANTITY 5001
 #define IDC_PRICE 5002
 #define IDC_MEMO 6001
-// Places kept for the pull-down combo boxes (7000 range): department and account from the
-// master files, the person in charge filled by the host; and for a free-standing pull-down list.
+// The pull-down combo boxes (7000 range): department and account from the master files, the
+// person in charge filled by the host; and a place kept for a free-standing pull-down list.
 #define IDC_DEPARTMENT 7001
 #define IDC_ACCOUNT 7002
 #define IDC_STAFF 7003
