@@ -53,8 +53,14 @@ CFont* DialogFont(HWND hDlg) {
     return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0)));
 }
 
-CPullComboSub& PullCombo(HWND hDlg, int nID) {
-    return *static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(GetDlgItem(hDlg, nID)));
+// The controller's object of a combo box of the 7000 range.
+CPullComboSub* PullCombo(HWND hDlg, int nID) {
+    return static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(GetDlgItem(hDlg, nID)));
+}
+
+std::string CodeOf(HWND hDlg, int nID) {
+    CPullComboSub* pPull = PullCombo(hDlg, nID);
+    return pPull != nullptr ? std::to_string(pPull->GetCurCode()) : std::string();
 }
 
 // The pull-downs read the master files from a folder named with its closing separator.
@@ -104,14 +110,16 @@ bool DemoSlip::Prepare(HWND hDlg) {
 
 // The pull-downs exist once the controller has taken the combo boxes of the 7000 range over.
 bool DemoSlip::Attached(CDlgSb& controller) {
-    CPullComboSub& department = PullCombo(m_hDlg, IDC_DEPARTMENT);
-    CPullComboSub& account = PullCombo(m_hDlg, IDC_ACCOUNT);
-    CPullComboSub& staff = PullCombo(m_hDlg, IDC_STAFF);
-    department.PullMakeList2(kDepartmentList, 0, 0, 0, &m_masters[0]);
-    account.PullMakeList2(kAccountList, 0, 0, 0, &m_masters[0]);
-    staff.PullMakeList(kHostList, 0, 0, kNoNoneRow);
-    AddRows(staff.m_hWnd, CB_ADDSTRING, kStaff);
-    staff.SetCurCode(101);
+    CPullComboSub* pDepartment = PullCombo(m_hDlg, IDC_DEPARTMENT);
+    CPullComboSub* pAccount = PullCombo(m_hDlg, IDC_ACCOUNT);
+    CPullComboSub* pStaff = PullCombo(m_hDlg, IDC_STAFF);
+    if (pDepartment == nullptr || pAccount == nullptr || pStaff == nullptr)
+        return false;
+    pDepartment->PullMakeList2(kDepartmentList, 0, 0, 0, &m_masters[0]);
+    pAccount->PullMakeList2(kAccountList, 0, 0, 0, &m_masters[0]);
+    pStaff->PullMakeList(kHostList, 0, 0, kNoNoneRow);
+    AddRows(pStaff->m_hWnd, CB_ADDSTRING, kStaff);
+    pStaff->SetCurCode(101);
     return controller.SetFep(IDC_NAME, IDC_READING, 0, 0, 0, 0) == 1 &&
            controller.SetKana(IDC_READING, 0, 0) == 1;
 }
@@ -125,7 +133,7 @@ std::vector<std::string> DemoSlip::TakeValues() {
     return {"quantity (LONG): " + std::to_string(m_lQuantity),
             std::string("unit price (double): ") + szPrice,
             std::string("memo: ") + m_szMemo,
-            "department code: " + std::to_string(PullCombo(m_hDlg, IDC_DEPARTMENT).GetCurCode()),
-            "account code: " + std::to_string(PullCombo(m_hDlg, IDC_ACCOUNT).GetCurCode()),
-            "staff code: " + std::to_string(PullCombo(m_hDlg, IDC_STAFF).GetCurCode())};
+            "department code: " + CodeOf(m_hDlg, IDC_DEPARTMENT),
+            "account code: " + CodeOf(m_hDlg, IDC_ACCOUNT),
+            "staff code: " + CodeOf(m_hDlg, IDC_STAFF)};
 }
