@@ -93,3 +93,12 @@ bool ParseKeyScript(const std::string& script, std::vector<Key>* pKeys, std::str
     }
     return true;
 }
+
+void PressOnKeyboard(const Key& key) {
+    if (key.bShift)
+        keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key.vk), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key.vk), 0, KEYEVENTF_KEYUP, 0);
+    if (key.bShift)
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+}

@@ -21,6 +21,9 @@ bool KeyForCharacter(char ch, Key* pKey);
 bool KeyForName(const std::string& name, Key* pKey);
 // The name of a key, or its character.
 std::string KeyName(const Key& key);
+// Presses and releases the key (with Shift around it where it needs Shift) as keyboard input,
+// which reaches the focus window in the system's own time.
+void PressOnKeyboard(const Key& key);
 
 // The keys of a script: named keys, and the characters of every other word; false, with the
 // word that cannot be typed in *pError, for an upper-case letter or a character without a key.

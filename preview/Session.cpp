@@ -43,14 +43,8 @@ bool Session::OpenDialog(const Options& options, std::string* pError) {
 }
 
 void Session::Press(const Key& key) {
-    if (!m_inputMethod.TakeKey(key)) {
-        if (key.bShift)
-            keybd_event(VK_SHIFT, 0, 0, 0);
-        keybd_event(static_cast<BYTE>(key.vk), 0, 0, 0);
-        keybd_event(static_cast<BYTE>(key.vk), 0, KEYEVENTF_KEYUP, 0);
-        if (key.bShift)
-            keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
-    }
+    if (!m_inputMethod.TakeKey(key))
+        PressOnKeyboard(key);
     m_host.Pump();
     m_steps.push_back(Step{KeyName(key), key.ch != '\0' && key.ch != ' ', m_host.TakeMessages()});
 }

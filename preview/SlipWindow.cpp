@@ -24,12 +24,7 @@ void PumpFor(HostDialog& host, DWORD dwMilliseconds) {
 }
 
 void Type(HostDialog& host, const Key& key) {
-    if (key.bShift)
-        keybd_event(VK_SHIFT, 0, 0, 0);
-    keybd_event(static_cast<BYTE>(key.vk), 0, 0, 0);
-    keybd_event(static_cast<BYTE>(key.vk), 0, KEYEVENTF_KEYUP, 0);
-    if (key.bShift)
-        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    PressOnKeyboard(key);
     PumpFor(host, 200);
 }
 
