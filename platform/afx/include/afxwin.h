@@ -63,7 +63,6 @@ public:
 
 class AFX_CORE_API CBrush : public CGdiObject {
 public:
-    static CBrush* FromHandle(HBRUSH hBrush);
     BOOL CreateSolidBrush(COLORREF crColor);
 };
 

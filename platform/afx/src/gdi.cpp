@@ -14,6 +14,12 @@ afx::HandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>& GdiMap() {
     return map;
 }
 
+// The temporary fonts, apart from the general objects, as a font's temporary must be a CFont.
+afx::HandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject, CFont>& FontMap() {
+    static afx::HandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject, CFont> map;
+    return map;
+}
+
 } // namespace
 
 CGdiObject::CGdiObject() : m_hObject(nullptr) {}
@@ -47,9 +53,12 @@ BOOL CGdiObject::DeleteObject() {
     return ::DeleteObject(Detach());
 }
 
-// A font or brush handle wraps as the general GDI object: the handle is all the wrapper holds.
+// A font attached for good is the CFont that attached it; any other handle gets a temporary
+// CFont of its own.
 CFont* CFont::FromHandle(HFONT hFont) {
-    return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
+    if (CGdiObject* pObject = GdiMap().FindPermanent(hFont))
+        return static_cast<CFont*>(pObject);
+    return static_cast<CFont*>(FontMap().FromHandle(hFont));
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
@@ -59,10 +68,6 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
     return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
                                 bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
                                 nQuality, nPitchAndFamily, lpszFacename));
-}
-
-CBrush* CBrush::FromHandle(HBRUSH hBrush) {
-    return static_cast<CBrush*>(CGdiObject::FromHandle(hBrush));
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor) {

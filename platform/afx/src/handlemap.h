@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <new>
 
 namespace afx {
@@ -39,7 +40,10 @@ struct ProcessHeapAllocator {
     }
 };
 
-template <typename TObject, typename THandle, THandle TObject::*Handle>
+// Temporary objects are made as TTemporary, a class derived from TObject that adds no data, so
+// that a map of general objects can hand out temporaries of the class a caller asked for.
+template <typename TObject, typename THandle, THandle TObject::*Handle,
+          typename TTemporary = TObject>
 class HandleMap {
 public:
     HandleMap() = default;
@@ -86,7 +90,7 @@ public:
         // Without memory for a temporary object the caller gets NULL, as for no handle.
         TObject* pTemporary;
         try {
-            pTemporary = new TObject;
+            pTemporary = new TTemporary;
         } catch (const std::bad_alloc&) {
             return nullptr;
         }
@@ -102,8 +106,8 @@ public:
     }
 
 private:
-    using Map = std::map<THandle, TObject*, std::less<THandle>,
-                         ProcessHeapAllocator<std::pair<const THandle, TObject*>>>;
+    using Map = std::unordered_map<THandle, TObject*, std::hash<THandle>, std::equal_to<THandle>,
+                                   ProcessHeapAllocator<std::pair<const THandle, TObject*>>>;
     Map m_permanent;
     Map m_temporary;
 };

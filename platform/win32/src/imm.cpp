@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 #include <string>
 
 namespace headless {
@@ -30,12 +31,12 @@ struct InputContext {
 };
 
 struct ImmState {
-    std::map<uintptr_t, InputContext> contexts;
+    std::unordered_map<uintptr_t, InputContext> contexts;
     uintptr_t nextHandle = 0x20000;
     std::map<DWORD, HIMC> defaultContexts; // by thread id
     // Windows are not checked: the association is kept by handle, and a NULL context means
     // the window has none.
-    std::map<HWND, HIMC> associations;
+    std::unordered_map<HWND, HIMC> associations;
 };
 
 ImmState& State() {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
+#include <unordered_map>
 #include <new>
 
 namespace headless {
@@ -33,8 +33,8 @@ struct Block {
 // Every live block under its disguised handle. A fixed block's handle is its data address; a
 // movable block's handle is the address of a one-byte cell of its own, so that it differs
 // from every data address.
-std::map<uintptr_t, Block>& Blocks() {
-    return ProcessLifetime<std::map<uintptr_t, Block>>();
+std::unordered_map<uintptr_t, Block>& Blocks() {
+    return ProcessLifetime<std::unordered_map<uintptr_t, Block>>();
 }
 
 Block* FindBlock(const void* hMem) {
