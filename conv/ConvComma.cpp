@@ -189,76 +189,25 @@ void FormatNumber(CString& strBuf, TValue value, TDecimals... nDecimals) {
 
 } // namespace
 
-void CConv::CommaStr(char* lpszBuf, char nValue) {
-    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
-}
-void CConv::CommaStr(char* lpszBuf, short nValue) {
-    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
-}
-void CConv::CommaStr(char* lpszBuf, LONG nValue) {
-    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
-}
-void CConv::CommaStr(char* lpszBuf, ULONG nValue) {
-    FormatNumber<Grouping::Commas>(lpszBuf, nValue);
-}
-void CConv::CommaStr(char* lpszBuf, float fValue, short nDecimals) {
-    FormatNumber<Grouping::Commas>(lpszBuf, fValue, nDecimals);
-}
-void CConv::CommaStr(char* lpszBuf, double dValue, short nDecimals) {
-    FormatNumber<Grouping::Commas>(lpszBuf, dValue, nDecimals);
-}
-void CConv::CommaStr(CString& strBuf, char nValue) {
-    FormatNumber<Grouping::Commas>(strBuf, nValue);
-}
-void CConv::CommaStr(CString& strBuf, short nValue) {
-    FormatNumber<Grouping::Commas>(strBuf, nValue);
-}
-void CConv::CommaStr(CString& strBuf, LONG nValue) {
-    FormatNumber<Grouping::Commas>(strBuf, nValue);
-}
-void CConv::CommaStr(CString& strBuf, ULONG nValue) {
-    FormatNumber<Grouping::Commas>(strBuf, nValue);
-}
-void CConv::CommaStr(CString& strBuf, float fValue, short nDecimals) {
-    FormatNumber<Grouping::Commas>(strBuf, fValue, nDecimals);
-}
-void CConv::CommaStr(CString& strBuf, double dValue, short nDecimals) {
-    FormatNumber<Grouping::Commas>(strBuf, dValue, nDecimals);
-}
+// The exported overloads are fixed: for each grouping and each kind of target, one per value
+// type, all of them the same call of FormatNumber.
+// clang-format off
+#define TKP_NUMBER_FORMATS(Name, Target, kGrouping)                                              \
+    void CConv::Name(Target target, char nValue) { FormatNumber<kGrouping>(target, nValue); }    \
+    void CConv::Name(Target target, short nValue) { FormatNumber<kGrouping>(target, nValue); }   \
+    void CConv::Name(Target target, LONG nValue) { FormatNumber<kGrouping>(target, nValue); }    \
+    void CConv::Name(Target target, ULONG nValue) { FormatNumber<kGrouping>(target, nValue); }   \
+    void CConv::Name(Target target, float fValue, short nDecimals) {                             \
+        FormatNumber<kGrouping>(target, fValue, nDecimals);                                      \
+    }                                                                                            \
+    void CConv::Name(Target target, double dValue, short nDecimals) {                            \
+        FormatNumber<kGrouping>(target, dValue, nDecimals);                                      \
+    }
+// clang-format on
 
-void CConv::NotCommaStr(char* lpszBuf, char nValue) {
-    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
-}
-void CConv::NotCommaStr(char* lpszBuf, short nValue) {
-    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
-}
-void CConv::NotCommaStr(char* lpszBuf, LONG nValue) {
-    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
-}
-void CConv::NotCommaStr(char* lpszBuf, ULONG nValue) {
-    FormatNumber<Grouping::Plain>(lpszBuf, nValue);
-}
-void CConv::NotCommaStr(char* lpszBuf, float fValue, short nDecimals) {
-    FormatNumber<Grouping::Plain>(lpszBuf, fValue, nDecimals);
-}
-void CConv::NotCommaStr(char* lpszBuf, double dValue, short nDecimals) {
-    FormatNumber<Grouping::Plain>(lpszBuf, dValue, nDecimals);
-}
-void CConv::NotCommaStr(CString& strBuf, char nValue) {
-    FormatNumber<Grouping::Plain>(strBuf, nValue);
-}
-void CConv::NotCommaStr(CString& strBuf, short nValue) {
-    FormatNumber<Grouping::Plain>(strBuf, nValue);
-}
-void CConv::NotCommaStr(CString& strBuf, LONG nValue) {
-    FormatNumber<Grouping::Plain>(strBuf, nValue);
-}
-void CConv::NotCommaStr(CString& strBuf, ULONG nValue) {
-    FormatNumber<Grouping::Plain>(strBuf, nValue);
-}
-void CConv::NotCommaStr(CString& strBuf, float fValue, short nDecimals) {
-    FormatNumber<Grouping::Plain>(strBuf, fValue, nDecimals);
-}
-void CConv::NotCommaStr(CString& strBuf, double dValue, short nDecimals) {
-    FormatNumber<Grouping::Plain>(strBuf, dValue, nDecimals);
-}
+TKP_NUMBER_FORMATS(CommaStr, char*, Grouping::Commas)
+TKP_NUMBER_FORMATS(CommaStr, CString&, Grouping::Commas)
+TKP_NUMBER_FORMATS(NotCommaStr, char*, Grouping::Plain)
+TKP_NUMBER_FORMATS(NotCommaStr, CString&, Grouping::Plain)
+
+#undef TKP_NUMBER_FORMATS

@@ -288,21 +288,6 @@ int CConv::Convert(const char* lpszText, double* pValue, short nDecimals) {
     return DelComma(lpszText, szNumber, nDecimals) && StoreReal(szNumber, pValue);
 }
 
-int CConv::Convert(const char* lpszText, char* pValue) {
-    LONG nValue = 0;
-    return Convert(lpszText, &nValue) && StoreInRange<char, SCHAR_MIN, SCHAR_MAX>(nValue, pValue);
-}
-
-int CConv::Convert(const char* lpszText, short* pValue) {
-    LONG nValue = 0;
-    return Convert(lpszText, &nValue) && StoreInRange<short, SHRT_MIN, SHRT_MAX>(nValue, pValue);
-}
-
-int CConv::Convert(const char* lpszText, float* pValue, short nDecimals) {
-    double dValue = 0.0;
-    return Convert(lpszText, &dValue, nDecimals) && StoreFloat(dValue, pValue);
-}
-
 int CConv::Convert2(const char* lpszText, LONG* pValue) {
     return ParseLong<CommaRule::GroupingOnly>(lpszText, pValue);
 }
@@ -312,57 +297,46 @@ int CConv::Convert2(const char* lpszText, double* pValue, short nDecimals) {
     return MakeNumStr(lpszText, szNumber, nDecimals) && StoreReal(szNumber, pValue);
 }
 
-int CConv::Convert2(const char* lpszText, char* pValue) {
-    LONG nValue = 0;
-    return Convert2(lpszText, &nValue) && StoreInRange<char, SCHAR_MIN, SCHAR_MAX>(nValue, pValue);
-}
+// The narrower targets take the method's LONG or double result where it fits.
+#define TKP_NARROW_FORMS(Name)                                                                     \
+    int CConv::Name(const char* lpszText, char* pValue) {                                          \
+        LONG nValue = 0;                                                                           \
+        return Name(lpszText, &nValue) &&                                                          \
+               StoreInRange<char, SCHAR_MIN, SCHAR_MAX>(nValue, pValue);                           \
+    }                                                                                              \
+    int CConv::Name(const char* lpszText, short* pValue) {                                         \
+        LONG nValue = 0;                                                                           \
+        return Name(lpszText, &nValue) && StoreInRange<short, SHRT_MIN, SHRT_MAX>(nValue, pValue); \
+    }                                                                                              \
+    int CConv::Name(const char* lpszText, float* pValue, short nDecimals) {                        \
+        double dValue = 0.0;                                                                       \
+        return Name(lpszText, &dValue, nDecimals) && StoreFloat(dValue, pValue);                   \
+    }
 
-int CConv::Convert2(const char* lpszText, short* pValue) {
-    LONG nValue = 0;
-    return Convert2(lpszText, &nValue) && StoreInRange<short, SHRT_MIN, SHRT_MAX>(nValue, pValue);
-}
+TKP_NARROW_FORMS(Convert)
+TKP_NARROW_FORMS(Convert2)
 
-int CConv::Convert2(const char* lpszText, float* pValue, short nDecimals) {
-    double dValue = 0.0;
-    return Convert2(lpszText, &dValue, nDecimals) && StoreFloat(dValue, pValue);
-}
+#undef TKP_NARROW_FORMS
 
-int CConv::Convert(CString strText, char* pValue) {
-    return Convert(static_cast<LPCSTR>(strText), pValue);
-}
+// A string is read as its text: each exported CString overload forwards to its char* form.
+#define TKP_TEXT_FORMS(Name)                                                                       \
+    int CConv::Name(CString strText, char* pValue) {                                               \
+        return Name(static_cast<LPCSTR>(strText), pValue);                                         \
+    }                                                                                              \
+    int CConv::Name(CString strText, short* pValue) {                                              \
+        return Name(static_cast<LPCSTR>(strText), pValue);                                         \
+    }                                                                                              \
+    int CConv::Name(CString strText, LONG* pValue) {                                               \
+        return Name(static_cast<LPCSTR>(strText), pValue);                                         \
+    }                                                                                              \
+    int CConv::Name(CString strText, float* pValue, short nDecimals) {                             \
+        return Name(static_cast<LPCSTR>(strText), pValue, nDecimals);                              \
+    }                                                                                              \
+    int CConv::Name(CString strText, double* pValue, short nDecimals) {                            \
+        return Name(static_cast<LPCSTR>(strText), pValue, nDecimals);                              \
+    }
 
-int CConv::Convert(CString strText, short* pValue) {
-    return Convert(static_cast<LPCSTR>(strText), pValue);
-}
+TKP_TEXT_FORMS(Convert)
+TKP_TEXT_FORMS(Convert2)
 
-int CConv::Convert(CString strText, LONG* pValue) {
-    return Convert(static_cast<LPCSTR>(strText), pValue);
-}
-
-int CConv::Convert(CString strText, float* pValue, short nDecimals) {
-    return Convert(static_cast<LPCSTR>(strText), pValue, nDecimals);
-}
-
-int CConv::Convert(CString strText, double* pValue, short nDecimals) {
-    return Convert(static_cast<LPCSTR>(strText), pValue, nDecimals);
-}
-
-int CConv::Convert2(CString strText, char* pValue) {
-    return Convert2(static_cast<LPCSTR>(strText), pValue);
-}
-
-int CConv::Convert2(CString strText, short* pValue) {
-    return Convert2(static_cast<LPCSTR>(strText), pValue);
-}
-
-int CConv::Convert2(CString strText, LONG* pValue) {
-    return Convert2(static_cast<LPCSTR>(strText), pValue);
-}
-
-int CConv::Convert2(CString strText, float* pValue, short nDecimals) {
-    return Convert2(static_cast<LPCSTR>(strText), pValue, nDecimals);
-}
-
-int CConv::Convert2(CString strText, double* pValue, short nDecimals) {
-    return Convert2(static_cast<LPCSTR>(strText), pValue, nDecimals);
-}
+#undef TKP_TEXT_FORMS

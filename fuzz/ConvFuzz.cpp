@@ -329,13 +329,10 @@ std::string FormatBoth(bool bCommas, size_t nRoom, Args... args) {
     return strText;
 }
 
+// A float is nudged half a thousandth away from zero, unless it is within a ten-thousandth of it.
 double BiasedFloat(float fValue) {
-    double dValue = fValue;
-    if (fValue > 0.0001)
-        dValue += 0.0005;
-    else if (fValue < -0.0001)
-        dValue -= 0.0005;
-    return dValue;
+    const double dBias = std::fabs(fValue) > 0.0001 ? std::copysign(0.0005, fValue) : 0.0;
+    return static_cast<double>(fValue) + dBias;
 }
 
 void FuzzFormat(const Input& input) {

@@ -16,8 +16,6 @@ class PullList {
 public:
     PullList();
     ~PullList();
-    PullList(const PullList&) = delete;
-    PullList& operator=(const PullList&) = delete;
 
     // Makes list nKind from the master files of the folder afresh, as a control's
     // PullMakeList2 does; the preselected row, or -1.

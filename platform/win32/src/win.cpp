@@ -292,22 +292,34 @@ std::map<std::string, HANDLE>::iterator FindProp(Window* pWnd, LPCSTR lpString) 
     });
 }
 
-bool ReadExtra(const Window* pWnd, int nIndex, void* pValue, size_t cb) {
-    if (nIndex < 0 || static_cast<size_t>(nIndex) + cb > pWnd->extra.size()) {
+// A value of T in the window's extra bytes at byte nIndex; outside them it is 0 and cannot be
+// changed (ERROR_INVALID_INDEX).
+template <typename T>
+bool ExtraHolds(const Window* pWnd, int nIndex) {
+    if (nIndex < 0 || static_cast<size_t>(nIndex) + sizeof(T) > pWnd->extra.size()) {
         SetLastError(ERROR_INVALID_INDEX);
         return false;
     }
-    std::memcpy(pValue, pWnd->extra.data() + nIndex, cb);
     return true;
 }
 
-bool WriteExtra(Window* pWnd, int nIndex, const void* pValue, size_t cb) {
-    if (nIndex < 0 || static_cast<size_t>(nIndex) + cb > pWnd->extra.size()) {
-        SetLastError(ERROR_INVALID_INDEX);
-        return false;
-    }
-    std::memcpy(pWnd->extra.data() + nIndex, pValue, cb);
-    return true;
+template <typename T>
+T ReadExtra(const Window* pWnd, int nIndex) {
+    T value = 0;
+    if (ExtraHolds<T>(pWnd, nIndex))
+        std::memcpy(&value, pWnd->extra.data() + nIndex, sizeof(value));
+    return value;
+}
+
+// The previous value.
+template <typename T>
+T ExchangeExtra(Window* pWnd, int nIndex, T newValue) {
+    T old = 0;
+    if (!ExtraHolds<T>(pWnd, nIndex))
+        return old;
+    std::memcpy(&old, pWnd->extra.data() + nIndex, sizeof(old));
+    std::memcpy(pWnd->extra.data() + nIndex, &newValue, sizeof(newValue));
+    return old;
 }
 
 // GWL_STYLE and GWL_EXSTYLE changes are announced before and after, and the window may amend
@@ -595,9 +607,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex) {
     case GWLP_USERDATA:
         return pWnd->userData;
     }
-    LONG_PTR value = 0;
-    headless::ReadExtra(pWnd, nIndex, &value, sizeof(value));
-    return value;
+    return headless::ReadExtra<LONG_PTR>(pWnd, nIndex);
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
@@ -633,10 +643,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
         pWnd->userData = dwNewLong;
         return old;
     }
-    if (!headless::ReadExtra(pWnd, nIndex, &old, sizeof(old)))
-        return 0;
-    headless::WriteExtra(pWnd, nIndex, &dwNewLong, sizeof(dwNewLong));
-    return old;
+    return headless::ExchangeExtra(pWnd, nIndex, dwNewLong);
 }
 
 LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) {
@@ -645,9 +652,7 @@ LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) {
         return 0;
     if (nIndex < 0)
         return static_cast<LONG>(GetWindowLongPtrA(hWnd, nIndex));
-    LONG value = 0;
-    headless::ReadExtra(pWnd, nIndex, &value, sizeof(value));
-    return value;
+    return headless::ReadExtra<LONG>(pWnd, nIndex);
 }
 
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
@@ -656,11 +661,7 @@ LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
         return 0;
     if (nIndex < 0)
         return static_cast<LONG>(SetWindowLongPtrA(hWnd, nIndex, dwNewLong));
-    LONG old = 0;
-    if (!headless::ReadExtra(pWnd, nIndex, &old, sizeof(old)))
-        return 0;
-    headless::WriteExtra(pWnd, nIndex, &dwNewLong, sizeof(dwNewLong));
-    return old;
+    return headless::ExchangeExtra(pWnd, nIndex, dwNewLong);
 }
 
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString) {
