@@ -33,18 +33,11 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-    if (m_hObject != nullptr || hObject == nullptr || !GdiMap().AddPermanent(hObject, this))
-        return FALSE;
-    m_hObject = hObject;
-    return TRUE;
+    return GdiMap().Attach(this, hObject);
 }
 
 HGDIOBJ CGdiObject::Detach() {
-    const HGDIOBJ hObject = m_hObject;
-    if (hObject != nullptr)
-        GdiMap().RemovePermanent(hObject, this);
-    m_hObject = nullptr;
-    return hObject;
+    return GdiMap().Detach(this);
 }
 
 BOOL CGdiObject::DeleteObject() {
@@ -77,8 +70,7 @@ BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
 CDC::CDC() : m_hDC(nullptr) {}
 
 CDC::~CDC() {
-    if (m_hDC != nullptr)
-        DcMap().RemovePermanent(m_hDC, this);
+    Detach();
 }
 
 CDC* CDC::FromHandle(HDC hDC) {
@@ -86,18 +78,11 @@ CDC* CDC::FromHandle(HDC hDC) {
 }
 
 BOOL CDC::Attach(HDC hDC) {
-    if (m_hDC != nullptr || hDC == nullptr || !DcMap().AddPermanent(hDC, this))
-        return FALSE;
-    m_hDC = hDC;
-    return TRUE;
+    return DcMap().Attach(this, hDC);
 }
 
 HDC CDC::Detach() {
-    const HDC hDC = m_hDC;
-    if (hDC != nullptr)
-        DcMap().RemovePermanent(hDC, this);
-    m_hDC = nullptr;
-    return hDC;
+    return DcMap().Detach(this);
 }
 
 CFont* CDC::SelectObject(CFont* pFont) {

@@ -64,19 +64,22 @@ public:
         return it != m_permanent.end() ? it->second : nullptr;
     }
 
-    // False when the handle has an object already, or without memory.
-    bool AddPermanent(THandle h, TObject* pObject) {
-        try {
-            return m_permanent.emplace(h, pObject).second;
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
+    // Makes pObject the permanent object of h. FALSE when the object wraps a handle already,
+    // when h is NULL or has an object already, or without memory.
+    BOOL Attach(TObject* pObject, THandle h) {
+        if (pObject->*Handle != nullptr || h == nullptr || !AddPermanent(h, pObject))
+            return FALSE;
+        pObject->*Handle = h;
+        return TRUE;
     }
 
-    void RemovePermanent(THandle h, const TObject* pObject) {
-        const auto it = m_permanent.find(h);
-        if (it != m_permanent.end() && it->second == pObject)
-            m_permanent.erase(it);
+    // The handle pObject let go of, no longer its.
+    THandle Detach(TObject* pObject) {
+        const THandle h = pObject->*Handle;
+        if (h != nullptr)
+            RemovePermanent(h, pObject);
+        pObject->*Handle = nullptr;
+        return h;
     }
 
     TObject* FromHandle(THandle h) {
@@ -106,6 +109,20 @@ public:
     }
 
 private:
+    bool AddPermanent(THandle h, TObject* pObject) {
+        try {
+            return m_permanent.emplace(h, pObject).second;
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+    }
+
+    void RemovePermanent(THandle h, const TObject* pObject) {
+        const auto it = m_permanent.find(h);
+        if (it != m_permanent.end() && it->second == pObject)
+            m_permanent.erase(it);
+    }
+
     using Map = std::unordered_map<THandle, TObject*, std::hash<THandle>, std::equal_to<THandle>,
                                    ProcessHeapAllocator<std::pair<const THandle, TObject*>>>;
     Map m_permanent;

@@ -38,18 +38,11 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
-    if (m_hWnd != nullptr || hWndNew == nullptr || !WindowMap().AddPermanent(hWndNew, this))
-        return FALSE;
-    m_hWnd = hWndNew;
-    return TRUE;
+    return WindowMap().Attach(this, hWndNew);
 }
 
 HWND CWnd::Detach() {
-    const HWND hWnd = m_hWnd;
-    if (hWnd != nullptr)
-        WindowMap().RemovePermanent(hWnd, this);
-    m_hWnd = nullptr;
-    return hWnd;
+    return WindowMap().Detach(this);
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
