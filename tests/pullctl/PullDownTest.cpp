@@ -20,6 +20,11 @@ BOOL WINAPI NoDialog(HWND, LPMSG) {
     return FALSE;
 }
 
+// A notification of the list (ID 529) to its parent.
+constexpr WPARAM Notification(WORD wCode) {
+    return MAKEWPARAM(529, wCode);
+}
+
 void TypeKey(UINT vk) {
     test::TypeKeyInDialog(nullptr, vk, NoDialog);
 }
@@ -116,6 +121,43 @@ TEST_F(PullDownTest, ShiftReleaseRightClickAndFocusLossAreReported) {
     EXPECT_EQ(63, g_rightClick.y);
 }
 
+// A host that lays its windows out again may move the list to where it already is, which
+// brings no WM_MOVE or WM_SIZE and leaves a plain combo box's list open: this list closes.
+TEST_F(PullDownTest, MovingTheListInPlaceClosesIt) {
+    RECT rc;
+    GetWindowRect(m_pull.m_hWnd, &rc);
+    MapWindowPoints(nullptr, m_hParent, reinterpret_cast<POINT*>(&rc), 2);
+    m_pull.SendMessage(CB_SHOWDROPDOWN, TRUE);
+    MoveWindow(m_pull.m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+    EXPECT_EQ(0, Dropped());
+}
+
+// With no Enter listed, Enter only closes the open list as CB_SHOWDROPDOWN does (the choice
+// cancelled, nothing reported); message numbers 0 send nothing, not even WM_NULL.
+TEST_F(PullDownTest, UnlistedEnterAndMessagesNumberedZeroTellTheHostNothing) {
+    CPullDown quiet;
+    short keys[] = {VK_TAB};
+    ASSERT_EQ(1, quiet.PullInit(CWnd::FromHandle(m_hParent), nullptr, kKeyMsg, keys, 1, 0, 0, 0));
+    quiet.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
+    quiet.SendMessage(CB_SETCURSEL, 0);
+    SetFocus(quiet.m_hWnd);
+    quiet.SendMessage(CB_SHOWDROPDOWN, TRUE);
+    test::Pump();
+    test::RecordOnly({WM_NULL, kKeyMsg, WM_COMMAND});
+    test::ClearMessages();
+    TypeKey(VK_RETURN);
+    EXPECT_TRUE(
+        test::MessagesAre({{"owner", WM_COMMAND, sent | wparam, Notification(CBN_SELENDCANCEL)},
+                           {"owner", WM_COMMAND, sent | wparam, Notification(CBN_CLOSEUP)}}));
+    test::RecordOnly({WM_NULL, kKeyMsg});
+    test::ClearMessages();
+    ASSERT_TRUE(test::HoldShift(true));
+    ASSERT_TRUE(test::HoldShift(false));
+    quiet.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 3));
+    SetFocus(m_hParent);
+    EXPECT_TRUE(test::MessagesAre({}));
+}
+
 // Command 10000 opens or closes the list and takes the focus; the width of every
 // multi-column list is the last one set, in average characters.
 TEST_F(PullDownTest, MultiColumnListsShareTheLastWidth) {
@@ -144,10 +186,6 @@ struct DeleteCase {
     WPARAM wParam;
     void (*act)(HWND hPull, HWND hParent);
 };
-
-constexpr WPARAM Notification(WORD wCode) {
-    return MAKEWPARAM(529, wCode);
-}
 
 class PullDownDeletedTest : public PullDownTest,
                             public ::testing::WithParamInterface<DeleteCase> {};
