@@ -1,6 +1,7 @@
-// The demo slip's first values, list rows and entry fields.
+// The demo slip's first values, list rows, entry fields and free-standing pull-down list.
 #include "DemoSlip.h"
 
+#include "Controls.h"
 #include "HostMessages.h"
 #include "Text.h"
 #include "slip.h"
@@ -15,6 +16,14 @@ const char* const kDeliveries[] = {"当日便", "翌日便", "日時指定", "�
 // The staff the host lists itself: a name in ten bytes, then the code in the next six, where
 // the pull-down reads it.
 const char* const kStaff[] = {"田中      000101", "鈴木      000102", "佐藤      000205"};
+// The trading partners, in columns of a fixed-pitch font: a code of four bytes, a name, a town.
+// The list drops down as wide as its field, 22 characters (88 dialog units).
+const char* const kPartners[] = {"1001 山田商事 東京", "1002 東和物産 大阪", "2001 日出商会 横浜",
+                                 "2002 丸長食品 神戸", "3001 北斗運輸 札幌"};
+const size_t kPartnerCodeLength = 4;
+const short kPartnerWidth = 22;
+// Room for four rows of the list below its field, in dialog units.
+const int kPartnerListRoom = 48;
 
 // Pull-down lists: kinds and the style without the "none" row.
 const short kDepartmentList = 1, kAccountList = 2, kHostList = 3;
@@ -39,13 +48,19 @@ void AddRows(HWND hwnd, UINT nAddMessage, const char* const (&rows)[N]) {
 
 // The field takes the place's rectangle and its position among the dialog's children (drawing
 // and the values' order follow it), then the place goes, so that the controller finds the field
-// under the place's ID.
-void TakePlace(HWND hwndPlace, const CWnd& field) {
-    RECT rc;
+// under the place's ID. A pull-down list gets nListRoom dialog units more below the place, into
+// which its list drops; it is sized before it moves, as it keeps what it gets below its field for
+// its list and, when it moves, makes its field as high as what it has left.
+void TakePlace(HWND hwndPlace, const CWnd& field, int nListRoom = 0) {
+    const HWND hDlg = GetParent(hwndPlace);
+    RECT rc, rcRoom = {0, 0, 0, nListRoom};
     GetWindowRect(hwndPlace, &rc);
-    MapWindowPoints(nullptr, GetParent(hwndPlace), reinterpret_cast<POINT*>(&rc), 2);
-    SetWindowPos(field.m_hWnd, hwndPlace, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rc), 2);
+    MapDialogRect(hDlg, &rcRoom);
+    SetWindowPos(field.m_hWnd, hwndPlace, 0, 0, rc.right - rc.left,
+                 rc.bottom - rc.top + rcRoom.bottom, SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetWindowPos(field.m_hWnd, nullptr, rc.left, rc.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     DestroyWindow(hwndPlace);
 }
 
@@ -67,6 +82,13 @@ std::string CodeOf(HWND hDlg, int nID) {
 std::string FolderPath(const std::string& folder) {
     const bool bClosed = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
     return bClosed ? folder : folder + "\\";
+}
+
+// The list's notify window is the dialog; it leaves right clicks unreported.
+int InitPartner(CPullDown& partner, CWnd* pDlg) {
+    return partner.PullInit(pDlg, DialogFont(pDlg->m_hWnd), FieldMsg(kPartnerKeyMsg), g_exitKeys,
+                            kExitKeyCount, FieldMsg(kPartnerShiftMsg), 0,
+                            FieldMsg(kPartnerLeftMsg));
 }
 
 int InitNumber(CEditNum& field, CWnd* pDlg, short nID) {
@@ -93,7 +115,9 @@ bool DemoSlip::Prepare(HWND hDlg) {
     const HWND hwndQuantity = GetDlgItem(hDlg, IDC_QUANTITY);
     const HWND hwndPrice = GetDlgItem(hDlg, IDC_PRICE);
     const HWND hwndMemo = GetDlgItem(hDlg, IDC_MEMO);
+    const HWND hwndPartner = GetDlgItem(hDlg, IDC_PARTNER);
     if (hwndQuantity == nullptr || hwndPrice == nullptr || hwndMemo == nullptr ||
+        hwndPartner == nullptr || !InitPartner(m_partner, pDlg) ||
         !InitNumber(m_quantity, pDlg, IDC_QUANTITY) || !InitNumber(m_price, pDlg, IDC_PRICE) ||
         !m_memo.Init3D(pDlg, pDlg, IDC_MEMO, DialogFont(hDlg), FieldMsg(kFieldKeyMsg),
                        FieldMsg(kFieldChangeMsg), g_exitKeys, kExitKeyCount, 0, 0, FEPMODE_HIRAGANA,
@@ -105,7 +129,18 @@ bool DemoSlip::Prepare(HWND hDlg) {
     TakePlace(hwndQuantity, m_quantity);
     TakePlace(hwndPrice, m_price);
     TakePlace(hwndMemo, m_memo);
+    m_partner.PullMakeMulti(kPartnerWidth, kPartnerWidth);
+    AddRows(m_partner.m_hWnd, CB_ADDSTRING, kPartners);
+    // The list is made with an ID of its own; the controller finds it under the place's.
+    SetWindowLongPtrA(m_partner.m_hWnd, GWLP_ID, IDC_PARTNER);
+    TakePlace(hwndPartner, m_partner, kPartnerListRoom);
     return true;
+}
+
+void DemoSlip::Received(UINT message, WPARAM wParam) {
+    if (message != kPartnerKeyMsg || wParam != VK_RETURN)
+        return;
+    m_partnerCode = ValueOf(m_partner.m_hWnd).substr(0, kPartnerCodeLength);
 }
 
 // The pull-downs exist once the controller has taken the combo boxes of the 7000 range over.
@@ -135,5 +170,6 @@ std::vector<std::string> DemoSlip::TakeValues() {
             std::string("memo: ") + m_szMemo,
             "department code: " + CodeOf(m_hDlg, IDC_DEPARTMENT),
             "account code: " + CodeOf(m_hDlg, IDC_ACCOUNT),
-            "staff code: " + CodeOf(m_hDlg, IDC_STAFF)};
+            "staff code: " + CodeOf(m_hDlg, IDC_STAFF),
+            "partner code: " + m_partnerCode};
 }

@@ -17,12 +17,14 @@ public:
     DemoSlip(const DemoSlip&) = delete;
     DemoSlip& operator=(const DemoSlip&) = delete;
 
-    // The first values, the rows of the plain lists, and the entry fields in the places the
-    // template keeps for them.
+    // The first values, the rows of the plain lists, and the entry fields and the partner list
+    // in the places the template keeps for them.
     bool Prepare(HWND hDlg) override;
     // The pull-downs' lists; the customer's name is typed in hiragana, its reading goes to the
     // reading field, which is typed in half-width katakana.
     bool Attached(CDlgSb& controller) override;
+    // Enter in the partner list takes the code of its selected row.
+    void Received(UINT message, WPARAM wParam) override;
 
     // The bound variables, each field's text committed first as a host does before it reads
     // them, and the codes chosen in the pull-downs: "quantity (LONG): 12", in code page 932.
@@ -38,4 +40,6 @@ private:
     CEditNum m_quantity;
     CEditNum m_price;
     CEditStr m_memo;
+    CPullDown m_partner;
+    std::string m_partnerCode;
 };

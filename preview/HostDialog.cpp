@@ -80,6 +80,7 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup,
         *pError = "dialog template " + std::to_string(nTemplate) + " cannot be made";
         return false;
     }
+    m_pSetup = pSetup;
     if (pSetup != nullptr && !pSetup->Prepare(m_hwndDialog)) {
         *pError =
             "the host's part of dialog template " + std::to_string(nTemplate) + " cannot be made";
@@ -158,17 +159,18 @@ void HostDialog::Note(UINT message, WPARAM wParam) {
         m_messages.push_back(name);
 }
 
-// The controller leaves the entry fields to the host: it learns which one has the focus (whose
-// text is selected, as the fields' SetSel does, so that typing replaces it), and their exit keys
-// move on as the same keys do in the template's own edits. Enter, which the controller leaves
-// alone in a numeric field, moves on as Down does.
+// The controller leaves the entry fields and the free-standing pull-down list to the host: it
+// learns which field has the focus (whose text is selected, as the fields' SetSel does, so that
+// typing replaces it), and their exit keys and the list's keys move on as the same keys do in
+// the template's own edits. Enter, which the controller leaves alone in the 5000 range, moves on
+// as Down does.
 void HostDialog::AnswerField(UINT message, WPARAM wParam) {
     if (m_pController == nullptr)
         return;
     if (message == kFieldFocusMsg) {
         m_pController->SetFocusID(static_cast<short>(m_nField));
         SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
-    } else if (message == kFieldKeyMsg)
+    } else if (message == kFieldKeyMsg || message == kPartnerKeyMsg)
         m_pController->DialogKeyDown(wParam == VK_RETURN ? VK_DOWN : static_cast<UINT>(wParam));
 }
 
@@ -179,6 +181,8 @@ INT_PTR CALLBACK HostDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     if (HostDialog* pHost = HostOf(hwnd)) {
         pHost->Note(message, wParam);
+        if (pHost->m_pSetup != nullptr)
+            pHost->m_pSetup->Received(message, wParam);
         pHost->AnswerField(message, wParam);
     }
     return FALSE;

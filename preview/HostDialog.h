@@ -18,6 +18,8 @@ public:
     virtual bool Prepare(HWND hDlg) = 0;
     // Once the controller is attached: the settings made through it. False when one is refused.
     virtual bool Attached(CDlgSb& controller) = 0;
+    // A message to the dialog, before the host's own answer to it.
+    virtual void Received(UINT message, WPARAM wParam) = 0;
 
 protected:
     ~DialogSetup() = default;
@@ -60,6 +62,7 @@ private:
     HWND m_hwndMain = nullptr;
     HWND m_hwndDialog = nullptr;
     std::unique_ptr<CDlgSb> m_pController;
+    DialogSetup* m_pSetup = nullptr;
     std::vector<std::string> m_messages;
     // The entry field that last gained the focus.
     int m_nField = 0;

@@ -27,6 +27,9 @@ const HostMessage kHostMessages[] = {
     {kFieldFocusMsg, "field entered", Argument::Field},
     {kFieldKeyMsg, "field key", Argument::KeyCode},
     {kFieldChangeMsg, "field change", Argument::Field},
+    {kPartnerKeyMsg, "partner key", Argument::KeyCode},
+    {kPartnerShiftMsg, "partner Shift released", Argument::None},
+    {kPartnerLeftMsg, "partner left", Argument::None},
 };
 
 } // namespace

@@ -12,10 +12,10 @@ struct NamedKey {
 };
 
 const NamedKey kNamedKeys[] = {
-    {"Enter", VK_RETURN, false},   {"Escape", VK_ESCAPE, false}, {"Up", VK_UP, false},
-    {"Down", VK_DOWN, false},      {"Left", VK_LEFT, false},     {"Right", VK_RIGHT, false},
-    {"Space", VK_SPACE, false},    {"Tab", VK_TAB, false},       {"Shift+Tab", VK_TAB, true},
-    {"Backspace", VK_BACK, false},
+    {"Enter", VK_RETURN, false}, {"Escape", VK_ESCAPE, false},  {"Up", VK_UP, false},
+    {"Down", VK_DOWN, false},    {"Left", VK_LEFT, false},      {"Right", VK_RIGHT, false},
+    {"Space", VK_SPACE, false},  {"Tab", VK_TAB, false},        {"Shift+Tab", VK_TAB, true},
+    {"Shift", VK_SHIFT, false},  {"Backspace", VK_BACK, false},
 };
 
 // The punctuation keys of a US layout and what they type without Shift.

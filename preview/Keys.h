@@ -16,8 +16,8 @@ struct Key {
 // The key that types ch on a US layout without modifiers (letters come out in lower case);
 // false for a character no key types so.
 bool KeyForCharacter(char ch, Key* pKey);
-// The key of a name: Enter, Escape, Up, Down, Left, Right, Space, Tab, Shift+Tab, Backspace,
-// F1 to F12; false for any other word.
+// The key of a name: Enter, Escape, Up, Down, Left, Right, Space, Tab, Shift+Tab, Shift (pressed
+// and released alone), Backspace, F1 to F12; false for any other word.
 bool KeyForName(const std::string& name, Key* pKey);
 // The name of a key, or its character.
 std::string KeyName(const Key& key);

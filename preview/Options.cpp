@@ -10,7 +10,7 @@ const char kUsage[] =
     "compiled resource file (--res), with the library's controller attached, on the built-in\n"
     "window system. In a terminal it runs until Ctrl-Q; with --keys, or without a terminal, it\n"
     "prints the dialog as text and exits. KEYS: Enter Escape Up Down Left Right Space Tab\n"
-    "Shift+Tab Backspace F1..F12, and text to type (romaji in a Japanese input field).\n";
+    "Shift+Tab Shift Backspace F1..F12, and text to type (romaji in a Japanese input field).\n";
 
 namespace {
 

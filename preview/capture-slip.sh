@@ -6,7 +6,7 @@
 #   preview/capture-slip.sh [KEYS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-keys=${1:-"Enter Enter Space Enter Enter yamada Enter Enter 12 Enter Enter Down Down Enter 1200 Enter 1234.5 Enter Enter Down Enter hinode Enter Enter Down"}
+keys=${1:-"Enter Enter Space Enter Enter yamada Enter Enter 12 Enter Enter Down Down Enter 1200 Enter 1234.5 Enter Enter Down Enter hinode Enter Enter Down Enter Enter 2 Space Down Shift Enter Up Space"}
 
 need=()
 command -v import >/dev/null || need+=(imagemagick)
