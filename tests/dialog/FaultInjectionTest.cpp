@@ -53,9 +53,9 @@ struct InitCase {
 
 class InitFaultTest : public ::testing::TestWithParam<InitCase> {};
 
-// Init allocates five arrays, for each item with a subclassing object the object and its handle
-// map entry, for each pull-down combo box a brush, and the dialog's reflection record; a dialog
-// is made afresh for each failure.
+// Init allocates five arrays, for each item with a subclassing object the object, its handle map
+// entry and its subclass record, for each pull-down combo box a brush, and the dialog's
+// reflection record; a dialog is made afresh for each failure.
 TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
     REQUIRE_HEADLESS();
     const WithoutRecords withoutRecords;
@@ -95,7 +95,7 @@ TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
             EXPECT_EQ(1, init(again)) << "after a failure";
         });
     EXPECT_EQ(row.nPullCombos, nSurvived);
-    EXPECT_EQ(static_cast<LONG>(5 + 2 * nSubs + 1) + row.nPullCombos, nFailures);
+    EXPECT_EQ(static_cast<LONG>(5 + 3 * nSubs + 1) + row.nPullCombos, nFailures);
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, InitFaultTest,

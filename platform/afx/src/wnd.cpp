@@ -58,19 +58,29 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
         return FALSE;
     if (!Attach(hWnd))
         return FALSE;
-    const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(afx::AfxWndProc)));
-    m_pfnSuper = bOverOrphan ? afx::TakeOrphan(hWnd) : pfnOld;
+    if (bOverOrphan) {
+        m_pfnSuper = afx::TakeOrphan(hWnd);
+        return TRUE;
+    }
+    const WNDPROC pfnOld = CurrentProc(hWnd);
+    if (!afx::RecordSubclass(hWnd, pfnOld)) {
+        Detach();
+        return FALSE;
+    }
+    SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(afx::AfxWndProc));
+    m_pfnSuper = pfnOld;
     return TRUE;
 }
 
 HWND CWnd::UnsubclassWindow() {
     if (m_hWnd == nullptr)
         return nullptr;
-    if (CurrentProc(m_hWnd) == afx::AfxWndProc)
+    if (m_pfnSuper != nullptr && CurrentProc(m_hWnd) == afx::AfxWndProc) {
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    else
-        afx::AddOrphan(m_hWnd, m_pfnSuper);
+        afx::EndSubclass(m_hWnd);
+    } else if (m_pfnSuper != nullptr) {
+        afx::AddOrphan(m_hWnd);
+    }
     m_pfnSuper = nullptr;
     return Detach();
 }
@@ -117,6 +127,8 @@ void CWnd::OnNcDestroy() {
         return;
     if (m_pfnSuper != nullptr && CurrentProc(hWnd) == afx::AfxWndProc)
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    if (m_pfnSuper != nullptr)
+        afx::EndSubclass(hWnd);
     m_pfnSuper = nullptr;
     Detach();
 }

@@ -2,14 +2,32 @@
 // and windows whose object is gone while the framework's procedure is still in their chain.
 #include "wndproc.h"
 
-#include <map>
+#include "handlemap.h"
+
+#include <unordered_map>
 
 namespace afx {
 namespace {
 
-std::map<HWND, WNDPROC>& Orphans() {
-    static std::map<HWND, WNDPROC> orphans;
-    return orphans;
+// A window the framework's procedure subclasses, and whether its object is gone.
+struct Subclassing {
+    WNDPROC pfnSuper;
+    bool bOrphan;
+};
+
+// A window has its entry from SubclassWindow on, where a failure can be reported, so that an
+// object's going, which cannot report one, only marks the entry.
+using SubclassRecord = std::unordered_map<HWND, Subclassing, std::hash<HWND>, std::equal_to<HWND>,
+                                          ProcessHeapAllocator<std::pair<const HWND, Subclassing>>>;
+
+SubclassRecord& Subclassings() {
+    static SubclassRecord subclassings;
+    return subclassings;
+}
+
+SubclassRecord::iterator FindOrphan(HWND hWnd) {
+    const auto it = Subclassings().find(hWnd);
+    return it != Subclassings().end() && it->second.bOrphan ? it : Subclassings().end();
 }
 
 // A message being routed to an object, which one of its handlers may delete (a host closing its
@@ -37,12 +55,12 @@ private:
 };
 
 LRESULT CallOrphan(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    const auto it = Orphans().find(hWnd);
-    if (it == Orphans().end())
+    const auto it = FindOrphan(hWnd);
+    if (it == Subclassings().end())
         return DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    const WNDPROC pfnSuper = it->second;
+    const WNDPROC pfnSuper = it->second.pfnSuper;
     if (nMsg == WM_NCDESTROY)
-        Orphans().erase(it);
+        Subclassings().erase(it);
     return CallWindowProcA(pfnSuper, hWnd, nMsg, wParam, lParam);
 }
 
@@ -77,21 +95,34 @@ bool RoutedObjectAlive(const CWnd* pWnd) {
     return true;
 }
 
-void AddOrphan(HWND hWnd, WNDPROC pfnSuper) {
-    Orphans()[hWnd] = pfnSuper;
+bool RecordSubclass(HWND hWnd, WNDPROC pfnSuper) {
+    try {
+        return Subclassings().emplace(hWnd, Subclassing{pfnSuper, false}).second;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+void EndSubclass(HWND hWnd) {
+    Subclassings().erase(hWnd);
+}
+
+void AddOrphan(HWND hWnd) {
+    const auto it = Subclassings().find(hWnd);
+    if (it != Subclassings().end())
+        it->second.bOrphan = true;
 }
 
 bool HasOrphan(HWND hWnd) {
-    return Orphans().count(hWnd) != 0;
+    return FindOrphan(hWnd) != Subclassings().end();
 }
 
 WNDPROC TakeOrphan(HWND hWnd) {
-    const auto it = Orphans().find(hWnd);
-    if (it == Orphans().end())
+    const auto it = FindOrphan(hWnd);
+    if (it == Subclassings().end())
         return nullptr;
-    const WNDPROC pfnSuper = it->second;
-    Orphans().erase(it);
-    return pfnSuper;
+    it->second.bOrphan = false;
+    return it->second.pfnSuper;
 }
 
 } // namespace afx

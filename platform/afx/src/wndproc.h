@@ -14,9 +14,14 @@ void ObjectGone(const CWnd* pWnd);
 // False once a handler of the message being routed to pWnd deleted it.
 bool RoutedObjectAlive(const CWnd* pWnd);
 
-// A window whose object went away while a later subclass still calls the framework's
-// procedure: its messages go on to the procedure the object had replaced.
-void AddOrphan(HWND hWnd, WNDPROC pfnSuper);
+// The windows the framework's procedure subclasses. RecordSubclass (false without memory, or for
+// a window recorded already) comes first; EndSubclass once the window has its procedure back or
+// goes. A window whose object went away while a later subclass still calls the framework's
+// procedure is an orphan: its messages go on to the procedure the object had replaced, until
+// another object takes its place over the framework's procedure.
+bool RecordSubclass(HWND hWnd, WNDPROC pfnSuper);
+void EndSubclass(HWND hWnd);
+void AddOrphan(HWND hWnd);
 bool HasOrphan(HWND hWnd);
 WNDPROC TakeOrphan(HWND hWnd);
 
