@@ -1,7 +1,10 @@
-// Every allocation Init and navigation make fails in turn: each failure gives the documented
-// result and frees what was made (the sanitizer build checks for leaks), and the dialog works
-// as before afterwards.
+// Every allocation that Init, navigation, the entry fields' Init and the input method's first
+// switch make fails in turn: each failure gives the documented result and frees what was made
+// (the sanitizer build checks for leaks), and all works as before afterwards.
 #include "CDlgSb.h"
+#include "CEditNum.h"
+#include "CEditStr.h"
+#include "CFep.h"
 #include "Headless.h"
 #include "HostDialog.h"
 #include "MessageLog.h"
@@ -10,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -134,5 +138,93 @@ TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
     // Navigation allocates nothing.
     EXPECT_EQ(0, nFailures);
 }
+
+// A thread's first window brings the thread's input context: without memory for either there is
+// no window, and a window made has a context for the input method to open in. Each attempt is a
+// thread's first.
+TEST(FepFaultTest, AThreadsFirstWindowComesWithTheContextItsInputMethodOpensIn) {
+    REQUIRE_HEADLESS();
+    const WithoutRecords withoutRecords;
+    const auto firstWindowOfAThread = [] {
+        std::thread([] {
+            const HWND hWnd = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 50, 10, nullptr,
+                                              nullptr, nullptr, nullptr);
+            CFep fep;
+            const int nOn = fep.FepOn(CWnd::FromHandle(hWnd), 0, 0, 0);
+            EXPECT_EQ(nOn == 1, test::IsImeOpen(hWnd));
+            fep.FepOff();
+            DestroyWindow(hWnd);
+        }).join();
+    };
+    RecordProperty("InjectedFailures",
+                   static_cast<int>(FailEachAllocation([] {}, firstWindowOfAThread, [](bool) {})));
+}
+
+struct FieldCase {
+    const char* name;
+    bool bString;
+    short nFepMode; // of a string field
+};
+
+class FieldFaultTest : public ::testing::TestWithParam<FieldCase> {};
+
+// An entry field's Init makes its window and, for a string field with an input method mode, its
+// CFep, whose failure alone leaves the window made (with the arguments recorded); the host
+// destroys what it no longer wants, and a field made afterwards takes a typed value.
+TEST_P(FieldFaultTest, EachFailedAllocationFailsInitAndAFieldMadeAfterwardsWorks) {
+    REQUIRE_HEADLESS();
+    const WithoutRecords withoutRecords;
+    const FieldCase& row = GetParam();
+    const HostDialog host(test::ProgramModule(), 230);
+    CWnd* const pOwner = CWnd::FromHandle(host.Owner());
+    CWnd* const pDlg = CWnd::FromHandle(host.Dialog());
+    constexpr short kID = 900;
+    std::unique_ptr<CEditNum> pNum;
+    std::unique_ptr<CEditStr> pStr;
+    int nResult = 0;
+    // The host makes the objects; Init makes what may fail.
+    const auto make = [&] {
+        pNum = std::make_unique<CEditNum>();
+        pStr = std::make_unique<CEditStr>();
+    };
+    const auto init = [&]() -> CWnd& {
+        nResult = row.bString
+                      ? pStr->Init(pOwner, pDlg, kID, nullptr, 0, 0, nullptr, 0, 0, 0, row.nFepMode,
+                                   0, 0, 0)
+                      : pNum->Init(pOwner, pDlg, kID, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0);
+        return row.bString ? static_cast<CWnd&>(*pStr) : *pNum;
+    };
+    const LONG nFailures = FailEachAllocation(make, init, [&](bool bFailed) {
+        const HWND hWnd = GetDlgItem(host.Dialog(), kID);
+        EXPECT_EQ(bFailed ? 0 : 1, nResult);
+        EXPECT_EQ(hWnd, (row.bString ? static_cast<CWnd&>(*pStr) : *pNum).m_hWnd);
+        EXPECT_EQ(hWnd != nullptr ? pOwner : nullptr,
+                  row.bString ? pStr->m_pOwner : pNum->m_pOwner);
+        // The CFep's failure alone leaves the window.
+        EXPECT_TRUE(!bFailed || hWnd == nullptr ||
+                    (row.nFepMode != FEPMODE_OFF && pStr->m_pFep == nullptr));
+        DestroyWindow(hWnd);
+        LONG lValue = 7;
+        char szText[128] = "7";
+        make();
+        CWnd& again = init();
+        ASSERT_EQ(1, nResult) << "after a failure";
+        row.bString ? pStr->SetText(szText) : pNum->SetText(&lValue, 0, 100);
+        again.SendMessage(EM_SETSEL, 0, -1);
+        for (const char ch : {'4', '2'})
+            again.SendMessage(WM_CHAR, static_cast<WPARAM>(ch), 1);
+        EXPECT_EQ(1, row.bString ? pStr->GetData() : pNum->GetData());
+        EXPECT_EQ(row.bString ? 7 : 42, lValue);
+        EXPECT_STREQ(row.bString ? "42" : "7", szText);
+        DestroyWindow(again.m_hWnd);
+    });
+    RecordProperty("InjectedFailures", static_cast<int>(nFailures));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, FieldFaultTest,
+                         ::testing::Values(FieldCase{"Number", false, FEPMODE_OFF},
+                                           FieldCase{"StringWithoutIme", true, FEPMODE_OFF},
+                                           FieldCase{"StringInKana", true, FEPMODE_KANA}),
+                         test::ParamName<FieldCase>);
 
 } // namespace

@@ -57,18 +57,11 @@ HIMC NewContext() {
     return reinterpret_cast<HIMC>(state.nextHandle);
 }
 
+// None for a thread that has made no window.
 HIMC DefaultContext() {
-    auto& defaults = State().defaultContexts;
-    const DWORD dwThread = GetCurrentThreadId();
-    const auto it = defaults.find(dwThread);
-    if (it != defaults.end())
-        return it->second;
-    const HIMC hIMC = NewContext();
-    if (hIMC != nullptr && !GrowStorage([&] { defaults.emplace(dwThread, hIMC); })) {
-        State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
-        return nullptr;
-    }
-    return hIMC;
+    const auto& defaults = State().defaultContexts;
+    const auto it = defaults.find(GetCurrentThreadId());
+    return it != defaults.end() ? it->second : nullptr;
 }
 
 HIMC WindowContext(HWND hWnd) {
@@ -88,6 +81,18 @@ bool IsDefaultContext(HIMC hIMC) {
 }
 
 } // namespace
+
+bool MakeDefaultContext() {
+    if (DefaultContext() != nullptr)
+        return true;
+    const HIMC hIMC = NewContext();
+    if (hIMC != nullptr &&
+        !GrowStorage([&] { State().defaultContexts.emplace(GetCurrentThreadId(), hIMC); })) {
+        State().contexts.erase(reinterpret_cast<uintptr_t>(hIMC));
+        return false;
+    }
+    return hIMC != nullptr;
+}
 
 BOOL SetCompositionResult(HIMC hIMC, DWORD dwIndex, LONG lResult) {
     InputContext* pContext = FindContext(hIMC);

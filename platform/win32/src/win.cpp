@@ -1,5 +1,6 @@
 // Windows: the handle table, creation and destruction, the window tree, styles, window longs,
 // text and properties.
+#include "composition.h"
 #include "window.h"
 #include "lifetime.h"
 
@@ -381,7 +382,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
         return nullptr;
     }
     HWND parent = headless::DesktopWindow();
-    if (parent == nullptr)
+    if (parent == nullptr || !headless::MakeDefaultContext())
         return nullptr;
     HWND owner = nullptr;
     if (headless::IsChildStyle(dwStyle)) {
