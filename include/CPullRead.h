@@ -17,6 +17,10 @@ public:
     void MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
 
 private:
+    // Empties pCombo and adds the list's rows, the records' only when bRecords; FALSE when the
+    // combo box did not take them all.
+    BOOL AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, short* pnSel,
+                     CComboBox* pCombo);
     // The row's index in the combo box, or a negative error.
     static int AddRow(CComboBox* pCombo, const char* pszRow);
     static void Preselect(int nRow, short* pnSel);

@@ -85,23 +85,47 @@ void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
 
 } // namespace
 
+// A row the combo box has no room for leaves the fixed rows only, as a failed allocation of the
+// cache does, rather than a list whose rows no longer stand where the row index says; without
+// room even for those, the list is empty.
 void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
                                  short* pnSel, CComboBox* pCombo) {
+    const short nSel = pnSel != nullptr ? *pnSel : -1;
+    if (AddListRows(nKind, nSelect1, wStyle, TRUE, pnSel, pCombo))
+        return;
+    if (pnSel != nullptr)
+        *pnSel = nSel;
+    if (!AddListRows(nKind, nSelect1, wStyle, FALSE, pnSel, pCombo))
+        pCombo->SendMessage(CB_RESETCONTENT);
+}
+
+BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, short* pnSel,
+                            CComboBox* pCombo) {
     pCombo->SendMessage(CB_RESETCONTENT);
-    if (!(wStyle & PULL_STYLE_NO_NONE))
+    LRESULT nRows = 0; // the rows the list must hold
+    if (!(wStyle & PULL_STYLE_NO_NONE)) {
         AddRow(pCombo, kNoneRow);
-    if (nKind == PULL_KIND_DEPT) {
-        MakeDeptList(nSelect1, wStyle, pnSel, pCombo);
-        if (wStyle & PULL_STYLE_COMPANY) {
-            const int nRow = AddRow(pCombo, kCompanyRow);
-            if (nSelect1 == PULL_CODE_COMPANY)
-                Preselect(nRow, pnSel);
-        }
-    } else if (nKind == PULL_KIND_ACCOUNT) {
-        MakeAccountList(nSelect1, wStyle, pnSel, pCombo);
+        ++nRows;
     }
-    if (wStyle & PULL_STYLE_ADD_NEW)
+    if (nKind == PULL_KIND_DEPT || nKind == PULL_KIND_ACCOUNT) {
+        m_nRowCount = 0;
+        if (bRecords && nKind == PULL_KIND_DEPT)
+            MakeDeptList(nSelect1, wStyle, pnSel, pCombo);
+        else if (bRecords)
+            MakeAccountList(nSelect1, wStyle, pnSel, pCombo);
+        nRows += m_nRowCount;
+    }
+    if (nKind == PULL_KIND_DEPT && (wStyle & PULL_STYLE_COMPANY)) {
+        const int nRow = AddRow(pCombo, kCompanyRow);
+        ++nRows;
+        if (nSelect1 == PULL_CODE_COMPANY)
+            Preselect(nRow, pnSel);
+    }
+    if (wStyle & PULL_STYLE_ADD_NEW) {
         AddRow(pCombo, kAddNewRow);
+        ++nRows;
+    }
+    return pCombo->SendMessage(CB_GETCOUNT) == nRows;
 }
 
 void CPullRead::MakeDeptList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {

@@ -1,19 +1,25 @@
-// Every allocation that Init, navigation, the entry fields' Init and the input method's first
-// switch make fails in turn: each failure gives the documented result and frees what was made
-// (the sanitizer build checks for leaks), and all works as before afterwards.
+// Every allocation that Init, navigation, the entry fields' Init, the input method's first switch
+// and the pull-down lists make fails in turn: each failure gives the documented result and frees
+// what was made (the sanitizer build checks for leaks), and all works as before afterwards.
 #include "CDlgSb.h"
 #include "CEditNum.h"
 #include "CEditStr.h"
 #include "CFep.h"
+#include "CPullComboSub.h"
+#include "ControlledDialog.h"
 #include "Headless.h"
 #include "HostDialog.h"
+#include "MasterData.h"
+#include "MasterFolder.h"
 #include "MessageLog.h"
 #include "ParamName.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -226,5 +232,69 @@ INSTANTIATE_TEST_SUITE_P(Fields, FieldFaultTest,
                                            FieldCase{"StringWithoutIme", true, FEPMODE_OFF},
                                            FieldCase{"StringInKana", true, FEPMODE_KANA}),
                          test::ParamName<FieldCase>);
+
+struct ListCase {
+    const char* name;
+    short nKind; // 3: the host fills the list
+    WORD wStyle;
+};
+
+class ListFaultTest : public ::testing::TestWithParam<ListCase> {};
+
+// A list made from the master files holds all its rows or, where memory failed, its fixed rows
+// only, as without master files; the next list made holds all. A list the host fills keeps the
+// host's rows.
+TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
+    REQUIRE_HEADLESS();
+    const ListCase& row = GetParam();
+    const test::MasterFolder masters, none;
+    masters.Write("m_bumon.csv", test::kDepts);
+    masters.Write("m_kamoku.csv", test::kAccounts);
+    masters.Write("m_hojo.csv", test::kSubAccounts);
+    const test::ControlledDialog d(230);
+    const WithoutRecords withoutRecords;
+    CPullComboSub& pull = *static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(d.Item(7000)));
+    // The host's rows, which a list made from the master files replaces.
+    const auto fill = [&] {
+        d.Send(7000, CB_RESETCONTENT);
+        for (const char* pszRow : {"host 1", "host 2"})
+            d.Send(7000, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
+    };
+    const auto make = [&](const test::MasterFolder& from) {
+        return row.nKind == 3 ? pull.PullMakeList(row.nKind, 0, 0, row.wStyle)
+                              : pull.PullMakeList2(row.nKind, 0, 0, row.wStyle,
+                                                   const_cast<char*>(from.Path().c_str()));
+    };
+    const auto rows = [&] {
+        std::vector<std::string> texts(static_cast<size_t>(d.Send(7000, CB_GETCOUNT)));
+        char szRow[256];
+        for (size_t i = 0; i < texts.size(); ++i)
+            texts[i].assign(szRow, static_cast<size_t>(d.Send(7000, CB_GETLBTEXT, i,
+                                                              reinterpret_cast<LPARAM>(szRow))));
+        return texts;
+    };
+    const auto rowsMadeFrom = [&](const test::MasterFolder& from) {
+        fill();
+        make(from);
+        return rows();
+    };
+    const std::vector<std::string> fixedRows = rowsMadeFrom(none), allRows = rowsMadeFrom(masters);
+    EXPECT_EQ(row.nKind == 3, allRows == fixedRows);
+    int nResult = 0;
+    const LONG nFailures = FailEachAllocation(
+        fill, [&] { nResult = make(masters); },
+        [&](bool bFailed) {
+            EXPECT_EQ(1, nResult);
+            EXPECT_TRUE(rows() == allRows || (bFailed && rows() == fixedRows));
+            EXPECT_EQ(allRows, rowsMadeFrom(masters)) << "after a failure";
+        });
+    RecordProperty("InjectedFailures", static_cast<int>(nFailures));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, ListFaultTest,
+                         ::testing::Values(ListCase{"HostFilled", 3, 0},
+                                           ListCase{"Departments", 1, 0x30},
+                                           ListCase{"Accounts", 2, 0x10}),
+                         test::ParamName<ListCase>);
 
 } // namespace
