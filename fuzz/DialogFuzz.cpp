@@ -1,6 +1,8 @@
 // libFuzzer target: arbitrary bytes as a dialog template resource of the program, made into a
 // dialog by the headless dialog manager and read by the controller's InitDll, which then takes a
-// few navigation keys through the host's dialog loop.
+// few navigation keys through the host's dialog loop; once with every allocation succeeding and
+// once with one failing. The input's first two bytes (little-endian) are the number of
+// allocations that succeed before the one that fails; the rest is the template.
 #include "FuzzExpect.h"
 
 #include <CDlgSb.h>
@@ -51,16 +53,13 @@ void TypeKeys(HWND hDlg) {
     }
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (!Headless().SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kTemplateId), data,
-                                static_cast<DWORD>(size)))
-        return 0;
+// The template's dialog, its controller and the keys, with allocation nSucceed + 1 failing (none
+// when nSucceed is negative). What could not be made is not used, and what was made goes.
+void RunTemplate(LONG nSucceed) {
+    Headless().FailAllocationAfter(nSucceed);
     const HWND hMade =
         CreateDialogParamA(nullptr, MAKEINTRESOURCEA(kTemplateId), nullptr, nullptr, 0);
     const HWND hDlg = hMade != nullptr ? hMade : EmptyDialog();
-    Expect(hDlg != nullptr, "no dialog to initialise");
     {
         CWnd dlg;
         dlg.Attach(hDlg);
@@ -75,6 +74,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (hMade != nullptr)
         DestroyWindow(hMade);
     PumpDialog(hDlg);
+    Headless().FailAllocationAfter(-1);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2)
+        return 0;
+    const LONG nSucceed = data[0] | data[1] << 8;
+    Expect(EmptyDialog() != nullptr, "no dialog to initialise");
+    if (!Headless().SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kTemplateId), data + 2,
+                                static_cast<DWORD>(size - 2)))
+        return 0;
+    RunTemplate(-1);
+    RunTemplate(nSucceed);
     Headless().SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kTemplateId), nullptr, 0);
     return 0;
 }
