@@ -27,7 +27,7 @@ using test::HostDialog;
 
 // Runs prepare, then operation with allocation n + 1 failing, for n = 0, 1, ... until the
 // operation makes no more than n; checked(bFailed) runs after each. Returns the number of
-// failures injected.
+// failures injected, which the test's record keeps.
 template <typename TPrepare, typename TOperation, typename TCheck>
 LONG FailEachAllocation(TPrepare prepare, TOperation operation, TCheck checked) {
     for (LONG n = 0;; ++n) {
@@ -36,8 +36,10 @@ LONG FailEachAllocation(TPrepare prepare, TOperation operation, TCheck checked) 
         operation();
         const bool bFailed = test::Headless()->FailAllocationAfter(-1) < 0;
         checked(bFailed);
-        if (!bFailed || ::testing::Test::HasFailure())
+        if (!bFailed || ::testing::Test::HasFailure()) {
+            ::testing::Test::RecordProperty("InjectedFailures", static_cast<int>(n));
             return n;
+        }
     }
 }
 
@@ -146,8 +148,7 @@ TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
 }
 
 // A thread's first window brings the thread's input context: without memory for either there is
-// no window, and a window made has a context for the input method to open in. Each attempt is a
-// thread's first.
+// no window, and a window made has one for the input method to open in. Each try is a new thread.
 TEST(FepFaultTest, AThreadsFirstWindowComesWithTheContextItsInputMethodOpensIn) {
     REQUIRE_HEADLESS();
     const WithoutRecords withoutRecords;
@@ -162,81 +163,71 @@ TEST(FepFaultTest, AThreadsFirstWindowComesWithTheContextItsInputMethodOpensIn) 
             DestroyWindow(hWnd);
         }).join();
     };
-    RecordProperty("InjectedFailures",
-                   static_cast<int>(FailEachAllocation([] {}, firstWindowOfAThread, [](bool) {})));
+    FailEachAllocation([] {}, firstWindowOfAThread, [](bool) {});
 }
 
 struct FieldCase {
     const char* name;
-    bool bString;
-    short nFepMode; // of a string field
+    short nFepMode; // of a string field; -1 for a number field
 };
 
 class FieldFaultTest : public ::testing::TestWithParam<FieldCase> {};
 
 // An entry field's Init makes its window and, for a string field with an input method mode, its
-// CFep, whose failure alone leaves the window made (with the arguments recorded); the host
-// destroys what it no longer wants, and a field made afterwards takes a typed value.
+// CFep, whose failure alone leaves the window (and the arguments recorded) for the host to
+// destroy; a field made afterwards takes a typed value.
 TEST_P(FieldFaultTest, EachFailedAllocationFailsInitAndAFieldMadeAfterwardsWorks) {
     REQUIRE_HEADLESS();
     const WithoutRecords withoutRecords;
-    const FieldCase& row = GetParam();
+    const short nFepMode = GetParam().nFepMode;
     const HostDialog host(test::ProgramModule(), 230);
     CWnd* const pOwner = CWnd::FromHandle(host.Owner());
     CWnd* const pDlg = CWnd::FromHandle(host.Dialog());
-    constexpr short kID = 900;
     std::unique_ptr<CEditNum> pNum;
     std::unique_ptr<CEditStr> pStr;
-    int nResult = 0;
+    const auto field = [&]() -> CWnd& { return nFepMode < 0 ? static_cast<CWnd&>(*pNum) : *pStr; };
     // The host makes the objects; Init makes what may fail.
     const auto make = [&] {
         pNum = std::make_unique<CEditNum>();
         pStr = std::make_unique<CEditStr>();
     };
-    const auto init = [&]() -> CWnd& {
-        nResult = row.bString
-                      ? pStr->Init(pOwner, pDlg, kID, nullptr, 0, 0, nullptr, 0, 0, 0, row.nFepMode,
-                                   0, 0, 0)
-                      : pNum->Init(pOwner, pDlg, kID, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0);
-        return row.bString ? static_cast<CWnd&>(*pStr) : *pNum;
+    int nResult = 0;
+    const auto init = [&] {
+        nResult =
+            nFepMode < 0
+                ? pNum->Init(pOwner, pDlg, 900, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0)
+                : pStr->Init(pOwner, pDlg, 900, nullptr, 0, 0, nullptr, 0, 0, 0, nFepMode, 0, 0, 0);
     };
-    const LONG nFailures = FailEachAllocation(make, init, [&](bool bFailed) {
-        const HWND hWnd = GetDlgItem(host.Dialog(), kID);
+    FailEachAllocation(make, init, [&](bool bFailed) {
+        const HWND hWnd = field().m_hWnd;
         EXPECT_EQ(bFailed ? 0 : 1, nResult);
-        EXPECT_EQ(hWnd, (row.bString ? static_cast<CWnd&>(*pStr) : *pNum).m_hWnd);
+        EXPECT_EQ(GetDlgItem(host.Dialog(), 900), hWnd);
         EXPECT_EQ(hWnd != nullptr ? pOwner : nullptr,
-                  row.bString ? pStr->m_pOwner : pNum->m_pOwner);
-        // The CFep's failure alone leaves the window.
-        EXPECT_TRUE(!bFailed || hWnd == nullptr ||
-                    (row.nFepMode != FEPMODE_OFF && pStr->m_pFep == nullptr));
+                  nFepMode < 0 ? pNum->m_pOwner : pStr->m_pOwner);
+        EXPECT_TRUE(!bFailed || hWnd == nullptr || (nFepMode > 0 && pStr->m_pFep == nullptr));
         DestroyWindow(hWnd);
+        make();
+        init();
+        ASSERT_EQ(1, nResult) << "after a failure";
         LONG lValue = 7;
         char szText[128] = "7";
-        make();
-        CWnd& again = init();
-        ASSERT_EQ(1, nResult) << "after a failure";
-        row.bString ? pStr->SetText(szText) : pNum->SetText(&lValue, 0, 100);
-        again.SendMessage(EM_SETSEL, 0, -1);
+        nFepMode < 0 ? pNum->SetText(&lValue, 0, 100) : pStr->SetText(szText);
+        field().SendMessage(EM_SETSEL, 0, -1);
         for (const char ch : {'4', '2'})
-            again.SendMessage(WM_CHAR, static_cast<WPARAM>(ch), 1);
-        EXPECT_EQ(1, row.bString ? pStr->GetData() : pNum->GetData());
-        EXPECT_EQ(row.bString ? 7 : 42, lValue);
-        EXPECT_STREQ(row.bString ? "42" : "7", szText);
-        DestroyWindow(again.m_hWnd);
+            field().SendMessage(WM_CHAR, static_cast<WPARAM>(ch), 1);
+        EXPECT_EQ(1, nFepMode < 0 ? pNum->GetData() : pStr->GetData()) << "42 committed";
+        DestroyWindow(field().m_hWnd);
     });
-    RecordProperty("InjectedFailures", static_cast<int>(nFailures));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, FieldFaultTest,
-                         ::testing::Values(FieldCase{"Number", false, FEPMODE_OFF},
-                                           FieldCase{"StringWithoutIme", true, FEPMODE_OFF},
-                                           FieldCase{"StringInKana", true, FEPMODE_KANA}),
+                         ::testing::Values(FieldCase{"Number", -1},
+                                           FieldCase{"StringInKana", FEPMODE_KANA}),
                          test::ParamName<FieldCase>);
 
 struct ListCase {
     const char* name;
     short nKind; // 3: the host fills the list
-    WORD wStyle;
 };
 
 class ListFaultTest : public ::testing::TestWithParam<ListCase> {};
@@ -247,6 +238,7 @@ class ListFaultTest : public ::testing::TestWithParam<ListCase> {};
 TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
     REQUIRE_HEADLESS();
     const ListCase& row = GetParam();
+    constexpr WORD kStyle = 0x30; // the company-wide and add-new rows
     const test::MasterFolder masters, none;
     masters.Write("m_bumon.csv", test::kDepts);
     masters.Write("m_kamoku.csv", test::kAccounts);
@@ -254,47 +246,35 @@ TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
     const test::ControlledDialog d(230);
     const WithoutRecords withoutRecords;
     CPullComboSub& pull = *static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(d.Item(7000)));
-    // The host's rows, which a list made from the master files replaces.
-    const auto fill = [&] {
-        d.Send(7000, CB_RESETCONTENT);
-        for (const char* pszRow : {"host 1", "host 2"})
-            d.Send(7000, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
-    };
-    const auto make = [&](const test::MasterFolder& from) {
-        return row.nKind == 3 ? pull.PullMakeList(row.nKind, 0, 0, row.wStyle)
-                              : pull.PullMakeList2(row.nKind, 0, 0, row.wStyle,
-                                                   const_cast<char*>(from.Path().c_str()));
-    };
-    const auto rows = [&] {
-        std::vector<std::string> texts(static_cast<size_t>(d.Send(7000, CB_GETCOUNT)));
-        char szRow[256];
-        for (size_t i = 0; i < texts.size(); ++i)
-            texts[i].assign(szRow, static_cast<size_t>(d.Send(7000, CB_GETLBTEXT, i,
-                                                              reinterpret_cast<LPARAM>(szRow))));
-        return texts;
-    };
+    // The host's rows, which PullMakeList keeps and a list made from the master files replaces.
+    for (const char* pszRow : {"host 1", "host 2"})
+        d.Send(7000, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
+    int nResult = 0;
     const auto rowsMadeFrom = [&](const test::MasterFolder& from) {
-        fill();
-        make(from);
-        return rows();
+        nResult = row.nKind == 3 ? pull.PullMakeList(row.nKind, 0, 0, kStyle)
+                                 : pull.PullMakeList2(row.nKind, 0, 0, kStyle,
+                                                      const_cast<char*>(from.Path().c_str()));
+        std::vector<std::string> texts;
+        char szRow[256];
+        for (LRESULT i = 0; i < d.Send(7000, CB_GETCOUNT); ++i)
+            texts.emplace_back(szRow,
+                               d.Send(7000, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szRow)));
+        return texts;
     };
     const std::vector<std::string> fixedRows = rowsMadeFrom(none), allRows = rowsMadeFrom(masters);
     EXPECT_EQ(row.nKind == 3, allRows == fixedRows);
-    int nResult = 0;
-    const LONG nFailures = FailEachAllocation(
-        fill, [&] { nResult = make(masters); },
-        [&](bool bFailed) {
-            EXPECT_EQ(1, nResult);
-            EXPECT_TRUE(rows() == allRows || (bFailed && rows() == fixedRows));
-            EXPECT_EQ(allRows, rowsMadeFrom(masters)) << "after a failure";
-        });
-    RecordProperty("InjectedFailures", static_cast<int>(nFailures));
+    std::vector<std::string> made;
+    FailEachAllocation([] {}, [&] { made = rowsMadeFrom(masters); },
+                       [&](bool bFailed) {
+                           EXPECT_EQ(1, nResult);
+                           EXPECT_TRUE(made == allRows || (bFailed && made == fixedRows));
+                           EXPECT_EQ(allRows, rowsMadeFrom(masters)) << "after a failure";
+                       });
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, ListFaultTest,
-                         ::testing::Values(ListCase{"HostFilled", 3, 0},
-                                           ListCase{"Departments", 1, 0x30},
-                                           ListCase{"Accounts", 2, 0x10}),
+                         ::testing::Values(ListCase{"HostFilled", 3}, ListCase{"Departments", 1},
+                                           ListCase{"Accounts", 2}),
                          test::ParamName<ListCase>);
 
 } // namespace

@@ -54,14 +54,16 @@ private:
     RoutedMessage m_routed;
 };
 
+// The entry goes with the window, also one whose object let go of it without giving the
+// window its procedure back.
 LRESULT CallOrphan(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    const auto it = FindOrphan(hWnd);
-    if (it == Subclassings().end())
-        return DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    const WNDPROC pfnSuper = it->second.pfnSuper;
-    if (nMsg == WM_NCDESTROY)
+    const auto it = Subclassings().find(hWnd);
+    const bool bOrphan = it != Subclassings().end() && it->second.bOrphan;
+    const WNDPROC pfnSuper = bOrphan ? it->second.pfnSuper : nullptr;
+    if (nMsg == WM_NCDESTROY && it != Subclassings().end())
         Subclassings().erase(it);
-    return CallWindowProcA(pfnSuper, hWnd, nMsg, wParam, lParam);
+    return bOrphan ? CallWindowProcA(pfnSuper, hWnd, nMsg, wParam, lParam)
+                   : DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
 } // namespace
@@ -97,7 +99,8 @@ bool RoutedObjectAlive(const CWnd* pWnd) {
 
 bool RecordSubclass(HWND hWnd, WNDPROC pfnSuper) {
     try {
-        return Subclassings().emplace(hWnd, Subclassing{pfnSuper, false}).second;
+        Subclassings()[hWnd] = Subclassing{pfnSuper, false};
+        return true;
     } catch (const std::bad_alloc&) {
         return false;
     }

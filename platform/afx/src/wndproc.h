@@ -14,8 +14,8 @@ void ObjectGone(const CWnd* pWnd);
 // False once a handler of the message being routed to pWnd deleted it.
 bool RoutedObjectAlive(const CWnd* pWnd);
 
-// The windows the framework's procedure subclasses. RecordSubclass (false without memory, or for
-// a window recorded already) comes first; EndSubclass once the window has its procedure back or
+// The windows the framework's procedure subclasses. RecordSubclass (false without memory) comes
+// first, for a window no object holds; EndSubclass once the window has its procedure back or
 // goes. A window whose object went away while a later subclass still calls the framework's
 // procedure is an orphan: its messages go on to the procedure the object had replaced, until
 // another object takes its place over the framework's procedure.
