@@ -306,7 +306,11 @@ LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
     else
         item.data = static_cast<ULONG_PTR>(lParam);
     if (!GrowStorage([&] {
-            pState->items.reserve(pState->items.size() + 1);
+            // Room first, so that a failure leaves no text behind. The room doubles as a
+            // vector's does, so that filling a list copies its items a few times, not once a row.
+            std::vector<ListItem>& items = pState->items;
+            if (items.size() == items.capacity())
+                items.reserve(2 * items.size() + 1);
             if (HasStrings(*pState))
                 pState->texts.append(pszText, item.cbText + 1);
             pState->items.insert(pState->items.begin() + nIndex, item);
