@@ -17,9 +17,10 @@ namespace {
 constexpr uintptr_t kFirstHandle = 0x10020;
 constexpr uintptr_t kHandleStep = 2;
 
+// One slot for every handle ever given, in handle order: a look-up, made several times for each
+// message, is an index, and a destroyed window leaves its slot empty.
 struct WindowTable {
-    std::unordered_map<uintptr_t, std::unique_ptr<Window>> windows;
-    uintptr_t nextHandle = kFirstHandle;
+    std::vector<std::unique_ptr<Window>> windows;
     HWND desktop = nullptr;
 };
 
@@ -27,24 +28,33 @@ WindowTable& Table() {
     return ProcessLifetime<WindowTable>();
 }
 
-uintptr_t Key(HWND hwnd) {
-    return reinterpret_cast<uintptr_t>(hwnd);
+HWND HandleOfSlot(size_t nSlot) {
+    return reinterpret_cast<HWND>(kFirstHandle + nSlot * kHandleStep);
+}
+
+// The slot of a handle this table gave, else nullptr.
+std::unique_ptr<Window>* SlotOf(HWND hwnd) {
+    WindowTable& table = Table();
+    const uintptr_t nHandle = reinterpret_cast<uintptr_t>(hwnd);
+    if (nHandle < kFirstHandle || (nHandle - kFirstHandle) % kHandleStep != 0)
+        return nullptr;
+    const size_t nSlot = (nHandle - kFirstHandle) / kHandleStep;
+    return nSlot < table.windows.size() ? &table.windows[nSlot] : nullptr;
 }
 
 // A window of the class under the next handle, in the table but in no tree yet; nullptr without
 // memory.
 Window* NewWindow(WindowClass* pClass) {
     WindowTable& table = Table();
-    const HWND hwnd = reinterpret_cast<HWND>(table.nextHandle);
+    const HWND hwnd = HandleOfSlot(table.windows.size());
     Window* pWnd = nullptr;
     if (!GrowStorage([&] {
             auto pNew = std::make_unique<Window>();
             pNew->extra.assign(static_cast<size_t>(pClass->cbWndExtra), 0);
             pWnd = pNew.get();
-            table.windows.emplace(Key(hwnd), std::move(pNew));
+            table.windows.push_back(std::move(pNew));
         }))
         return nullptr;
-    table.nextHandle += kHandleStep;
     pWnd->hwnd = hwnd;
     pWnd->pClass = pClass;
     pWnd->proc = pClass->proc;
@@ -136,13 +146,12 @@ HWND FirstChildWithId(const Window& parent, int nID) {
 }
 
 void FreeWindow(HWND hwnd) {
-    WindowTable& table = Table();
-    auto it = table.windows.find(Key(hwnd));
-    if (it == table.windows.end())
+    std::unique_ptr<Window>* pSlot = SlotOf(hwnd);
+    if (pSlot == nullptr || *pSlot == nullptr)
         return;
-    Unlink(it->second.get());
-    --it->second->pClass->nWindows;
-    table.windows.erase(it);
+    Unlink(pSlot->get());
+    --(*pSlot)->pClass->nWindows;
+    pSlot->reset();
 }
 
 bool IsChildStyle(DWORD style) {
@@ -344,13 +353,12 @@ DWORD ChangeStyle(HWND hwnd, int nIndex, DWORD newStyle) {
 } // namespace
 
 Window* FindWindowPtr(HWND hwnd) {
-    WindowTable& table = Table();
-    auto it = table.windows.find(Key(hwnd));
-    if (it == table.windows.end()) {
+    const std::unique_ptr<Window>* pSlot = SlotOf(hwnd);
+    if (pSlot == nullptr || *pSlot == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
-    return it->second.get();
+    return pSlot->get();
 }
 
 HWND DesktopWindow() {
