@@ -64,6 +64,7 @@ MasterFile::Status MasterFile::Read(const char* pszFolder, const char* pszName) 
     HeapFreeArray(m_pData);
     m_cbData = 0;
     m_nNext = 0;
+    m_bHasNul = false;
     char szPath[MAX_PATH];
     if (!MakePath(pszFolder, pszName, szPath))
         return kMissing;
@@ -84,6 +85,7 @@ MasterFile::Status MasterFile::Read(const char* pszFolder, const char* pszName) 
     if (status == kRead) {
         const size_t cbRead = std::fread(m_pData, 1, static_cast<size_t>(cbFile), pFile);
         m_cbData = ReadAsText(m_pData, cbRead);
+        m_bHasNul = std::memchr(m_pData, '\0', m_cbData) != nullptr;
     }
     std::fclose(pFile);
     return status;
@@ -98,7 +100,7 @@ bool MasterFile::NextLine(char (&szLine)[kLineSize]) {
             break;
         m_nNext += static_cast<size_t>(pFeed - pLine) + 1;
         size_t cb = static_cast<size_t>(pFeed - pLine);
-        if (const void* pNul = std::memchr(pLine, '\0', cb))
+        if (const void* pNul = m_bHasNul ? std::memchr(pLine, '\0', cb) : nullptr)
             cb = static_cast<size_t>(static_cast<const char*>(pNul) - pLine);
         if (cb >= kLineSize)
             cb = ShiftJis::FittingLength(pLine, kLineSize - 1);

@@ -35,4 +35,6 @@ private:
     char* m_pData = nullptr;
     size_t m_cbData = 0;
     size_t m_nNext = 0;
+    // Files seldom hold a NUL byte: only then is each line searched for one.
+    bool m_bHasNul = false;
 };
