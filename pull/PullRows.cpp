@@ -37,6 +37,13 @@ const char* ClassName(signed char byClass) {
     return byClass >= 1 && byClass <= PULL_CLASS_COUNT ? kClassNames[byClass - 1] : "";
 }
 
+// "%d" into szDigits, unterminated; the number of bytes.
+template <typename T>
+size_t Decimal(T nValue, char (&szDigits)[12]) {
+    return static_cast<size_t>(std::to_chars(szDigits, szDigits + sizeof(szDigits), nValue).ptr -
+                               szDigits);
+}
+
 // One row text in printf's manner. The longest row, a department indented 196 spaces, takes
 // 226 bytes; nothing is written past the buffer whatever is asked.
 class RowWriter {
@@ -47,24 +54,18 @@ public:
         std::memset(m_szRow + m_cb, ' ', cb);
         m_cb += cb;
     }
-    // "%*d", or with bLeft "%-*s" and otherwise "%*s" for cb bytes of text.
-    void Number(LONGLONG nValue, int nWidth) {
-        char szDigits[24];
-        const auto result = std::to_chars(szDigits, szDigits + sizeof(szDigits), nValue);
-        const int cb = static_cast<int>(result.ptr - szDigits);
-        Spaces(nWidth - cb);
+    // "%*d", and "%-*s" for the text of a slot.
+    void Number(LONG nValue, int nWidth) {
+        char szDigits[12];
+        const size_t cb = Decimal(nValue, szDigits);
+        Spaces(nWidth - static_cast<int>(cb));
         Bytes(szDigits, cb);
-    }
-    void Text(const char* p, size_t cb, int nWidth, bool bLeft) {
-        if (!bLeft)
-            Spaces(nWidth - static_cast<int>(cb));
-        Bytes(p, cb);
-        if (bLeft)
-            Spaces(nWidth - static_cast<int>(cb));
     }
     template <size_t N>
     void Slot(const char (&szSlot)[N], int nWidth) {
-        Text(szSlot, SlotLength(szSlot), nWidth, true);
+        const size_t cb = SlotLength(szSlot);
+        Bytes(szSlot, cb);
+        Spaces(nWidth - static_cast<int>(cb));
     }
     const char* Finish() {
         m_szRow[m_cb] = '\0';
@@ -96,25 +97,49 @@ const char* FormatDeptRow(const DEPTREC& dept, RowWriter* pRow) {
 }
 
 // "%4d %-34s \t[%4s] %-8s\t\t%26d": the account code, the name, the class name, the key and
-// the combined code, which ends in column 83, beyond the drawn width of the list.
-const char* FormatAccountRow(const ACCTREC& record, const char* pName, size_t cbName,
-                             RowWriter* pRow) {
-    pRow->Number(record.wCode, 4);
-    pRow->Char(' ');
-    pRow->Text(pName, cbName, 34, true);
-    pRow->Char(' ');
-    pRow->Char('\t');
-    pRow->Char('[');
-    const char* pszClass = ClassName(record.byClass);
-    pRow->Text(pszClass, std::strlen(pszClass), 4, false);
-    pRow->Char(']');
-    pRow->Char(' ');
-    pRow->Slot(record.szKey, 8);
-    pRow->Char('\t');
-    pRow->Char('\t');
-    pRow->Number(static_cast<LONGLONG>(record.wCode) * PULL_SUB_CODES + record.wSubCode, 26);
-    return pRow->Finish();
-}
+// the combined code, which ends in column 83, beyond the drawn width of the list. No field but
+// the account code can outgrow its width (a name is two 16-byte short names and "．", a key 8
+// bytes, a class name 4, a combined code 10 digits), so every field after the code has its own
+// column: the row is blanked once and each field written in its place.
+class AccountRow {
+public:
+    explicit AccountRow(const ACCTREC& record) {
+        std::memset(m_szRow, ' ', sizeof(m_szRow));
+        char szDigits[12];
+        const size_t cbCode = Decimal(record.wCode, szDigits);
+        m_pFields = m_szRow + std::max<size_t>(cbCode, kCodeWidth);
+        std::memcpy(m_pFields - cbCode, szDigits, cbCode);
+        m_pFields[kClass - 2] = '\t';
+        m_pFields[kClass - 1] = '[';
+        const char* pszClass = ClassName(record.byClass);
+        const size_t cbClass = std::strlen(pszClass);
+        std::memcpy(m_pFields + kKey - 2 - cbClass, pszClass, cbClass);
+        m_pFields[kKey - 2] = ']';
+        std::memcpy(m_pFields + kKey, record.szKey, SlotLength(record.szKey));
+        m_pFields[kCombined - 2] = '\t';
+        m_pFields[kCombined - 1] = '\t';
+        const size_t cbCombined =
+            Decimal(static_cast<ULONG>(record.wCode) * PULL_SUB_CODES + record.wSubCode, szDigits);
+        std::memcpy(m_pFields + kEnd - cbCombined, szDigits, cbCombined);
+        m_pFields[kEnd] = '\0';
+    }
+
+    // The shown name, piece by piece: 34 bytes at most in all.
+    void AddToName(const char* p, size_t cb) {
+        std::memcpy(m_pFields + kName + m_cbName, p, cb);
+        m_cbName += cb;
+    }
+    const char* Text() const { return m_szRow; }
+
+private:
+    static constexpr size_t kCodeWidth = 4;
+    // Columns after the account code.
+    static constexpr size_t kName = 1, kClass = 38, kKey = 44, kCombined = 54, kEnd = 80;
+
+    char m_szRow[5 + kEnd + 1]; // an account code has five digits at most
+    char* m_pFields;
+    size_t m_cbName = 0;
+};
 
 // The typed text that chooses the records: the start of the key when the search began with a
 // non-digit, else the start of the code written in decimal. A code search whose number is 0
@@ -196,19 +221,13 @@ void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CCombo
         if (record.bUse != 1 || !filter.Matches(record.wCode, record.szKey))
             continue;
         rows[m_nRowCount++] = static_cast<DWORD>(i);
-        char szName[2 * sizeof(record.szShortName) + sizeof(kNameJoint)];
-        size_t cbName = 0;
+        AccountRow row(record);
         if (record.wSubCode != 0 && pAccount != nullptr && pAccount->wCode == record.wCode) {
-            cbName = SlotLength(pAccount->szShortName);
-            std::memcpy(szName, pAccount->szShortName, cbName);
-            std::memcpy(szName + cbName, kNameJoint, 2);
-            cbName += 2;
+            row.AddToName(pAccount->szShortName, SlotLength(pAccount->szShortName));
+            row.AddToName(kNameJoint, 2);
         }
-        const size_t cbOwn = SlotLength(record.szShortName);
-        std::memcpy(szName + cbName, record.szShortName, cbOwn);
-        cbName += cbOwn;
-        RowWriter row;
-        const int nRow = AddRow(pCombo, FormatAccountRow(record, szName, cbName, &row));
+        row.AddToName(record.szShortName, SlotLength(record.szShortName));
+        const int nRow = AddRow(pCombo, row.Text());
         if (static_cast<ULONG>(record.wCode) * PULL_SUB_CODES + record.wSubCode == nSelect1)
             Preselect(nRow, pnSel);
     }
