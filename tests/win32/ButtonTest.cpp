@@ -100,8 +100,12 @@ TEST(ButtonTest, ClickOnAutomaticRadioChecksItAndClearsTheOtherRadiosOfItsGroup)
          Handle(dialog.Item(11))},
     }));
     const LRESULT expected[] = {0, 1, 0, 0, 1};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(expected[i], SendMessageA(dialog.Item(10 + i), BM_GETCHECK, 0, 0)) << names[i];
+        EXPECT_EQ(SendMessageA(dialog.Dialog(), WM_GETFONT, 0, 0),
+                  SendMessageA(dialog.Item(10 + i), WM_GETFONT, 0, 0))
+            << "the dialog's font";
+    }
 }
 
 } // namespace

