@@ -1,14 +1,12 @@
 // Windows the framework creates in code: the object is attached from the window's first message
-// on, the window has the class, styles, text, place and ID asked for, and a window that cannot
-// be made leaves the object without one.
+// on, and a window that cannot be made leaves the object without one (the windows made as asked:
+// the entry fields' looks, tests/edit/EntryFieldTest.cpp).
 #include "Headless.h"
-#include "ParamName.h"
 
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -78,44 +76,6 @@ TEST_F(CreateTest, ObjectHasItsWindowFromTheFirstMessageOn) {
     EXPECT_EQ(42, edit.SendMessage(kPrivateMessage, 7, 41));
     EXPECT_EQ(7u, edit.wPrivate);
 }
-
-struct CreateCase {
-    std::string name;
-    DWORD dwExStyle; // CreateEx with this, and an empty text; 0: CEdit::Create, without text
-    DWORD dwStyle;
-};
-
-class CreateFormTest : public CreateTest, public ::testing::WithParamInterface<CreateCase> {};
-
-// The entry fields' windows: a flat and a sunken multi-line edit, right-aligned and hidden.
-TEST_P(CreateFormTest, WindowIsMadeAsAsked) {
-    const CreateCase& c = GetParam();
-    CEdit edit;
-    const BOOL bCreated = c.dwExStyle == 0
-                              ? edit.Create(c.dwStyle, CRect(0, 0, 50, 10), Parent(), kId)
-                              : edit.CreateEx(c.dwExStyle, "EDIT", "", c.dwStyle, 0, 0, 50, 10,
-                                              m_hParent, reinterpret_cast<HMENU>(kId));
-    ASSERT_TRUE(bCreated);
-    EXPECT_EQ(edit.m_hWnd, GetDlgItem(m_hParent, kId));
-    EXPECT_EQ(c.dwStyle, edit.GetStyle());
-    EXPECT_EQ(c.dwExStyle, edit.GetExStyle() & WS_EX_CLIENTEDGE);
-    EXPECT_EQ(0, edit.GetWindowTextLength());
-    char szClass[16] = {};
-    GetClassNameA(edit.m_hWnd, szClass, sizeof(szClass));
-    EXPECT_STRCASEEQ("Edit", szClass);
-    RECT rc;
-    edit.GetWindowRect(&rc);
-    Parent()->ScreenToClient(&rc);
-    EXPECT_EQ(0, rc.left);
-    EXPECT_EQ(0, rc.top);
-    EXPECT_EQ(50, rc.right - rc.left);
-    EXPECT_EQ(10, rc.bottom - rc.top);
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, CreateFormTest,
-                         ::testing::Values(CreateCase{"Flat", 0, 0x40000006},
-                                           CreateCase{"Sunken", WS_EX_CLIENTEDGE, 0x40800006}),
-                         test::ParamName<CreateCase>);
 
 // The object lets go of a window it had from WM_NCCREATE on but that was never made, and can
 // make another.

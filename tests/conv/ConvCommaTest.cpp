@@ -115,6 +115,9 @@ TEST(ConvComma, RealValuesAreCutAtTheLastPlace) {
         {-std::numeric_limits<double>::infinity(), 2, "0"},
         // The guards add up from the seventh place on.
         {0.0, 8, "0.00000055"},
+        // The first place takes the guards' 0.000002 above 2; the remainder is then below 0 and
+        // would make later places negative.
+        {0.1999992, 8, "0.20000000"},
     };
     for (const RealCase& c : kCases) {
         SCOPED_TRACE(std::to_string(c.dValue) + " with " + std::to_string(c.nDecimals));
@@ -123,12 +126,6 @@ TEST(ConvComma, RealValuesAreCutAtTheLastPlace) {
         EXPECT_EQ(Format(Family::NotCommaStr, nRoom, c.dValue, c.nDecimals),
                   WithoutCommas(c.lpszText));
     }
-}
-
-TEST(ConvComma, PlacesStayDigitsWhenTheGuardsOvershoot) {
-    // The first place takes the guards' 0.000002 above 2; the remainder is then below 0 and
-    // would make later places negative.
-    EXPECT_EQ(Format(Family::CommaStr, RealRoom(8), 0.1999992, short{8}), "0.20000000");
 }
 
 TEST(ConvComma, FloatValuesAreBiasedAtTheFourthPlace) {

@@ -26,7 +26,8 @@ TEST(SetFocusIdTest, MakesTheFirstItemWithTheIdTheFocusItemWithoutMovingTheFocus
     EXPECT_EQ(0, large.sb.m_nFocus);
 }
 
-TEST(CheckNextEnableItemTest, NextEnabledItemWithoutWrapping) {
+// The next enabled item without wrapping, and the first enabled item.
+TEST(CheckNextEnableItemTest, NextAndFirstEnabledItem) {
     ControlledDialog d(200);
     short nID = -1;
     EXPECT_EQ(1, d.sb.CheckNextEnableItem(&nID));
@@ -37,21 +38,13 @@ TEST(CheckNextEnableItemTest, NextEnabledItemWithoutWrapping) {
     d.sb.SetFocusID(203);
     EXPECT_EQ(0, d.sb.CheckNextEnableItem(&nID));
     EXPECT_EQ(0, nID);
-    EXPECT_EQ(2, d.sb.m_nFocus);
-}
-
-TEST(CheckPageEnableItemTest, FirstEnabledItem) {
-    ControlledDialog d(200);
-    d.sb.SetFocusID(203);
-    short nID = -1;
     EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(201, nID);
     EnableWindow(d.Item(201), FALSE);
     EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
-    EXPECT_EQ(202, nID);
+    EXPECT_EQ(203, nID);
     EXPECT_EQ(2, d.sb.m_nFocus);
-    for (int nItem = 202; nItem <= 203; ++nItem)
-        EnableWindow(d.Item(nItem), FALSE);
+    EnableWindow(d.Item(203), FALSE);
     EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(0, nID);
 }
@@ -68,33 +61,26 @@ void CheckOnly(const ControlledDialog& d, int nChecked) {
 }
 
 // With the edits before it disabled, the group takes the focus at Init, and its focus report
-// checks its first button; each test then sets the group as it needs it.
-TEST(CheckPageEnableItemTest, RadioGroupFirstGivesItsCheckedButton) {
+// checks its first button; the test then sets the group as it needs it. Template 220: loose radios
+// 221-222, push 223, then radio 224 in a group of its own that runs to the last item.
+TEST(CheckPageEnableItemTest, RadioGroupFirstGivesItsCheckedButtonOrItsFirstEnabledOne) {
     ControlledDialog d(260, {}, DisableLeadingEdits);
     ASSERT_EQ(static_cast<LRESULT>(BST_CHECKED), d.Send(264, BM_GETCHECK));
     CheckOnly(d, 265);
     short nID = 0;
     EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(265, nID);
-}
-
-// Template 220: loose radios 221-222, push 223, then radio 224 in a group of its own that runs
-// to the last item.
-TEST(CheckPageEnableItemTest, UncheckedGroupRunningToTheLastItemGivesTheFirstEnabledButton) {
-    ControlledDialog d(220);
-    for (int nID = 221; nID <= 223; ++nID)
-        EnableWindow(d.Item(nID), FALSE);
-    short nID = 0;
-    EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
-    EXPECT_EQ(224, nID);
-}
-
-TEST(CheckPageEnableItemTest, UncheckedGroupFirstIsAProgramError) {
+    {
+        ControlledDialog last(220);
+        for (int nItem = 221; nItem <= 223; ++nItem)
+            EnableWindow(last.Item(nItem), FALSE);
+        EXPECT_EQ(1, last.sb.CheckPageEnableItem(&nID));
+        EXPECT_EQ(224, nID);
+    }
+    // An unchecked group first is a program error.
     REQUIRE_HEADLESS(); // a real message box would wait for the user
-    ControlledDialog d(260, {}, DisableLeadingEdits);
     CheckOnly(d, 0);
     test::Headless()->ClearMessageBoxes();
-    short nID = -1;
     EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(0, nID);
     EXPECT_EQ(1u, test::Headless()->GetMessageBoxCount());

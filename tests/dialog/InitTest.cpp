@@ -115,26 +115,16 @@ TEST(InitTest, UncheckedRadioGroupAtTheTopIsAProgramError) {
     EXPECT_EQ(11u, sb.m_nCount);
 }
 
-struct RefusedTemplate {
-    const char* name;
-    UINT nTemplate;
-};
-
-class RefusedTemplateTest : public ::testing::TestWithParam<RefusedTemplate> {};
-
-TEST_P(RefusedTemplateTest, FailsWithNothingAllocated) {
-    HostDialog host(test::ProgramModule(), 200);
-    CDlgSb sb;
-    EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), GetParam().nTemplate, 0, 0, 0, 0, 0));
-    ExpectNothingAllocated(sb);
+// Missing, without items, in the extended form, cut short.
+TEST(InitTest, TemplateThatCannotBeReadFailsWithNothingAllocated) {
+    for (UINT nTemplate : {299u, 251u, 252u, 253u}) {
+        SCOPED_TRACE(nTemplate);
+        HostDialog host(test::ProgramModule(), 200);
+        CDlgSb sb;
+        EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), nTemplate, 0, 0, 0, 0, 0));
+        ExpectNothingAllocated(sb);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Templates, RefusedTemplateTest,
-                         ::testing::Values(RefusedTemplate{"Missing", 299},
-                                           RefusedTemplate{"NoItem", 251},
-                                           RefusedTemplate{"ExtendedForm", 252},
-                                           RefusedTemplate{"CutShort", 253}),
-                         test::ParamName<RefusedTemplate>);
 
 // Item indices are 16-bit: a template of more items than they reach is refused. The dialog is
 // made from the template, so that the items are there.

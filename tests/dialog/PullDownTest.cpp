@@ -19,6 +19,14 @@ void FillCombos(HWND hDlg) {
         SendDlgItemMessageA(hDlg, nID, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
 }
 
+LRESULT CALLBACK ClaimsToBeDropped(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == CB_GETDROPPEDSTATE)
+        return TRUE;
+    const WNDPROC pfnNext = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "next"));
+    return CallWindowProcA(pfnNext, hwnd, message, wParam, lParam);
+}
+
+// A list box is never asked about a drop-down.
 TEST(CheckPullDownTest, ClosesTheOpenListAndMakesItsComboTheFocusItem) {
     ControlledDialog d(240, {}, FillCombos);
     d.Send(246, CB_SHOWDROPDOWN, TRUE);
@@ -27,39 +35,25 @@ TEST(CheckPullDownTest, ClosesTheOpenListAndMakesItsComboTheFocusItem) {
     EXPECT_EQ(0, d.Send(246, CB_GETDROPPEDSTATE));
     EXPECT_EQ(5, d.sb.m_nFocus);
     EXPECT_EQ(241, d.FocusId()) << "the keyboard focus is not moved";
-    EXPECT_EQ(0, d.sb.CheckPullDown());
-}
-
-LRESULT CALLBACK ClaimsToBeDropped(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == CB_GETDROPPEDSTATE)
-        return TRUE;
-    const WNDPROC pfnNext = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "next"));
-    return CallWindowProcA(pfnNext, hwnd, message, wParam, lParam);
-}
-
-TEST(CheckPullDownTest, AListBoxIsNeverAskedAboutADropDown) {
-    ControlledDialog d(240, {}, FillCombos);
     const HWND hList = d.Item(244);
     SetPropA(hList, "next",
              reinterpret_cast<HANDLE>(SetWindowLongPtrA(
                  hList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClaimsToBeDropped))));
     EXPECT_EQ(0, d.sb.CheckPullDown());
-    EXPECT_EQ(0, d.sb.m_nFocus);
+    EXPECT_EQ(5, d.sb.m_nFocus);
     SetWindowLongPtrA(hList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RemovePropA(hList, "next")));
 }
 
-TEST(ClosePullTest, SendsTheHostsMessageWithTheControlId) {
-    ControlledDialog d(240);
-    d.sb.ClosePull(1);
-    EXPECT_TRUE(MessagesAre({{"dlg", kPullCloseMsg, sent | wparam | lparam, 242, 0}}));
-}
-
-TEST(ClosePullTest, SendsNothingWithoutAMessage) {
-    ControllerSettings settings;
-    settings.nPullCloseMsg = 0;
-    ControlledDialog d(240, settings);
-    d.sb.ClosePull(1);
-    EXPECT_TRUE(MessagesAre({}));
+TEST(ClosePullTest, SendsTheHostsMessageWithTheControlIdOrNothingWithoutAMessage) {
+    for (const UINT nPullCloseMsg : {kPullCloseMsg, 0u}) {
+        ControllerSettings settings;
+        settings.nPullCloseMsg = nPullCloseMsg;
+        ControlledDialog d(240, settings);
+        d.sb.ClosePull(1);
+        EXPECT_TRUE(nPullCloseMsg == 0
+                        ? MessagesAre({})
+                        : MessagesAre({{"dlg", kPullCloseMsg, sent | wparam | lparam, 242, 0}}));
+    }
 }
 
 } // namespace

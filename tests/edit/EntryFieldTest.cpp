@@ -63,6 +63,7 @@ TEST_F(EntryFieldTest, EachLookIsAHiddenMultiLineEditForTheHostToPlace) {
         const HWND hWnd = fields[i]->m_hWnd;
         RECT rc;
         GetWindowRect(hWnd, &rc);
+        EXPECT_EQ(300, GetDlgCtrlID(hWnd));
         EXPECT_EQ(kStyles[i], static_cast<DWORD>(GetWindowLongA(hWnd, GWL_STYLE)));
         EXPECT_EQ((kStyles[i] & WS_BORDER) ? WS_EX_CLIENTEDGE : 0,
                   GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);

@@ -40,13 +40,6 @@ LPCSTR ResourceName(const BitmapRow& row) {
     return row.pszName != nullptr ? row.pszName : MAKEINTRESOURCEA(row.wId);
 }
 
-void PrintTo(const BitmapRow& row, std::ostream* pStream) {
-    if (row.pszName != nullptr)
-        *pStream << "bitmap " << row.pszName;
-    else
-        *pStream << "bitmap " << row.wId;
-}
-
 DWORD RowBytes(LONG nWidth) {
     return static_cast<DWORD>((nWidth * 4 + 31) / 32 * 4);
 }
