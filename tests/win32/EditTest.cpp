@@ -1,6 +1,6 @@
-// Edits as the controller and the entry fields use them: the text limit, the border of an edit
-// made in code, the selection, the keys a single-line and a multi-line edit keep, code page 932
-// text, and the notifications their parent receives.
+// Edits as the controller and the entry fields use them: the text limit, the selection, the keys a
+// single-line and a multi-line edit keep, code page 932 text, and the notifications their parent
+// receives.
 #include "ControlHost.h"
 #include "Headless.h"
 #include "MessageLog.h"
@@ -70,18 +70,6 @@ TEST(EditTest, DialogCodeWantsCharsArrowsAndSelectionAndAllKeysWhenMultiLine) {
     EXPECT_EQ(DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | DLGC_WANTALLKEYS,
               SendMessageA(parent.Create("Edit", ES_MULTILINE | ES_WANTRETURN, kId + 1),
                            WM_GETDLGCODE, 0, 0));
-}
-
-TEST(EditTest, BorderOfAnEditMadeInCodeIsDrawnInsideTheClientArea) {
-    test::ParentWindow parent;
-    const HWND plain = parent.Create("Edit", WS_BORDER, kId, "", 0, 100, 20);
-    const HWND edged = parent.Create("Edit", WS_BORDER, kId + 1, "", WS_EX_CLIENTEDGE, 100, 20);
-    EXPECT_EQ(0, GetWindowLongA(plain, GWL_STYLE) & WS_BORDER);
-    EXPECT_EQ(0, GetWindowLongA(plain, GWL_EXSTYLE));
-    RECT rc;
-    GetClientRect(plain, &rc);
-    EXPECT_EQ(100, rc.right);
-    EXPECT_NE(0, GetWindowLongA(edged, GWL_STYLE) & WS_BORDER);
 }
 
 // One key, character or selection on an edit's text (UTF-8 here, code page 932 in the edit) with

@@ -1,6 +1,7 @@
-// The window manager as the controller relies on it: activation before the focus, disabling the
-// focus window, and the handles of destroyed windows (the focus moving between a dialog's
-// controls, kill before set: tests/dialog/ComboListTest.cpp and RadioGroupTest.cpp).
+// The window manager as the controller relies on it: activation before the focus, and disabling
+// the focus window (the focus moving between a dialog's controls, kill before set:
+// tests/dialog/ComboListTest.cpp and RadioGroupTest.cpp; a destroyed window's handle:
+// tests/dialog/HostClosingTest.cpp).
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -85,17 +86,6 @@ TEST_F(WindowManagerTest, DisablingTheFocusWindowTakesTheFocusAway) {
         {"child", WM_CANCELMODE, sent},
         {"child", WM_ENABLE, sent | wparam, TRUE},
     }));
-}
-
-TEST_F(WindowManagerTest, StaleHandlesAreInvalid) {
-    const HWND hwnd = Create("window", WS_OVERLAPPEDWINDOW, nullptr, 0, 0, 300, 200);
-    DestroyWindow(hwnd);
-    m_windows.clear();
-    EXPECT_FALSE(IsWindow(hwnd));
-    SetLastError(0);
-    EXPECT_EQ(0, SendMessageA(hwnd, WM_USER, 0, 0));
-    EXPECT_FALSE(PostMessageA(hwnd, WM_USER, 0, 0));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
 }
 
 } // namespace
