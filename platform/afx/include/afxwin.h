@@ -117,7 +117,6 @@ public:
     LRESULT Default();
 
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     BOOL IsWindowEnabled() const;
     void SetWindowText(LPCSTR lpszString);
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
@@ -127,8 +126,6 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
     void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const;
-    void ScreenToClient(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);

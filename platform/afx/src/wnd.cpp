@@ -185,10 +185,6 @@ DWORD CWnd::GetStyle() const {
     return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
 }
 
-DWORD CWnd::GetExStyle() const {
-    return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE));
-}
-
 BOOL CWnd::IsWindowEnabled() const {
     return ::IsWindowEnabled(m_hWnd);
 }
@@ -226,15 +222,6 @@ void CWnd::ClientToScreen(LPPOINT lpPoint) const {
 void CWnd::ClientToScreen(LPRECT lpRect) const {
     ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
     ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
-}
-
-void CWnd::ScreenToClient(LPPOINT lpPoint) const {
-    ::ScreenToClient(m_hWnd, lpPoint);
-}
-
-void CWnd::ScreenToClient(LPRECT lpRect) const {
-    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
-    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
