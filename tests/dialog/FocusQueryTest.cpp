@@ -70,17 +70,19 @@ TEST(CheckPageEnableItemTest, RadioGroupFirstGivesItsCheckedButtonOrItsFirstEnab
     short nID = 0;
     EXPECT_EQ(1, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(265, nID);
-    {
-        ControlledDialog last(220);
-        for (int nItem = 221; nItem <= 223; ++nItem)
-            EnableWindow(last.Item(nItem), FALSE);
-        EXPECT_EQ(1, last.sb.CheckPageEnableItem(&nID));
-        EXPECT_EQ(224, nID);
-    }
-    // An unchecked group first is a program error.
+    ControlledDialog last(220);
+    for (int nItem = 221; nItem <= 223; ++nItem)
+        EnableWindow(last.Item(nItem), FALSE);
+    EXPECT_EQ(1, last.sb.CheckPageEnableItem(&nID));
+    EXPECT_EQ(224, nID);
+}
+
+TEST(CheckPageEnableItemTest, UncheckedGroupFirstIsAProgramError) {
     REQUIRE_HEADLESS(); // a real message box would wait for the user
+    ControlledDialog d(260, {}, DisableLeadingEdits);
     CheckOnly(d, 0);
     test::Headless()->ClearMessageBoxes();
+    short nID = -1;
     EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(0, nID);
     EXPECT_EQ(1u, test::Headless()->GetMessageBoxCount());
