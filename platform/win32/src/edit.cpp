@@ -298,12 +298,6 @@ LRESULT OnGetSel(const EditState& state, WPARAM wpStart, LPARAM lpEnd) {
     return MAKELONG(nStart, nEnd);
 }
 
-LRESULT OnReplaceSel(HWND hwnd, EditState* pState, LPARAM lpText) {
-    const char* psz = reinterpret_cast<const char*>(lpText);
-    ReplaceSelection(hwnd, pState, psz != nullptr ? std::string_view(psz) : std::string_view());
-    return TRUE;
-}
-
 LRESULT OnLimitText(HWND hwnd, EditState* pState, WPARAM wLimit) {
     if (wLimit != 0)
         pState->dwLimit = static_cast<DWORD>(wLimit);
@@ -425,8 +419,6 @@ LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) 
         return OnGetSel(*pState, wParam, lParam);
     case EM_SETSEL:
         return OnSetSel(hwnd, pState, wParam, lParam);
-    case EM_REPLACESEL:
-        return OnReplaceSel(hwnd, pState, lParam);
     case EM_LIMITTEXT:
         return OnLimitText(hwnd, pState, wParam);
     case EM_GETLIMITTEXT:
