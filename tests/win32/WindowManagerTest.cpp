@@ -88,4 +88,19 @@ TEST_F(WindowManagerTest, DisablingTheFocusWindowTakesTheFocusAway) {
     }));
 }
 
+// The controller keeps its items' handles while the host may destroy them: a destroyed window's
+// handle must not come to name a window made after it.
+TEST_F(WindowManagerTest, DestroyedWindowsHandleNamesNoLaterWindow) {
+    std::vector<HWND> destroyed;
+    for (int i = 0; i < 100; ++i) {
+        const HWND hwnd = CreateWindowExA(0, kClass, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                          nullptr, nullptr);
+        ASSERT_NE(nullptr, hwnd);
+        for (const HWND old : destroyed)
+            ASSERT_TRUE(old != hwnd && !IsWindow(old)) << "window " << i;
+        DestroyWindow(hwnd);
+        destroyed.push_back(hwnd);
+    }
+}
+
 } // namespace

@@ -13,14 +13,25 @@
 namespace headless {
 namespace {
 
-// Handles are allocated upwards and never reused, so a stale handle stays invalid.
+// A handle names a slot of the window table and how many windows the slot has held, as on
+// Win32: the slot of a destroyed window is used again, so the table is only as large as the most
+// windows alive at once, while the old handle, whose count no longer matches, stays invalid until
+// the count comes round (4,096 windows later in that slot). Every handle fits in 31 bits.
 constexpr uintptr_t kFirstHandle = 0x10020;
-constexpr uintptr_t kHandleStep = 2;
+constexpr unsigned kSlotBits = 17;
+constexpr size_t kMaxSlots = size_t{1} << kSlotBits;
+constexpr uintptr_t kUseMask = 0xFFF;
 
-// One slot for every handle ever given, in handle order: a look-up, made several times for each
-// message, is an index, and a destroyed window leaves its slot empty.
+struct Slot {
+    std::unique_ptr<Window> window;
+    uintptr_t nUse = 0;
+};
+
+// A look-up, made several times for each message, is an index. The free list has room for every
+// slot, so that destroying a window never needs memory.
 struct WindowTable {
-    std::vector<std::unique_ptr<Window>> windows;
+    std::vector<Slot> slots;
+    std::vector<size_t> freeSlots;
     HWND desktop = nullptr;
 };
 
@@ -28,33 +39,61 @@ WindowTable& Table() {
     return ProcessLifetime<WindowTable>();
 }
 
-HWND HandleOfSlot(size_t nSlot) {
-    return reinterpret_cast<HWND>(kFirstHandle + nSlot * kHandleStep);
+HWND HandleOf(size_t nSlot, uintptr_t nUse) {
+    return reinterpret_cast<HWND>(kFirstHandle + ((nUse << kSlotBits | nSlot) << 1));
 }
 
-// The slot of a handle this table gave, else nullptr.
-std::unique_ptr<Window>* SlotOf(HWND hwnd) {
+// The slot a handle names while the handle is current, else nullptr.
+Slot* SlotOf(HWND hwnd) {
     WindowTable& table = Table();
     const uintptr_t nHandle = reinterpret_cast<uintptr_t>(hwnd);
-    if (nHandle < kFirstHandle || (nHandle - kFirstHandle) % kHandleStep != 0)
+    if (nHandle < kFirstHandle || ((nHandle - kFirstHandle) & 1) != 0)
         return nullptr;
-    const size_t nSlot = (nHandle - kFirstHandle) / kHandleStep;
-    return nSlot < table.windows.size() ? &table.windows[nSlot] : nullptr;
+    const uintptr_t nCode = (nHandle - kFirstHandle) >> 1;
+    const size_t nSlot = nCode & (kMaxSlots - 1);
+    if (nSlot >= table.slots.size() || table.slots[nSlot].nUse != nCode >> kSlotBits)
+        return nullptr;
+    return &table.slots[nSlot];
 }
 
-// A window of the class under the next handle, in the table but in no tree yet; nullptr without
+// A slot for a new window: a free one, under its next count, or a new one; false without memory
+// or when the table is full.
+bool TakeSlot(std::unique_ptr<Window> pWindow, HWND* phwnd) {
+    WindowTable& table = Table();
+    if (!table.freeSlots.empty()) {
+        const size_t nSlot = table.freeSlots.back();
+        table.freeSlots.pop_back();
+        Slot& slot = table.slots[nSlot];
+        slot.nUse = (slot.nUse + 1) & kUseMask;
+        slot.window = std::move(pWindow);
+        *phwnd = HandleOf(nSlot, slot.nUse);
+        return true;
+    }
+    if (table.slots.size() == kMaxSlots)
+        return false;
+    table.freeSlots.reserve(table.slots.size() + 1);
+    table.slots.push_back({std::move(pWindow), 0});
+    *phwnd = HandleOf(table.slots.size() - 1, 0);
+    return true;
+}
+
+// A window of the class under a new handle, in the table but in no tree yet; nullptr without
 // memory.
 Window* NewWindow(WindowClass* pClass) {
-    WindowTable& table = Table();
-    const HWND hwnd = HandleOfSlot(table.windows.size());
+    HWND hwnd = nullptr;
     Window* pWnd = nullptr;
+    bool bTaken = false;
     if (!GrowStorage([&] {
             auto pNew = std::make_unique<Window>();
             pNew->extra.assign(static_cast<size_t>(pClass->cbWndExtra), 0);
             pWnd = pNew.get();
-            table.windows.push_back(std::move(pNew));
+            bTaken = TakeSlot(std::move(pNew), &hwnd);
         }))
         return nullptr;
+    if (!bTaken) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
     pWnd->hwnd = hwnd;
     pWnd->pClass = pClass;
     pWnd->proc = pClass->proc;
@@ -146,12 +185,13 @@ HWND FirstChildWithId(const Window& parent, int nID) {
 }
 
 void FreeWindow(HWND hwnd) {
-    std::unique_ptr<Window>* pSlot = SlotOf(hwnd);
-    if (pSlot == nullptr || *pSlot == nullptr)
+    Slot* pSlot = SlotOf(hwnd);
+    if (pSlot == nullptr || pSlot->window == nullptr)
         return;
-    Unlink(pSlot->get());
-    --(*pSlot)->pClass->nWindows;
-    pSlot->reset();
+    Unlink(pSlot->window.get());
+    --pSlot->window->pClass->nWindows;
+    pSlot->window.reset();
+    Table().freeSlots.push_back(static_cast<size_t>(pSlot - Table().slots.data()));
 }
 
 bool IsChildStyle(DWORD style) {
@@ -353,12 +393,12 @@ DWORD ChangeStyle(HWND hwnd, int nIndex, DWORD newStyle) {
 } // namespace
 
 Window* FindWindowPtr(HWND hwnd) {
-    const std::unique_ptr<Window>* pSlot = SlotOf(hwnd);
-    if (pSlot == nullptr || *pSlot == nullptr) {
+    const Slot* pSlot = SlotOf(hwnd);
+    if (pSlot == nullptr || pSlot->window == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
-    return pSlot->get();
+    return pSlot->window.get();
 }
 
 HWND DesktopWindow() {
