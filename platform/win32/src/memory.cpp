@@ -1,11 +1,12 @@
 // KERNEL32's memory: global blocks, fixed or movable with a lock count, and the process
 // heap. Every block comes from malloc, so that the sanitizers watch it.
 #include "memory.h"
+#include "handleset.h"
 #include "lifetime.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
-#include <unordered_map>
 #include <new>
 
 namespace headless {
@@ -13,7 +14,7 @@ namespace {
 
 LONG g_nAllocationsBeforeFailure = -1;
 
-// The table keeps addresses disguised: a plain copy would keep every block reachable, and
+// The set keeps handles disguised: a plain copy would keep every block reachable, and
 // LeakSanitizer would never report a block that the program forgot to free.
 uintptr_t Disguise(const void* p) {
     return ~reinterpret_cast<uintptr_t>(p);
@@ -23,23 +24,22 @@ void* Reveal(uintptr_t disguised) {
     return reinterpret_cast<void*>(~disguised);
 }
 
+// What a block's handle knows of it, kept just before the handle, in the same allocation. A
+// fixed block's handle is its data address; a movable block's handle is a cell of its own, so
+// that it differs from every data address.
 struct Block {
-    uintptr_t data; // disguised; a movable block of 0 bytes has none (Win32 calls it discarded)
     SIZE_T cb;
-    bool bMoveable;
+    uintptr_t data; // a movable block's, disguised; none for 0 bytes (Win32 calls it discarded)
     UINT nLocks;
+    bool bMoveable;
 };
 
-// Every live block under its disguised handle. A fixed block's handle is its data address; a
-// movable block's handle is the address of a one-byte cell of its own, so that it differs
-// from every data address.
-std::unordered_map<uintptr_t, Block>& Blocks() {
-    return ProcessLifetime<std::unordered_map<uintptr_t, Block>>();
-}
+// The header keeps the data after it as aligned as malloc's own.
+constexpr size_t kHeaderSize = (sizeof(Block) + alignof(std::max_align_t) - 1) /
+                               alignof(std::max_align_t) * alignof(std::max_align_t);
 
-Block* FindBlock(const void* hMem) {
-    const auto it = Blocks().find(Disguise(hMem));
-    return it == Blocks().end() ? nullptr : &it->second;
+HandleSet& Handles() {
+    return ProcessLifetime<HandleSet>();
 }
 
 void* Fail(DWORD dwError) {
@@ -47,51 +47,59 @@ void* Fail(DWORD dwError) {
     return nullptr;
 }
 
-// At least one byte, so that an empty fixed block still has an address of its own.
-void* AllocateData(SIZE_T cb, bool bZero) {
-    void* p =
-        bZero ? std::calloc(std::max<SIZE_T>(cb, 1), 1) : std::malloc(std::max<SIZE_T>(cb, 1));
-    return p != nullptr ? p : Fail(ERROR_NOT_ENOUGH_MEMORY);
+Block* HeaderOf(const void* hMem) {
+    return reinterpret_cast<Block*>(static_cast<char*>(const_cast<void*>(hMem)) - kHeaderSize);
 }
 
-bool AddBlock(const void* hMem, const Block& block) {
-    return GrowStorage([&] { Blocks().emplace(Disguise(hMem), block); });
+Block* FindBlock(const void* hMem) {
+    return hMem != nullptr && Handles().Contains(Disguise(hMem)) ? HeaderOf(hMem) : nullptr;
+}
+
+// A header and cbAfter bytes, at least one, so that an empty fixed block still has an address of
+// its own; the handle that follows the header is in the set. Null without memory.
+void* NewHandle(SIZE_T cbAfter, bool bZero, const Block& block) {
+    if (cbAfter > static_cast<SIZE_T>(-1) - kHeaderSize)
+        return Fail(ERROR_NOT_ENOUGH_MEMORY);
+    const size_t cb = kHeaderSize + std::max<SIZE_T>(cbAfter, 1);
+    char* pRaw = static_cast<char*>(bZero ? std::calloc(cb, 1) : std::malloc(cb));
+    if (pRaw == nullptr)
+        return Fail(ERROR_NOT_ENOUGH_MEMORY);
+    void* hMem = pRaw + kHeaderSize;
+    if (!GrowStorage([&] { Handles().Add(Disguise(hMem)); })) {
+        std::free(pRaw);
+        return nullptr;
+    }
+    *HeaderOf(hMem) = block;
+    return hMem;
 }
 
 HGLOBAL NewFixedBlock(SIZE_T cb, bool bZero) {
-    void* pData = AllocateData(cb, bZero);
-    if (pData == nullptr)
-        return nullptr;
-    if (!AddBlock(pData, {Disguise(pData), cb, false, 0})) {
-        std::free(pData);
-        return nullptr;
-    }
-    return pData;
+    return NewHandle(cb, bZero, {cb, 0, 0, false});
 }
 
 HGLOBAL NewMoveableBlock(SIZE_T cb, bool bZero) {
-    // A zeroed cell: its byte is never read, and the compiler then need not wonder.
-    void* hCell = std::calloc(1, 1);
     void* pData = cb == 0 ? nullptr : (bZero ? std::calloc(cb, 1) : std::malloc(cb));
-    if (hCell == nullptr || (cb != 0 && pData == nullptr) ||
-        !AddBlock(hCell, {pData ? Disguise(pData) : 0, cb, true, 0})) {
-        std::free(hCell);
-        std::free(pData);
+    if (cb != 0 && pData == nullptr)
         return Fail(ERROR_NOT_ENOUGH_MEMORY);
-    }
-    return hCell;
+    // A zeroed cell: its byte is never read, and the compiler then need not wonder.
+    const HGLOBAL hMem = NewHandle(0, true, {cb, pData ? Disguise(pData) : 0, 0, true});
+    if (hMem == nullptr)
+        std::free(pData);
+    return hMem;
 }
 
-void* DataOf(const Block& block) {
+void* DataOf(const void* hMem, const Block& block) {
+    if (!block.bMoveable)
+        return const_cast<void*>(hMem);
     return block.data != 0 ? Reveal(block.data) : nullptr;
 }
 
 void FreeBlock(const void* hMem) {
-    const auto it = Blocks().find(Disguise(hMem));
-    std::free(DataOf(it->second));
-    if (it->second.bMoveable)
-        std::free(const_cast<void*>(hMem));
-    Blocks().erase(it);
+    const Block* pBlock = HeaderOf(hMem);
+    if (pBlock->bMoveable)
+        std::free(DataOf(hMem, *pBlock));
+    Handles().Remove(Disguise(hMem));
+    std::free(const_cast<Block*>(pBlock));
 }
 
 // The process heap has no state of its own; its handle only has to be recognisable.
@@ -149,7 +157,7 @@ LPVOID WINAPI GlobalLock(HGLOBAL hMem) {
         return headless::Fail(ERROR_INVALID_HANDLE);
     if (pBlock->bMoveable && pBlock->data != 0 && pBlock->nLocks < GMEM_LOCKCOUNT)
         ++pBlock->nLocks;
-    return headless::DataOf(*pBlock);
+    return headless::DataOf(hMem, *pBlock);
 }
 
 BOOL WINAPI GlobalUnlock(HGLOBAL hMem) {
@@ -190,26 +198,6 @@ SIZE_T WINAPI GlobalSize(HGLOBAL hMem) {
         return 0;
     }
     return pBlock->cb;
-}
-
-UINT WINAPI GlobalFlags(HGLOBAL hMem) {
-    const Block* pBlock = FindBlock(hMem);
-    if (pBlock == nullptr)
-        return GMEM_INVALID_HANDLE;
-    if (pBlock->bMoveable && pBlock->data == 0)
-        return GMEM_DISCARDED;
-    return pBlock->nLocks;
-}
-
-HGLOBAL WINAPI GlobalHandle(LPCVOID pMem) {
-    if (pMem != nullptr) {
-        for (const auto& [handle, block] : headless::Blocks()) {
-            if (block.data == headless::Disguise(pMem))
-                return headless::Reveal(handle);
-        }
-    }
-    SetLastError(ERROR_INVALID_HANDLE);
-    return nullptr;
 }
 
 HANDLE WINAPI GetProcessHeap(void) {
