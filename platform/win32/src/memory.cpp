@@ -14,8 +14,8 @@ namespace {
 
 LONG g_nAllocationsBeforeFailure = -1;
 
-// The set keeps handles disguised: a plain copy would keep every block reachable, and
-// LeakSanitizer would never report a block that the program forgot to free.
+// A movable block's header keeps its data address disguised: a plain copy would keep the data
+// reachable, and LeakSanitizer would never report a block that the program forgot to free.
 uintptr_t Disguise(const void* p) {
     return ~reinterpret_cast<uintptr_t>(p);
 }
@@ -52,7 +52,7 @@ Block* HeaderOf(const void* hMem) {
 }
 
 Block* FindBlock(const void* hMem) {
-    return hMem != nullptr && Handles().Contains(Disguise(hMem)) ? HeaderOf(hMem) : nullptr;
+    return hMem != nullptr && Handles().Contains(hMem) ? HeaderOf(hMem) : nullptr;
 }
 
 // A header and cbAfter bytes, at least one, so that an empty fixed block still has an address of
@@ -65,7 +65,7 @@ void* NewHandle(SIZE_T cbAfter, bool bZero, const Block& block) {
     if (pRaw == nullptr)
         return Fail(ERROR_NOT_ENOUGH_MEMORY);
     void* hMem = pRaw + kHeaderSize;
-    if (!GrowStorage([&] { Handles().Add(Disguise(hMem)); })) {
+    if (!GrowStorage([&] { Handles().Add(hMem); })) {
         std::free(pRaw);
         return nullptr;
     }
@@ -98,7 +98,7 @@ void FreeBlock(const void* hMem) {
     const Block* pBlock = HeaderOf(hMem);
     if (pBlock->bMoveable)
         std::free(DataOf(hMem, *pBlock));
-    Handles().Remove(Disguise(hMem));
+    Handles().Remove(hMem);
     std::free(const_cast<Block*>(pBlock));
 }
 
