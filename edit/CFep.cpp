@@ -1,5 +1,6 @@
 // CFep: the input method switch of the library's entry fields.
 #include "CFep.h"
+#include "WindowIme.h"
 
 namespace {
 
@@ -50,7 +51,10 @@ void CFep::FepOff() {
 }
 
 void CFep::FepAbsOff(CWnd* pWnd) {
-    const HWND hWnd = WindowOf(pWnd);
+    CloseWindowIme(WindowOf(pWnd));
+}
+
+void CloseWindowIme(HWND hWnd) {
     const HIMC hIMC = ImmGetContext(hWnd);
     if (ImmGetOpenStatus(hIMC))
         ImmSetOpenStatus(hIMC, FALSE);
