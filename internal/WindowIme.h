@@ -2,6 +2,6 @@
 // holds the window's handle rather than an object of it.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 void CloseWindowIme(HWND hWnd);
