@@ -12,10 +12,9 @@ CEditSub::CEditSub()
     : m_nItemIndex(0), m_hWndEdit(nullptr), m_pDlgSb(nullptr), m_pFep(nullptr), m_nFepParam1(0),
       m_nFepParam2(0), m_bKana(0), m_bFepOn(FALSE), m_bMultiLine(0), m_pKanaWnd(nullptr),
       m_bComposing(FALSE) {
-    // Empty readings, so that a composition end with no start shows nothing; the rest of the
-    // 2 KB stays untouched, which matters to a dialog of tens of thousands of fields.
+    // Only the base reading is emptied: a composition end before any start shows it, and the
+    // rest of the 2 KB stays untouched, which a dialog of tens of thousands of fields feels.
     m_szBase[0] = '\0';
-    m_szCur[0] = '\0';
 }
 
 CEditSub::~CEditSub() {

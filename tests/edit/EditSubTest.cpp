@@ -104,6 +104,7 @@ const ReadingCase kReadings[] = {
      {{'S'}, {'C', {u8"阿井", u8"ｱｲｳｴ"}}, {'E'}}, std::string(1020, 'x') + Sj(u8"ｱｲｳ")},
     {"ReadingErrorAddsNothing", "", 100, {{'S'}, {'X'}, {'C', {u8"亜", u8"ｱ"}}, {'E'}}, ""},
     {"EndWithoutChangeKeepsTheText", Sj(u8"ﾔﾏ"), 100, {{'S'}, {'E'}}, Sj(u8"ﾔﾏ")},
+    {"EndWithoutStartShowsNoReading", Sj(u8"ﾔﾏ"), 100, {{'E'}}, ""},
 };
 // clang-format on
 
