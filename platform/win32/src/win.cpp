@@ -126,7 +126,9 @@ bool Link(Window* pWnd) {
         const auto at =
             siblings.insert(pWnd->style & WS_CHILD ? siblings.end() : siblings.begin(), pWnd->hwnd);
         try {
-            pParent->childrenById.emplace(ControlIdKey(pWnd->id), pWnd->hwnd);
+            if (pParent->childrenById == nullptr)
+                pParent->childrenById = std::make_unique<ChildIdIndex>();
+            pParent->childrenById->map.emplace(ControlIdKey(pWnd->id), pWnd->hwnd);
         } catch (...) {
             siblings.erase(at);
             throw;
@@ -134,13 +136,14 @@ bool Link(Window* pWnd) {
     });
 }
 
-std::unordered_multimap<int, HWND>::iterator FindById(Window* pParent, HWND hwnd, UINT_PTR id) {
-    auto range = pParent->childrenById.equal_range(ControlIdKey(id));
+// A child's entry in its parent's index, or the index's end.
+ChildIdIndex::Map::iterator FindById(ChildIdIndex& index, HWND hwnd, UINT_PTR id) {
+    auto range = index.map.equal_range(ControlIdKey(id));
     for (auto it = range.first; it != range.second; ++it) {
         if (it->second == hwnd)
             return it;
     }
-    return pParent->childrenById.end();
+    return index.map.end();
 }
 
 // A dialog's children are destroyed from the last one up, so the search starts there.
@@ -150,20 +153,23 @@ void Unlink(Window* pWnd) {
         const auto it = std::find(siblings.rbegin(), siblings.rend(), pWnd->hwnd);
         if (it != siblings.rend())
             siblings.erase(std::next(it).base());
-        const auto itById = FindById(pParent, pWnd->hwnd, pWnd->id);
-        if (itById != pParent->childrenById.end())
-            pParent->childrenById.erase(itById);
+        if (ChildIdIndex* pIndex = pParent->childrenById.get()) {
+            const auto itById = FindById(*pIndex, pWnd->hwnd, pWnd->id);
+            if (itById != pIndex->map.end())
+                pIndex->map.erase(itById);
+        }
     }
 }
 
 // A new ID moves the window's entry in its parent's index, which allocates nothing.
 void ChangeId(Window* pWnd, UINT_PTR newId) {
-    if (Window* pParent = FindWindowPtr(pWnd->parent)) {
-        const auto it = FindById(pParent, pWnd->hwnd, pWnd->id);
-        if (it != pParent->childrenById.end()) {
-            auto node = pParent->childrenById.extract(it);
+    Window* pParent = FindWindowPtr(pWnd->parent);
+    if (ChildIdIndex* pIndex = pParent != nullptr ? pParent->childrenById.get() : nullptr) {
+        const auto it = FindById(*pIndex, pWnd->hwnd, pWnd->id);
+        if (it != pIndex->map.end()) {
+            auto node = pIndex->map.extract(it);
             node.key() = ControlIdKey(newId);
-            pParent->childrenById.insert(std::move(node));
+            pIndex->map.insert(std::move(node));
         }
     }
     pWnd->id = newId;
@@ -172,7 +178,9 @@ void ChangeId(Window* pWnd, UINT_PTR newId) {
 // The first child in z-order with that ID. Only an ID that several children share needs their
 // places compared.
 HWND FirstChildWithId(const Window& parent, int nID) {
-    const auto range = parent.childrenById.equal_range(nID);
+    if (parent.childrenById == nullptr)
+        return nullptr;
+    const auto range = parent.childrenById->map.equal_range(nID);
     if (range.first == range.second)
         return nullptr;
     if (std::next(range.first) == range.second)

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -41,18 +42,28 @@ struct DialogInfo {
     ~DialogInfo();
 };
 
+// A window's children by control ID, for GetDlgItem. The entries come from a pool of the
+// index's own, so that those of a dialog's controls, made in template order, lie side by side as
+// the controller looks them up; among each window's other blocks, a dialog of tens of thousands
+// of controls would miss the cache on every look-up. The pool keeps the entries of destroyed
+// children for later ones until its window goes.
+struct ChildIdIndex {
+    using Map = std::pmr::unordered_multimap<int, HWND>;
+    std::pmr::unsynchronized_pool_resource pool;
+    Map map{&pool};
+};
+
 struct Window {
     HWND hwnd;
     WindowClass* pClass;
     WNDPROC proc;
     DWORD style;
     DWORD exStyle;
-    HWND parent;                // the desktop for top-level windows
-    HWND owner;                 // top-level windows only
-    std::vector<HWND> children; // in z-order, topmost first
-    std::unordered_multimap<int, HWND>
-        childrenById; // the same children by control ID, for GetDlgItem
-    UINT_PTR id;      // the menu handle of a top-level window
+    HWND parent;                                // the desktop for top-level windows
+    HWND owner;                                 // top-level windows only
+    std::vector<HWND> children;                 // in z-order, topmost first
+    std::unique_ptr<ChildIdIndex> childrenById; // made with the first child
+    UINT_PTR id;                                // the menu handle of a top-level window
     HINSTANCE hInstance;
     std::string text;
     RECT rcWindow; // in the parent's client coordinates (screen coordinates at top level)
