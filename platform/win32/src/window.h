@@ -46,10 +46,12 @@ struct DialogInfo {
 // index's own, so that those of a dialog's controls, made in template order, lie side by side as
 // the controller looks them up; among each window's other blocks, a dialog of tens of thousands
 // of controls would miss the cache on every look-up. The pool keeps the entries of destroyed
-// children for later ones until its window goes.
+// children for later ones until its window goes. Only the entries, of three words, are pooled:
+// pools for the bucket array's sizes too would take 33 KB for a dialog of 100 controls.
 struct ChildIdIndex {
     using Map = std::pmr::unordered_multimap<int, HWND>;
-    std::pmr::unsynchronized_pool_resource pool;
+    static constexpr size_t kLargestPooledBlock = 32;
+    std::pmr::unsynchronized_pool_resource pool{std::pmr::pool_options{0, kLargestPooledBlock}};
     Map map{&pool};
 };
 
