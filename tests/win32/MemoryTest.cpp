@@ -8,8 +8,8 @@
 
 namespace {
 
-// Enough blocks for the system's block table to grow several times; freeing every third, then
-// the rest, leaves gaps between blocks that must still be found.
+// Thousands of blocks side by side, so that each handle has many live neighbours; freeing every
+// third, then the rest, leaves gaps between blocks that must still be found.
 TEST(MemoryTest, LiveBlocksKeepTheirSizesWhileOthersAreFreed) {
     const SIZE_T kBlocks = 3000;
     std::vector<HGLOBAL> globals;

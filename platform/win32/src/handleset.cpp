@@ -55,8 +55,6 @@ void HandleSet::Add(const void* p) {
 // A region whose last block goes is given back, so that the bitmaps stay as many as the
 // megabytes that hold live blocks.
 void HandleSet::Remove(const void* p) {
-    if (!Contains(p))
-        return;
     const auto address = reinterpret_cast<uintptr_t>(p);
     Region* pRegion = FindRegion(RegionOf(address));
     pRegion->Clear(BitOf(address));

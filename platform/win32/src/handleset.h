@@ -18,6 +18,7 @@ public:
     // Adds an aligned address the set does not hold. Throws std::bad_alloc when the set cannot
     // grow, and is then unchanged.
     void Add(const void* p);
+    // Removes an address the set holds: its callers have looked the handle up already.
     void Remove(const void* p);
 
     // One bit for each address malloc may return, a bitmap for each megabyte.
