@@ -1,6 +1,7 @@
 // A pull-down store bound to a plain combo box.
 #include "PullList.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace test {
@@ -30,7 +31,7 @@ short PullList::Make(const std::string& strFolder, short nKind, WORD wStyle, ULO
     m_store.m_nSelect1 = nSelect1;
     m_store.m_bReadFiles = 1;
     m_store.m_szTyped[0] = '\0';
-    std::strncpy(m_store.m_szFolder, strFolder.c_str(), sizeof(m_store.m_szFolder));
+    std::snprintf(m_store.m_szFolder, sizeof(m_store.m_szFolder), "%s", strFolder.c_str());
     short nSel = -1;
     m_store.MakeListBoxData2(nKind, nSelect1, 0, wStyle, &nSel, &m_combo);
     return nSel;
