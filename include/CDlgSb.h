@@ -28,8 +28,10 @@ enum : BYTE {
 
 // Nothing derives from the controller or deletes it through another type, so its destructor
 // stays non-virtual while Init and InitDll are virtual.
+#if defined(__GNUC__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
 
 class AFX_EXT_CLASS CDlgSb {
 public:
@@ -148,4 +150,6 @@ private:
     CDlgSb& operator=(const CDlgSb&) = delete;
 };
 
+#if defined(__GNUC__)
 #pragma GCC diagnostic pop
+#endif
