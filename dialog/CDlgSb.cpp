@@ -11,7 +11,6 @@
 #include "EditItem.h"
 #include "HeapArray.h"
 #include "NewObject.h"
-#include "WindowIme.h"
 
 namespace {
 
@@ -93,11 +92,9 @@ int CDlgSb::InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKey
     m_nFocus = 0;
     if (!ResetFocusPos() || !watch.Alive())
         return 0;
-    // Each edit's IME closed as its FepAbsOff would, by the handle in the item table: reaching
-    // the objects would load a line from each of thousands of 2 KB objects again.
     for (UINT i = 0; i < m_nCount; ++i) {
-        if (EditItem(*this, i) != nullptr)
-            CloseWindowIme(m_phWnd[i]);
+        if (CEditSub* pEdit = EditItem(*this, i))
+            pEdit->FepAbsOff();
     }
     ::SetFocus(m_phWnd[m_nFocus]);
     return 1;

@@ -1,6 +1,5 @@
 // CFep: the input method switch of the library's entry fields.
 #include "CFep.h"
-#include "WindowIme.h"
 
 namespace {
 
@@ -51,10 +50,7 @@ void CFep::FepOff() {
 }
 
 void CFep::FepAbsOff(CWnd* pWnd) {
-    CloseWindowIme(WindowOf(pWnd));
-}
-
-void CloseWindowIme(HWND hWnd) {
+    const HWND hWnd = WindowOf(pWnd);
     const HIMC hIMC = ImmGetContext(hWnd);
     if (ImmGetOpenStatus(hIMC))
         ImmSetOpenStatus(hIMC, FALSE);
