@@ -11,11 +11,7 @@
 CEditSub::CEditSub()
     : m_nItemIndex(0), m_hWndEdit(nullptr), m_pDlgSb(nullptr), m_pFep(nullptr), m_nFepParam1(0),
       m_nFepParam2(0), m_bKana(0), m_bFepOn(FALSE), m_bMultiLine(0), m_pKanaWnd(nullptr),
-      m_bComposing(FALSE) {
-    // Only the base reading is emptied: a composition end before any start shows it, and the
-    // rest of the 2 KB stays untouched, which a dialog of tens of thousands of fields feels.
-    m_szBase[0] = '\0';
-}
+      m_szBase(), m_szCur(), m_bComposing(FALSE) {}
 
 CEditSub::~CEditSub() {
     AliveWatch::ObjectGone(m_pbAlive);

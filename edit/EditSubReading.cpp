@@ -72,10 +72,6 @@ LRESULT CEditSub::OnImeComposition(WPARAM wParam, LPARAM lParam) {
 LRESULT CEditSub::OnImeEndComposition(WPARAM wParam, LPARAM lParam) {
     const HWND hWnd = m_hWnd;
     if (IsReadingFieldOn(m_pKanaWnd)) {
-        // Outside a composition the shown reading is the base. The constructor leaves m_szCur
-        // unwritten, since a dialog of tens of thousands of fields would pay a cache line each.
-        if (!m_bComposing)
-            CopyText(m_szCur, m_szBase);
         m_bComposing = 0;
         if (!CallSurvives(m_pbAlive, [this] { m_pKanaWnd->SetWindowText(m_szCur); }))
             return 0;
