@@ -50,8 +50,7 @@ const Comparison kComparisons[] = {{"Init30000", "Init3000", 10.0}};
 int main(int argc, char** argv) {
     // A Win32 process heap keeps blocks of this size and the memory freed between iterations.
     // glibc maps the 30,000-item tables afresh and gives the freed heap top back, so that each
-    // Init would pay for page faults, by how much depending on what ran before (alone, the
-    // large case took 46 ms instead of 6).
+    // Init would pay for page faults, by how much depending on what ran before.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     HEADLESS_TEST* pHeadless = reinterpret_cast<HEADLESS_TEST*>(
