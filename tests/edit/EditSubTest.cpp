@@ -82,6 +82,8 @@ TEST_P(ReadingFieldTest, ReadingsReachTheReadingFieldAsTheUserComposes) {
         }
     }
     EXPECT_EQ(GetParam().after, WindowText(d.Item(402)));
+    // The input context is the thread's: the next case finds the result's reading given again.
+    pIme->SetCompositionResult(ImmGetContext(d.Item(401)), GCS_RESULTREADSTR, 0);
 }
 
 // clang-format off
@@ -105,6 +107,8 @@ const ReadingCase kReadings[] = {
     {"ReadingErrorAddsNothing", "", 100, {{'S'}, {'X'}, {'C', {u8"亜", u8"ｱ"}}, {'E'}}, ""},
     {"EndWithoutChangeKeepsTheText", Sj(u8"ﾔﾏ"), 100, {{'S'}, {'E'}}, Sj(u8"ﾔﾏ")},
     {"EndWithoutStartShowsNoReading", Sj(u8"ﾔﾏ"), 100, {{'E'}}, ""},
+    {"ChangeWithoutStartBeginsAtTheFieldsText", Sj(u8"ﾔﾏ"), 100, {{'C', {u8"田", u8"ﾀ"}}, {'E'}},
+     Sj(u8"ﾔﾏﾀ")},
 };
 // clang-format on
 
