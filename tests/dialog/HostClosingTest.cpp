@@ -30,13 +30,34 @@ struct HostDialogObject {
     CDlgSb sb;
 };
 
+struct Notification {
+    UINT message;
+    WPARAM wParam;
+};
+
+std::string Name(const Notification& n) {
+    return test::MessageName(n.message) + " " + std::to_string(LOWORD(n.wParam)) + " " +
+           std::to_string(HIWORD(n.wParam));
+}
+
+// Wine's edit control goes on using its state after it tells its parent EN_UPDATE in the middle
+// of a change, without looking whether the parent destroyed it meanwhile (it does look after
+// EN_CHANGE and EN_MAXTEXT): a host that destroys the dialog there leaves Wine's edit reading
+// freed memory, which crashed 32-bit programs. The library has no part in that, so the closings
+// that destroy the dialog at EN_UPDATE run only where the platform survives them.
+bool PlatformSurvives(Closing how, const Notification& n) {
+    const bool bDestroysAtEditUpdate =
+        how != Closing::kDeleteOnly && n.message == WM_COMMAND && HIWORD(n.wParam) == EN_UPDATE;
+    return !bDestroysAtEditUpdate || test::Headless() != nullptr;
+}
+
 // What the host holds, and where it closes.
 struct Host {
     HostDialogObject* pObject = nullptr;
     HWND hDlg = nullptr;
     Closing how = Closing::kDeleteAndDestroy;
     size_t nCloseAt = SIZE_MAX; // the notification that closes the host, counted from 0
-    std::vector<std::string> seen;
+    std::vector<Notification> seen;
     std::vector<UINT> messagesSeen;
 };
 Host g_host;
@@ -61,8 +82,7 @@ void Close() {
 LRESULT CALLBACK ClosingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC pfnNext = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "closing host"));
     if (IsHostNotification(message)) {
-        g_host.seen.push_back(test::MessageName(message) + " " + std::to_string(LOWORD(wParam)) +
-                              " " + std::to_string(HIWORD(wParam)));
+        g_host.seen.push_back({message, wParam});
         g_host.messagesSeen.push_back(message);
         if (g_host.seen.size() - 1 == g_host.nCloseAt) {
             Close();
@@ -156,8 +176,8 @@ void RunStep(const ScriptStep& s) {
 
 // Runs Init and the script with the host closing at notification nCloseAt; the notifications
 // the host received.
-std::vector<std::string> RunScript(const ControllerSettings& settings, Closing how,
-                                   size_t nCloseAt) {
+std::vector<Notification> RunScript(const ControllerSettings& settings, Closing how,
+                                    size_t nCloseAt) {
     test::HostDialog host(test::ProgramModule(), 310);
     Prepare(host.Dialog());
     ListenAsClosingHost(host.Dialog());
@@ -189,14 +209,16 @@ TEST(HostClosingTest, EveryNotificationMayDeleteTheControllerOrDestroyTheDialog)
     edge.bEdgeNotify = 1;
     g_host.messagesSeen.clear();
     for (const ControllerSettings& settings : {wrap, edge}) {
-        const std::vector<std::string> notifications =
+        const std::vector<Notification> notifications =
             RunScript(settings, Closing::kDeleteAndDestroy, SIZE_MAX);
         for (Closing how :
              {Closing::kDeleteAndDestroy, Closing::kDeleteOnly, Closing::kDestroyOnly}) {
             for (size_t i = 0; i < notifications.size(); ++i) {
+                if (!PlatformSurvives(how, notifications[i]))
+                    continue;
                 SCOPED_TRACE("wrap " + std::to_string(settings.bWrapNotify) + ", closing " +
                              std::to_string(static_cast<int>(how)) + " at notification " +
-                             std::to_string(i) + ": " + notifications[i]);
+                             std::to_string(i) + ": " + Name(notifications[i]));
                 RunScript(settings, how, i);
             }
         }
