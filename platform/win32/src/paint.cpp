@@ -16,6 +16,44 @@ void AddToUpdate(Window* pWnd, const RECT& rc, bool bErase) {
     pWnd->bEraseUpdate = pWnd->bEraseUpdate || bErase;
 }
 
+// A window without WS_CLIPCHILDREN shows its children over the area, so they are painted again
+// too, each in its own client coordinates, and they erase their background whatever the caller
+// asked (Wine shows both). A window that is not shown keeps its children as they are: showing
+// it invalidates them all.
+void Invalidate(Window* pWnd, const RECT& rc, bool bErase) {
+    AddToUpdate(pWnd, rc, bErase);
+    if ((pWnd->style & WS_CLIPCHILDREN) || !IsWindowVisible(pWnd->hwnd))
+        return;
+    for (const HWND child : pWnd->children) {
+        Window* pChild = FindWindowPtr(child);
+        RECT rcPart;
+        if (!(pChild->style & WS_VISIBLE) || !IntersectRect(&rcPart, &rc, &pChild->rcWindow))
+            continue;
+        OffsetRect(&rcPart, -pChild->rcClient.left, -pChild->rcClient.top);
+        Invalidate(pChild, rcPart, true);
+    }
+}
+
+void PaintIfDue(HWND hwnd) {
+    const Window* pWnd = FindWindowPtr(hwnd);
+    if (!IsRectEmpty(&pWnd->rcUpdate) && IsWindowVisible(hwnd)) {
+        SendMessageA(hwnd, WM_PAINT, 0, 0);
+        ValidateAfterPaint(hwnd);
+    }
+}
+
+// The window first, then its descendants, as Windows' UpdateWindow paints them. A child that
+// goes while its parent paints is passed over.
+void PaintWithChildren(HWND hwnd) {
+    PaintIfDue(hwnd);
+    for (size_t i = 0;; ++i) {
+        const Window* pWnd = FindWindowPtr(hwnd);
+        if (pWnd == nullptr || i >= pWnd->children.size())
+            return;
+        PaintWithChildren(pWnd->children[i]);
+    }
+}
+
 struct PaintSearch {
     HWND hwndFilter;
     HWND hwndFound;
@@ -63,18 +101,14 @@ BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
     else
         SetRect(&rc, 0, 0, pWnd->rcClient.right - pWnd->rcClient.left,
                 pWnd->rcClient.bottom - pWnd->rcClient.top);
-    headless::AddToUpdate(pWnd, rc, bErase != FALSE);
+    headless::Invalidate(pWnd, rc, bErase != FALSE);
     return TRUE;
 }
 
 BOOL WINAPI UpdateWindow(HWND hWnd) {
-    const Window* pWnd = FindWindowPtr(hWnd);
-    if (pWnd == nullptr)
+    if (FindWindowPtr(hWnd) == nullptr)
         return FALSE;
-    if (!IsRectEmpty(&pWnd->rcUpdate) && IsWindowVisible(hWnd)) {
-        SendMessageA(hWnd, WM_PAINT, 0, 0);
-        headless::ValidateAfterPaint(hWnd);
-    }
+    headless::PaintWithChildren(hWnd);
     return TRUE;
 }
 
