@@ -144,6 +144,27 @@ TEST_F(ComboBoxTest, FocusNotificationsAndLosingTheFocusClosesTheList) {
     EXPECT_EQ(nullptr, GetCapture());
 }
 
+// A width below the list's present one brings it back to the combo box's width (120); 0 keeps
+// it. The open list and the dropped rectangle take the width.
+TEST_F(ComboBoxTest, DroppedWidthIsNeverBelowTheComboBoxs) {
+    const struct {
+        int nAsked;
+        LRESULT nWidth;
+    } kWidths[] = {{-1, 120}, {0, 120}, {100, 120}, {240, 240}, {0, 240}, {1, 120}, {200, 200}};
+    for (const auto& width : kWidths) {
+        EXPECT_EQ(width.nWidth, SendMessageA(m_combo, CB_SETDROPPEDWIDTH, width.nAsked, 0))
+            << width.nAsked;
+        EXPECT_EQ(width.nWidth, SendMessageA(m_combo, CB_GETDROPPEDWIDTH, 0, 0)) << width.nAsked;
+    }
+    RECT rcDropped;
+    SendMessageA(m_combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rcDropped));
+    EXPECT_EQ(200, rcDropped.right - rcDropped.left);
+    Open();
+    const RECT rcList = WindowRect(GetCapture());
+    EXPECT_EQ(rcDropped.left, rcList.left);
+    EXPECT_EQ(200, rcList.right - rcList.left);
+}
+
 std::vector<UINT>& PositionFlags() {
     static std::vector<UINT> flags;
     return flags;

@@ -29,6 +29,7 @@ struct ComboState {
     DWORD style = 0;      // as created, CBS_HASSTRINGS for every combo box that is not owner-drawn
     int nFieldHeight = 0; // the selection field, inside the edge
     int nDroppedHeight = 0; // what the dropped list may take below the combo box
+    int nDroppedWidth = 0;  // what CB_SETDROPPEDWIDTH asked for; 0 for the combo box's width
     bool bDropped = false;
     bool bFocused = false;
     bool bForwardingKey = false; // a key is with the list: its selection change keeps it open
@@ -60,6 +61,13 @@ RECT ButtonRect(HWND hwnd, const ComboState& state) {
     rc.left = rc.right;
     rc.right = rc.left + GetSystemMetrics(SM_CXVSCROLL);
     return rc;
+}
+
+// The list is as wide as the combo box, or wider when the owner asked for it.
+int DroppedWidth(HWND hwnd, const ComboState& state) {
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    return std::max<int>(state.nDroppedWidth, rc.right - rc.left);
 }
 
 LRESULT ToList(const ComboState& state, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -155,7 +163,7 @@ void DropDown(HWND hwnd, ComboState* pState) {
     int y = rcCombo.bottom;
     if (y + nHeight > GetSystemMetrics(SM_CYSCREEN))
         y = std::max(0, static_cast<int>(rcCombo.top) - nHeight);
-    SetWindowPos(pState->hwndList, HWND_TOPMOST, rcCombo.left, y, rcCombo.right - rcCombo.left,
+    SetWindowPos(pState->hwndList, HWND_TOPMOST, rcCombo.left, y, DroppedWidth(hwnd, *pState),
                  nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd, nullptr, TRUE);
     UpdateWindow(hwnd);
@@ -198,7 +206,7 @@ void FlipList(HWND hwnd, ComboState* pState) {
 void PlaceList(HWND hwnd, ComboState* pState) {
     RECT rc;
     GetWindowRect(hwnd, &rc);
-    SetWindowPos(pState->hwndList, nullptr, rc.left, rc.bottom, rc.right - rc.left,
+    SetWindowPos(pState->hwndList, nullptr, rc.left, rc.bottom, DroppedWidth(hwnd, *pState),
                  pState->nDroppedHeight, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOREDRAW);
     if (pState->bDropped) {
         pState->bDropped = false;
@@ -482,14 +490,32 @@ LRESULT OnSelectString(HWND hwnd, const ComboState& state, WPARAM wStart, LPARAM
     return lResult;
 }
 
+LRESULT OnGetDroppedWidth(HWND hwnd, const ComboState& state) {
+    return state.nDroppedWidth != 0 ? state.nDroppedWidth : DroppedWidth(hwnd, state);
+}
+
 // The top left corner of the combo box and the size of the list's room.
 LRESULT OnGetDroppedControlRect(HWND hwnd, const ComboState& state, LPARAM lpRect) {
     RECT* pRect = reinterpret_cast<RECT*>(lpRect);
     if (pRect != nullptr) {
         GetWindowRect(hwnd, pRect);
+        pRect->right = pRect->left + DroppedWidth(hwnd, state);
         pRect->bottom = pRect->top + state.nDroppedHeight;
     }
     return CB_OKAY;
+}
+
+// A width below the list's present one gives the list the combo box's width again; 0 changes
+// nothing. The answer is the width asked for, or the combo box's.
+LRESULT OnSetDroppedWidth(HWND hwnd, ComboState* pState, WPARAM wWidth) {
+    const int nWidth = static_cast<int>(wWidth);
+    if (nWidth >= 32768)
+        return CB_ERR;
+    if (nWidth >= DroppedWidth(hwnd, *pState))
+        pState->nDroppedWidth = nWidth;
+    else if (nWidth != 0)
+        pState->nDroppedWidth = 0;
+    return OnGetDroppedWidth(hwnd, *pState);
 }
 
 // A combo box that is asked with a structure too small for the answer gives none.
@@ -599,6 +625,10 @@ LRESULT OnComboMessage(HWND hwnd, ComboState* pState, UINT uMsg, WPARAM wParam, 
         return pState->bDropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT:
         return OnGetDroppedControlRect(hwnd, *pState, lParam);
+    case CB_SETDROPPEDWIDTH:
+        return OnSetDroppedWidth(hwnd, pState, wParam);
+    case CB_GETDROPPEDWIDTH:
+        return OnGetDroppedWidth(hwnd, *pState);
     case CB_GETCOMBOBOXINFO:
         return OnGetComboBoxInfo(hwnd, *pState, lParam);
     }
