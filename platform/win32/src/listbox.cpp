@@ -1,6 +1,7 @@
 // List boxes, and the drop-down lists of combo boxes (class "ComboLBox"): items with text or
-// data, sorted or in order, one selected item, the caret keys, owner-drawn items of a fixed
-// height, and painting that asks the owner for its colours.
+// data, sorted or in order, one selected item or (LBS_MULTIPLESEL, LBS_EXTENDEDSEL) any number,
+// the caret, the anchor and their keys and clicks, owner-drawn items of a fixed height, and
+// painting that asks the owner for its colours.
 #include "builtin_classes.h"
 #include "controls.h"
 #include "dbcs.h"
@@ -22,6 +23,7 @@ struct ListItem {
     size_t nText; // where the text starts in the list's buffer
     size_t cbText;
     ULONG_PTR data;
+    bool bSelected; // in a list of several selected items
 };
 
 struct ListBoxState {
@@ -32,8 +34,11 @@ struct ListBoxState {
     std::string texts;
     size_t cbDeletedTexts = 0; // what the buffer still holds of deleted items' texts
     int nTop = 0;
+    // The selected item; in a list of several selected items, the one the caret keys last
+    // reached, or -1 for the caret item.
     int nSelected = -1;
-    int nCaret = 0; // the item with the focus rectangle
+    int nCaret = 0;   // the item with the focus rectangle
+    int nAnchor = -1; // where a selection by range starts
     int nItemHeight = 1;
     bool bCaretShown = true; // a combo box's list shows no focus rectangle until it has focus
     bool bFocused = false;
@@ -47,6 +52,25 @@ bool IsOwnerDrawn(const ListBoxState& state) {
 
 bool HasStrings(const ListBoxState& state) {
     return !IsOwnerDrawn(state) || (state.style & LBS_HASSTRINGS);
+}
+
+// The selection style is the one the list was made with, whatever its window style says later
+// (Wine agrees). A list that keeps several selections keeps them on its items, even under
+// LBS_NOSEL, which only stops them changing.
+bool KeepsSeveral(const ListBoxState& state) {
+    return (state.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+}
+
+bool IsExtended(const ListBoxState& state) {
+    return (state.style & LBS_EXTENDEDSEL) != 0;
+}
+
+bool SelectsNothing(const ListBoxState& state) {
+    return (state.style & LBS_NOSEL) != 0;
+}
+
+bool SelectsSeveral(const ListBoxState& state) {
+    return KeepsSeveral(state) && !SelectsNothing(state);
 }
 
 bool Notifies(const ListBoxState& state) {
@@ -67,6 +91,10 @@ const char* TextOf(const ListBoxState& state, const ListItem& item) {
 
 const ListItem& ItemAt(const ListBoxState& state, int nIndex) {
     return state.items[static_cast<size_t>(nIndex)];
+}
+
+bool IsSelected(const ListBoxState& state, int nIndex) {
+    return KeepsSeveral(state) ? ItemAt(state, nIndex).bSelected : nIndex == state.nSelected;
 }
 
 void Notify(HWND hwnd, const ListBoxState& state, WORD wCode) {
@@ -116,7 +144,7 @@ void SendDrawItem(HWND hwnd, const ListBoxState& state, HDC hdc, const RECT& rc,
     dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
     dis.itemID = static_cast<UINT>(nIndex);
     dis.itemAction = uAction;
-    if (nIndex == state.nSelected)
+    if (IsSelected(state, nIndex))
         dis.itemState |= ODS_SELECTED;
     if (bFocus)
         dis.itemState |= ODS_FOCUS;
@@ -131,7 +159,7 @@ void SendDrawItem(HWND hwnd, const ListBoxState& state, HDC hdc, const RECT& rc,
 
 void DrawItemText(const ListBoxState& state, HDC hdc, const RECT& rc, int nIndex) {
     COLORREF crOldBack = 0, crOldText = 0;
-    const bool bSelected = nIndex == state.nSelected;
+    const bool bSelected = IsSelected(state, nIndex);
     if (bSelected) {
         crOldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
         crOldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
@@ -189,9 +217,22 @@ void DrawFocus(HWND hwnd, const ListBoxState& state, bool bOn) {
     PaintItem(hwnd, state, dc.Dc(), rc, state.nCaret, ODA_FOCUS, !bOn);
 }
 
-LRESULT SetSelection(HWND hwnd, ListBoxState* pState, int nIndex, bool bNotify) {
-    if (nIndex < -1 || nIndex >= Count(*pState))
+// Items first to last (-1 or past the end: the last), each drawn as it changes.
+LRESULT SelectRange(HWND hwnd, ListBoxState* pState, int nFirst, int nLast, bool bOn) {
+    if (!SelectsSeveral(*pState))
         return LB_ERR;
+    if (nLast == -1 || nLast >= Count(*pState))
+        nLast = Count(*pState) - 1;
+    for (int i = std::max(0, nFirst); i <= nLast; ++i) {
+        if (pState->items[static_cast<size_t>(i)].bSelected != bOn) {
+            pState->items[static_cast<size_t>(i)].bSelected = bOn;
+            RepaintItem(hwnd, *pState, i, ODA_SELECT);
+        }
+    }
+    return LB_OKAY;
+}
+
+LRESULT SelectOne(HWND hwnd, ListBoxState* pState, int nIndex, bool bNotify) {
     const int nOld = pState->nSelected;
     if (nIndex == nOld)
         return LB_OKAY;
@@ -205,8 +246,23 @@ LRESULT SetSelection(HWND hwnd, ListBoxState* pState, int nIndex, bool bNotify) 
     return LB_OKAY;
 }
 
+// Item nIndex (-1: every item) selected or not. A list of one selected item selects nIndex
+// whatever bOn says; under LBS_NOSEL the list only notes the item as its current one.
+LRESULT SetSelection(HWND hwnd, ListBoxState* pState, int nIndex, bool bOn, bool bNotify) {
+    if (SelectsNothing(*pState)) {
+        pState->nSelected = nIndex;
+        return LB_ERR;
+    }
+    if (nIndex < -1 || nIndex >= Count(*pState))
+        return LB_ERR;
+    if (KeepsSeveral(*pState))
+        return nIndex == -1 ? SelectRange(hwnd, pState, 0, -1, bOn)
+                            : SelectRange(hwnd, pState, nIndex, nIndex, bOn);
+    return SelectOne(hwnd, pState, nIndex, bNotify);
+}
+
 LRESULT SetCaretIndex(HWND hwnd, ListBoxState* pState, int nIndex) {
-    if (!IsIndex(*pState, nIndex))
+    if (SelectsNothing(*pState) || !IsIndex(*pState, nIndex))
         return LB_ERR;
     const bool bChanged = pState->nCaret != nIndex;
     if (bChanged) {
@@ -219,13 +275,27 @@ LRESULT SetCaretIndex(HWND hwnd, ListBoxState* pState, int nIndex) {
     return LB_OKAY;
 }
 
-// The focus leaves the old item, the selection moves, and the focus comes to the new item,
-// drawn in this order as Windows draws it.
+// An extended selection runs from the anchor to the caret item, and nothing else is selected.
+void SelectFromAnchor(HWND hwnd, ListBoxState* pState, int nCaret) {
+    const int nFirst = std::min(nCaret, pState->nAnchor);
+    const int nLast = std::max(nCaret, pState->nAnchor);
+    if (nFirst > 0)
+        SelectRange(hwnd, pState, 0, nFirst - 1, false);
+    SelectRange(hwnd, pState, nLast + 1, -1, false);
+    SelectRange(hwnd, pState, nFirst, nLast, true);
+}
+
+// The focus leaves the old item, the selection follows (a single one moves, an extended one
+// reaches from the anchor, multiple ones stay), and the focus comes to the new item, drawn in
+// this order as Windows draws it.
 void MoveCaret(HWND hwnd, ListBoxState* pState, int nIndex) {
     if (!IsIndex(*pState, nIndex))
         return;
     DrawFocus(hwnd, *pState, false);
-    SetSelection(hwnd, pState, nIndex, false);
+    if (IsExtended(*pState) && pState->nAnchor != -1)
+        SelectFromAnchor(hwnd, pState, nIndex);
+    else if (!KeepsSeveral(*pState))
+        SetSelection(hwnd, pState, nIndex, true, false);
     pState->nCaret = nIndex;
     MakeVisible(hwnd, pState, nIndex);
     DrawFocus(hwnd, *pState, true);
@@ -299,7 +369,7 @@ LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
         nIndex = Count(*pState);
     if (nIndex < 0 || nIndex > Count(*pState))
         return LB_ERR;
-    ListItem item = {pState->texts.size(), 0, 0};
+    ListItem item = {pState->texts.size(), 0, 0, false};
     const char* pszText = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
     if (HasStrings(*pState))
         item.cbText = std::strlen(pszText);
@@ -358,6 +428,7 @@ void ResetContent(HWND hwnd, ListBoxState* pState) {
     pState->nTop = 0;
     pState->nSelected = -1;
     pState->nCaret = 0;
+    pState->nAnchor = -1;
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -378,6 +449,15 @@ void CompactTexts(ListBoxState* pState) {
     pState->cbDeletedTexts = 0;
 }
 
+// The selected item of a list of one follows the items after a deletion; a list of several
+// keeps its current item's number, as Windows does.
+void FollowDeletion(int* pnSelected, int nDeleted) {
+    if (nDeleted == *pnSelected)
+        *pnSelected = -1;
+    else if (nDeleted < *pnSelected)
+        --*pnSelected;
+}
+
 // The result is the number of items left.
 LRESULT DeleteString(HWND hwnd, ListBoxState* pState, int nIndex) {
     if (!IsIndex(*pState, nIndex))
@@ -392,10 +472,9 @@ LRESULT DeleteString(HWND hwnd, ListBoxState* pState, int nIndex) {
         pState->cbDeletedTexts += ItemAt(*pState, nIndex).cbText + 1;
     pState->items.erase(pState->items.begin() + nIndex);
     CompactTexts(pState);
-    if (nIndex == pState->nSelected)
-        pState->nSelected = -1;
-    else if (nIndex < pState->nSelected)
-        --pState->nSelected;
+    pState->nAnchor = std::min(pState->nAnchor, Count(*pState) - 1);
+    if (!SelectsSeveral(*pState))
+        FollowDeletion(&pState->nSelected, nIndex);
     pState->nCaret = std::max(0, std::min(pState->nCaret, Count(*pState) - 1));
     SetTop(hwnd, pState, pState->nTop);
     return Count(*pState);
@@ -426,14 +505,17 @@ LRESULT SelectString(HWND hwnd, ListBoxState* pState, int nStart, LPARAM lKey) {
     const LRESULT nIndex = FindItem(*pState, nStart, lKey, false);
     if (nIndex != LB_ERR) {
         MoveCaret(hwnd, pState, static_cast<int>(nIndex));
-        SetSelection(hwnd, pState, static_cast<int>(nIndex), false);
+        SetSelection(hwnd, pState, static_cast<int>(nIndex), true, false);
     }
     return nIndex;
 }
 
+// Only a list of one selected item has a selection to set.
 LRESULT SetCurSel(HWND hwnd, ListBoxState* pState, int nIndex) {
+    if (SelectsSeveral(*pState))
+        return LB_ERR;
     SetCaretIndex(hwnd, pState, nIndex);
-    if (SetSelection(hwnd, pState, nIndex, false) == LB_ERR)
+    if (SetSelection(hwnd, pState, nIndex, true, false) == LB_ERR)
         return LB_ERR;
     return pState->nSelected;
 }
@@ -461,9 +543,8 @@ LRESULT GetItemRect(HWND hwnd, const ListBoxState& state, int nIndex, LPARAM lpR
     return ItemRect(hwnd, state, nIndex, pRect) ? 1 : 0;
 }
 
-// The caret keys select the item they move to; the notification comes even when the caret
-// stays where it was. While the selected item is not the caret item, a caret key selects the
-// caret item instead of moving.
+// Where a key takes the caret: the caret keys, and Space in an extended list, which selects
+// the caret item alone; -1 for other keys.
 int KeyTarget(HWND hwnd, const ListBoxState& state, WPARAM vk) {
     const int nLast = Count(state) - 1;
     const int nPage = PageSize(hwnd, state);
@@ -482,19 +563,34 @@ int KeyTarget(HWND hwnd, const ListBoxState& state, WPARAM vk) {
         return 0;
     case VK_END:
         return nLast;
+    case VK_SPACE:
+        return IsExtended(state) ? state.nCaret : -1;
     }
     return -1;
 }
 
+// A key that moves the caret selects the item it reaches (in a list of one) or the items from
+// the anchor (in an extended list, the anchor moving along unless Shift is down); the
+// notification comes even when the caret stays where it was. While the selected item of a
+// list of one is not the caret item, such a key selects the caret item instead of moving. In a
+// list of multiple selections Space turns the caret item's selection over.
 LRESULT OnKeyDown(HWND hwnd, ListBoxState* pState, WPARAM vk) {
+    const bool bMovesCaret = KeyTarget(hwnd, *pState, vk) >= 0 || vk == VK_SPACE;
     int nTarget = KeyTarget(hwnd, *pState, vk);
-    if (nTarget < 0)
-        return 0;
-    if (pState->nSelected != pState->nCaret)
+    if (vk == VK_SPACE && KeepsSeveral(*pState) && !IsExtended(*pState))
+        SetSelection(hwnd, pState, pState->nCaret, !IsSelected(*pState, pState->nCaret), false);
+    if (bMovesCaret && !SelectsSeveral(*pState) && pState->nSelected != pState->nCaret)
         nTarget = pState->nCaret;
+    if (nTarget < 0 || pState->items.empty())
+        return 0;
+    if (!SelectsSeveral(*pState) || (IsExtended(*pState) && !(GetKeyState(VK_SHIFT) & 0x8000)))
+        pState->nAnchor = nTarget;
     MoveCaret(hwnd, pState, nTarget);
-    SetSelection(hwnd, pState, nTarget, false);
-    if (Notifies(*pState) && !pState->items.empty())
+    if (KeepsSeveral(*pState))
+        pState->nSelected = nTarget;
+    else
+        SetSelection(hwnd, pState, nTarget, true, false);
+    if (Notifies(*pState))
         Notify(hwnd, *pState, LBN_SELCHANGE);
     return 0;
 }
@@ -505,8 +601,8 @@ LRESULT OnChar(HWND hwnd, ListBoxState* pState, WPARAM wChar) {
     const LRESULT nFound = FindItem(*pState, pState->nCaret, reinterpret_cast<LPARAM>(key), false);
     if (nFound == LB_ERR)
         return 0;
-    if (pState->nSelected == -1)
-        SetSelection(hwnd, pState, static_cast<int>(nFound), false);
+    if (!SelectsSeveral(*pState) && pState->nSelected == -1)
+        SetSelection(hwnd, pState, static_cast<int>(nFound), true, false);
     MoveCaret(hwnd, pState, static_cast<int>(nFound));
     if (Notifies(*pState))
         Notify(hwnd, *pState, LBN_SELCHANGE);
@@ -517,9 +613,40 @@ bool IsComboList(const ListBoxState& state) {
     return (state.style & LBS_COMBOBOX) != 0;
 }
 
-// A press outside a combo box's list closes it without a choice; on an item it selects it,
-// and its release reports the choice.
-LRESULT OnLButtonDown(HWND hwnd, ListBoxState* pState, LPARAM lParam) {
+// The item at height y of the client area: one above the top is the top one, and there is none
+// below the last.
+int ItemFromPoint(const ListBoxState& state, int y) {
+    const int nIndex = std::max(0, state.nTop + y / state.nItemHeight);
+    return IsIndex(state, nIndex) ? nIndex : -1;
+}
+
+// LB_ITEMFROMPOINT: the item nearest the point, in the low word, and in the high word whether
+// the point lies outside the client area or below the last item.
+LRESULT OnItemFromPoint(HWND hwnd, const ListBoxState& state, LPARAM lPoint) {
+    if (state.items.empty())
+        return MAKELONG(0xFFFF, 1);
+    const RECT rc = ClientRect(hwnd);
+    const POINT pt = {static_cast<SHORT>(LOWORD(lPoint)), static_cast<SHORT>(HIWORD(lPoint))};
+    const int y = std::max(0, std::min(static_cast<int>(pt.y), static_cast<int>(rc.bottom) - 1));
+    const int nIndex = ItemFromPoint(state, y);
+    const bool bOutside = !PtInRect(&rc, pt) || nIndex == -1;
+    return MAKELONG(nIndex != -1 ? nIndex : Count(state) - 1, bOutside ? 1 : 0);
+}
+
+// What a click selects in a list of several: Ctrl turns the item over, an extended list keeps
+// what its caret move made of it, a list of multiple selections turns it over.
+bool ClickSelects(const ListBoxState& state, int nIndex, WPARAM keys) {
+    if (!KeepsSeveral(state))
+        return true;
+    if (IsExtended(state) && !(keys & MK_CONTROL))
+        return IsSelected(state, nIndex);
+    return !IsSelected(state, nIndex);
+}
+
+// A press outside a combo box's list closes it without a choice; on an item it selects it (or,
+// in a list of several, as ClickSelects says; Shift keeps the anchor, Ctrl the others), and
+// its release reports the choice.
+LRESULT OnLButtonDown(HWND hwnd, ListBoxState* pState, WPARAM keys, LPARAM lParam) {
     const POINT pt = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
     const RECT rcClient = ClientRect(hwnd);
     if (IsComboList(*pState) && !PtInRect(&rcClient, pt)) {
@@ -531,13 +658,18 @@ LRESULT OnLButtonDown(HWND hwnd, ListBoxState* pState, LPARAM lParam) {
     pState = ControlState<ListBoxState>(hwnd);
     if (pState == nullptr)
         return 0;
-    const int nIndex = pt.y >= 0 ? pState->nTop + pt.y / pState->nItemHeight : -1;
-    if (!IsIndex(*pState, nIndex))
+    const int nIndex = ItemFromPoint(*pState, pt.y);
+    if (nIndex == -1)
         return 0;
     pState->bTracking = true;
     SetCapture(hwnd);
-    MoveCaret(hwnd, pState, nIndex);
-    SetSelection(hwnd, pState, nIndex, Notifies(*pState));
+    if (!KeepsSeveral(*pState) || !(keys & MK_SHIFT))
+        pState->nAnchor = nIndex;
+    if (KeepsSeveral(*pState) && (keys & MK_CONTROL))
+        SetCaretIndex(hwnd, pState, nIndex);
+    else
+        MoveCaret(hwnd, pState, nIndex);
+    SetSelection(hwnd, pState, nIndex, ClickSelects(*pState, nIndex, keys), Notifies(*pState));
     return 0;
 }
 
@@ -647,6 +779,53 @@ LRESULT OnCreate(HWND hwnd, ListBoxState* pState, const CREATESTRUCTA* pcs) {
     return 0;
 }
 
+// A list of several selected items answers its current item, or else its caret item.
+LRESULT GetCurSel(const ListBoxState& state) {
+    if (state.items.empty())
+        return LB_ERR;
+    return !SelectsSeveral(state) || state.nSelected != -1 ? state.nSelected : state.nCaret;
+}
+
+// Selecting an item (or every item, -1) also makes it the anchor and the caret item.
+LRESULT SetSel(HWND hwnd, ListBoxState* pState, bool bOn, int nIndex) {
+    const LRESULT lResult = SetSelection(hwnd, pState, nIndex, bOn, false);
+    if (lResult == LB_ERR || !bOn)
+        return lResult;
+    pState->nAnchor = nIndex;
+    if (nIndex != -1)
+        SetCaretIndex(hwnd, pState, nIndex);
+    return lResult;
+}
+
+// The selected items in order, at most nMax of them; with no array, their count.
+LRESULT GetSelItems(const ListBoxState& state, size_t nMax, int* pItems) {
+    if (!SelectsSeveral(state))
+        return LB_ERR;
+    size_t nFound = 0;
+    for (int i = 0; i < Count(state) && nFound < nMax; ++i) {
+        if (!IsSelected(state, i))
+            continue;
+        if (pItems != nullptr)
+            pItems[nFound] = i;
+        ++nFound;
+    }
+    return static_cast<LRESULT>(nFound);
+}
+
+LRESULT SetAnchorIndex(ListBoxState* pState, int nIndex) {
+    if (nIndex < -1 || nIndex >= Count(*pState))
+        return LB_ERR;
+    pState->nAnchor = nIndex;
+    return LB_OKAY;
+}
+
+// A list of one selected item keeps its caret on the selection.
+LRESULT OnSetCaretIndex(HWND hwnd, ListBoxState* pState, int nIndex) {
+    if (!SelectsSeveral(*pState) && pState->nSelected != -1)
+        return LB_ERR;
+    return SetCaretIndex(hwnd, pState, nIndex);
+}
+
 LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const int nIndex = static_cast<int>(wParam);
     switch (uMsg) {
@@ -661,10 +840,6 @@ LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam,
         return 0;
     case LB_GETCOUNT:
         return Count(*pState);
-    case LB_GETCURSEL:
-        return pState->items.empty() ? LB_ERR : pState->nSelected;
-    case LB_SETCURSEL:
-        return SetCurSel(hwnd, pState, nIndex);
     case LB_GETTEXT:
         return GetText(*pState, nIndex, lParam);
     case LB_GETTEXTLEN:
@@ -697,6 +872,45 @@ LRESULT OnListMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam,
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
 
+// LB_SELITEMRANGE takes its items as two unsigned words in either order; LB_SELITEMRANGEEX
+// takes them as numbers, and in the order last, first it unselects them.
+LRESULT OnSelectionMessage(HWND hwnd, ListBoxState* pState, UINT uMsg, WPARAM wParam,
+                           LPARAM lParam) {
+    const int nIndex = static_cast<int>(wParam);
+    const int nOther = static_cast<int>(lParam);
+    switch (uMsg) {
+    case LB_GETCURSEL:
+        return GetCurSel(*pState);
+    case LB_SETCURSEL:
+        return SetCurSel(hwnd, pState, nIndex);
+    case LB_GETSEL:
+        return IsIndex(*pState, nIndex) ? IsSelected(*pState, nIndex) : LB_ERR;
+    case LB_SETSEL:
+        return SetSel(hwnd, pState, wParam != FALSE, nOther);
+    case LB_GETSELCOUNT:
+        return GetSelItems(*pState, SIZE_MAX, nullptr);
+    case LB_GETSELITEMS:
+        return GetSelItems(*pState, wParam, reinterpret_cast<int*>(lParam));
+    case LB_SELITEMRANGE:
+        return SelectRange(hwnd, pState, std::min(LOWORD(lParam), HIWORD(lParam)),
+                           std::max(LOWORD(lParam), HIWORD(lParam)), wParam != FALSE);
+    case LB_SELITEMRANGEEX:
+        return nOther >= nIndex ? SelectRange(hwnd, pState, nIndex, nOther, true)
+                                : SelectRange(hwnd, pState, nOther, nIndex, false);
+    case LB_GETANCHORINDEX:
+        return pState->nAnchor;
+    case LB_SETANCHORINDEX:
+        return SetAnchorIndex(pState, nIndex);
+    case LB_GETCARETINDEX:
+        return pState->nCaret;
+    case LB_SETCARETINDEX:
+        return OnSetCaretIndex(hwnd, pState, nIndex);
+    case LB_ITEMFROMPOINT:
+        return OnItemFromPoint(hwnd, *pState, lParam);
+    }
+    return OnListMessage(hwnd, pState, uMsg, wParam, lParam);
+}
+
 LRESULT ListBoxMessage(ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
     switch (uMsg) {
@@ -727,11 +941,11 @@ LRESULT ListBoxMessage(ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lP
     case WM_CHAR:
         return OnChar(hwnd, pState, wParam);
     case WM_LBUTTONDOWN:
-        return OnLButtonDown(hwnd, pState, lParam);
+        return OnLButtonDown(hwnd, pState, wParam, lParam);
     case WM_LBUTTONUP:
         return OnLButtonUp(hwnd, pState);
     }
-    return OnListMessage(hwnd, pState, uMsg, wParam, lParam);
+    return OnSelectionMessage(hwnd, pState, uMsg, wParam, lParam);
 }
 
 } // namespace
