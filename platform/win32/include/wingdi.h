@@ -134,6 +134,7 @@ WINGDIAPI HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int
                                    int cWeight, DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut,
                                    DWORD iCharSet, DWORD iOutPrecision, DWORD iClipPrecision,
                                    DWORD iQuality, DWORD iPitchAndFamily, LPCSTR pszFaceName);
+WINGDIAPI HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf);
 WINGDIAPI HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 WINGDIAPI HGDIOBJ WINAPI GetStockObject(int i);
 WINGDIAPI HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
@@ -156,6 +157,7 @@ WINGDIAPI int WINAPI GetBkMode(HDC hdc);
 #define TEXTMETRIC TEXTMETRICA
 #define LPTEXTMETRIC LPTEXTMETRICA
 #define CreateFont CreateFontA
+#define CreateFontIndirect CreateFontIndirectA
 #define GetTextMetrics GetTextMetricsA
 #define GetTextExtentPoint32 GetTextExtentPoint32A
 #define TextOut TextOutA

@@ -851,6 +851,21 @@ typedef struct tagWNDCLASSA {
     LPCSTR lpszClassName;
 } WNDCLASSA, *PWNDCLASSA, *LPWNDCLASSA;
 
+typedef struct tagWNDCLASSEXA {
+    UINT cbSize;
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+    HICON hIconSm;
+} WNDCLASSEXA, *PWNDCLASSEXA, *LPWNDCLASSEXA;
+
 typedef struct tagCREATESTRUCTA {
     LPVOID lpCreateParams;
     HINSTANCE hInstance;
@@ -1000,6 +1015,9 @@ typedef LPCDLGTEMPLATEA LPCDLGTEMPLATE;
 
 /* Classes */
 WINUSERAPI ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass);
+WINUSERAPI ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* lpWndClass);
+WINUSERAPI BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName,
+                                     LPWNDCLASSA lpWndClass);
 WINUSERAPI BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
 WINUSERAPI int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
 
@@ -1031,6 +1049,8 @@ WINUSERAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwN
 WINUSERAPI BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
 WINUSERAPI int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 WINUSERAPI int WINAPI GetWindowTextLengthA(HWND hWnd);
+WINUSERAPI BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
+WINUSERAPI UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
 WINUSERAPI LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                               LPARAM lParam);
 WINUSERAPI BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
@@ -1042,6 +1062,7 @@ WINUSERAPI HANDLE WINAPI RemovePropA(HWND hWnd, LPCSTR lpString);
 WINUSERAPI BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);
 WINUSERAPI BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
 WINUSERAPI BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+WINUSERAPI BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint);
 WINUSERAPI int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
 WINUSERAPI BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 WINUSERAPI BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
@@ -1061,6 +1082,8 @@ WINUSERAPI int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lp
 /* Messages */
 WINUSERAPI LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+WINUSERAPI BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+WINUSERAPI void WINAPI PostQuitMessage(int nExitCode);
 WINUSERAPI BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                                     UINT wRemoveMsg);
 WINUSERAPI BOOL WINAPI TranslateMessage(const MSG* lpMsg);
@@ -1097,6 +1120,7 @@ WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEM
                                                   LPARAM dwInitParam);
 #define CreateDialogA(h, n, p, f) CreateDialogParamA(h, n, p, f, 0)
 #define CreateDialogIndirectA(h, t, p, f) CreateDialogIndirectParamA(h, t, p, f, 0)
+WINUSERAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 WINUSERAPI BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
@@ -1121,11 +1145,14 @@ WINUSERAPI BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2);
 WINUSERAPI BOOL WINAPI PtInRect(const RECT* lprc, POINT pt);
 
 #define WNDCLASS WNDCLASSA
+#define WNDCLASSEX WNDCLASSEXA
 #define CREATESTRUCT CREATESTRUCTA
 #define CBT_CREATEWND CBT_CREATEWNDA
 #define SetWindowsHookEx SetWindowsHookExA
 #define LPCREATESTRUCT LPCREATESTRUCTA
 #define RegisterClass RegisterClassA
+#define RegisterClassEx RegisterClassExA
+#define GetClassInfo GetClassInfoA
 #define UnregisterClass UnregisterClassA
 #define GetClassName GetClassNameA
 #define CreateWindowEx CreateWindowExA
@@ -1137,6 +1164,8 @@ WINUSERAPI BOOL WINAPI PtInRect(const RECT* lprc, POINT pt);
 #define SetWindowText SetWindowTextA
 #define GetWindowText GetWindowTextA
 #define GetWindowTextLength GetWindowTextLengthA
+#define SetDlgItemText SetDlgItemTextA
+#define GetDlgItemText GetDlgItemTextA
 #define SendDlgItemMessage SendDlgItemMessageA
 #define SetProp SetPropA
 #define GetProp GetPropA
@@ -1144,6 +1173,7 @@ WINUSERAPI BOOL WINAPI PtInRect(const RECT* lprc, POINT pt);
 #define DrawText DrawTextA
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
+#define GetMessage GetMessageA
 #define PeekMessage PeekMessageA
 #define DispatchMessage DispatchMessageA
 #define CallWindowProc CallWindowProcA

@@ -44,12 +44,11 @@ bool NameMatches(const WindowClass& cls, LPCSTR lpszClass) {
     return strcasecmp(cls.name.c_str(), lpszClass) == 0;
 }
 
-// The program's class of that module first, then a global one.
-WindowClass* Lookup(LPCSTR lpszClass, HINSTANCE hInstance, bool bGlobalToo) {
+// The program's class of that module first (none for a module of NULL), then a global one.
+WindowClass* Lookup(LPCSTR lpszClass, HINSTANCE hModule, bool bGlobalToo) {
     if (lpszClass == nullptr)
         return nullptr;
     EnsureSystemClasses();
-    const HINSTANCE hModule = ClassInstance(hInstance);
     for (WindowClass& cls : Table().classes) {
         if (!cls.bGlobal && cls.hInstance == hModule && NameMatches(cls, lpszClass))
             return &cls;
@@ -63,13 +62,13 @@ WindowClass* Lookup(LPCSTR lpszClass, HINSTANCE hInstance, bool bGlobalToo) {
     return nullptr;
 }
 
-ATOM AddClass(const WNDCLASSA& wc, ATOM atom, bool bGlobal) {
+ATOM AddClass(const WNDCLASSEXA& wc, ATOM atom, bool bGlobal) {
     if (wc.lpszClassName == nullptr || wc.lpfnWndProc == nullptr || wc.cbClsExtra < 0 ||
         wc.cbWndExtra < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    if (Lookup(wc.lpszClassName, wc.hInstance, bGlobal) != nullptr) {
+    if (Lookup(wc.lpszClassName, ClassInstance(wc.hInstance), bGlobal) != nullptr) {
         SetLastError(ERROR_CLASS_ALREADY_EXISTS);
         return 0;
     }
@@ -78,46 +77,96 @@ ATOM AddClass(const WNDCLASSA& wc, ATOM atom, bool bGlobal) {
     cls.atom = atom != 0 ? atom : table.nextAtom;
     cls.style = wc.style;
     cls.proc = wc.lpfnWndProc;
+    cls.cbClsExtra = wc.cbClsExtra;
     cls.cbWndExtra = wc.cbWndExtra;
     cls.hInstance = ClassInstance(wc.hInstance);
+    cls.hIcon = wc.hIcon;
+    cls.hCursor = wc.hCursor;
     cls.hbrBackground = wc.hbrBackground;
     cls.bGlobal = bGlobal;
     cls.nWindows = 0;
     if (!GrowStorage([&] {
             if (!IS_INTRESOURCE(wc.lpszClassName))
                 cls.name = wc.lpszClassName;
+            if (!IS_INTRESOURCE(wc.lpszMenuName))
+                cls.menuName = wc.lpszMenuName;
             table.classes.push_back(std::move(cls));
         }))
         return 0;
     if (atom == 0)
         ++table.nextAtom;
-    return table.classes.back().atom;
+    // The class keeps its own copy of a menu name; an integer resource is kept as it is.
+    WindowClass& added = table.classes.back();
+    added.lpszMenuName = IS_INTRESOURCE(wc.lpszMenuName) ? wc.lpszMenuName : added.menuName.c_str();
+    return added.atom;
+}
+
+WNDCLASSEXA Widen(const WNDCLASSA& wc) {
+    return WNDCLASSEXA{sizeof(WNDCLASSEXA), wc.style,        wc.lpfnWndProc,   wc.cbClsExtra,
+                       wc.cbWndExtra,       wc.hInstance,    wc.hIcon,         wc.hCursor,
+                       wc.hbrBackground,    wc.lpszMenuName, wc.lpszClassName, nullptr};
 }
 
 } // namespace
 
 WindowClass* FindClass(LPCSTR lpszClass, HINSTANCE hInstance) {
-    return Lookup(lpszClass, hInstance, true);
+    return Lookup(lpszClass, ClassInstance(hInstance), true);
 }
 
 void RegisterSystemClass(const WNDCLASSA& wc, ATOM atom) {
-    AddClass(wc, atom, true);
+    AddClass(Widen(wc), atom, true);
 }
 
 } // namespace headless
 
 using headless::WindowClass;
 
-ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
-    if (lpWndClass == nullptr) {
+ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* lpWndClass) {
+    if (lpWndClass == nullptr || lpWndClass->cbSize != sizeof(WNDCLASSEXA)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
     return headless::AddClass(*lpWndClass, 0, (lpWndClass->style & CS_GLOBALCLASS) != 0);
 }
 
+ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
+    if (lpWndClass == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    const WNDCLASSEXA wc = headless::Widen(*lpWndClass);
+    return RegisterClassExA(&wc);
+}
+
+// A module of NULL asks for the system's classes and the global ones, not for the program's own.
+// A system class reports the module it was asked for, as Windows does; the name is the one asked
+// for.
+BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass) {
+    if (lpWndClass == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const WindowClass* pClass = headless::Lookup(lpClassName, hInstance, true);
+    if (pClass == nullptr) {
+        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+        return FALSE;
+    }
+    const bool bSystem = pClass->hInstance == GetModuleHandleA("user32.dll");
+    *lpWndClass = WNDCLASSA{pClass->style,
+                            pClass->proc,
+                            pClass->cbClsExtra,
+                            pClass->cbWndExtra,
+                            bSystem ? hInstance : pClass->hInstance,
+                            pClass->hIcon,
+                            pClass->hCursor,
+                            pClass->hbrBackground,
+                            pClass->lpszMenuName,
+                            lpClassName};
+    return pClass->atom;
+}
+
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {
-    WindowClass* pClass = headless::Lookup(lpClassName, hInstance, false);
+    WindowClass* pClass = headless::Lookup(lpClassName, headless::ClassInstance(hInstance), false);
     if (pClass == nullptr) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
         return FALSE;

@@ -5,16 +5,33 @@ namespace headless {
 
 void RegisterControlClass(const char* pszName, WNDPROC proc, UINT style) {
     WNDCLASSA wc = {};
-    wc.style = style | CS_GLOBALCLASS;
+    wc.style = style;
     wc.lpfnWndProc = proc;
-    wc.cbWndExtra = sizeof(void*);
+    wc.cbWndExtra = kControlExtraBytes;
     wc.hInstance = GetModuleHandleA("user32.dll");
     wc.lpszClassName = pszName;
     RegisterSystemClass(wc, 0);
 }
 
-void AttachControlState(HWND hwnd, void* pState) {
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(pState));
+void* ControlStateOfKind(HWND hwnd, const void* pKind) {
+    const Window* pWnd = FindWindowPtr(hwnd);
+    return pWnd != nullptr && pWnd->pControlKind == pKind ? pWnd->pControlState : nullptr;
+}
+
+bool AttachControlState(HWND hwnd, void* pState, const void* pKind) {
+    Window* pWnd = FindWindowPtr(hwnd);
+    if (pWnd == nullptr || pWnd->pControlState != nullptr)
+        return false;
+    pWnd->pControlState = pState;
+    pWnd->pControlKind = pKind;
+    return true;
+}
+
+void DetachControlState(HWND hwnd) {
+    if (Window* pWnd = FindWindowPtr(hwnd)) {
+        pWnd->pControlState = nullptr;
+        pWnd->pControlKind = nullptr;
+    }
 }
 
 HWND NotifyTarget(HWND hwnd) {

@@ -11,13 +11,22 @@ namespace headless {
 // A global class owned by user32, with room in each window for the control's state pointer.
 void RegisterControlClass(const char* pszName, WNDPROC proc, UINT style);
 
-// A control's state lives behind the pointer in its first extra bytes, from WM_NCCREATE to
-// WM_NCDESTROY; messages before or after find none.
+// A control's state lives with its window from WM_NCCREATE to WM_NCDESTROY, marked with the
+// kind of control it belongs to, so that a control's procedure called for another control's
+// window (a host's subclassing mistake) finds no state rather than the wrong one.
+template <typename T>
+const void* ControlKind() {
+    static const char kKind = 0;
+    return &kKind;
+}
+void* ControlStateOfKind(HWND hwnd, const void* pKind);
 template <typename T>
 T* ControlState(HWND hwnd) {
-    return reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, 0));
+    return static_cast<T*>(ControlStateOfKind(hwnd, ControlKind<T>()));
 }
-void AttachControlState(HWND hwnd, void* pState);
+// False when the window has the state of a control already.
+bool AttachControlState(HWND hwnd, void* pState, const void* pKind);
+void DetachControlState(HWND hwnd);
 
 // The window procedure of a control class. Each control keeps its state in a struct that names
 // its window (self) and the font it paints with, as Wine's list box does. The state is made at
@@ -32,7 +41,10 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (!GrowStorage([&] { pState = new TState; }))
             return FALSE;
         pState->self = hwnd;
-        AttachControlState(hwnd, pState);
+        if (!AttachControlState(hwnd, pState, ControlKind<TState>())) {
+            delete pState;
+            return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+        }
         if constexpr (NcCreate != nullptr)
             return NcCreate(hwnd, lParam);
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
@@ -43,7 +55,7 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(pState->hFont);
     const LRESULT lResult = Dispatch(pState, uMsg, wParam, lParam);
     if (uMsg == WM_NCDESTROY) {
-        AttachControlState(hwnd, nullptr);
+        DetachControlState(hwnd);
         delete pState;
     }
     return lResult;

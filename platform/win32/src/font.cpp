@@ -146,6 +146,17 @@ HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientat
     font.lfPitchAndFamily = static_cast<BYTE>(iPitchAndFamily);
     if (pszFaceName != nullptr)
         std::strncpy(font.lfFaceName, pszFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectA(&font);
+}
+
+HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf) {
+    if (lplf == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    // The face name is kept terminated, whatever the caller's structure holds.
+    LOGFONTA font = *lplf;
+    font.lfFaceName[LF_FACESIZE - 1] = '\0';
     return headless::AddFont(font);
 }
 

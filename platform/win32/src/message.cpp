@@ -12,6 +12,8 @@ namespace {
 struct MessageQueue {
     std::deque<MSG> posted;
     std::deque<MSG> input; // keyboard input, without its window until it is taken
+    bool bQuit = false;    // PostQuitMessage was called and WM_QUIT not yet taken
+    int nQuitCode = 0;
 };
 
 MessageQueue& Queue() {
@@ -60,7 +62,8 @@ bool FetchInput(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove) 
     return false;
 }
 
-// Posted messages first, then keyboard input, then painting, as Windows orders them.
+// Posted messages first, then keyboard input, then a pending WM_QUIT, then painting, as Windows
+// orders them.
 bool FetchMessage(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove) {
     MessageQueue& queue = Queue();
     for (auto it = queue.posted.begin(); it != queue.posted.end(); ++it) {
@@ -73,6 +76,12 @@ bool FetchMessage(MSG* pMsg, HWND hwndFilter, UINT uMin, UINT uMax, bool bRemove
     }
     if (FetchInput(pMsg, hwndFilter, uMin, uMax, bRemove))
         return true;
+    if (queue.bQuit && InRange(WM_QUIT, uMin, uMax)) {
+        *pMsg = MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(queue.nQuitCode), 0);
+        if (bRemove)
+            queue.bQuit = false;
+        return true;
+    }
     if (InRange(WM_PAINT, uMin, uMax)) {
         if (const HWND hwndPaint = NextWindowToPaint(hwndFilter)) {
             *pMsg = MakeMessage(hwndPaint, WM_PAINT, 0, 0);
@@ -168,6 +177,26 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
                          UINT wRemoveMsg) {
     return lpMsg != nullptr && headless::FetchMessage(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax,
                                                       (wRemoveMsg & PM_REMOVE) != 0);
+}
+
+// Nothing but the program itself ever puts a message into the queue here, so waiting for one on
+// an empty queue would wait for ever: GetMessage then ends the loop as WM_QUIT would.
+BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {
+    if (lpMsg == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return -1;
+    }
+    if (hWnd != nullptr && hWnd != reinterpret_cast<HWND>(-1) &&
+        headless::FindWindowPtr(hWnd) == nullptr)
+        return -1;
+    if (!headless::FetchMessage(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true))
+        *lpMsg = headless::MakeMessage(nullptr, WM_QUIT, 0, 0);
+    return lpMsg->message != WM_QUIT;
+}
+
+void WINAPI PostQuitMessage(int nExitCode) {
+    headless::Queue().bQuit = true;
+    headless::Queue().nQuitCode = nExitCode;
 }
 
 BOOL WINAPI TranslateMessage(const MSG* lpMsg) {

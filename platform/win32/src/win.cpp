@@ -350,11 +350,12 @@ std::map<std::string, HANDLE>::iterator FindProp(Window* pWnd, LPCSTR lpString) 
     });
 }
 
-// A value of T in the window's extra bytes at byte nIndex; outside them it is 0 and cannot be
-// changed (ERROR_INVALID_INDEX).
+// A value of T in the window's extra bytes at byte nIndex; outside them, or at a standard
+// control's own bytes, it is 0 and cannot be changed (ERROR_INVALID_INDEX).
 template <typename T>
 bool ExtraHolds(const Window* pWnd, int nIndex) {
-    if (nIndex < 0 || static_cast<size_t>(nIndex) + sizeof(T) > pWnd->extra.size()) {
+    const bool bControlOwn = pWnd->pControlState != nullptr && nIndex < kControlExtraBytes;
+    if (nIndex < 0 || static_cast<size_t>(nIndex) + sizeof(T) > pWnd->extra.size() || bControlOwn) {
         SetLastError(ERROR_INVALID_INDEX);
         return false;
     }
@@ -741,6 +742,19 @@ int WINAPI GetWindowTextLengthA(HWND hWnd) {
     if (FindWindowPtr(hWnd) == nullptr)
         return 0;
     return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0));
+}
+
+BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString) {
+    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
+    return hItem != nullptr && SetWindowTextA(hItem, lpString);
+}
+
+// The buffer is emptied first, so that it holds a string also when there is no such control.
+UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax) {
+    if (lpString != nullptr && cchMax > 0)
+        lpString[0] = '\0';
+    const HWND hItem = GetDlgItem(hDlg, nIDDlgItem);
+    return hItem != nullptr ? static_cast<UINT>(GetWindowTextA(hItem, lpString, cchMax)) : 0;
 }
 
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,

@@ -24,10 +24,15 @@ struct WindowClass {
     ATOM atom;
     UINT style;
     WNDPROC proc;
+    int cbClsExtra;
     int cbWndExtra;
     HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
     HBRUSH hbrBackground;
-    bool bGlobal; // a system class, or registered with CS_GLOBALCLASS
+    std::string menuName;
+    LPCSTR lpszMenuName; // the copy in menuName, or an integer resource
+    bool bGlobal;        // a system class, or registered with CS_GLOBALCLASS
     int nWindows;
 };
 
@@ -72,6 +77,11 @@ struct Window {
     RECT rcClient; // likewise
     LONG_PTR userData;
     std::vector<BYTE> extra;
+    // The state a standard control keeps for the window, and which control's it is (ControlProc).
+    // While the window has one, the control's own extra bytes are refused to GetWindowLong and
+    // SetWindowLong, as Windows refuses them once the control's procedure has run.
+    void* pControlState;
+    const void* pControlKind;
     std::map<std::string, HANDLE> props;
     std::unique_ptr<DialogInfo> dialog;
     RECT rcUpdate;     // in client coordinates; empty when nothing is to be painted
@@ -88,7 +98,9 @@ bool IsDesktop(HWND hwnd);
 // Visits every window, each before its children; visit leaves the tree as it is.
 void ForEachWindowPreorder(void (*visit)(Window*, void*), void* pData);
 
-// Classes
+// Classes. A standard control's class has room for a pointer in each window's extra bytes, as
+// Windows' controls have, which stays the control's own.
+constexpr int kControlExtraBytes = sizeof(void*);
 WindowClass* FindClass(LPCSTR lpszClass, HINSTANCE hInstance);
 void RegisterSystemClass(const WNDCLASSA& wc, ATOM atom);
 

@@ -233,6 +233,15 @@ BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
     return TRUE;
 }
 
+BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint) {
+    if (FindWindowPtr(hWnd) == nullptr || lpPoint == nullptr)
+        return FALSE;
+    const POINT origin = headless::ClientOrigin(hWnd);
+    lpPoint->x -= origin.x;
+    lpPoint->y -= origin.y;
+    return TRUE;
+}
+
 int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints) {
     if ((hWndFrom != nullptr && FindWindowPtr(hWndFrom) == nullptr) ||
         (hWndTo != nullptr && FindWindowPtr(hWndTo) == nullptr))
