@@ -51,6 +51,21 @@ static_assert(std::is_same_v<decltype(static_cast<BOOL (CDC::*)(int, int, UINT, 
 static_assert(std::is_same_v<decltype(&CGdiObject::m_hObject), HGDIOBJ CGdiObject::*>);
 static_assert(std::is_same_v<decltype(&CBrush::CreateSolidBrush), BOOL (CBrush::*)(COLORREF)>);
 
+// The members a host's code relies on: CWnd::GetSafeHwnd, CWnd::ScreenToClient,
+// CGdiObject::GetSafeHandle, CFont::CreateFontIndirect, CFont::operator HFONT
+static_assert(std::is_same_v<decltype(&CWnd::GetSafeHwnd), HWND (CWnd::*)() const>);
+static_assert(
+    std::is_same_v<decltype(static_cast<void (CWnd::*)(LPPOINT) const>(&CWnd::ScreenToClient)),
+                   void (CWnd::*)(LPPOINT) const>);
+static_assert(
+    std::is_same_v<decltype(static_cast<void (CWnd::*)(LPRECT) const>(&CWnd::ScreenToClient)),
+                   void (CWnd::*)(LPRECT) const>);
+static_assert(
+    std::is_same_v<decltype(&CGdiObject::GetSafeHandle), HGDIOBJ (CGdiObject::*)() const>);
+static_assert(
+    std::is_same_v<decltype(&CFont::CreateFontIndirect), BOOL (CFont::*)(const LOGFONTA*)>);
+static_assert(std::is_same_v<decltype(&CFont::operator HFONT), HFONT (CFont::*)() const>);
+
 // CTLCOLOR_LISTBOX
 static_assert(CTLCOLOR_LISTBOX == 2);
 

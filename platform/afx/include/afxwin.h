@@ -46,6 +46,8 @@ public:
     ~CGdiObject() override;
     HGDIOBJ m_hObject;
     operator HGDIOBJ() const { return m_hObject; }
+    // NULL also for a NULL object, as in MFC.
+    HGDIOBJ GetSafeHandle() const;
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
@@ -55,6 +57,8 @@ public:
 class AFX_CORE_API CFont : public CGdiObject {
 public:
     static CFont* FromHandle(HFONT hFont);
+    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                     BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
                     BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
@@ -93,6 +97,8 @@ public:
 
     HWND m_hWnd;
     operator HWND() const { return m_hWnd; }
+    // NULL also for a NULL object, as in MFC.
+    HWND GetSafeHwnd() const;
 
     // The object attached to a window: FromHandlePermanent finds only objects that were
     // attached or subclassed; FromHandle makes a temporary one for any other window.
@@ -126,6 +132,8 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
     void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);

@@ -1,5 +1,6 @@
 // Device contexts and GDI objects as framework objects.
 #include "handlemap.h"
+#include "nullobject.h"
 #include "afxwin.h"
 
 namespace {
@@ -26,6 +27,10 @@ CGdiObject::CGdiObject() : m_hObject(nullptr) {}
 
 CGdiObject::~CGdiObject() {
     DeleteObject();
+}
+
+HGDIOBJ CGdiObject::GetSafeHandle() const {
+    return afx::IsNullObject(this) ? nullptr : m_hObject;
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
@@ -61,6 +66,10 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
     return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
                                 bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
                                 nQuality, nPitchAndFamily, lpszFacename));
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) {
+    return Attach(::CreateFontIndirectA(lpLogFont));
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor) {

@@ -1,5 +1,6 @@
 // CWnd: attaching objects to windows, subclassing, default handling and the usual wrappers.
 #include "handlemap.h"
+#include "nullobject.h"
 #include "wndproc.h"
 
 namespace {
@@ -39,6 +40,10 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 
 BOOL CWnd::Attach(HWND hWndNew) {
     return WindowMap().Attach(this, hWndNew);
+}
+
+HWND CWnd::GetSafeHwnd() const {
+    return afx::IsNullObject(this) ? nullptr : m_hWnd;
 }
 
 HWND CWnd::Detach() {
@@ -222,6 +227,15 @@ void CWnd::ClientToScreen(LPPOINT lpPoint) const {
 void CWnd::ClientToScreen(LPRECT lpRect) const {
     ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
     ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const {
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
+    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
