@@ -32,12 +32,21 @@ void FetchReading(HIMC hIMC, DWORD dwIndex) {
     s_szRead[ShiftJis::FittingLength(s_szRead, nRead)] = '\0';
 }
 
+// The reading field's limit as the reading rule takes it: a 16-bit signed number, of which 0
+// or less takes no reading. An edit whose limit was never set answers 30,000 and takes
+// readings; limits from 32,768 on, and EM_LIMITTEXT 0 (0x7FFFFFFE, and 0xFFFFFFFF for a
+// multi-line edit), read as negative and take none, as the rule says. A window that is no edit
+// answers 0. The buffer's capacity caps the limit.
+int ReadingLimit(CWnd* pKanaWnd) {
+    const short nLimit = static_cast<short>(LOWORD(pKanaWnd->SendMessage(EM_GETLIMITTEXT)));
+    return std::min<int>(nLimit, kReadingSize - 1);
+}
+
 // Appends what fits of the reading within the reading field's limit and the buffer's
 // capacity. The cut keeps whole characters: a double-byte reading is never split in two.
 void AppendReading(char* pszText, const char* pszReading, CWnd* pKanaWnd) {
-    const size_t nLimit = std::min<size_t>(
-        static_cast<UINT>(pKanaWnd->SendMessage(EM_GETLIMITTEXT)), kReadingSize - 1);
-    const size_t nText = std::strlen(pszText);
+    const int nLimit = ReadingLimit(pKanaWnd);
+    const int nText = static_cast<int>(std::strlen(pszText));
     if (nText >= nLimit)
         return;
     const size_t nAppend = ShiftJis::FittingLength(pszReading, nLimit - nText);

@@ -109,6 +109,9 @@ const ReadingCase kReadings[] = {
     {"EndWithoutStartShowsNoReading", Sj(u8"ﾔﾏ"), 100, {{'E'}}, ""},
     {"ChangeWithoutStartBeginsAtTheFieldsText", Sj(u8"ﾔﾏ"), 100, {{'C', {u8"田", u8"ﾀ"}}, {'E'}},
      Sj(u8"ﾔﾏﾀ")},
+    // The limit is a 16-bit signed number: EM_LIMITTEXT 0 sets 0x7FFFFFFE, which reads as -2.
+    {"LimitFrom32768OnTakesNoReading", "ab", 32768, {{'S'}, {'C', {u8"阿井", u8"ｱｲ"}}, {'E'}}, "ab"},
+    {"LimitTextZeroTakesNoReading", "ab", 0, {{'S'}, {'C', {u8"阿井", u8"ｱｲ"}}, {'E'}}, "ab"},
 };
 // clang-format on
 
