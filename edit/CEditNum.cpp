@@ -219,14 +219,16 @@ void CEditNum::StoreValue(double dValue) {
 }
 
 // A text that is no number (the filter lets "1-2" or a lone "-" through) is refused as an
-// out-of-range one is: the stored value comes back. The typed text stays otherwise.
+// out-of-range one is: the stored value comes back. The typed text stays otherwise. A field
+// whose window is gone (the host destroyed its dialog from the field's own notification) has
+// no text, and commits nothing.
 bool CEditNum::CommitText() {
+    if (m_hWnd == nullptr || !IsBound())
+        return true;
     char szText[kCommitTextSize] = {};
     GetWindowText(szText, kCommitTextSize);
     double dValue = 0.0;
     const bool bNumber = CConv().Convert(szText, &dValue, m_nDecimals) != 0;
-    if (!IsBound())
-        return true;
     if (!bNumber || !IsAcceptable(dValue))
         return ShowValue();
     StoreValue(dValue);

@@ -106,10 +106,11 @@ void CEditStr::SetSel() {
     SendMessage(EM_SETSEL, 0, -1);
 }
 
-// Before SetText has bound a buffer the text goes nowhere and nothing changes. The text is cut
-// to whole characters: a lead byte whose trail byte lies beyond the 127 bytes is dropped.
+// Before SetText has bound a buffer the text goes nowhere and nothing changes; nor does it once
+// the window is gone (the host destroyed its dialog from the field's own notification). The text
+// is cut to whole characters: a lead byte whose trail byte lies beyond the 127 bytes is dropped.
 void CEditStr::CopyTextToBuffer() {
-    if (m_pszText == nullptr)
+    if (m_pszText == nullptr || m_hWnd == nullptr)
         return;
     char szText[kCommitTextSize] = {};
     GetWindowText(szText, kCommitTextSize);

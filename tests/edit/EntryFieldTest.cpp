@@ -137,6 +137,35 @@ TEST_P(CommitTest, LeavingTheFieldStoresTheTextOrShowsTheValueAgain) {
 INSTANTIATE_TEST_SUITE_P(Commits, CommitTest, ::testing::ValuesIn(kCommits),
                          test::ParamName<CommitCase>);
 
+// The host closes its dialog when a field tells it of the lost focus, and keeps the field
+// object: the field, whose window went with the dialog, leaves the bound value as it was.
+INT_PTR CALLBACK ClosingOnKillFocus(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_KILLFOCUS)
+        DestroyWindow(hwnd);
+    return FALSE;
+}
+
+TEST_F(EntryFieldTest, FieldWhoseWindowWentWithTheDialogCommitsNothing) {
+    CEditNum number;
+    CEditStr text;
+    ASSERT_EQ(1, number.Init(Owner(), Dlg(), 300, nullptr, 0, kChange, nullptr, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, InitStr(text, FEPMODE_OFF));
+    LONG lValue = 5;
+    char szText[128] = "old";
+    number.SetText(&lValue, 0, 100);
+    text.SetText(szText);
+    number.SetWindowText("77");
+    ASSERT_EQ(1, number.GetData());
+    text.SetWindowText("new");
+    SetFocus(number.m_hWnd);
+    SetWindowLongPtrA(host.Dialog(), DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(ClosingOnKillFocus));
+    SetFocus(host.Owner());
+    ASSERT_FALSE(IsWindow(host.Dialog()));
+    EXPECT_EQ(77, lValue);
+    EXPECT_EQ(0, text.GetData());
+    EXPECT_STREQ("old", szText);
+}
+
 // Before the gain and before the loss the user has opened the input method by hand.
 struct ModeCase {
     const char* name;
