@@ -6,32 +6,39 @@
 #include "CConv.h"
 #include "EntryField.h"
 
+#include <charconv>
+#include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 enum : short { kShort = 0, kLong = 1, kFloat = 2, kDouble = 3 };
 
-// A shown value never exceeds 31 bytes: CConv writes reals within +-999,000,000,000,000, which
-// take 21 bytes before the places, and the places are limited to 10 (more would show only
-// the noise of a float's or double's binary fraction).
-constexpr short kMaxDecimals = 10;
-constexpr size_t kValueTextSize = 32;
+// A shown value takes up to 20 bytes before the point ("-999,000,000,000,000") and the field's
+// places after it, at most a short's 32,767. Every field builds it in this one buffer: the
+// fields run on the one user-interface thread, and the window copies the text before anything
+// else can run.
+char g_szValueText[20 + 1 + SHRT_MAX + 1];
 // The commit reads the first 19 bytes of the text.
 constexpr int kCommitTextSize = 20;
 
 constexpr double kRealTolerance = 0.00001;
 
-short LimitDecimals(short nDecimals) {
-    return nDecimals < 0 ? 0 : nDecimals > kMaxDecimals ? kMaxDecimals : nDecimals;
-}
-
-// The two places after the point, as minutes. The value's binary fraction may lie just below
-// the typed one (4.60 times 100 is 459.99999999999994 as a double), so the hundredths are
-// taken after a relative nudge far below one place.
+// The two places after the point, as minutes, as the value reads in decimal: its shortest
+// decimal text that reads back as the same double. That is the typed text for every value the
+// field's 19 bytes spell within a double's precision, so 4.60 reads as 4.6 although 4.6 times
+// 100 is 459.99999999999994 as a double. The minutes exceed 59 when the first place is 6 or
+// more. Every double below 0.6 reads as less than 0.6, and from 2^53 on every double is a whole
+// number; in between the text has at most 17 significant digits and fits in 24 bytes.
 bool HasValidMinutes(double dValue) {
-    const double dHundredths = std::floor(std::fabs(dValue) * 100.0 * (1.0 + 1e-12));
-    return std::fmod(dHundredths, 100.0) <= 59.0;
+    const double dMagnitude = std::fabs(dValue);
+    if (dMagnitude < 0.6 || dMagnitude >= 9007199254740992.0)
+        return true;
+    char szText[24] = {};
+    std::to_chars(szText, szText + sizeof szText - 1, dMagnitude, std::chars_format::fixed);
+    const char* pPoint = std::strchr(szText, '.');
+    return pPoint == nullptr || pPoint[1] <= '5';
 }
 
 template <typename T>
@@ -113,7 +120,7 @@ void CEditNum::SetText(float* pValue, short nDecimals, float fMin, float fMax, s
     m_fFloatMax = fMax;
     m_bMinuteCheck = bMinuteCheck;
     m_nType = kFloat;
-    m_nDecimals = LimitDecimals(nDecimals);
+    m_nDecimals = nDecimals;
     ShowValue();
 }
 
@@ -124,7 +131,7 @@ void CEditNum::SetText(double* pValue, short nDecimals, double dMin, double dMax
     m_dDoubleMax = dMax;
     m_bMinuteCheck = bMinuteCheck;
     m_nType = kDouble;
-    m_nDecimals = LimitDecimals(nDecimals);
+    m_nDecimals = nDecimals;
     ShowValue();
 }
 
@@ -162,25 +169,24 @@ bool CEditNum::ShowValue() {
     m_bChanged = FALSE;
     if (!IsBound())
         return true;
-    char szText[kValueTextSize];
     CConv conv;
     switch (m_nType) {
     case kShort:
-        m_bComma == 1 ? conv.CommaStr(szText, *m_pShortValue)
-                      : conv.NotCommaStr(szText, *m_pShortValue);
+        m_bComma == 1 ? conv.CommaStr(g_szValueText, *m_pShortValue)
+                      : conv.NotCommaStr(g_szValueText, *m_pShortValue);
         break;
     case kLong:
-        m_bComma == 1 ? conv.CommaStr(szText, *m_pLongValue)
-                      : conv.NotCommaStr(szText, *m_pLongValue);
+        m_bComma == 1 ? conv.CommaStr(g_szValueText, *m_pLongValue)
+                      : conv.NotCommaStr(g_szValueText, *m_pLongValue);
         break;
     case kFloat:
-        conv.CommaStr(szText, *m_pFloatValue, m_nDecimals);
+        conv.CommaStr(g_szValueText, *m_pFloatValue, m_nDecimals);
         break;
     default:
-        conv.CommaStr(szText, *m_pDoubleValue, m_nDecimals);
+        conv.CommaStr(g_szValueText, *m_pDoubleValue, m_nDecimals);
         break;
     }
-    return CallSurvives(m_pbAlive, [&] { SetWindowText(szText); });
+    return CallSurvives(m_pbAlive, [&] { SetWindowText(g_szValueText); });
 }
 
 bool CEditNum::IsAcceptable(double dValue) const {

@@ -23,9 +23,9 @@ public:
                short nChangeMsg, short* pKeyTable, short nKeyCount, short nShiftMsg, int bComma,
                short nRButtonMsg, short nFocusMsg, int bInvalidate);
 
-    // Binds the variable with its range and shows its value. Reals show nDecimals places
-    // (0 to 10) and always thousands commas; bMinuteCheck refuses values whose two places
-    // after the point exceed 59 (hours.minutes).
+    // Binds the variable with its range and shows its value. Reals are read and shown with
+    // nDecimals places (none when 0 or less), always with thousands commas; bMinuteCheck
+    // refuses values whose two places after the point exceed 59 (hours.minutes).
     void SetText(short* pValue, short nMin, short nMax);
     void SetText(LONG* pValue, LONG lMin, LONG lMax);
     void SetText(float* pValue, short nDecimals, float fMin, float fMax, short bMinuteCheck);

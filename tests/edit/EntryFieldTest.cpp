@@ -99,6 +99,9 @@ const CommitCase kCommits[] = {
     {"ChangeBelowAHundredThousandthIsStoredUnreported", 'd', 1, 0, 2, 6, 0, 1, "1.000001", 1.000001, "1.000001", false},
     {"OnlyTheFirst19BytesAreRead", 'd', 1, 0, 100, 1, 0, 5, "000000000000000001.5", 1, "000000000000000001.5", true},
     {"TextThatIsNoNumberReverts", 'l', 1, -9, 9, 0, 0, 5, "1-2|-", 5, "5", false},
+    {"MinutesAreExactFromTenBillionOn", 'd', 1, 0, 1e15, 2, 1, 5, "12345678901.60|12345678901.59", 12345678901.59, "12345678901.59", true},
+    // The places are cut, so those past the fifth show the noise of the place guards.
+    {"TwelvePlacesAreReadAndShown", 'd', 1, 0, 1, 12, 0, 0.5, "0.123456789012|2", 0.123456789012, "0.123457344567", true},
 };
 // clang-format on
 
@@ -128,7 +131,7 @@ TEST_P(CommitTest, LeavingTheFieldStoresTheTextOrShowsTheValueAgain) {
         SetFocus(host.Dialog());
     }
     const double dStored = c.type == 's' ? s : c.type == 'l' ? l : c.type == 'f' ? f : d;
-    EXPECT_FLOAT_EQ(static_cast<float>(c.dStored), static_cast<float>(dStored));
+    EXPECT_DOUBLE_EQ(c.type == 'f' ? static_cast<float>(c.dStored) : c.dStored, dStored);
     EXPECT_EQ(c.pszShown, TextOf(field));
     EXPECT_TRUE(c.bChangeMessage ? MessagesAre({{"owner", kChangeMsg, sent}}) : MessagesAre({}));
     EXPECT_EQ(0, field.GetData());
