@@ -31,7 +31,7 @@ public:
     // Deletes the brush and frees the record cache.
     AFX_EXT_CLASS ~CPullBase();
 
-    // The code of pCombo's selected row (m_nCurSel when it is not -1).
+    // The code of pCombo's selected row, or of the frozen row while there is one.
     ULONG GetCode(CWnd* pCombo);
     // Selects the first row of pCombo whose code is nCode; without one, the "none" row or no
     // row.
@@ -53,6 +53,14 @@ public:
     // The width, in characters, of every multi-column list (kind 10) of the process, for the
     // Windows 95/98 family and for the NT family.
     static void SetMultiWidth(short nWidth9x, short nWidthNT);
+    // The row that Enter froze (-1: none, the selection counts), at its full width: a list may
+    // have more rows than a short counts. m_nCurSel shows it to the host up to row 32,767 and
+    // as -1 beyond.
+    void FreezeRow(int nRow);
+    void ReleaseRow();
+    int FrozenRow() const { return m_nFrozenRow; }
+    // A row index as the short fields hold it: -1 beyond 32,767, rather than another row.
+    static short ShortRow(int nRow);
 
     short m_nItemHeight;
     short m_nKind;
@@ -76,6 +84,8 @@ public:
     WORD m_bReadFiles;
 
 private:
+    int m_nFrozenRow;
+
     ULONG ReadCode(const char* pszRow, int nLength) const;
     ULONG CodeOfRow(CWnd* pCombo, int nRow, int nCount) const;
     CPullBase(const CPullBase&) = delete;

@@ -12,18 +12,21 @@ public:
     // it. nSelect2 is not used. The master files are read only when no records are cached.
     AFX_EXT_CLASS void MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
                                         short* pnSel, CComboBox* pCombo);
+    // The same, with the row of nSelect1 at its full width: a list may hold more rows than a
+    // short counts, and *pnSel reports only those up to 32,767.
+    void MakeList(short nKind, ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
 
-    void MakeDeptList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
-    void MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
+    void MakeDeptList(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
+    void MakeAccountList(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
 
 private:
     // Empties pCombo and adds the list's rows, the records' only when bRecords; FALSE when the
     // combo box did not take them all.
-    BOOL AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, short* pnSel,
+    BOOL AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, int* pnRow,
                      CComboBox* pCombo);
     // The row's index in the combo box, or a negative error.
     static int AddRow(CComboBox* pCombo, const char* pszRow);
-    static void Preselect(int nRow, short* pnSel);
+    static void Preselect(int nRow, int* pnRow);
     // The record cache of a kind, loaded from the master files when it is empty, and the row
     // index; FALSE when there is nothing to list.
     BOOL LoadCache(short nKind);
@@ -31,6 +34,6 @@ private:
     BOOL LoadDepts(const char* pszFolder);
     BOOL LoadAccounts(const char* pszFolder);
     // Lists the cached records that the typed text chooses, in file order.
-    void AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
-    void AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo);
+    void AddDeptRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
+    void AddAccountRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
 };

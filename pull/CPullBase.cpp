@@ -9,6 +9,7 @@
 #include "TextSlot.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -47,7 +48,7 @@ CPullBase::CPullBase()
     : m_nItemHeight(-1), m_nKind(-1), m_bSized(0), m_pWnd(nullptr), m_wStyle(0), m_nCurSel(-1),
       m_hBrush(::CreateSolidBrush(0xFFFFFF)), m_crText(0x000000), m_crBack(0xFFFFFF), m_nSelect1(0),
       m_nSelect2(0), m_nInitSel(-1), m_szTyped(), m_bTypedAlpha(0), m_hData(nullptr), m_nData(0),
-      m_hRowIndex(nullptr), m_nRowCount(0), m_szFolder(), m_bReadFiles(0) {}
+      m_hRowIndex(nullptr), m_nRowCount(0), m_szFolder(), m_bReadFiles(0), m_nFrozenRow(-1) {}
 
 // The store owns its record cache, so a store that a control never freed leaks nothing.
 CPullBase::~CPullBase() {
@@ -86,9 +87,22 @@ ULONG CPullBase::CodeOfRow(CWnd* pCombo, int nRow, int nCount) const {
     return row.Read(pCombo, nRow) ? ReadCode(row.Text(), row.Length()) : PULL_CODE_NONE;
 }
 
+void CPullBase::FreezeRow(int nRow) {
+    m_nFrozenRow = nRow;
+    m_nCurSel = ShortRow(nRow);
+}
+
+void CPullBase::ReleaseRow() {
+    FreezeRow(-1);
+}
+
+short CPullBase::ShortRow(int nRow) {
+    return nRow >= 0 && nRow <= SHRT_MAX ? static_cast<short>(nRow) : -1;
+}
+
 ULONG CPullBase::GetCode(CWnd* pCombo) {
     const int nRow =
-        m_nCurSel != -1 ? m_nCurSel : static_cast<int>(pCombo->SendMessage(CB_GETCURSEL));
+        m_nFrozenRow != -1 ? m_nFrozenRow : static_cast<int>(pCombo->SendMessage(CB_GETCURSEL));
     if (nRow < 0)
         return (m_wStyle & PULL_STYLE_ADD_NEW) ? PULL_CODE_ADD_NEW : PULL_CODE_NONE;
     return CodeOfRow(pCombo, nRow, static_cast<int>(pCombo->SendMessage(CB_GETCOUNT)));

@@ -88,13 +88,14 @@ void CPullComboSub::DescribeList(short nKind, ULONG nSelect1, ULONG nSelect2, WO
 
 int CPullComboSub::PullMakeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle) {
     DescribeList(nKind, nSelect1, nSelect2, wStyle, 0);
-    m_pull.m_nCurSel = -1;
+    m_pull.ReleaseRow();
     SendMessage(CB_SETCURSEL, 0);
     return 1;
 }
 
 // A folder longer than its field is kept without a terminator, so that it names no file at all
-// (the path is too long) rather than the files of a shortened folder.
+// (the path is too long) rather than the files of a shortened folder. The preselected row is
+// selected at its full width; m_nInitSel holds it up to 32,767.
 int CPullComboSub::PullMakeList2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
                                  char* pszFolder) {
     DescribeList(nKind, nSelect1, nSelect2, wStyle, 1);
@@ -105,9 +106,11 @@ int CPullComboSub::PullMakeList2(short nKind, ULONG nSelect1, ULONG nSelect2, WO
                         strnlen(pszFolder, sizeof(m_pull.m_szFolder)));
         m_pull.FreeData(this);
     }
-    m_pull.MakeListBoxData2(nKind, nSelect1, nSelect2, wStyle, &m_pull.m_nInitSel, this);
-    m_pull.m_nCurSel = -1;
-    SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_pull.m_nInitSel != -1 ? m_pull.m_nInitSel : 0));
+    int nInitRow = -1;
+    m_pull.MakeList(nKind, nSelect1, wStyle, &nInitRow, this);
+    m_pull.m_nInitSel = CPullBase::ShortRow(nInitRow);
+    m_pull.ReleaseRow();
+    SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nInitRow != -1 ? nInitRow : 0));
     return 1;
 }
 
@@ -132,7 +135,7 @@ void CPullComboSub::RemakeList() {
     if (m_pull.m_bReadFiles == 1)
         m_pull.MakeListBoxData2(m_pull.m_nKind, m_pull.m_nSelect1, m_pull.m_nSelect2,
                                 m_pull.m_wStyle, &m_pull.m_nInitSel, this);
-    m_pull.m_nCurSel = -1;
+    m_pull.ReleaseRow();
 }
 
 // The field is public: it is read up to the five characters it can hold, whatever its end.
@@ -224,15 +227,18 @@ void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 // The controller closes the list and moves on; whatever the closing list does to the
-// selection meanwhile, the code stays that of the row Enter was pressed on.
+// selection meanwhile, the code stays that of the row Enter was pressed on. The row is frozen
+// only while Enter is processed: the selection counts again after it.
 void CPullComboSub::EnterInOpenList() {
-    m_pull.m_nCurSel = static_cast<short>(SendMessage(CB_GETCURSEL));
+    m_pull.FreezeRow(static_cast<int>(SendMessage(CB_GETCURSEL)));
     m_bInEnter = 1;
     if (!CallSurvives(m_pbAlive, [&] { m_pDlgSb->DialogKeyDown(VK_RETURN); }))
         return;
     m_bInEnter = 0;
-    if (m_pull.m_nCurSel != -1)
-        SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_pull.m_nCurSel));
+    const int nRow = m_pull.FrozenRow();
+    m_pull.ReleaseRow();
+    if (nRow != -1)
+        SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nRow));
 }
 
 void CPullComboSub::OnSetFocus(CWnd* pOldWnd) {
@@ -261,7 +267,7 @@ void CPullComboSub::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
 
 void CPullComboSub::OnSelendok() {
     if (m_bInEnter != 1)
-        m_pull.m_nCurSel = -1;
+        m_pull.ReleaseRow();
 }
 
 void CPullComboSub::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {

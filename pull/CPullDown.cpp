@@ -81,7 +81,7 @@ int CPullDown::PullMakeMulti(short nWidth9x, short nWidthNT) {
     m_pull.m_wStyle = PULL_STYLE_NO_NONE;
     m_pull.m_nKind = PULL_KIND_MULTI;
     m_pull.m_nInitSel = -1;
-    m_pull.m_nCurSel = -1;
+    m_pull.ReleaseRow();
     SendMessage(CB_RESETCONTENT);
     return 1;
 }
@@ -153,7 +153,7 @@ void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
                           nChar == VK_LEFT || nChar == VK_RIGHT;
     if (IsListedKey(nChar) && !(bListKey && bDropped)) {
         if (nChar == VK_RETURN) {
-            m_pull.m_nCurSel = static_cast<short>(SendMessage(CB_GETCURSEL));
+            m_pull.FreezeRow(static_cast<int>(SendMessage(CB_GETCURSEL)));
             if (!HideList() || !CallSurvives(m_pbAlive, [&] { Default(); }))
                 return;
         }
@@ -187,7 +187,7 @@ void CPullDown::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     if (!CallSurvives(m_pbAlive, [&] { Default(); }) ||
         (lpwndpos->flags == kMoveFlags && !HideList()))
         return;
-    m_pull.m_nCurSel = -1;
+    m_pull.ReleaseRow();
     m_pull.m_bSized = 0;
 }
 

@@ -88,18 +88,26 @@ void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
 // A row the combo box has no room for leaves the fixed rows only, as a failed allocation of the
 // cache does, rather than a list whose rows no longer stand where the row index says; without
 // room even for those, the list is empty.
-void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
-                                 short* pnSel, CComboBox* pCombo) {
-    const short nSel = pnSel != nullptr ? *pnSel : -1;
-    if (AddListRows(nKind, nSelect1, wStyle, TRUE, pnSel, pCombo))
+void CPullRead::MakeList(short nKind, ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
+    const int nRow = *pnRow;
+    if (AddListRows(nKind, nSelect1, wStyle, TRUE, pnRow, pCombo))
         return;
-    if (pnSel != nullptr)
-        *pnSel = nSel;
-    if (!AddListRows(nKind, nSelect1, wStyle, FALSE, pnSel, pCombo))
+    *pnRow = nRow;
+    if (!AddListRows(nKind, nSelect1, wStyle, FALSE, pnRow, pCombo))
         pCombo->SendMessage(CB_RESETCONTENT);
 }
 
-BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, short* pnSel,
+// The row of a code beyond a short's range is not reported, rather than another row in its
+// place.
+void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
+                                 short* pnSel, CComboBox* pCombo) {
+    int nRow = -1;
+    MakeList(nKind, nSelect1, wStyle, &nRow, pCombo);
+    if (pnSel != nullptr && ShortRow(nRow) != -1)
+        *pnSel = ShortRow(nRow);
+}
+
+BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, int* pnRow,
                             CComboBox* pCombo) {
     pCombo->SendMessage(CB_RESETCONTENT);
     LRESULT nRows = 0; // the rows the list must hold
@@ -110,16 +118,16 @@ BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bReco
     if (nKind == PULL_KIND_DEPT || nKind == PULL_KIND_ACCOUNT) {
         m_nRowCount = 0;
         if (bRecords && nKind == PULL_KIND_DEPT)
-            MakeDeptList(nSelect1, wStyle, pnSel, pCombo);
+            MakeDeptList(nSelect1, wStyle, pnRow, pCombo);
         else if (bRecords)
-            MakeAccountList(nSelect1, wStyle, pnSel, pCombo);
+            MakeAccountList(nSelect1, wStyle, pnRow, pCombo);
         nRows += m_nRowCount;
     }
     if (nKind == PULL_KIND_DEPT && (wStyle & PULL_STYLE_COMPANY)) {
         const int nRow = AddRow(pCombo, kCompanyRow);
         ++nRows;
         if (nSelect1 == PULL_CODE_COMPANY)
-            Preselect(nRow, pnSel);
+            Preselect(nRow, pnRow);
     }
     if (wStyle & PULL_STYLE_ADD_NEW) {
         AddRow(pCombo, kAddNewRow);
@@ -128,27 +136,26 @@ BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bReco
     return pCombo->SendMessage(CB_GETCOUNT) == nRows;
 }
 
-void CPullRead::MakeDeptList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
+void CPullRead::MakeDeptList(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
     m_nRowCount = 0;
     if (LoadCache(PULL_KIND_DEPT))
-        AddDeptRows(nSelect1, wStyle, pnSel, pCombo);
+        AddDeptRows(nSelect1, wStyle, pnRow, pCombo);
 }
 
-void CPullRead::MakeAccountList(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
+void CPullRead::MakeAccountList(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
     m_nRowCount = 0;
     if (LoadCache(PULL_KIND_ACCOUNT))
-        AddAccountRows(nSelect1, wStyle, pnSel, pCombo);
+        AddAccountRows(nSelect1, wStyle, pnRow, pCombo);
 }
 
 int CPullRead::AddRow(CComboBox* pCombo, const char* pszRow) {
     return static_cast<int>(pCombo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow)));
 }
 
-// The rows report their combo box index in a short: a row beyond its range is not reported,
-// rather than another row selected in its place.
-void CPullRead::Preselect(int nRow, short* pnSel) {
-    if (pnSel != nullptr && nRow >= 0 && nRow <= SHRT_MAX)
-        *pnSel = static_cast<short>(nRow);
+// A row the combo box did not take (a negative error) is none.
+void CPullRead::Preselect(int nRow, int* pnRow) {
+    if (nRow >= 0)
+        *pnRow = nRow;
 }
 
 // A failed allocation leaves the cache empty, so that the next list tries again.

@@ -183,7 +183,7 @@ private:
 
 } // namespace
 
-void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
+void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
     const LockedArray<DEPTREC> records(m_hData, m_nData);
     const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
     TypedFilter filter(m_szTyped, m_bTypedAlpha);
@@ -200,14 +200,14 @@ void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox
         const int nRow = AddRow(pCombo, FormatDeptRow(dept, &row));
         // The whole code is compared: departments above 32767 are preselected too.
         if (dept.nCode >= 0 && static_cast<ULONG>(dept.nCode) == nSelect1)
-            Preselect(nRow, pnSel);
+            Preselect(nRow, pnRow);
     }
 }
 
 // A sub-account shows its account's short name, "．" and its own. Its records follow its
 // account's record and the account's other sub-accounts, as the cache is loaded, so the owning
 // account is the last account record before it.
-void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CComboBox* pCombo) {
+void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
     const LockedArray<ACCTREC> records(m_hData, m_nData);
     const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
     TypedFilter filter(m_szTyped, m_bTypedAlpha);
@@ -229,6 +229,6 @@ void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, short* pnSel, CCombo
         row.AddToName(record.szShortName, SlotLength(record.szShortName));
         const int nRow = AddRow(pCombo, row.Text());
         if (static_cast<ULONG>(record.wCode) * PULL_SUB_CODES + record.wSubCode == nSelect1)
-            Preselect(nRow, pnSel);
+            Preselect(nRow, pnRow);
     }
 }

@@ -18,7 +18,7 @@ struct CodeCase {
     WORD wStyle;
     std::vector<std::string> rows;
     int nSelected; // CB_SETCURSEL
-    short nCurSel; // the store's frozen row
+    int nFrozenRow;
     ULONG nCode;
 };
 
@@ -46,7 +46,7 @@ TEST(PullCodeTest, GetCodeReadsTheCodeWhereTheKindKeepsIt) {
         store.m_nKind = c.nKind;
         store.m_bReadFiles = c.bReadFiles;
         store.m_wStyle = c.wStyle;
-        store.m_nCurSel = c.nCurSel;
+        store.FreezeRow(c.nFrozenRow);
         for (const std::string& row : c.rows)
             list.Combo().AddString(row.c_str());
         list.Combo().SetCurSel(c.nSelected);

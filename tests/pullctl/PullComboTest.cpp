@@ -53,12 +53,17 @@ protected:
             test::TypeKeyInDialog(Dialog(), static_cast<BYTE>(*p));
     }
 
-    // The host reads the code when it hears that a list closed, and closes the dialog, deleting
-    // the controller, on the message it is asked to.
+    // The host reads the code when it hears that a list closed (having moved the selection first
+    // when it is asked to), and closes the dialog, deleting the controller, on the message it is
+    // asked to.
     static LRESULT CALLBACK HostDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         PullComboTest* pTest = static_cast<PullComboTest*>(GetPropA(hwnd, "test"));
-        if (message == kPullCloseMsg)
-            pTest->m_codesHeard.push_back(pTest->Pull(static_cast<int>(wParam)).GetCurCode());
+        if (message == kPullCloseMsg) {
+            CPullComboSub& pull = pTest->Pull(static_cast<int>(wParam));
+            if (pTest->m_nSelectOnClose != -1)
+                pull.SendMessage(CB_SETCURSEL, static_cast<WPARAM>(pTest->m_nSelectOnClose));
+            pTest->m_codesHeard.push_back(pull.GetCurCode());
+        }
         if (message == pTest->m_closeOnMessage && wParam == pTest->m_closeOnWParam &&
             pTest->m_pSb) {
             pTest->m_pSb.reset();
@@ -73,6 +78,7 @@ protected:
     std::unique_ptr<CDlgSb> m_pSb = std::make_unique<CDlgSb>();
     WNDPROC m_pfnNext = nullptr;
     std::vector<ULONG> m_codesHeard;
+    int m_nSelectOnClose = -1;
     UINT m_closeOnMessage = 0;
     WPARAM m_closeOnWParam = 0;
 };
@@ -136,6 +142,45 @@ TEST_F(PullComboTest, EnterPicksTheTypedRowMovesOnAndTellsTheHost) {
     EXPECT_EQ(test::ShiftJis("現金") + "/1/3/" + test::ShiftJis("小口"),
               std::string(data.szShortName) + "/" + std::to_string(data.byClass) + "/" +
                   std::to_string(data.wSubCode) + "/" + data.szSubShortName);
+}
+
+// Accounts 1 to 4 with 9,999 sub-accounts each: 40,001 rows with the "none" row, the last one
+// of code 49999.
+std::string AccountsWithEverySubAccount() {
+    std::string bytes;
+    for (int nAccount = 1; nAccount <= 4; ++nAccount)
+        bytes += "x," + std::to_string(nAccount) + ",A,A,A,0,1,0,0,0,1,0,1\n";
+    return bytes;
+}
+
+std::string EverySubAccount() {
+    std::string bytes;
+    for (int nAccount = 1; nAccount <= 4; ++nAccount) {
+        for (int nSub = 1; nSub <= 9999; ++nSub)
+            bytes += std::to_string(nAccount) + ",x," + std::to_string(nSub) + ",S,S,S\n";
+    }
+    return bytes;
+}
+
+// The row Enter picks holds while the controller processes Enter, whatever the selection does
+// meanwhile (the host moves it when it hears of the closed list), and only then: afterwards the
+// selection counts again. Rows beyond 32,767 are kept whole, preselected or picked.
+TEST_F(PullComboTest, EnterHoldsItsRowWhileItIsProcessedAndThenLetsItGo) {
+    m_folder.WriteBytes("m_kamoku.csv", AccountsWithEverySubAccount());
+    m_folder.WriteBytes("m_hojo.csv", EverySubAccount());
+    MakeLists(0, 49999);
+    EXPECT_EQ(40000, Send(7001, CB_GETCURSEL));
+    EXPECT_EQ(-1, Pull(7001).m_pull.m_nInitSel) << "the short field shows no other row";
+    EXPECT_EQ(49999u, Pull(7001).GetCurCode());
+    Type(7001, "\r");
+    Send(7001, CB_SETCURSEL, 39000);
+    m_nSelectOnClose = 1;
+    Type(7001, "\r");
+    EXPECT_EQ(std::vector<ULONG>{48999}, m_codesHeard);
+    EXPECT_EQ(39000, Send(7001, CB_GETCURSEL));
+    EXPECT_EQ(48999u, Pull(7001).GetCurCode());
+    Pull(7001).SetCurCode(10003);
+    EXPECT_EQ(10003u, Pull(7001).GetCurCode());
 }
 
 // Whatever the combo box or the controller tells the host on its way, the host may close the
