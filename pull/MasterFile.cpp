@@ -14,12 +14,20 @@
 #include "HeapArray.h"
 #include "ShiftJis.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
-// Larger files are more than the cache could count or hold.
+// Larger files are more than the cache could count or hold: they cannot be read, and count as
+// missing.
 constexpr long kMaxFileSize = 0x7FFFFFFE;
 
 // The path of the file as the C runtime wants it. A host on Windows writes its folder with
@@ -39,6 +47,27 @@ bool MakePath(const char* pszFolder, const char* pszName, char (&szPath)[MAX_PAT
     }
 #endif
     return true;
+}
+
+// Only a regular file is a master file. A folder of the name (whose size ftell reports as huge
+// on POSIX), a FIFO or a pipe (which would keep the user interface waiting in fopen or fread for
+// ever) or a device is none, and counts as missing. On POSIX the file is opened without waiting,
+// so that a FIFO without a writer is not waited on either.
+FILE* OpenRegularFile(const char* pszPath) {
+#ifdef _WIN32
+    FILE* pFile = std::fopen(pszPath, "rb");
+#else
+    const int fd = ::open(pszPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    FILE* pFile = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (fd >= 0 && pFile == nullptr)
+        ::close(fd);
+#endif
+    struct stat status;
+    if (pFile != nullptr && (::fstat(::fileno(pFile), &status) != 0 || !S_ISREG(status.st_mode))) {
+        std::fclose(pFile);
+        return nullptr;
+    }
+    return pFile;
 }
 
 // Text mode, applied to the bytes in place; the new length.
@@ -68,16 +97,14 @@ MasterFile::Status MasterFile::Read(const char* pszFolder, const char* pszName) 
     char szPath[MAX_PATH];
     if (!MakePath(pszFolder, pszName, szPath))
         return kMissing;
-    FILE* pFile = std::fopen(szPath, "rb");
+    FILE* pFile = OpenRegularFile(szPath);
     if (pFile == nullptr)
         return kMissing;
     long cbFile = -1;
     if (std::fseek(pFile, 0, SEEK_END) == 0)
         cbFile = std::ftell(pFile);
     Status status = kMissing;
-    if (cbFile > kMaxFileSize) {
-        status = kNoMemory;
-    } else if (cbFile >= 0 && std::fseek(pFile, 0, SEEK_SET) == 0) {
+    if (cbFile >= 0 && cbFile <= kMaxFileSize && std::fseek(pFile, 0, SEEK_SET) == 0) {
         // One byte more, so that an empty file has a block too.
         m_pData = HeapAllocArray<char>(static_cast<UINT>(cbFile) + 1);
         status = m_pData == nullptr ? kNoMemory : kRead;

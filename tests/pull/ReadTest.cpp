@@ -6,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -65,9 +70,44 @@ TEST(PullReadTest, DepartmentsAreIndentedTwoSpacesALevelBelowTheFirst) {
     }
 }
 
+// What stands under a master file's name: nothing, the file, or what is no file and counts as
+// missing: a folder, a FIFO (never waited on) or a file too large to read.
+enum class Entry { kAbsent, kFile, kFolder, kFifo, kHuge };
+
+// False where the platform makes no such entry.
+bool MakeEntry(const test::MasterFolder& folder, const char* pszName, Entry entry,
+               const std::vector<std::string>& lines) {
+    const std::string strPath = folder.Path() + pszName;
+    switch (entry) {
+    case Entry::kAbsent:
+        return true;
+    case Entry::kFile:
+        folder.Write(pszName, lines);
+        return true;
+    case Entry::kFolder:
+        folder.MakeFolder(pszName);
+        return true;
+    case Entry::kFifo:
+#ifdef _WIN32
+        return false;
+#else
+        return mkfifo(strPath.c_str(), 0600) == 0;
+#endif
+    case Entry::kHuge:
+#ifdef _WIN32
+        return false;
+#else
+        folder.WriteBytes(pszName, "");
+        std::filesystem::resize_file(strPath, 0x7FFFFFFF);
+        return true;
+#endif
+    }
+    return false;
+}
+
 struct ListedCase {
     const char* name;
-    bool bAccounts, bSubAccounts;
+    Entry accounts, subAccounts;
     short nKind;
     WORD wStyle;
     std::vector<ULONG> codes;
@@ -77,26 +117,30 @@ struct ListedCase {
 TEST(PullReadTest, RecordsAreListedByTheirFlagsAndFiles) {
     std::vector<ULONG> withNone = {0};
     withNone.insert(withNone.end(), test::kAccountCodes.begin(), test::kAccountCodes.end());
+    const std::vector<ULONG> kAccountsOnly = {0, 1000000, 5000000, 51000000, 5200000};
     const ListedCase kCases[] = {
-        {"all", true, true, 2, 0, withNone},
+        {"all", Entry::kFile, Entry::kFile, 2, 0, withNone},
         {"add new row",
-         true,
-         true,
+         Entry::kFile,
+         Entry::kFile,
          2,
          0x11,
          {1000000, 1000003, 1000004, 1230005, 5000000, 51000000, 5200000, 0xFFFFFFFF}},
-        {"no sub-accounts", true, false, 2, 0, {0, 1000000, 5000000, 51000000, 5200000}},
-        {"sub-accounts only", false, true, 2, 0x10, {0, 0xFFFFFFFF}},
-        {"no departments", false, false, 1, 0, {0}},
-        {"no departments, company", false, false, 1, 0x21, {10000}},
+        {"no sub-accounts", Entry::kFile, Entry::kAbsent, 2, 0, kAccountsOnly},
+        {"sub-accounts a folder", Entry::kFile, Entry::kFolder, 2, 0, kAccountsOnly},
+        {"sub-accounts a FIFO", Entry::kFile, Entry::kFifo, 2, 0, kAccountsOnly},
+        {"sub-accounts too large", Entry::kFile, Entry::kHuge, 2, 0, kAccountsOnly},
+        {"sub-accounts only", Entry::kAbsent, Entry::kFile, 2, 0x10, {0, 0xFFFFFFFF}},
+        {"accounts a FIFO", Entry::kFifo, Entry::kFile, 2, 0x10, {0, 0xFFFFFFFF}},
+        {"no departments", Entry::kAbsent, Entry::kAbsent, 1, 0, {0}},
+        {"no departments, company", Entry::kAbsent, Entry::kAbsent, 1, 0x21, {10000}},
     };
     for (const ListedCase& c : kCases) {
         SCOPED_TRACE(c.name);
         test::PullList list;
-        if (c.bAccounts)
-            list.Folder().Write("m_kamoku.csv", test::kAccounts);
-        if (c.bSubAccounts)
-            list.Folder().Write("m_hojo.csv", test::kSubAccounts);
+        if (!MakeEntry(list.Folder(), "m_kamoku.csv", c.accounts, test::kAccounts) ||
+            !MakeEntry(list.Folder(), "m_hojo.csv", c.subAccounts, test::kSubAccounts))
+            continue;
         list.Make(c.nKind, c.wStyle);
         EXPECT_EQ(c.codes, list.Codes());
     }
