@@ -56,9 +56,10 @@ void CPullBase::SetMultiWidth(short nWidth9x, short nWidthNT) {
 
 // The rectangle is worked out as the list's parent sees it. A kind without a width in the
 // table (no list made yet, or a multi-column list whose width was never set) keeps the list's
-// own width rather than shrinking it to nothing.
+// own width rather than shrinking it to nothing. Without memory for the framework's objects of
+// the device context or the list (NULL) the list keeps the default colouring.
 HBRUSH CPullBase::CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont) {
-    if (nCtlColor != CTLCOLOR_LISTBOX)
+    if (nCtlColor != CTLCOLOR_LISTBOX || pDC == nullptr || pList == nullptr)
         return nullptr;
     TEXTMETRICA tm = {};
     if (MeasureWindowFont(pList->m_hWnd, pFont, &tm)) {
@@ -94,9 +95,11 @@ HBRUSH CPullBase::CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont) 
 
 // Each TAB starts a new column: a segment is drawn at its byte offset in the row times the
 // average width, and every segment moves the left edge two widths further, so that a TAB opens
-// a gap of three. A row has at most four segments; an empty one draws nothing.
+// a gap of three. A row has at most four segments; an empty one draws nothing. Without memory
+// for the framework's object of the device context (NULL) the row is not drawn.
 void CPullBase::DrawRow(CDC* pDC, UINT nItem, RECT rcItem, BOOL bSelected, CFont* pFont) {
-    if (m_pWnd == nullptr || m_pWnd->SendMessage(CB_GETLBTEXTLEN, nItem) == CB_ERR)
+    if (pDC == nullptr || m_pWnd == nullptr ||
+        m_pWnd->SendMessage(CB_GETLBTEXTLEN, nItem) == CB_ERR)
         return;
     const bool bHighlight = bSelected == 1;
     CBrush brush;

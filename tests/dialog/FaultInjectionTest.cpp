@@ -272,6 +272,34 @@ TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
                        });
 }
 
+// Drawing a row makes the framework's object of the item's device context, a brush and the row's
+// text: each failing in turn leaves the row undrawn or drawn in part, and the next one is drawn
+// whole.
+TEST(ListFaultTest, EachFailedAllocationOfADrawnRowLeavesTheNextOneWhole) {
+    REQUIRE_HEADLESS();
+    const test::ControlledDialog d(230);
+    const HWND hCombo = d.Item(7000);
+    d.Send(7000, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
+    HDC hdc = nullptr;
+    const auto draw = [&] {
+        DRAWITEMSTRUCT item = {ODT_COMBOBOX,    7000, 0, ODA_DRAWENTIRE, 0, hCombo, hdc,
+                               {0, 0, 100, 16}, 0};
+        SendMessageA(d.host.Dialog(), WM_DRAWITEM, 7000, reinterpret_cast<LPARAM>(&item));
+    };
+    LONG nFailures = 0;
+    {
+        const WithoutRecords withoutRecords;
+        nFailures = FailEachAllocation([&] { hdc = GetDC(hCombo); }, draw,
+                                       [&](bool) { ReleaseDC(hCombo, hdc); });
+    }
+    EXPECT_GE(nFailures, 1);
+    test::Headless()->ClearTextOut();
+    hdc = GetDC(hCombo);
+    draw();
+    ReleaseDC(hCombo, hdc);
+    EXPECT_EQ(1u, test::Headless()->GetTextOutCount());
+}
+
 INSTANTIATE_TEST_SUITE_P(Lists, ListFaultTest,
                          ::testing::Values(ListCase{"HostFilled", 3}, ListCase{"Departments", 1},
                                            ListCase{"Accounts", 2}),
