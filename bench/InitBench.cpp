@@ -37,6 +37,10 @@ void Init(benchmark::State& state, HWND hDlg, UINT nItems) {
         if (pController->sb.Init(CWnd::FromHandle(hDlg), nItems, 0, 0, 0, 0, 0) != 1)
             state.SkipWithError("Init failed");
         state.PauseTiming();
+        // The controls stay for the next Init: each object lets go of its control first, as
+        // the controller's objects would otherwise take their controls with them.
+        for (UINT i = 0; i < pController->sb.m_nCount; ++i)
+            pController->sb.m_ppSub[i]->UnsubclassWindow();
         delete pController;
         state.ResumeTiming();
     }

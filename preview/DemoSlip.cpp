@@ -64,10 +64,6 @@ void TakePlace(HWND hwndPlace, const CWnd& field, int nListRoom = 0) {
     DestroyWindow(hwndPlace);
 }
 
-CFont* DialogFont(HWND hDlg) {
-    return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0)));
-}
-
 // The controller's object of a combo box of the 7000 range.
 CPullComboSub* PullCombo(HWND hDlg, int nID) {
     return static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(GetDlgItem(hDlg, nID)));
@@ -85,24 +81,28 @@ std::string FolderPath(const std::string& folder) {
 }
 
 // The list's notify window is the dialog; it leaves right clicks unreported.
-int InitPartner(CPullDown& partner, CWnd* pDlg) {
-    return partner.PullInit(pDlg, DialogFont(pDlg->m_hWnd), FieldMsg(kPartnerKeyMsg), g_exitKeys,
-                            kExitKeyCount, FieldMsg(kPartnerShiftMsg), 0,
-                            FieldMsg(kPartnerLeftMsg));
+int InitPartner(CPullDown& partner, CWnd* pDlg, CFont* pFont) {
+    return partner.PullInit(pDlg, pFont, FieldMsg(kPartnerKeyMsg), g_exitKeys, kExitKeyCount,
+                            FieldMsg(kPartnerShiftMsg), 0, FieldMsg(kPartnerLeftMsg));
 }
 
-int InitNumber(CEditNum& field, CWnd* pDlg, short nID) {
-    return field.Init3D(pDlg, pDlg, nID, DialogFont(pDlg->m_hWnd), FieldMsg(kFieldKeyMsg),
-                        FieldMsg(kFieldChangeMsg), g_exitKeys, kExitKeyCount, 0, 1, 0,
-                        FieldMsg(kFieldFocusMsg), 0);
+int InitNumber(CEditNum& field, CWnd* pDlg, CFont* pFont, short nID) {
+    return field.Init3D(pDlg, pDlg, nID, pFont, FieldMsg(kFieldKeyMsg), FieldMsg(kFieldChangeMsg),
+                        g_exitKeys, kExitKeyCount, 0, 1, 0, FieldMsg(kFieldFocusMsg), 0);
 }
 
 } // namespace
 
 DemoSlip::DemoSlip(std::string masters) : m_masters(FolderPath(masters)) {}
 
-bool DemoSlip::Prepare(HWND hDlg) {
+DemoSlip::~DemoSlip() {
+    m_font.Detach();
+}
+
+bool DemoSlip::Prepare(CWnd* pDlg) {
+    const HWND hDlg = pDlg->m_hWnd;
     m_hDlg = hDlg;
+    m_font.Attach(reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0)));
     CheckDlgButton(hDlg, IDC_SALE, BST_CHECKED);
     const HWND hwndPayment = GetDlgItem(hDlg, IDC_PAYMENT);
     AddRows(hwndPayment, CB_ADDSTRING, kPayments);
@@ -111,15 +111,15 @@ bool DemoSlip::Prepare(HWND hDlg) {
     AddRows(hwndDelivery, LB_ADDSTRING, kDeliveries);
     SendMessageA(hwndDelivery, LB_SETCURSEL, 1, 0);
 
-    CWnd* pDlg = CWnd::FromHandle(hDlg);
     const HWND hwndQuantity = GetDlgItem(hDlg, IDC_QUANTITY);
     const HWND hwndPrice = GetDlgItem(hDlg, IDC_PRICE);
     const HWND hwndMemo = GetDlgItem(hDlg, IDC_MEMO);
     const HWND hwndPartner = GetDlgItem(hDlg, IDC_PARTNER);
     if (hwndQuantity == nullptr || hwndPrice == nullptr || hwndMemo == nullptr ||
-        hwndPartner == nullptr || !InitPartner(m_partner, pDlg) ||
-        !InitNumber(m_quantity, pDlg, IDC_QUANTITY) || !InitNumber(m_price, pDlg, IDC_PRICE) ||
-        !m_memo.Init3D(pDlg, pDlg, IDC_MEMO, DialogFont(hDlg), FieldMsg(kFieldKeyMsg),
+        hwndPartner == nullptr || !InitPartner(m_partner, pDlg, &m_font) ||
+        !InitNumber(m_quantity, pDlg, &m_font, IDC_QUANTITY) ||
+        !InitNumber(m_price, pDlg, &m_font, IDC_PRICE) ||
+        !m_memo.Init3D(pDlg, pDlg, IDC_MEMO, &m_font, FieldMsg(kFieldKeyMsg),
                        FieldMsg(kFieldChangeMsg), g_exitKeys, kExitKeyCount, 0, 0, FEPMODE_HIRAGANA,
                        FieldMsg(kFieldFocusMsg), 0, 0))
         return false;

@@ -19,7 +19,7 @@ public:
 
     // The first values, the rows of the plain lists, and the entry fields and the partner list
     // in the places the template keeps for them.
-    bool Prepare(HWND hDlg) override;
+    bool Prepare(CWnd* pDlg) override;
     // The pull-downs' lists; the customer's name is typed in hiragana, its reading goes to the
     // reading field, which is typed in half-width katakana.
     bool Attached(CDlgSb& controller) override;
@@ -30,6 +30,9 @@ public:
     // them, and the codes chosen in the pull-downs: "quantity (LONG): 12", in code page 932.
     std::vector<std::string> TakeValues();
 
+    // The dialog's font belongs to the dialog.
+    ~DemoSlip();
+
 private:
     // The folder of the master files, ending in a separator.
     std::string m_masters;
@@ -37,6 +40,8 @@ private:
     LONG m_lQuantity = 1;
     double m_dPrice = 0;
     char m_szMemo[128] = "";
+    // The dialog's font, as the fields and the partner list take it; the list keeps it.
+    CFont m_font;
     CEditNum m_quantity;
     CEditNum m_price;
     CEditStr m_memo;

@@ -56,11 +56,12 @@ void CheckFirstRadioOfUncheckedGroups(HWND hDlg) {
 
 HostDialog::HostDialog() = default;
 
-// The controller goes first, while the controls it subclassed still exist.
+// The dialog closes before its controller goes, as a host's does: the controls go with it.
 HostDialog::~HostDialog() {
-    m_pController.reset();
+    m_dialog.Detach();
     if (m_hwndDialog != nullptr)
         DestroyWindow(m_hwndDialog);
+    m_pController.reset();
     if (m_hwndMain != nullptr)
         DestroyWindow(m_hwndMain);
 }
@@ -80,8 +81,9 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup,
         *pError = "dialog template " + std::to_string(nTemplate) + " cannot be made";
         return false;
     }
+    m_dialog.Attach(m_hwndDialog);
     m_pSetup = pSetup;
-    if (pSetup != nullptr && !pSetup->Prepare(m_hwndDialog)) {
+    if (pSetup != nullptr && !pSetup->Prepare(&m_dialog)) {
         *pError =
             "the host's part of dialog template " + std::to_string(nTemplate) + " cannot be made";
         return false;
@@ -89,12 +91,11 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup,
     CheckFirstRadioOfUncheckedGroups(m_hwndDialog);
     ShowWindow(m_hwndDialog, SW_SHOW);
     Pump();
-    CWnd* pDlg = CWnd::FromHandle(m_hwndDialog);
     m_pController = std::make_unique<CDlgSb>();
     const int nInit =
         hTemplates == GetModuleHandleA(nullptr)
-            ? m_pController->Init(pDlg, nTemplate, kFuncKeyMsg, kPullCloseMsg, kCheckMsg, 1, 0)
-            : m_pController->InitDll(pDlg, hTemplates, nTemplate, kFuncKeyMsg, kPullCloseMsg,
+            ? m_pController->Init(&m_dialog, nTemplate, kFuncKeyMsg, kPullCloseMsg, kCheckMsg, 1, 0)
+            : m_pController->InitDll(&m_dialog, hTemplates, nTemplate, kFuncKeyMsg, kPullCloseMsg,
                                      kCheckMsg, 1, 0);
     Pump();
     if (nInit != 1) {
@@ -113,6 +114,8 @@ bool HostDialog::DialogMessage(MSG* pMsg) const {
     return HostDialogMessage(m_hwndDialog, pMsg) != FALSE;
 }
 
+// Once the queue is empty the thread is idle: the class framework's temporary objects go, as
+// an MFC host's idle time lets them go, so that a long session does not grow.
 void HostDialog::Pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -121,6 +124,8 @@ void HostDialog::Pump() {
             DispatchMessageA(&msg);
         }
     }
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
 }
 
 std::vector<std::string> HostDialog::TakeMessages() {

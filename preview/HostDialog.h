@@ -14,8 +14,9 @@
 class DialogSetup {
 public:
     // Before the controller takes the dialog over: fill lists, set the first values, make the
-    // fields the controller leaves to the host. False when something cannot be made.
-    virtual bool Prepare(HWND hDlg) = 0;
+    // fields the controller leaves to the host. False when something cannot be made. pDlg is
+    // the host's object of its dialog, which the fields may keep.
+    virtual bool Prepare(CWnd* pDlg) = 0;
     // Once the controller is attached: the settings made through it. False when one is refused.
     virtual bool Attached(CDlgSb& controller) = 0;
     // A message to the dialog, before the host's own answer to it.
@@ -40,10 +41,9 @@ public:
     bool Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup, std::string* pError);
 
     HWND Dialog() const { return m_hwndDialog; }
-    // Dispatches every waiting message through the host's dialog loop.
+    // Dispatches every waiting message through the host's dialog loop; then the thread is
+    // idle.
     void Pump();
-    // The loop's step for one message: true when the dialog took it.
-    bool DialogMessage(MSG* pMsg) const;
 
     // The dialog was cancelled (IDCANCEL: Escape, the Cancel button, the close box).
     bool Cancelled() const { return m_bCancelled; }
@@ -54,6 +54,8 @@ public:
     std::vector<std::string> Values() const;
 
 private:
+    // The loop's step for one message: true when the dialog took it.
+    bool DialogMessage(MSG* pMsg) const;
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Note(UINT message, WPARAM wParam);
@@ -61,6 +63,9 @@ private:
 
     HWND m_hwndMain = nullptr;
     HWND m_hwndDialog = nullptr;
+    // The host's object of its dialog, as an MFC host has its CDialog: the controller and the
+    // host's fields keep it.
+    CWnd m_dialog;
     std::unique_ptr<CDlgSb> m_pController;
     DialogSetup* m_pSetup = nullptr;
     std::vector<std::string> m_messages;

@@ -56,12 +56,10 @@ int main(int argc, char** argv) {
                     rc.top);
         std::fflush(stdout);
     }
-    MSG msg;
-    while (!host.Cancelled() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!host.DialogMessage(&msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+    // Each wait ends with the queue drained and the thread idle.
+    while (!host.Cancelled()) {
+        WaitMessage();
+        host.Pump();
     }
     return 0;
 }

@@ -47,8 +47,10 @@ HWND CreateHostWindow(const char* pszName, WNDPROC proc) {
 
 HostDialog::HostDialog(HINSTANCE hInst, UINT nIDTemplate, bool bOwned) {
     m_hwndOwner = CreateHostWindow("owner");
+    m_ownerWnd.Attach(m_hwndOwner);
     m_hwndDialog = CreateDialogParamA(hInst, MAKEINTRESOURCEA(nIDTemplate),
                                       bOwned ? m_hwndOwner : nullptr, RecordingDialogProc, 0);
+    m_dialogWnd.Attach(m_hwndDialog);
     if (m_hwndDialog != nullptr) {
         RecordWindow(m_hwndDialog, "dlg");
         ShowWindow(m_hwndDialog, SW_SHOW);
@@ -57,7 +59,10 @@ HostDialog::HostDialog(HINSTANCE hInst, UINT nIDTemplate, bool bOwned) {
     ClearMessages();
 }
 
+// The objects let go of the windows first: the windows are the harness's to destroy.
 HostDialog::~HostDialog() {
+    m_dialogWnd.Detach();
+    m_ownerWnd.Detach();
     if (m_hwndDialog != nullptr)
         DestroyWindow(m_hwndDialog);
     DestroyWindow(m_hwndOwner);

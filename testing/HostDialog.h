@@ -4,7 +4,7 @@
 
 #include "MessageLog.h"
 
-#include <windows.h>
+#include <afxwin.h>
 
 #include <string>
 
@@ -27,10 +27,16 @@ public:
     HWND Owner() const { return m_hwndOwner; }
     HWND Dialog() const { return m_hwndDialog; }
     HWND Item(int nID) const { return GetDlgItem(m_hwndDialog, nID); }
+    // The host's own objects of the two windows, as an MFC host has its CDialog: the library
+    // keeps them (a temporary object from CWnd::FromHandle would go when the thread is idle).
+    CWnd* OwnerWnd() { return &m_ownerWnd; }
+    CWnd* DialogWnd() { return &m_dialogWnd; }
 
 private:
     HWND m_hwndOwner;
     HWND m_hwndDialog;
+    CWnd m_ownerWnd;
+    CWnd m_dialogWnd;
 };
 
 // A key pressed and released in the focus window, each message pumped as it comes through the

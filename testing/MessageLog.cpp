@@ -1,6 +1,8 @@
 // Recording the messages of named windows and comparing them with expected sequences.
 #include "MessageLog.h"
 
+#include <afxwin.h>
+
 #include <algorithm>
 #include <map>
 #include <sstream>
@@ -160,6 +162,10 @@ void PumpDialog(HWND hDlg, DialogMessageFunction dialogMessage) {
         }
         g_bDispatching = false;
     }
+    // The queue is empty: the thread goes idle, and the class framework's temporary objects go
+    // with it, as a host's own loop lets them go (MFC's, in an MFC host).
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
 }
 
 ::testing::AssertionResult MessagesAre(const std::vector<ExpectedMessage>& expected) {

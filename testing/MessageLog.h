@@ -51,7 +51,8 @@ void RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 const std::vector<RecordedMessage>& RecordedMessages();
 void ClearMessages();
 
-// Dispatches every queued message, recording the posted ones for named windows.
+// Dispatches every queued message, recording the posted ones for named windows; then the thread
+// is idle, and the class framework deletes its temporary objects (see AfxUnlockTempMaps).
 void Pump();
 // The same through the loop of dialog hDlg: dialogMessage takes each message first and
 // dispatches it unless it is not the dialog's. The host's loop (HostDialogMessage) by default,

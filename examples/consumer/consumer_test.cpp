@@ -25,8 +25,7 @@ protected:
         InitPeluDlgDLL();
         // As the application does: a radio group starts with one of its buttons checked.
         CheckDlgButton(m_host.Dialog(), IDC_CORPORATE, BST_CHECKED);
-        ASSERT_EQ(1, m_sb.Init(CWnd::FromHandle(m_host.Dialog()), IDD_CUSTOMER, kFuncKeyMsg, 0,
-                               kCheckMsg, 0, 0));
+        ASSERT_EQ(1, m_sb.Init(m_host.DialogWnd(), IDD_CUSTOMER, kFuncKeyMsg, 0, kCheckMsg, 0, 0));
         test::PumpDialog(m_host.Dialog());
         test::ClearMessages();
     }

@@ -1,10 +1,13 @@
 // CWnd: message maps over a subclassed window, default handling, reflection from the parent,
 // and letting go of the window (a destroyed window's objects left without it:
 // tests/dialog/ItemTableTest.cpp).
+#include "Headless.h"
+
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -35,10 +38,12 @@ public:
     std::vector<UINT> keys;
     UINT nCode = 0;
     int nSelEndOk = 0;
+    std::function<void()> inHandler = [] {};
 
 protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         keys.push_back(nChar);
+        inHandler();
         if (nChar == VK_SPACE)
             Default();
     }
@@ -46,7 +51,10 @@ protected:
         nCode = CWnd::OnGetDlgCode();
         return nCode | DLGC_WANTARROWS;
     }
-    afx_msg void OnSelEndOk() { ++nSelEndOk; }
+    afx_msg void OnSelEndOk() {
+        ++nSelEndOk;
+        inHandler();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -103,17 +111,25 @@ TEST_F(WndTest, MapHandlesItsMessagesAndDefaultPassesThemOn) {
     EXPECT_EQ(1, eater.nSelEndOk);
 }
 
-TEST_F(WndTest, ObjectGoneGivesTheWindowItsProcedureBack) {
+// As in MFC, an object that goes takes its window with it, unless it let go of the window first,
+// which then has its procedure back.
+TEST_F(WndTest, ObjectGoneTakesItsWindowUnlessItLetGoFirst) {
     const LONG_PTR ownProc = GetWindowLongPtrA(m_hChild, GWLP_WNDPROC);
     {
         KeyEater eater;
         ASSERT_TRUE(eater.SubclassWindow(m_hChild));
         EXPECT_FALSE(CWnd().SubclassWindow(m_hChild)); // one object per window
+        EXPECT_EQ(m_hChild, eater.UnsubclassWindow());
     }
     EXPECT_EQ(ownProc, GetWindowLongPtrA(m_hChild, GWLP_WNDPROC));
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hChild));
     SendMessageA(m_hChild, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ((std::vector<UINT>{WM_KEYDOWN}), Seen());
+    {
+        KeyEater eater;
+        ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+    }
+    EXPECT_FALSE(IsWindow(m_hChild));
 }
 
 LRESULT CALLBACK LaterSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -121,14 +137,15 @@ LRESULT CALLBACK LaterSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return CallWindowProcA(pfnNext, hwnd, message, wParam, lParam);
 }
 
-// A subclass installed after the object's keeps working when the object goes first.
-TEST_F(WndTest, ObjectGoneUnderALaterSubclassStillPassesMessagesOn) {
+// A subclass installed after the object's keeps working when the object lets go first.
+TEST_F(WndTest, ObjectLettingGoUnderALaterSubclassStillPassesMessagesOn) {
     {
         KeyEater eater;
         ASSERT_TRUE(eater.SubclassWindow(m_hChild));
         SetPropA(m_hChild, "next",
                  reinterpret_cast<HANDLE>(SetWindowLongPtrA(
                      m_hChild, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterSubclass))));
+        EXPECT_EQ(m_hChild, eater.UnsubclassWindow());
     }
     SendMessageA(m_hChild, WM_USER, 0, 0);
     EXPECT_EQ((std::vector<UINT>{WM_USER}), Seen());
@@ -174,6 +191,44 @@ TEST_F(WndTest, HostMembersAnswerAsInMfc) {
     EXPECT_EQ(font.m_hObject, hFont);
     EXPECT_EQ(font.m_hObject, font.GetSafeHandle());
     EXPECT_EQ(nullptr, CFont().GetSafeHandle());
+}
+
+// A temporary object lasts until the thread goes idle: the unlock that ends the last lock of the
+// temporary maps deletes it, unless it is asked not to. The framework holds a lock while it
+// routes a message to an object or reflects one to it, so that the idle step of a loop run in a
+// handler deletes nothing. A temporary that is still there is found again without an
+// allocation; a new one needs one, which fails here.
+TEST_F(WndTest, TemporaryObjectsGoWhenTheLastLockEnds) {
+    REQUIRE_HEADLESS();
+    CWnd* const pTemporary = CWnd::FromHandle(m_hParent);
+    const auto foundWithoutMemory = [&] {
+        test::Headless()->FailAllocationAfter(0);
+        CWnd* const pFound = CWnd::FromHandle(m_hParent);
+        test::Headless()->FailAllocationAfter(-1);
+        return pFound;
+    };
+    const auto idle = [] {
+        AfxLockTempMaps();
+        return AfxUnlockTempMaps();
+    };
+    AfxLockTempMaps();
+    EXPECT_TRUE(idle());
+    EXPECT_EQ(pTemporary, foundWithoutMemory());
+    EXPECT_FALSE(AfxUnlockTempMaps(FALSE));
+    EXPECT_EQ(pTemporary, foundWithoutMemory());
+    KeyEater eater;
+    ASSERT_TRUE(eater.SubclassWindow(m_hChild));
+    eater.inHandler = [&] {
+        EXPECT_TRUE(idle());
+        EXPECT_EQ(pTemporary, foundWithoutMemory());
+    };
+    SendMessageA(m_hChild, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(m_hParent, WM_COMMAND, MAKEWPARAM(5, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(m_hChild));
+    EXPECT_EQ(1, eater.nSelEndOk);
+    EXPECT_FALSE(idle());
+    EXPECT_EQ(nullptr, foundWithoutMemory());
+    EXPECT_FALSE(AfxUnlockTempMaps()) << "no lock to end";
 }
 
 } // namespace

@@ -67,7 +67,8 @@ class InitFaultTest : public ::testing::TestWithParam<InitCase> {};
 
 // Init allocates five arrays, for each item with a subclassing object the object, its handle map
 // entry and its subclass record, for each pull-down combo box a brush, and the dialog's
-// reflection record; a dialog is made afresh for each failure.
+// reflection record; a dialog is made afresh for each failure, and again for the controller
+// made after it (the failed one took the controls it had objects for with it).
 TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
     REQUIRE_HEADLESS();
     const WithoutRecords withoutRecords;
@@ -78,31 +79,35 @@ TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
     const auto init = [&](CDlgSb& sb) {
         return sb.InitDll(pDlg, hInst, row.nTemplate, 0, 0, 0, 0, 0);
     };
+    std::unique_ptr<CDlgSb> pSb;
     UINT nSubs = 0;
     int nResult = 0;
     LONG nSurvived = 0;
+    const auto makeDialog = [&] {
+        pHost.reset();
+        pHost = std::make_unique<HostDialog>(hInst, row.nTemplate);
+        if (row.nRadioToCheck != 0)
+            CheckDlgButton(pHost->Dialog(), row.nRadioToCheck, BST_CHECKED);
+        pDlg = pHost->DialogWnd();
+    };
     const LONG nFailures = FailEachAllocation(
+        makeDialog,
         [&] {
-            pHost.reset();
-            pHost = std::make_unique<HostDialog>(hInst, row.nTemplate);
-            if (row.nRadioToCheck != 0)
-                CheckDlgButton(pHost->Dialog(), row.nRadioToCheck, BST_CHECKED);
-            pDlg = CWnd::FromHandle(pHost->Dialog());
-        },
-        [&] {
-            CDlgSb sb;
-            nResult = init(sb);
+            pSb = std::make_unique<CDlgSb>();
+            nResult = init(*pSb);
             nSubs = 0;
             if (nResult == 1) {
-                for (UINT i = 0; i < sb.m_nCount; ++i)
-                    nSubs += sb.m_ppSub[i] != nullptr ? 1 : 0;
+                for (UINT i = 0; i < pSb->m_nCount; ++i)
+                    nSubs += pSb->m_ppSub[i] != nullptr ? 1 : 0;
             }
         },
         [&](bool bFailed) {
+            pSb.reset();
             if (bFailed && nResult == 1)
                 ++nSurvived;
             else
                 EXPECT_EQ(bFailed ? 0 : 1, nResult);
+            makeDialog();
             CDlgSb again;
             EXPECT_EQ(1, init(again)) << "after a failure";
         });
@@ -128,7 +133,7 @@ TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
     const WithoutRecords withoutRecords;
     HostDialog host(test::ProgramModule(), 230);
     CDlgSb sb;
-    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 230, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, sb.Init(host.DialogWnd(), 230, 0, 0, 0, 0, 0));
     test::Pump();
     const auto key = [](UINT vk) {
         SendMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
@@ -180,9 +185,9 @@ TEST_P(FieldFaultTest, EachFailedAllocationFailsInitAndAFieldMadeAfterwardsWorks
     REQUIRE_HEADLESS();
     const WithoutRecords withoutRecords;
     const short nFepMode = GetParam().nFepMode;
-    const HostDialog host(test::ProgramModule(), 230);
-    CWnd* const pOwner = CWnd::FromHandle(host.Owner());
-    CWnd* const pDlg = CWnd::FromHandle(host.Dialog());
+    HostDialog host(test::ProgramModule(), 230);
+    CWnd* const pOwner = host.OwnerWnd();
+    CWnd* const pDlg = host.DialogWnd();
     std::unique_ptr<CEditNum> pNum;
     std::unique_ptr<CEditStr> pStr;
     const auto field = [&]() -> CWnd& { return nFepMode < 0 ? static_cast<CWnd&>(*pNum) : *pStr; };

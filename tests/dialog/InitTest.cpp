@@ -41,7 +41,7 @@ TEST(InitTest, ClosesTheInputMethodOfEveryEditItemItSubclasses) {
         contexts[entry.first] = hIMC;
     }
     CDlgSb sb;
-    ASSERT_EQ(1, sb.Init(CWnd::FromHandle(host.Dialog()), 230, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, sb.Init(host.DialogWnd(), 230, 0, 0, 0, 0, 0));
     for (const auto& entry : expectedOpen) {
         EXPECT_EQ(entry.second, ImmGetOpenStatus(contexts[entry.first])) << "edit " << entry.first;
         ImmAssociateContext(host.Item(entry.first), nullptr);
@@ -54,8 +54,7 @@ TEST(InitTest, UncheckedRadioGroupAtTheTopIsAProgramError) {
     HostDialog host(test::LibraryModule(), 80);
     test::Headless()->ClearMessageBoxes();
     CDlgSb sb;
-    EXPECT_EQ(
-        0, sb.InitDll(CWnd::FromHandle(host.Dialog()), test::LibraryModule(), 80, 0, 0, 0, 0, 0));
+    EXPECT_EQ(0, sb.InitDll(host.DialogWnd(), test::LibraryModule(), 80, 0, 0, 0, 0, 0));
     ASSERT_EQ(1u, test::Headless()->GetMessageBoxCount());
     HEADLESS_MESSAGEBOX box;
     ASSERT_TRUE(test::Headless()->GetMessageBox(0, &box));
@@ -71,23 +70,23 @@ TEST(InitTest, TemplateThatCannotBeReadFailsWithNothingAllocated) {
         SCOPED_TRACE(nTemplate);
         HostDialog host(test::ProgramModule(), 200);
         CDlgSb sb;
-        EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), nTemplate, 0, 0, 0, 0, 0));
+        EXPECT_EQ(0, sb.Init(host.DialogWnd(), nTemplate, 0, 0, 0, 0, 0));
         ExpectNothingAllocated(sb);
     }
 }
 
 // Item indices are 16-bit: a template of more items than they reach is refused. The dialog is
-// made from the template, so that the items are there.
+// made from the template, so that the items are there; it closes before the controller goes,
+// as a host's does, taking its controls with it at once.
 TEST(InitTest, TemplateOfMoreThan32767ItemsIsRefused) {
     REQUIRE_HEADLESS(); // the template is made at run time
     for (UINT nItems : {32767u, 32768u}) {
         const std::vector<BYTE> tmpl = test::EditTemplate(nItems);
         ASSERT_TRUE(test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(320),
                                                   tmpl.data(), static_cast<DWORD>(tmpl.size())));
-        HostDialog host(test::ProgramModule(), 320);
         CDlgSb sb;
-        EXPECT_EQ(nItems <= 32767 ? 1 : 0,
-                  sb.Init(CWnd::FromHandle(host.Dialog()), 320, 0, 0, 0, 0, 0));
+        HostDialog host(test::ProgramModule(), 320);
+        EXPECT_EQ(nItems <= 32767 ? 1 : 0, sb.Init(host.DialogWnd(), 320, 0, 0, 0, 0, 0));
         if (nItems > 32767)
             ExpectNothingAllocated(sb);
     }
@@ -130,7 +129,7 @@ TEST_P(HostileTemplateTest, MakesADialogAndIsAcceptedOnlyWhenWhole) {
     DestroyWindow(hDlg);
     HostDialog host(test::ProgramModule(), bWhole ? 330 : 200);
     CDlgSb sb;
-    EXPECT_EQ(bWhole ? 1 : 0, sb.Init(CWnd::FromHandle(host.Dialog()), 330, 0, 0, 0, 0, 0));
+    EXPECT_EQ(bWhole ? 1 : 0, sb.Init(host.DialogWnd(), 330, 0, 0, 0, 0, 0));
     if (!bWhole)
         ExpectNothingAllocated(sb);
     test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330), nullptr, 0);
@@ -151,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Templates, HostileTemplateTest,
 TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     HostDialog host(test::ProgramModule(), 200);
     CDlgSb sb;
-    EXPECT_EQ(0, sb.Init(CWnd::FromHandle(host.Dialog()), 250, 0, 0, 0, 0, 0));
+    EXPECT_EQ(0, sb.Init(host.DialogWnd(), 250, 0, 0, 0, 0, 0));
     ASSERT_EQ(4u, sb.m_nCount);
     for (UINT i = 0; i < 3; ++i)
         EXPECT_EQ(sb.m_ppSub[i], CWnd::FromHandlePermanent(host.Item(static_cast<int>(201 + i))));

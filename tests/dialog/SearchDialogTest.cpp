@@ -31,8 +31,7 @@ TEST(SearchDialogTest, InitReportsTheCheckedRadioThreeTimes) {
     HostDialog host(test::LibraryModule(), 80);
     CheckSecondRadio(host.Dialog());
     CDlgSb sb;
-    ASSERT_EQ(1, sb.InitDll(CWnd::FromHandle(host.Dialog()), test::LibraryModule(), 80, 0, 0,
-                            kCheckMsg, 0, 0));
+    ASSERT_EQ(1, sb.InitDll(host.DialogWnd(), test::LibraryModule(), 80, 0, 0, kCheckMsg, 0, 0));
     test::PumpDialog(host.Dialog());
     EXPECT_TRUE(MessagesAre({
         {"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(1080, EN_KILLFOCUS)},

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -38,8 +39,8 @@ protected:
             PostMessageA(field.m_hWnd, WM_CHAR, static_cast<BYTE>(ch), 1);
         test::PumpDialog(host.Dialog());
     }
-    CWnd* Owner() const { return CWnd::FromHandle(host.Owner()); }
-    CWnd* Dlg() const { return CWnd::FromHandle(host.Dialog()); }
+    CWnd* Owner() { return host.OwnerWnd(); }
+    CWnd* Dlg() { return host.DialogWnd(); }
 
     test::HostDialog host{test::ProgramModule(), 400};
 };
@@ -167,6 +168,33 @@ TEST_F(EntryFieldTest, FieldWhoseWindowWentWithTheDialogCommitsNothing) {
     EXPECT_EQ(77, lValue);
     EXPECT_EQ(0, text.GetData());
     EXPECT_STREQ("old", szText);
+}
+
+// A field the host deletes takes its window with it. It had the focus with a changed text, which
+// it loses on the way; but nothing of the deleted field runs then: no commit, no change message.
+TEST_F(EntryFieldTest, DeletedFieldTakesItsWindowAndCommitsNothing) {
+    LONG lValue = 5;
+    char szText[128] = "old";
+    auto pNumber = std::make_unique<CEditNum>();
+    auto pText = std::make_unique<CEditStr>();
+    ASSERT_EQ(1,
+              pNumber->Init(Owner(), Dlg(), 300, nullptr, 0, kChange, nullptr, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, InitStr(*pText, FEPMODE_HIRAGANA));
+    pNumber->SetText(&lValue, 0, 100);
+    pText->SetText(szText);
+    std::unique_ptr<CEdit> fields[] = {std::move(pNumber), std::move(pText)};
+    test::RecordOnly({kChangeMsg});
+    test::ClearMessages();
+    for (std::unique_ptr<CEdit>& pField : fields) {
+        const HWND hWnd = pField->m_hWnd;
+        pField->SetWindowText("77");
+        SetFocus(hWnd);
+        pField.reset();
+        EXPECT_FALSE(IsWindow(hWnd));
+    }
+    EXPECT_EQ(5, lValue);
+    EXPECT_STREQ("old", szText);
+    EXPECT_TRUE(MessagesAre({}));
 }
 
 // Before the gain and before the loss the user has opened the input method by hand.

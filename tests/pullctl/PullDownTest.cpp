@@ -49,8 +49,9 @@ LRESULT CALLBACK NotifyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 class PullDownTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(1, m_pull.PullInit(CWnd::FromHandle(m_hParent), nullptr, kKeyMsg, m_keys, 3,
-                                     kShiftUpMsg, kRButtonMsg, kKillFocusMsg));
+        m_parent.Attach(m_hParent);
+        ASSERT_EQ(1, m_pull.PullInit(&m_parent, nullptr, kKeyMsg, m_keys, 3, kShiftUpMsg,
+                                     kRButtonMsg, kKillFocusMsg));
         for (const char* pszRow : {"one", "two", "three"})
             m_pull.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
         SetFocus(m_pull.m_hWnd);
@@ -59,6 +60,7 @@ protected:
         test::ClearMessages();
     }
     void TearDown() override {
+        m_parent.Detach();
         DestroyWindow(m_hParent);
         test::ForgetWindows();
     }
@@ -66,6 +68,8 @@ protected:
 
     short m_keys[3] = {VK_RETURN, VK_ESCAPE, VK_TAB};
     HWND m_hParent = test::CreateHostWindow("owner", NotifyProc);
+    // The host's object of its window, which the lists keep.
+    CWnd m_parent;
     CPullDown m_pull;
 };
 
@@ -137,7 +141,7 @@ TEST_F(PullDownTest, MovingTheListInPlaceClosesIt) {
 TEST_F(PullDownTest, UnlistedEnterAndMessagesNumberedZeroTellTheHostNothing) {
     CPullDown quiet;
     short keys[] = {VK_TAB};
-    ASSERT_EQ(1, quiet.PullInit(CWnd::FromHandle(m_hParent), nullptr, kKeyMsg, keys, 1, 0, 0, 0));
+    ASSERT_EQ(1, quiet.PullInit(&m_parent, nullptr, kKeyMsg, keys, 1, 0, 0, 0));
     quiet.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
     quiet.SendMessage(CB_SETCURSEL, 0);
     SetFocus(quiet.m_hWnd);
@@ -162,7 +166,7 @@ TEST_F(PullDownTest, UnlistedEnterAndMessagesNumberedZeroTellTheHostNothing) {
 // multi-column list is the last one set, in average characters.
 TEST_F(PullDownTest, MultiColumnListsShareTheLastWidth) {
     CPullDown other;
-    ASSERT_EQ(1, other.PullInit(CWnd::FromHandle(m_hParent), nullptr, 0, nullptr, 0, 0, 0, 0));
+    ASSERT_EQ(1, other.PullInit(&m_parent, nullptr, 0, nullptr, 0, 0, 0, 0));
     EXPECT_EQ(1, m_pull.PullMakeMulti(30, 40));
     EXPECT_EQ(0, m_pull.SendMessage(CB_GETCOUNT));
     other.PullMakeMulti(31, 41);
@@ -192,8 +196,8 @@ class PullDownDeletedTest : public PullDownTest,
 
 TEST_P(PullDownDeletedTest, HostDeletingTheListEndsWhatItWasDoingQuietly) {
     g_pDeleteOn = new CPullDown;
-    ASSERT_EQ(1, g_pDeleteOn->PullInit(CWnd::FromHandle(m_hParent), nullptr, kKeyMsg, m_keys, 3,
-                                       kShiftUpMsg, kRButtonMsg, kKillFocusMsg));
+    ASSERT_EQ(1, g_pDeleteOn->PullInit(&m_parent, nullptr, kKeyMsg, m_keys, 3, kShiftUpMsg,
+                                       kRButtonMsg, kKillFocusMsg));
     const HWND hWnd = g_pDeleteOn->m_hWnd;
     SetFocus(hWnd);
     test::Pump();

@@ -32,9 +32,9 @@ public:
         : host(Module(settings), nTemplate, settings.bOwned) {
         if (prepare)
             prepare(host.Dialog());
-        nInit = sb.InitDll(CWnd::FromHandle(host.Dialog()), Module(settings), nTemplate,
-                           settings.nFuncKeyMsg, settings.nPullCloseMsg, settings.nCheckMsg,
-                           settings.bWrapNotify, settings.bEdgeNotify);
+        nInit = sb.InitDll(host.DialogWnd(), Module(settings), nTemplate, settings.nFuncKeyMsg,
+                           settings.nPullCloseMsg, settings.nCheckMsg, settings.bWrapNotify,
+                           settings.bEdgeNotify);
         Pump();
         ClearMessages();
     }

@@ -49,6 +49,8 @@ public:
     // NULL also for a NULL object, as in MFC.
     HGDIOBJ GetSafeHandle() const;
     static CGdiObject* FromHandle(HGDIOBJ hObject);
+    // Deletes the temporary objects FromHandle made, fonts among them (see AfxUnlockTempMaps).
+    static void DeleteTempMap();
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
     BOOL DeleteObject();
@@ -77,6 +79,7 @@ public:
     HDC m_hDC;
     operator HDC() const { return m_hDC; }
     static CDC* FromHandle(HDC hDC);
+    static void DeleteTempMap();
     BOOL Attach(HDC hDC);
     HDC Detach();
 
@@ -104,6 +107,7 @@ public:
     // attached or subclassed; FromHandle makes a temporary one for any other window.
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
+    static void DeleteTempMap();
     BOOL Attach(HWND hWndNew);
     HWND Detach();
     // Routes the window's messages through this object's message map; the window's own
@@ -207,6 +211,16 @@ private:
 };
 
 class AFX_CORE_API CListBox : public CWnd {};
+
+// The temporary objects that FromHandle makes (CWnd, CDC, CGdiObject and CFont) last, as MFC's
+// do, until the thread goes idle: a program's message loop, finding its queue empty, locks and
+// unlocks the temporary maps, and the unlock that ends the last lock deletes them when
+// bDeleteTemps is TRUE. So a temporary object is used only within the message that got it,
+// never kept. The framework holds a lock while it routes a message, so that a loop run inside
+// a handler deletes nothing its callers still hold. AfxUnlockTempMaps: TRUE while a lock is
+// still held.
+AFX_CORE_API void AFXAPI AfxLockTempMaps();
+AFX_CORE_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 
 // A message box owned by the active window, captioned with the program's name. A box without
 // an icon gets the one that suits its buttons, as MFC gives it.

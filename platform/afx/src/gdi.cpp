@@ -37,6 +37,11 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
     return GdiMap().FromHandle(hObject);
 }
 
+void CGdiObject::DeleteTempMap() {
+    GdiMap().DeleteTemporaries();
+    FontMap().DeleteTemporaries();
+}
+
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
     return GdiMap().Attach(this, hObject);
 }
@@ -84,6 +89,10 @@ CDC::~CDC() {
 
 CDC* CDC::FromHandle(HDC hDC) {
     return DcMap().FromHandle(hDC);
+}
+
+void CDC::DeleteTempMap() {
+    DcMap().DeleteTemporaries();
 }
 
 BOOL CDC::Attach(HDC hDC) {

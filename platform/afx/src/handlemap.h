@@ -50,13 +50,16 @@ public:
     HandleMap(const HandleMap&) = delete;
     HandleMap& operator=(const HandleMap&) = delete;
 
+    ~HandleMap() { DeleteTemporaries(); }
+
     // Temporary objects let go of their handle before they go, so they never destroy what
     // they wrap.
-    ~HandleMap() {
+    void DeleteTemporaries() {
         for (auto& entry : m_temporary) {
             entry.second->*Handle = nullptr;
             delete entry.second;
         }
+        m_temporary.clear();
     }
 
     TObject* FindPermanent(THandle h) const {

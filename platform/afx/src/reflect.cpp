@@ -37,6 +37,7 @@ HWND ChildOfNotification(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lP
 }
 
 LRESULT CALLBACK ReflectorProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    const TempMapsLocked locked;
     LRESULT lResult = 0;
     if (ReflectToChild(hWnd, nMsg, wParam, lParam, &lResult))
         return lResult;
@@ -52,10 +53,10 @@ LRESULT CALLBACK ReflectorProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lPara
 } // namespace
 
 // A reflecting subclass stays with the parent until the parent is destroyed: a later subclass
-// of someone else's may sit on top of it.
+// of someone else's may sit on top of it. A parent whose object only has it attached (a host's
+// object of a dialog it made itself) needs one too: its messages never reach the object.
 bool HookParentForReflection(HWND hWndParent) {
-    if (hWndParent == nullptr || CWnd::FromHandlePermanent(hWndParent) != nullptr ||
-        Reflectors().count(hWndParent) != 0)
+    if (hWndParent == nullptr || IsSubclassed(hWndParent) || Reflectors().count(hWndParent) != 0)
         return true;
     ReflectorMap::iterator it;
     try {

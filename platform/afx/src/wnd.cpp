@@ -18,16 +18,19 @@ WNDPROC CurrentProc(HWND hWnd) {
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
 
-// Unlike MFC, an object that goes while its window lives leaves the window alive: it only
-// stops listening to it.
+// As in MFC, an object that goes while its window lives takes the window with it: its messages
+// meanwhile reach only CWnd's own handling, as the derived parts are gone already. (MFC's debug
+// builds also trace a warning there.) An object that only had the window attached, or whose
+// window was going already (the object deleted from one of its last messages), lets go of it.
 CWnd::~CWnd() {
     afx::ObjectGone(this);
-    if (m_hWnd != nullptr && WindowMap().FindPermanent(m_hWnd) == this) {
-        if (m_pfnSuper != nullptr)
-            UnsubclassWindow();
-        else
-            Detach();
-    }
+    if (m_hWnd == nullptr || WindowMap().FindPermanent(m_hWnd) != this)
+        return;
+    ::DestroyWindow(m_hWnd);
+    if (m_pfnSuper != nullptr)
+        UnsubclassWindow();
+    else
+        Detach();
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -36,6 +39,10 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     return WindowMap().FindPermanent(hWnd);
+}
+
+void CWnd::DeleteTempMap() {
+    WindowMap().DeleteTemporaries();
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {

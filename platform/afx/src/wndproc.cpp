@@ -72,6 +72,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
         return CallOrphan(hWnd, nMsg, wParam, lParam);
+    const TempMapsLocked locked;
     const RoutingScope scope(pWnd, hWnd, nMsg, wParam, lParam);
     return pWnd->WindowProc(nMsg, wParam, lParam);
 }
@@ -108,6 +109,11 @@ bool RecordSubclass(HWND hWnd, WNDPROC pfnSuper) {
 
 void EndSubclass(HWND hWnd) {
     Subclassings().erase(hWnd);
+}
+
+bool IsSubclassed(HWND hWnd) {
+    const auto it = Subclassings().find(hWnd);
+    return it != Subclassings().end() && !it->second.bOrphan;
 }
 
 void AddOrphan(HWND hWnd) {

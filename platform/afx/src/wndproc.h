@@ -7,6 +7,16 @@ namespace afx {
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
+// While the framework routes a message to an object, its handlers may hold temporary objects:
+// the temporary maps stay locked, so that a message loop run inside a handler deletes none.
+class TempMapsLocked {
+public:
+    TempMapsLocked() { AfxLockTempMaps(); }
+    ~TempMapsLocked() { AfxUnlockTempMaps(FALSE); }
+    TempMapsLocked(const TempMapsLocked&) = delete;
+    TempMapsLocked& operator=(const TempMapsLocked&) = delete;
+};
+
 // The message the framework is routing now, which CWnd::Default hands on.
 const MSG& CurrentMessage();
 // An object's destructor: the routing of its messages in progress touches it no more.
@@ -21,6 +31,9 @@ bool RoutedObjectAlive(const CWnd* pWnd);
 // another object takes its place over the framework's procedure.
 bool RecordSubclass(HWND hWnd, WNDPROC pfnSuper);
 void EndSubclass(HWND hWnd);
+// Whether an object's messages come through the framework's procedure: a window made by
+// CreateEx or taken by SubclassWindow, whose object has not gone.
+bool IsSubclassed(HWND hWnd);
 void AddOrphan(HWND hWnd);
 bool HasOrphan(HWND hWnd);
 WNDPROC TakeOrphan(HWND hWnd);
