@@ -77,7 +77,6 @@ enum class Entry { kAbsent, kFile, kFolder, kFifo, kHuge };
 // False where the platform makes no such entry.
 bool MakeEntry(const test::MasterFolder& folder, const char* pszName, Entry entry,
                const std::vector<std::string>& lines) {
-    const std::string strPath = folder.Path() + pszName;
     switch (entry) {
     case Entry::kAbsent:
         return true;
@@ -88,21 +87,19 @@ bool MakeEntry(const test::MasterFolder& folder, const char* pszName, Entry entr
         folder.MakeFolder(pszName);
         return true;
     case Entry::kFifo:
-#ifdef _WIN32
-        return false;
-#else
-        return mkfifo(strPath.c_str(), 0600) == 0;
-#endif
     case Entry::kHuge:
-#ifdef _WIN32
-        return false;
-#else
-        folder.WriteBytes(pszName, "");
-        std::filesystem::resize_file(strPath, 0x7FFFFFFF);
-        return true;
-#endif
+        break;
     }
+#ifdef _WIN32
     return false;
+#else
+    const std::string strPath = folder.Path() + pszName;
+    if (entry == Entry::kFifo)
+        return mkfifo(strPath.c_str(), 0600) == 0;
+    folder.WriteBytes(pszName, "");
+    std::filesystem::resize_file(strPath, 0x7FFFFFFF); // sparse: no disk is written
+    return true;
+#endif
 }
 
 struct ListedCase {
