@@ -1,6 +1,8 @@
 // libFuzzer target: the master-file reader. One input is cut at the byte 0x7F (never part of a
 // Shift-JIS text) into m_bumon.csv, m_kamoku.csv, m_hojo.csv and the characters typed into the
-// list; a part that is not there is a missing file. Checks what must hold on any input: the
+// list; a part that is not there is a missing file, and a part that is the single byte 0xFD or
+// 0xFE (no Shift-JIS text either) makes the file's name a folder or a FIFO, which the reader
+// takes as missing without waiting on the FIFO. Checks what must hold on any input: the
 // single-pass load gives the records of reading m_hojo.csv afresh for every account (where the
 // files are plain enough for fgets to read them alike), every record row reads back as its
 // record's code, setting a row's code selects a row of that code, and any row can be read as any
@@ -10,6 +12,7 @@
 
 #include <CPullRead.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -20,6 +23,16 @@
 #include <vector>
 
 namespace {
+
+enum class Entry { kMissing, kFile, kFolder, kFifo };
+
+Entry EntryOf(const std::vector<std::string>& parts, size_t nPart) {
+    if (nPart >= parts.size())
+        return Entry::kMissing;
+    if (parts[nPart] == "\xFD")
+        return Entry::kFolder;
+    return parts[nPart] == "\xFE" ? Entry::kFifo : Entry::kFile;
+}
 
 // A folder for the files and a combo box with its store, for the whole run.
 struct Fixture {
@@ -38,8 +51,18 @@ struct Fixture {
     void Write(const char* pszName, const std::vector<std::string>& parts, size_t nPart) const {
         const std::string strPath = strFolder + pszName;
         std::remove(strPath.c_str());
-        if (nPart >= parts.size())
+        switch (EntryOf(parts, nPart)) {
+        case Entry::kMissing:
             return;
+        case Entry::kFolder:
+            Expect(mkdir(strPath.c_str(), 0700) == 0, "cannot make a folder of a master file");
+            return;
+        case Entry::kFifo:
+            Expect(mkfifo(strPath.c_str(), 0600) == 0, "cannot make a FIFO of a master file");
+            return;
+        case Entry::kFile:
+            break;
+        }
         FILE* pFile = std::fopen(strPath.c_str(), "wb");
         Expect(pFile != nullptr, "cannot write a master file");
         std::fwrite(parts[nPart].data(), 1, parts[nPart].size(), pFile);
@@ -64,10 +87,16 @@ bool IsPlain(const std::string& strFile) {
     return true;
 }
 
+// The reference reads a folder or a FIFO as the missing file the reader takes it for, so
+// both go before it reads (the reader has read the files).
 void ExpectRecordsOfReopening(Fixture& fixture, const std::vector<std::string>& parts) {
+    const char* const kNames[] = {"m_kamoku.csv", "m_hojo.csv"};
     for (size_t nPart : {1, 2}) {
-        if (nPart < parts.size() && !IsPlain(parts[nPart]))
+        const Entry entry = EntryOf(parts, nPart);
+        if (entry == Entry::kFile && !IsPlain(parts[nPart]))
             return;
+        if (entry == Entry::kFolder || entry == Entry::kFifo)
+            std::remove((fixture.strFolder + kNames[nPart - 1]).c_str());
     }
     const std::vector<ACCTREC> expected = test::LoadAccountsReopening(fixture.strFolder);
     CPullRead& store = fixture.store;
