@@ -1,7 +1,9 @@
 // CConv's formatting families CommaStr and NotCommaStr: numbers to text, with or without commas.
 #include "CConv.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -76,8 +78,7 @@ char* WriteInteger(char* p, T nMagnitude, bool bNegative) {
 // shows as -2,147,483,648 like every other value.
 template <Grouping kGrouping>
 void Write(char* lpszBuf, LONG nValue) {
-    const ULONG nMagnitude =
-        nValue < 0 ? 0u - static_cast<ULONG>(nValue) : static_cast<ULONG>(nValue);
+    const ULONG nMagnitude = static_cast<ULONG>(std::llabs(nValue));
     *WriteInteger<kGrouping>(lpszBuf, nMagnitude, nValue < 0) = '\0';
 }
 
@@ -90,13 +91,9 @@ constexpr double kRealLimit = 999000000000000.0;
 // Added twice per place so that 1.15 shows as 1.15 although the double lies just below it.
 constexpr double kPlaceGuard = 0.000005;
 
+// A place that has fallen below 0 through the guards is written as 0: a digit is 0 to 9.
 int DigitOf(double dPlace) {
-    if (dPlace >= 9.0)
-        return 9;
-    // A place that has fallen below 0 through the guards is written as 0: a digit is 0 to 9.
-    if (dPlace < 1.0)
-        return 0;
-    return static_cast<int>(dPlace);
+    return static_cast<int>(std::clamp(dPlace, 0.0, 9.0));
 }
 
 // The places are cut, not rounded: each is what the guarded remainder holds, capped at 9, so
@@ -153,10 +150,9 @@ ULONG Widen(ULONG nValue) {
 }
 double Widen(float fValue) {
     double dValue = fValue;
-    if (fValue > 0.0001)
-        dValue += 0.0005;
-    else if (fValue < -0.0001)
-        dValue -= 0.0005;
+    // No float is exactly 0.0001, so the bias begins at the same value with > and >=.
+    if (std::fabs(fValue) > 0.0001) // mutants: skip
+        dValue += std::copysign(0.0005, fValue);
     return dValue;
 }
 double Widen(double dValue) {
@@ -168,7 +164,7 @@ int TextRoom() {
     return static_cast<int>(kIntegerTextSize);
 }
 int TextRoom(short nDecimals) {
-    return static_cast<int>(kIntegerTextSize) + (nDecimals > 0 ? 1 + nDecimals : 0);
+    return static_cast<int>(kIntegerTextSize) + 1 + std::max<int>(nDecimals, 0);
 }
 
 // Behind every CommaStr and NotCommaStr overload: the value, widened, is written into the

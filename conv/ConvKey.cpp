@@ -1,6 +1,7 @@
 // CConv's key and code forms of a text: ConvIkey and ConvCodeString.
 #include "CConv.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ShiftJis.h"
@@ -14,35 +15,33 @@ constexpr short kScratchSize = 256;
 constexpr int kMaxText = kScratchSize - 1;
 
 short ClampToScratch(short nSize) {
-    return nSize > kScratchSize ? kScratchSize : nSize;
+    return std::min(nSize, kScratchSize);
 }
 
 // Writes the first nExamine bytes of a text without their blanks (every byte 0x20) and with
 // their letters in upper case; a double-byte character is copied unchanged, or left out when
-// its trail byte lies beyond nExamine. Returns the bytes written.
-size_t CopyKeyForm(char* pOut, const char* lpszText, size_t nExamine) {
+// its trail byte lies beyond nExamine.
+void CopyKeyForm(char* pOut, const char* lpszText, size_t nExamine) {
     const size_t nFitting = ShiftJis::FittingLength(lpszText, nExamine);
     size_t nOut = 0;
     for (size_t i = 0; i < nFitting; ++i) {
         const char ch = lpszText[i];
         if (ch == ' ')
             continue;
-        if (ShiftJis::IsLeadByte(ch) && i + 1 < nFitting && lpszText[i + 1] != ' ') {
+        if (ShiftJis::CharLength(lpszText + i) == 2 && lpszText[i + 1] != ' ') {
             pOut[nOut++] = ch;
             pOut[nOut++] = lpszText[++i];
             continue;
         }
         pOut[nOut++] = ShiftJis::UpperLetter(ch);
     }
-    return nOut;
 }
 
 // Codes are fields of comma-separated files, where a quote or a comma would end the field,
 // and are single-byte text.
-bool IsStorableCode(const char* lpszCode, size_t nLength) {
-    for (size_t i = 0; i < nLength; ++i) {
-        const char ch = lpszCode[i];
-        if (ShiftJis::IsLeadByte(ch) || ch == '"' || ch == ',')
+bool IsStorableCode(const char* lpszCode) {
+    for (const char* p = lpszCode; *p != '\0'; ++p) {
+        if (ShiftJis::IsLeadByte(*p) || *p == '"' || *p == ',')
             return false;
     }
     return true;
@@ -55,13 +54,18 @@ size_t CountNonBlanks(const char* p, size_t nLength) {
     return nCount;
 }
 
+// The room of a target of nSize bytes; 0 or less is no room even for a terminator.
+size_t TargetRoom(short nSize) {
+    return static_cast<size_t>(std::max<int>(nSize, 0));
+}
+
 } // namespace
 
-// A target of nSize 0 or less has no room even for a terminator and is not touched.
+// A target without room is not touched.
 void CConv::ConvIkey(char* lpszDst, const char* lpszKey, short nSize) {
-    if (nSize <= 0)
+    const size_t nTarget = TargetRoom(nSize);
+    if (nTarget == 0)
         return;
-    const size_t nTarget = static_cast<size_t>(nSize);
     std::memset(lpszDst, 0, nTarget);
     if (strnlen(lpszKey, nTarget + 1) > nTarget)
         return;
@@ -70,12 +74,12 @@ void CConv::ConvIkey(char* lpszDst, const char* lpszKey, short nSize) {
 
 // The code is right-aligned in nSize - 1 characters, padded with blanks on the left.
 int CConv::ConvCodeString(char* lpszDst, const char* lpszCode, short nSize) {
-    if (nSize <= 0)
+    const size_t nTarget = TargetRoom(nSize);
+    if (nTarget == 0)
         return 0;
-    const size_t nTarget = static_cast<size_t>(nSize);
     std::memset(lpszDst, 0, nTarget);
     const size_t nCode = strnlen(lpszCode, nTarget + 1);
-    if (nCode == 0 || nCode > nTarget || !IsStorableCode(lpszCode, nCode))
+    if (nCode == 0 || nCode > nTarget || !IsStorableCode(lpszCode))
         return 0;
     const size_t nExamine = nCode < nTarget ? nCode : nTarget - 1;
     const size_t nKey = CountNonBlanks(lpszCode, nExamine);

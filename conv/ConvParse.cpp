@@ -14,8 +14,8 @@ namespace {
 // follows is never looked at. When that stretch is longer than 255 bytes the text is
 // rejected, so the normalised text always fits its 256-byte buffer. Every buffer is the
 // call's own, so calls may run on any thread.
-constexpr ptrdiff_t kMaxText = 255;
-constexpr size_t kNumberTextSize = kMaxText + 1;
+constexpr size_t kNumberTextSize = 256;
+constexpr ptrdiff_t kMaxText = kNumberTextSize - 1;
 
 // Convert forgets every comma before the point; Convert2 keeps them and lets a comma stand
 // only where a thousands separator would.
@@ -61,7 +61,7 @@ const char* SkipLeader(const char* p, bool& bMinus) {
 }
 
 // Convert2 keeps a comma that stands first in the integer part when it is at a separator's
-// place, and takes a minus sign right after it as the number's sign: " ,-123" reads as -123.
+// place, and takes a minus sign right after it as the number's sign: " ,-12" reads as -12.
 template <CommaRule kRule>
 bool IsSignAfterLeadingSeparator(const char* pIntegerPart, const char* p, bool bMinus) {
     if constexpr (kRule == CommaRule::GroupingOnly)
@@ -69,39 +69,19 @@ bool IsSignAfterLeadingSeparator(const char* pIntegerPart, const char* p, bool b
     return false;
 }
 
-// Whether three digits follow p; they are then in pDigits.
-bool ReadThreeDigits(const char* p, unsigned (&pDigits)[3]) {
-    for (unsigned& nDigit : pDigits) {
-        nDigit = DigitValue(*p++);
-        if (nDigit > 9)
-            return false;
-    }
-    return true;
-}
-
 // Reads the sign and the integer part of an entry text, handing the minus sign and the digits
 // to the sink. Returns where the integer part ends (at the first point or the terminator), or
 // nullptr for a rejected text. The character test runs with the normalisation: the normalised
 // text may hold only digits after its minus sign (and the point when places are taken), so any
-// other byte rejects the text as soon as it is met. Most texts begin with a digit or a minus
-// sign and a digit, and have their commas, if any, at the thousands: those are the quick ways
-// through.
+// other byte rejects the text as soon as it is met.
 template <CommaRule kRule, class Sink>
 const char* ScanInteger(const char* lpszText, Sink& sink) {
-    const char* p = lpszText;
     bool bMinus = false;
-    if (DigitValue(*p) > 9) {
-        if (*p == '-' && DigitValue(p[1]) <= 9) {
-            bMinus = true;
-            ++p;
-        } else {
-            p = SkipLeader<kRule>(p, bMinus);
-            if (p == nullptr)
-                return nullptr;
-        }
-        if (bMinus)
-            sink.Minus();
-    }
+    const char* p = SkipLeader<kRule>(lpszText, bMinus);
+    if (p == nullptr)
+        return nullptr;
+    if (bMinus)
+        sink.Minus();
 
     // A comma at position i of an integer part of L bytes is a separator when L - i is a
     // multiple of 4; all of them must therefore share the position L mod 4.
@@ -115,14 +95,7 @@ const char* ScanInteger(const char* lpszText, Sink& sink) {
         } else if (*p == ',') {
             if constexpr (kRule == CommaRule::GroupingOnly)
                 nCommaPositions |= 1u << ((p - pIntegerPart) & 3);
-            unsigned pGroup[3];
-            if (ReadThreeDigits(p + 1, pGroup)) {
-                if (!sink.Group(pGroup))
-                    return nullptr;
-                p += 3;
-            }
         } else if (IsSignAfterLeadingSeparator<kRule>(pIntegerPart, p, bMinus)) {
-            bMinus = true;
             sink.Minus();
         } else {
             break;
@@ -145,9 +118,6 @@ public:
     explicit NumberTextWriter(char* lpszOut) : m_p(lpszOut), m_pLast(lpszOut + kMaxText) {}
     void Minus() { *m_p++ = '-'; }
     bool Digit(unsigned nDigit) { return Put(static_cast<char>('0' + nDigit)); }
-    bool Group(const unsigned (&pDigits)[3]) {
-        return Digit(pDigits[0]) && Digit(pDigits[1]) && Digit(pDigits[2]);
-    }
     bool Point() { return Put('.'); }
     void End() { *m_p = '\0'; }
 
@@ -164,18 +134,14 @@ private:
 };
 
 // Takes the integer part straight into a value: the decimal conversion of the integer
-// overloads in the same pass. 64 bits hold any 19 digits, so only a text that has more bytes
-// than that before its point needs the test for a value beyond 32 bits at every digit;
-// kChecked chooses that reading.
-template <bool kChecked>
+// overloads in the same pass. The magnitude stops growing once it is beyond every LONG, so that
+// any number of digits is read without wrapping.
 class LongAccumulator {
 public:
-    static constexpr ptrdiff_t kSafeDigits = std::numeric_limits<ULONGLONG>::digits10;
-
     void Minus() { m_bNegative = true; }
-    bool Digit(unsigned nDigit) { return Add(10, nDigit); }
-    bool Group(const unsigned (&pDigits)[3]) {
-        return Add(1000, pDigits[0] * 100 + pDigits[1] * 10 + pDigits[2]);
+    bool Digit(unsigned nDigit) {
+        m_nMagnitude = m_nMagnitude * 10 + nDigit;
+        return m_nMagnitude <= kLargestMagnitude + 1;
     }
     // A value beyond 32 bits is rejected rather than wrapped or clamped.
     int Store(LONG* pValue) const {
@@ -189,27 +155,16 @@ public:
 private:
     static constexpr ULONGLONG kLargestMagnitude = std::numeric_limits<LONG>::max();
 
-    bool Add(unsigned nScale, unsigned nValue) {
-        m_nMagnitude = m_nMagnitude * nScale + nValue;
-        if constexpr (kChecked)
-            return m_nMagnitude <= kLargestMagnitude + 1;
-        return true;
-    }
-
     ULONGLONG m_nMagnitude = 0;
     bool m_bNegative = false;
 };
 
 template <CommaRule kRule>
 int ParseLong(const char* lpszText, LONG* pValue) {
-    LongAccumulator<false> accumulator;
+    LongAccumulator accumulator;
     const char* pEnd = ScanInteger<kRule>(lpszText, accumulator);
     if (pEnd == nullptr || !IsReadWithinLimit(lpszText, pEnd))
         return 0;
-    if (pEnd - lpszText > LongAccumulator<false>::kSafeDigits) {
-        LongAccumulator<true> checked;
-        return ScanInteger<kRule>(lpszText, checked) != nullptr ? checked.Store(pValue) : 0;
-    }
     return accumulator.Store(pValue);
 }
 
@@ -220,13 +175,12 @@ int Normalise(const char* lpszText, char* lpszOut, short nDecimals) {
     const char* p = ScanInteger<kRule>(lpszText, writer);
     if (p == nullptr)
         return 0;
-    if (*p == '.' && nDecimals > 0 && p[1] != '\0') {
+    // The point is written with the first place, so a text without places taken has none.
+    if (*p == '.') {
         ++p;
-        if (!writer.Point())
-            return 0;
         for (short n = 0; n < nDecimals && *p != '\0'; ++n, ++p) {
             const unsigned nDigit = DigitValue(*p);
-            if (nDigit > 9 || !writer.Digit(nDigit))
+            if (nDigit > 9 || (n == 0 && !writer.Point()) || !writer.Digit(nDigit))
                 return 0;
         }
     }

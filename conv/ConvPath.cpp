@@ -1,6 +1,7 @@
 // CConv::ConvDirName: a path shortened to a given size, the cut marked with three points.
 #include "CConv.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -15,7 +16,8 @@ constexpr int kReserve = static_cast<int>(kPointsLength) + 1;
 // (a folder), the last name with that separator ("\" alone after two separators).
 const char* LastComponent(const char* lpszPath, size_t nPath) {
     size_t nSearch = lpszPath[nPath - 1] == kSeparator ? nPath - 1 : nPath;
-    while (nSearch > 0 && lpszPath[nSearch - 1] != kSeparator)
+    // The head already copied holds a separator, so the search stops there before the start.
+    while (nSearch > 0 && lpszPath[nSearch - 1] != kSeparator) // mutants: skip
         --nSearch;
     return lpszPath + nSearch;
 }
@@ -29,13 +31,12 @@ public:
           m_nBudget(nSize) {}
 
     // A drive path keeps its drive, root and first folder, any other path what stands up to
-    // its first separator; then come the points and, if it fits, the last component.
+    // its first separator; then come the points and, if it fits, the last component. A budget
+    // that ran out before a separator leaves no room for the component.
     void Shorten() {
-        const bool bDrive = m_lpszPath[1] == ':';
-        if ((bDrive && !CopyThroughSeparator()) || !CopyThroughSeparator()) {
-            std::memcpy(m_pDst, kPoints, sizeof kPoints);
-            return;
-        }
+        if (m_lpszPath[1] == ':')
+            CopyThroughSeparator();
+        CopyThroughSeparator();
         std::memcpy(m_pDst, kPoints, kPointsLength);
         m_pDst += kPointsLength;
         const char* pLast = LastComponent(m_lpszPath, m_nPath);
@@ -50,17 +51,15 @@ public:
     }
 
 private:
-    // Copies bytes up to and including the next separator while the budget allows; false
-    // when the budget ran out first.
-    bool CopyThroughSeparator() {
+    // Copies bytes up to and including the next separator while the budget allows.
+    void CopyThroughSeparator() {
         while (m_nBudget > kReserve) {
             const char ch = *m_pRead++;
             *m_pDst++ = ch;
             --m_nBudget;
             if (ch == kSeparator)
-                return true;
+                return;
         }
-        return false;
     }
 
     const char* const m_lpszPath;
@@ -73,15 +72,11 @@ private:
 
 } // namespace
 
-// An nSize of 1 to 3 has no room for the points: a path that does not fit whole gives an empty
-// target rather than a cut that would look like a complete path.
+// A size of 3 or less has no room for the points: a path that does not fit whole gives an
+// empty target rather than a cut that would look like a complete path.
 void CConv::ConvDirName(char* lpszDst, const char* lpszPath, short nSize) {
     const size_t nPath = std::strlen(lpszPath);
-    if (nSize <= 0 || nPath == 0) {
-        *lpszDst = '\0';
-        return;
-    }
-    if (nPath < static_cast<size_t>(nSize)) {
+    if (nPath < static_cast<size_t>(std::max<int>(nSize, 0))) {
         std::memcpy(lpszDst, lpszPath, nPath + 1);
         return;
     }

@@ -1,6 +1,7 @@
 // CConv's postal code routines: ConvPostCode and ConvShortPostName.
 #include "CConv.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ShiftJis.h"
@@ -66,9 +67,8 @@ void CConv::ConvPostCode(CString& strDst, CString strCode1, CString strCode2, sh
     if (!IsPostCodeMode(nMode))
         return;
     const size_t nCode1 = static_cast<size_t>(strCode1.GetLength());
-    const size_t nLongest = kPostalMarkLength +
-                            (nCode1 > kFirstPartWidth ? nCode1 : kFirstPartWidth) + 1 +
-                            kLongestSecondPart;
+    const size_t nLongest =
+        kPostalMarkLength + std::max(nCode1, kFirstPartWidth) + 1 + kLongestSecondPart;
     ConvPostCode(strDst.GetBuffer(static_cast<int>(nLongest)), strCode1, strCode2, nMode, bMark);
     strDst.ReleaseBuffer();
 }

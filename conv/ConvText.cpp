@@ -1,14 +1,15 @@
 // CConv's Shift-JIS copy and blank trimming: KanjiCopy, DelAfterSpace, DelBeforeSpace.
 #include "CConv.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ShiftJis.h"
 
 namespace {
 
-// Strings longer than this are not trimmed; they get the message below instead.
-constexpr int kMaxText = 255;
+// The string forms' working buffer: a longer string is not trimmed but gets the message below.
+constexpr int kTextBufferSize = 256;
 // "変換できません" (cannot convert)
 constexpr char kCannotConvert[] = "\x95\xCF\x8A\xB7\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
 
@@ -46,11 +47,11 @@ size_t LengthWithoutTrailingBlanks(const char* lpszText) {
 // The string forms trim a copy of the text in a buffer of the call's own.
 template <void (CConv::*Trim)(char*)>
 void TrimString(CConv& conv, CString& strText) {
-    if (strText.GetLength() > kMaxText) {
+    if (strText.GetLength() >= kTextBufferSize) {
         strText = kCannotConvert;
         return;
     }
-    char szText[kMaxText + 1];
+    char szText[kTextBufferSize];
     std::strcpy(szText, strText);
     (conv.*Trim)(szText);
     strText = szText;
@@ -60,7 +61,7 @@ void TrimString(CConv& conv, CString& strText) {
 
 void CConv::KanjiCopy(char* lpszDst, const char* lpszSource, short nLen) {
     const size_t nCopy =
-        nLen > 0 ? ShiftJis::FittingLength(lpszSource, static_cast<size_t>(nLen)) : 0;
+        ShiftJis::FittingLength(lpszSource, static_cast<size_t>(std::max<int>(nLen, 0)));
     std::memcpy(lpszDst, lpszSource, nCopy);
     lpszDst[nCopy] = '\0';
 }

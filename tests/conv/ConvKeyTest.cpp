@@ -48,6 +48,9 @@ TEST(ConvKey, ConvIkeyDropsBlanksAndUpperCasesSingleByteLetters) {
         {"a", 0, ""}, // a target without room is left alone
     };
     test::ExpectResults(kCases, Ikey);
+    // A lead byte before a blank is no character: it stays a byte of its own, the blank goes.
+    EXPECT_EQ(Ikey("a\x82 b", 8), "A\x82"
+                                  "B");
 }
 
 struct CodeCase {
@@ -97,6 +100,8 @@ TEST(ConvKey, StringFormsWorkOnAtMost255Bytes) {
     EXPECT_TRUE(strDst.IsEmpty());
     EXPECT_EQ(conv.ConvCodeString(strDst, CString("a"), short{300}), 1);
     EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), std::string(254, ' ') + "A");
+    EXPECT_EQ(conv.ConvCodeString(strDst, CString(std::string(255, 'a').c_str()), short{300}), 1);
+    EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), std::string(255, 'A'));
     EXPECT_EQ(conv.ConvCodeString(strDst, CString(std::string(256, 'a').c_str()), short{300}), 0);
     EXPECT_TRUE(strDst.IsEmpty());
 }

@@ -202,6 +202,7 @@ TEST(ConvParse, TextsAreReadForAtMost255Bytes) {
         EXPECT_EQ(Parse<LONG>(family, " " + strLongest), kRejected);
         EXPECT_EQ(Parse<LONG>(family, std::string(300, '0') + "1"), kRejected);
         EXPECT_EQ(Parse<LONG>(family, std::string(256, ' ') + ".5"), kRejected);
+        EXPECT_EQ(Parse<double>(family, std::string(254, ' ') + "1.5", short{1}), kRejected);
         EXPECT_EQ(Parse<LONG>(family, strLongFraction), std::optional<LONG>(7));
         EXPECT_EQ(Parse<double>(family, strLongFraction, short{1}), std::optional<double>(7.5));
         EXPECT_EQ(Parse<double>(family, strLongFraction, short{253}),

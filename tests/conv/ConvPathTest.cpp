@@ -35,6 +35,7 @@ TEST(ConvPath, ConvDirNameKeepsTheHeadAndTheLastComponent) {
         {"abc", 3, ""},
         {"ab", 3, "ab"},
         {"abc", 0, ""},
+        {"abc", -1, ""},
         {"", 20, ""},
         // Every 0x5C byte separates, the second byte of 表 too.
         {"C:\\表示\\Application\\file.txt", 20, "C:\\表...\\file.txt"},

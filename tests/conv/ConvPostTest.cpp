@@ -65,6 +65,7 @@ TEST(ConvPost, ConvPostCodeJoinsThePartsOfItsLayout) {
         conv.ConvPostCode(strDst, CString(strCode1.c_str()), CString(strCode2.c_str()), c.nMode,
                           c.bMark);
         EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), strText);
+        EXPECT_EQ(static_cast<size_t>(strDst.GetLength()), strText.size());
     }
 }
 

@@ -93,7 +93,8 @@ TEST(ConvText, DelAfterSpaceCutsTheTrailingBlanksOnly) {
 
 TEST(ConvText, DelBeforeSpaceMovesTheTextToTheStart) {
     const TrimCase kCases[] = {
-        {" 　AB ", "AB "}, {"   ", "   "}, {"　", "　"}, {"", ""}, {"AB", "AB"}, {"　あ　", "あ　"},
+        {" 　AB ", "AB "}, {"   ", "   "},     {"　", "　"}, {"", ""},
+        {"AB", "AB"},      {"　あ　", "あ　"}, {"x@", "x@"},
     };
     ExpectTrims(&CConv::DelBeforeSpace, &CConv::DelBeforeSpace, kCases, std::size(kCases));
 }
