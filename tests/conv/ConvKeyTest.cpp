@@ -40,6 +40,7 @@ TEST(ConvKey, ConvIkeyDropsBlanksAndUpperCasesSingleByteLetters) {
         {"   ", 8, ""},
         // The trail byte of ヂ is 0x61, a in single bytes.
         {"ヂｱz", 8, "ヂｱZ"},
+        {"aヂz", 8, "AヂZ"},
         {"aあ", 3, "A"},
         {"aあ", 4, "Aあ"},
         {" あ", 3, ""},

@@ -93,8 +93,8 @@ TEST(ConvText, DelAfterSpaceCutsTheTrailingBlanksOnly) {
 
 TEST(ConvText, DelBeforeSpaceMovesTheTextToTheStart) {
     const TrimCase kCases[] = {
-        {" 　AB ", "AB "}, {"   ", "   "},     {"　", "　"}, {"", ""},
-        {"AB", "AB"},      {"　あ　", "あ　"}, {"x@", "x@"},
+        {" 　AB ", "AB "}, {"   ", "   "},     {"　", "　"},   {"", ""},
+        {"AB", "AB"},      {"　あ　", "あ　"}, {"x@y", "x@y"},
     };
     ExpectTrims(&CConv::DelBeforeSpace, &CConv::DelBeforeSpace, kCases, std::size(kCases));
 }
