@@ -24,15 +24,14 @@ ON_WM_MOUSEACTIVATE()
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
-// Enter is the button's own only on a push button, where it belongs to the dialog's default
-// push-button behaviour. Space on a radio button checks it before the button's own handling.
+// Space on a radio button checks it before the button's own handling.
 void CButtonSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (nChar == VK_SPACE && m_nKind == KIND_RADIO &&
         !CallSurvives(m_pbAlive, [this] { m_pDlgSb->DialogFocus(m_nIndex, 0); }))
         return;
-    item::RouteKey(this, m_pDlgSb, nChar,
-                   nChar == VK_UP || nChar == VK_DOWN ||
-                       (nChar == VK_RETURN && m_nKind != KIND_PUSH));
+    item::RouteKey(
+        this, m_pDlgSb,
+        m_nKind == KIND_PUSH ? item::KeyControl::PushButton : item::KeyControl::CheckButton, nChar);
 }
 
 // A check box never changes its state because it gained the focus, nor does a button the

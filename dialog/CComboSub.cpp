@@ -19,15 +19,8 @@ ON_WM_SETFOCUS()
 ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
-// Up, Down and Space belong to an open list; on a closed one they move through the dialog,
-// Space opening the list as Enter does. Enter always goes to the controller.
 void CComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if ((nChar == VK_UP || nChar == VK_DOWN || nChar == VK_SPACE) &&
-        LOWORD(SendMessage(CB_GETDROPPEDSTATE)) == 0) {
-        m_pDlgSb->DialogKeyDown(nChar == VK_SPACE ? VK_RETURN : nChar);
-        return;
-    }
-    item::RouteKey(this, m_pDlgSb, nChar, nChar == VK_RETURN);
+    item::RouteKey(this, m_pDlgSb, item::KeyControl::ComboBox, nChar);
 }
 
 void CComboSub::OnSetFocus(CWnd* pOldWnd) {

@@ -19,10 +19,8 @@ ON_WM_SETFOCUS()
 ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
-// Up and Down move the selection inside the list; Left, Right and Enter move through the dialog.
 void CListSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    item::RouteKey(this, m_pDlgSb, nChar,
-                   nChar == VK_LEFT || nChar == VK_RIGHT || nChar == VK_RETURN);
+    item::RouteKey(this, m_pDlgSb, item::KeyControl::ListBox, nChar);
 }
 
 void CListSub::OnSetFocus(CWnd* pOldWnd) {

@@ -65,7 +65,7 @@ int CDlgSb::DialogKeyDown(UINT nChar) {
 int CDlgSb::NavigateKey(UINT* pnChar, BOOL* pbDone) {
     *pbDone = TRUE;
     const BYTE kind = m_pKind[m_nFocus];
-    if (IsFunctionKey(*pnChar)) {
+    if (item::IsFunctionKey(*pnChar)) {
         ::SendMessageA(m_pDlg->m_hWnd, m_nFuncKeyMsg, *pnChar, 0);
         return 1;
     }

@@ -56,10 +56,9 @@ ON_MESSAGE(WM_IME_ENDCOMPOSITION, OnImeEndComposition)
 ON_MESSAGE(WM_FEP_APPLY, OnFepApply)
 END_MESSAGE_MAP()
 
-// Enter always goes to the controller; Up and Down stay in a multi-line field.
 void CEditSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    item::RouteKey(this, m_pDlgSb, nChar,
-                   nChar == VK_RETURN || (!m_bMultiLine && (nChar == VK_UP || nChar == VK_DOWN)));
+    item::RouteKey(this, m_pDlgSb,
+                   m_bMultiLine ? item::KeyControl::MultiLineEdit : item::KeyControl::Edit, nChar);
 }
 
 // The field's mode is switched on once per stay in the field; a field without a mode keeps the

@@ -21,14 +21,6 @@ void Notify(CWnd* pTo, short nMsg, WPARAM wParam, LPARAM lParam) {
         ::SendMessageA(pTo->m_hWnd, static_cast<WORD>(nMsg), wParam, lParam);
 }
 
-bool IsExitKey(const short* pKeyTable, short nKeyCount, UINT nChar) {
-    for (short i = 0; pKeyTable != nullptr && i < nKeyCount; ++i) {
-        if (static_cast<UINT>(static_cast<int>(pKeyTable[i])) == nChar)
-            return true;
-    }
-    return false;
-}
-
 bool IsNumberCharacter(UINT nChar) {
     return (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '-' || nChar == ',' ||
            nChar == VK_BACK;

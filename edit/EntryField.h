@@ -3,6 +3,8 @@
 // input method.
 #pragma once
 
+#include "HostKeys.h"
+
 #include <afxwin.h>
 
 namespace entry {
@@ -17,10 +19,6 @@ BOOL CreateField(CEdit* pField, DWORD dwExStyle, DWORD dwStyle, LPCSTR pszTitle,
 // (WM_APP and above among them), which a short holds as negative values: the number is read
 // as 16 bits unsigned.
 void Notify(CWnd* pTo, short nMsg, WPARAM wParam = 0, LPARAM lParam = 0);
-
-// Whether nChar is one of the first nKeyCount codes of the table (none when the count is 0 or
-// less, or there is no table), each code sign-extended.
-bool IsExitKey(const short* pKeyTable, short nKeyCount, UINT nChar);
 
 // The characters a number field takes: digits, sign, comma, point and Backspace. A double-byte
 // character's bytes are none of them.
@@ -40,7 +38,7 @@ void CloseImeOf(CWnd* pWnd);
 template <typename TCommit>
 void KeyDown(CWnd* pField, const short* pKeyTable, short nKeyCount, CWnd* pOwner, short nKeyMsg,
              UINT nChar, TCommit commit) {
-    if (!IsExitKey(pKeyTable, nKeyCount, nChar))
+    if (!IsHostKey(pKeyTable, nKeyCount, nChar))
         pField->Default();
     else if (commit())
         Notify(pOwner, nKeyMsg, nChar);

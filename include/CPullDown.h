@@ -55,7 +55,6 @@ private:
     // which may delete this object there.
     bool* m_pbAlive = nullptr;
 
-    bool IsListedKey(UINT nChar) const;
     // Sends a host-numbered message (sign-extended) to the notify window; false when the host
     // deleted this object meanwhile.
     bool Notify(short nMsg, WPARAM wParam, LPARAM lParam);

@@ -4,11 +4,7 @@
 
 #include "AliveWatch.h"
 #include "CDlgSb.h"
-
-// Function keys go to the controller, and through it to the host, from every item.
-inline bool IsFunctionKey(UINT nChar) {
-    return nChar >= VK_F1 && nChar <= VK_F24;
-}
+#include "KeyRoutes.h"
 
 namespace item {
 
@@ -28,11 +24,26 @@ inline int Subclass(CWnd* pSub, ItemFields fields, CDlgSb* pDlgSb, HWND hWnd, UI
     return pSub->SubclassWindow(hWnd) ? 1 : 0;
 }
 
-// A function key, or a key the object's rule leaves to the controller (bRuleKey), goes to the
-// controller in place of the control; the control handles every other key itself.
-inline void RouteKey(CWnd* pSub, CDlgSb* pDlgSb, UINT nChar, bool bRuleKey) {
-    if (IsFunctionKey(nChar) || bRuleKey)
-        pDlgSb->DialogKeyDown(nChar);
+// A key of the control read against the key table: the key it hands to the controller (0 when
+// the key is the control's own), and whether the control's list was open. A function key is
+// handed over before the list is asked.
+struct KeyRouting {
+    UINT nHandedAs;
+    bool bListOpen;
+};
+
+inline KeyRouting RouteOf(CWnd* pSub, KeyControl control, UINT nChar) {
+    const bool bListOpen = HasList(control) && !IsFunctionKey(nChar) &&
+                           LOWORD(pSub->SendMessage(CB_GETDROPPEDSTATE)) != 0;
+    return {HandedKey(control, nChar, bListOpen), bListOpen};
+}
+
+// The handed key goes to the controller in place of the control; the control handles every
+// other key itself.
+inline void RouteKey(CWnd* pSub, CDlgSb* pDlgSb, KeyControl control, UINT nChar) {
+    const UINT nKey = RouteOf(pSub, control, nChar).nHandedAs;
+    if (nKey != 0)
+        pDlgSb->DialogKeyDown(nKey);
     else
         pSub->Default();
 }

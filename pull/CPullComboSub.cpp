@@ -32,23 +32,6 @@ bool IsSearchChar(UINT nChar) {
            (nChar >= 0xB1 && nChar <= 0xDD) || nChar == '+';
 }
 
-// The key a closed list hands to the controller in place of the combo box, or 0.
-UINT ControllerKey(UINT nChar) {
-    switch (nChar) {
-    case VK_UP:
-    case VK_DOWN:
-    case VK_RETURN:
-        return nChar;
-    case VK_RIGHT:
-        return VK_DOWN;
-    case VK_LEFT:
-        return VK_UP;
-    case VK_SPACE:
-        return VK_RETURN;
-    }
-    return 0;
-}
-
 } // namespace
 
 CPullComboSub::CPullComboSub()
@@ -201,21 +184,15 @@ void CPullComboSub::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
         SendMessage(CB_SHOWDROPDOWN, TRUE);
 }
 
-// An open list keeps its keys but Enter; a closed one hands the navigation keys to the
-// controller. Left and Backspace take back the last typed character first.
+// Left and Backspace that the list keeps take back the last typed character first.
 void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (IsFunctionKey(nChar)) {
-        m_pDlgSb->DialogKeyDown(nChar);
-        return;
-    }
-    const bool bDropped = LOWORD(::SendMessageA(m_hWndCombo, CB_GETDROPPEDSTATE, 0, 0)) != 0;
-    if (bDropped && nChar == VK_RETURN) {
+    const item::KeyRouting routing = item::RouteOf(this, item::KeyControl::PullCombo, nChar);
+    if (routing.nHandedAs == VK_RETURN && routing.bListOpen) {
         EnterInOpenList();
         return;
     }
-    const UINT nKey = bDropped ? 0 : ControllerKey(nChar);
-    if (nKey != 0) {
-        m_pDlgSb->DialogKeyDown(nKey);
+    if (routing.nHandedAs != 0) {
+        m_pDlgSb->DialogKeyDown(routing.nHandedAs);
         return;
     }
     if ((nChar == VK_LEFT || nChar == VK_BACK) && TypedLength() > 0) {

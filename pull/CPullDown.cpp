@@ -6,6 +6,7 @@
 #include "CPullDown.h"
 
 #include "AliveWatch.h"
+#include "HostKeys.h"
 #include "ItemSubclass.h"
 #include "PullItem.h"
 #include "PullRecords.h"
@@ -91,14 +92,6 @@ int CPullDown::TextHeight() {
 }
 
 // The key array is the host's; a missing one lists nothing.
-bool CPullDown::IsListedKey(UINT nChar) const {
-    for (short i = 0; m_pKeys != nullptr && i < m_nKeys; ++i) {
-        if (static_cast<UINT>(static_cast<int>(m_pKeys[i])) == nChar)
-            return true;
-    }
-    return false;
-}
-
 bool CPullDown::Notify(short nMsg, WPARAM wParam, LPARAM lParam) {
     if (m_pNotify == nullptr)
         return true;
@@ -151,7 +144,7 @@ void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     const bool bDropped = SendMessage(CB_GETDROPPEDSTATE) != 0;
     const bool bListKey = nChar == VK_ESCAPE || nChar == VK_UP || nChar == VK_DOWN ||
                           nChar == VK_LEFT || nChar == VK_RIGHT;
-    if (IsListedKey(nChar) && !(bListKey && bDropped)) {
+    if (IsHostKey(m_pKeys, m_nKeys, nChar) && !(bListKey && bDropped)) {
         if (nChar == VK_RETURN) {
             m_pull.FreezeRow(static_cast<int>(SendMessage(CB_GETCURSEL)));
             if (!HideList() || !CallSurvives(m_pbAlive, [&] { Default(); }))
@@ -161,7 +154,7 @@ void CPullDown::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             Notify(m_nKeyMsg, nChar, 0);
         return;
     }
-    if (IsFunctionKey(nChar))
+    if (item::IsFunctionKey(nChar))
         return;
     if (bDropped && (nChar == VK_RETURN || nChar == VK_ESCAPE))
         SendMessage(CB_SHOWDROPDOWN, FALSE);

@@ -1,0 +1,173 @@
+// The key table against real key presses: a key the table routes, pressed on its control in
+// the list's state, does what handing its key to the controller does; a key it does not route
+// leaves the focus and the list where they were.
+#include "ControlledDialog.h"
+#include "internal/KeyRoutes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using item::KeyControl;
+using item::ListState;
+using test::ControlledDialog;
+
+// Template 320: each control stands between two edits.
+int SubjectId(KeyControl control) {
+    switch (control) {
+    case KeyControl::PushButton:
+        return 322;
+    case KeyControl::CheckButton:
+        return 324;
+    case KeyControl::ComboBox:
+        return 328;
+    case KeyControl::ListBox:
+        return 330;
+    case KeyControl::Edit:
+        return 332;
+    case KeyControl::MultiLineEdit:
+        return 334;
+    case KeyControl::PullCombo:
+        return 7001;
+    }
+    return 0;
+}
+
+void FillLists(HWND hDlg) {
+    for (const char* pszRow : {"one", "two"}) {
+        SendDlgItemMessageA(hDlg, 328, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
+        SendDlgItemMessageA(hDlg, 330, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
+        SendDlgItemMessageA(hDlg, 7001, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszRow));
+    }
+}
+
+// Where a key left the dialog, and what the host heard of it.
+struct Outcome {
+    int nFocusId;
+    int nFocusItem;
+    bool bListOpen;
+    std::vector<std::string> heard;
+    bool operator==(const Outcome& other) const {
+        return nFocusId == other.nFocusId && nFocusItem == other.nFocusItem &&
+               bListOpen == other.bListOpen && heard == other.heard;
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const Outcome& outcome) {
+    os << "focus " << outcome.nFocusId << " (item " << outcome.nFocusItem << "), list "
+       << (outcome.bListOpen ? "open" : "closed") << ", heard";
+    for (const std::string& message : outcome.heard)
+        os << " " << message;
+    return os;
+}
+
+// The host's messages and the controls' notifications. The dialog manager's own traffic of a
+// typed key is left out, and so is the text its character changes, which is the control's
+// own: a multi-line edit breaks the line on Enter.
+bool IsTextChange(const test::RecordedMessage& m) {
+    return m.message == WM_COMMAND &&
+           (HIWORD(m.wParam) == EN_UPDATE || HIWORD(m.wParam) == EN_CHANGE);
+}
+
+std::vector<std::string> Heard() {
+    std::vector<std::string> heard;
+    for (const test::RecordedMessage& m : test::RecordedMessages()) {
+        if ((m.message == WM_COMMAND && !IsTextChange(m)) || m.message >= WM_APP)
+            heard.push_back(test::MessageName(m.message) + "(" + std::to_string(m.wParam) + ")");
+    }
+    return heard;
+}
+
+// Presses nChar on the control with its list in that state (typed through the host's loop),
+// or hands nHandedAs straight to the controller (0: nothing); either way from the same start.
+Outcome PressKey(KeyControl control, bool bListOpen, UINT nChar, UINT nHandedAs, bool bTyped) {
+    ControlledDialog d(320, {}, FillLists);
+    const int nId = SubjectId(control);
+    d.sb.SetFocusID(static_cast<short>(nId));
+    SetFocus(d.Item(nId));
+    if (bListOpen)
+        d.Send(nId, CB_SHOWDROPDOWN, TRUE);
+    d.Pump();
+    test::ClearMessages();
+    if (bTyped)
+        d.Type(nChar);
+    else if (nHandedAs != 0)
+        d.sb.DialogKeyDown(nHandedAs);
+    d.Pump();
+    const bool bOpen = item::HasList(control) && d.Send(nId, CB_GETDROPPEDSTATE) != 0;
+    return {d.FocusId(), d.sb.m_nFocus, bOpen, Heard()};
+}
+
+struct KeyCase {
+    KeyControl control;
+    bool bListOpen;
+    UINT nChar;
+};
+
+std::string CaseName(const KeyCase& c) {
+    return "control " + std::to_string(static_cast<int>(c.control)) + ", key " +
+           std::to_string(c.nChar) + (c.bListOpen ? ", list open" : "");
+}
+
+const KeyControl kControls[] = {
+    KeyControl::PushButton, KeyControl::CheckButton,   KeyControl::ComboBox, KeyControl::ListBox,
+    KeyControl::Edit,       KeyControl::MultiLineEdit, KeyControl::PullCombo};
+
+// Every route of the table in each state it holds for, and the first and the last function
+// key on every control.
+std::vector<KeyCase> RoutedCases() {
+    std::vector<KeyCase> cases;
+    for (const item::KeyRoute& route : item::kKeyRoutes) {
+        for (const bool bOpen : {false, true}) {
+            const ListState state = bOpen ? ListState::Open : ListState::Closed;
+            if ((route.when == ListState::Any && (!bOpen || item::HasList(route.control))) ||
+                route.when == state)
+                cases.push_back({route.control, bOpen, route.nKey});
+        }
+    }
+    for (const KeyControl control : kControls) {
+        cases.push_back({control, false, VK_F1});
+        cases.push_back({control, false, VK_F24});
+    }
+    return cases;
+}
+
+TEST(KeyRoutesTest, ARoutedKeyDoesWhatItsKeyDoesInTheController) {
+    for (const KeyCase& c : RoutedCases()) {
+        SCOPED_TRACE(CaseName(c));
+        const UINT nHandedAs = item::HandedKey(c.control, c.nChar, c.bListOpen);
+        ASSERT_NE(0u, nHandedAs);
+        const Outcome typed = PressKey(c.control, c.bListOpen, c.nChar, nHandedAs, true);
+        EXPECT_EQ(typed, PressKey(c.control, c.bListOpen, c.nChar, nHandedAs, false));
+        if (item::IsFunctionKey(c.nChar)) {
+            EXPECT_EQ(typed.heard, std::vector<std::string>{test::MessageName(test::kFuncKeyMsg) +
+                                                            "(" + std::to_string(c.nChar) + ")"});
+        }
+    }
+}
+
+TEST(KeyRoutesTest, AKeyLeftToTheControlKeepsTheFocusAndTheList) {
+    for (const KeyControl control : kControls) {
+        for (const bool bOpen : {false, true}) {
+            // Enter on a push button is the dialog's default button.
+            for (const UINT nChar : {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN}) {
+                if ((bOpen && !item::HasList(control)) ||
+                    item::HandedKey(control, nChar, bOpen) != 0 ||
+                    (control == KeyControl::PushButton && nChar == VK_RETURN))
+                    continue;
+                const KeyCase c{control, bOpen, nChar};
+                SCOPED_TRACE(CaseName(c));
+                const Outcome typed = PressKey(control, bOpen, nChar, 0, true);
+                const Outcome untouched = PressKey(control, bOpen, nChar, 0, false);
+                EXPECT_EQ(typed.nFocusId, untouched.nFocusId);
+                EXPECT_EQ(typed.nFocusItem, untouched.nFocusItem);
+                EXPECT_EQ(typed.bListOpen, untouched.bListOpen);
+            }
+        }
+    }
+}
+
+} // namespace
