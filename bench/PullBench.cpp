@@ -1,14 +1,11 @@
 // Benchmark of the pull-down account list: 10,000 accounts, every other one with 20
 // sub-accounts (100,000 in all), loaded from their master files into a combo box and narrowed
 // by a typed character, beside plain work on the same data measured in the same run.
+#include "AccountList.h"
 #include "AccountMasters.h"
 #include "RatioReporter.h"
 
-#include <CPullRead.h>
-
 #include <benchmark/benchmark.h>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,76 +16,13 @@
 
 namespace {
 
-constexpr int kAccounts = 10000;
-constexpr int kSubAccounts = 100000;
-const char* const kFiles[] = {"m_kamoku.csv", "m_hojo.csv"};
-
-// The master files in a folder of their own, and an account list in a hidden combo box.
-class AccountList {
-public:
-    AccountList() {
-        char szFolder[] = "/tmp/pull_bench.XXXXXX";
-        m_strFolder = std::string(mkdtemp(szFolder)) + "/";
-        const test::AccountMasters masters =
-            test::MakeAccountMasters(kAccounts, kSubAccounts, 1, false);
-        Write(kFiles[0], masters.accounts);
-        Write(kFiles[1], masters.subAccounts);
-        m_hwndParent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                       nullptr, nullptr);
-        m_combo.Attach(CreateWindowExA(0, "COMBOBOX", "",
-                                       WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
-                                       0, 200, 200, m_hwndParent, nullptr, nullptr, nullptr));
-        m_store.m_pWnd = &m_combo;
-        std::snprintf(m_store.m_szFolder, sizeof(m_store.m_szFolder), "%s", m_strFolder.c_str());
-        m_store.m_nKind = 2;
-        m_store.m_bReadFiles = 1;
-    }
-    ~AccountList() {
-        for (const char* pszName : kFiles)
-            std::remove((m_strFolder + pszName).c_str());
-        rmdir(m_strFolder.c_str());
-    }
-
-    // PullMakeList2: the cache is read afresh.
-    void Load() {
-        m_store.FreeData(&m_combo);
-        Type("");
-    }
-    // A rebuild from the cache for the typed text.
-    void Type(const char* pszTyped) {
-        std::snprintf(m_store.m_szTyped, sizeof(m_store.m_szTyped), "%s", pszTyped);
-        short nSel = -1;
-        m_store.MakeListBoxData2(2, 0, 0, 0, &nSel, &m_combo);
-    }
-    int Rows() const { return m_combo.GetCount(); }
-    std::vector<std::string> RowTexts() const {
-        std::vector<std::string> rows;
-        for (int i = 0; i < Rows(); ++i) {
-            CString strRow;
-            m_combo.GetLBText(i, strRow);
-            rows.emplace_back(static_cast<const char*>(strRow));
-        }
-        return rows;
-    }
-    CComboBox& Combo() { return m_combo; }
-    const std::string& Folder() const { return m_strFolder; }
-    const CPullRead& Store() const { return m_store; }
-
-private:
-    void Write(const char* pszName, const std::string& bytes) const {
-        FILE* pFile = std::fopen((m_strFolder + pszName).c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), pFile);
-        std::fclose(pFile);
-    }
-
-    std::string m_strFolder;
-    HWND m_hwndParent;
-    CComboBox m_combo;
-    CPullRead m_store;
-};
-
+// The list in a hidden combo box.
 AccountList& List() {
-    static AccountList list;
+    static const HWND hwndParent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300,
+                                                   nullptr, nullptr, nullptr, nullptr);
+    static AccountList list(CreateWindowExA(
+        0, "COMBOBOX", "", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0, 0, 200,
+        200, hwndParent, nullptr, nullptr, nullptr));
     return list;
 }
 
@@ -103,7 +37,7 @@ void PlainRead(benchmark::State& state) {
     std::vector<char> buffer(1 << 16);
     for (auto _ : state) {
         size_t nLines = 0;
-        for (const char* pszName : kFiles) {
+        for (const char* pszName : AccountList::kFiles) {
             FILE* pFile = std::fopen((List().Folder() + pszName).c_str(), "rb");
             for (size_t cb; (cb = std::fread(buffer.data(), 1, buffer.size(), pFile)) != 0;)
                 nLines += static_cast<size_t>(std::count(buffer.data(), buffer.data() + cb, '\n'));

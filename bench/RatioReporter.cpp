@@ -1,7 +1,6 @@
 // The console report of a benchmark program, and the ratios of measured times to references.
 #include "RatioReporter.h"
 
-#include <cstdio>
 #include <utility>
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
@@ -20,24 +19,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 }
 
 bool RatioReporter::PrintRatios() const {
-    bool bAllMet = true;
-    std::printf("\nRatios (measured time / reference time, lower is faster):\n");
-    for (const Comparison& c : m_comparisons) {
-        const double dMeasured = Seconds(c.lpszMeasured);
-        const double dReference = Seconds(c.lpszReference);
-        if (dMeasured == 0.0 || dReference == 0.0)
-            continue;
-        const double dRatio = dMeasured / dReference;
-        std::printf("  %-26s / %-27s %8.3f", c.lpszMeasured, c.lpszReference, dRatio);
-        if (c.dTarget > 0.0) {
-            const bool bMet = c.dTarget == 1.0 ? dRatio < 1.0 : dRatio <= c.dTarget;
-            std::printf("  (target %s %.1f: %s)", c.dTarget == 1.0 ? "below" : "at most", c.dTarget,
-                        bMet ? "met" : "MISSED");
-            bAllMet = bAllMet && bMet;
-        }
-        std::printf("\n");
-    }
-    return bAllMet;
+    return ::PrintRatios(m_comparisons, [this](const char* lpszName) { return Seconds(lpszName); });
 }
 
 double RatioReporter::Seconds(const char* lpszName) const {

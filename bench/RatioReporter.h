@@ -2,17 +2,13 @@
 // measured in the same run.
 #pragma once
 
+#include "Ratios.h"
+
 #include <benchmark/benchmark.h>
 
 #include <map>
 #include <string>
 #include <vector>
-
-struct Comparison {
-    const char* lpszMeasured;
-    const char* lpszReference;
-    double dTarget; // the largest acceptable ratio; 1.0 means below 1, 0 none
-};
 
 // Keeps the fastest CPU time per pass of every benchmark (the least disturbed by other load
 // when repetitions are asked for), or its median when only aggregates are reported, while the

@@ -1,10 +1,11 @@
 # Tests of a Windows cross build run under Wine: CTest starts each test program through a
-# wrapper that runs it in a Wine prefix of this build folder, with code page 932. The prefix is
-# made by a setup test that every test program needs. Run them inside one X display:
+# wrapper (wine-test.sh) that runs it in a Wine prefix of this build folder, with code page 932.
+# The prefix is made by a setup test that every test program needs. Run them inside one X display:
 #   xvfb-run -a ctest --test-dir build-mingw --output-on-failure
+# The benchmarks of a Windows build run through the same wrapper, after "wine-test.sh --setup".
 find_program(TKP_WINE wine)
 if(NOT TKP_WINE)
-    message(STATUS "Wine not found: the Windows tests will not run here")
+    message(STATUS "Wine not found: the Windows programs will not run here")
     return()
 endif()
 
