@@ -83,12 +83,38 @@ void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
     }
 }
 
+// On a real user32 a combo box updates its list's scroll bar and repaints for every row added:
+// the list is filled with the combo box's redraw off, and the combo box and its list are
+// repainted once at the end, as the platform asks after WM_SETREDRAW. A host that had turned the
+// combo box's redraw off finds it on again. No room is reserved with CB_INITSTORAGE: the row
+// count is known only once the rows are chosen, and Wine's list grows its room cheaply anyway.
+class RedrawOff {
+public:
+    explicit RedrawOff(CComboBox* pCombo) : m_pCombo(pCombo) {
+        m_pCombo->SendMessage(WM_SETREDRAW, FALSE);
+    }
+    ~RedrawOff() {
+        m_pCombo->SendMessage(WM_SETREDRAW, TRUE);
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof(info);
+        if (GetComboBoxInfo(m_pCombo->m_hWnd, &info))
+            InvalidateRect(info.hwndList, nullptr, TRUE);
+        m_pCombo->Invalidate();
+    }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    CComboBox* m_pCombo;
+};
+
 } // namespace
 
 // A row the combo box has no room for leaves the fixed rows only, as a failed allocation of the
 // cache does, rather than a list whose rows no longer stand where the row index says; without
 // room even for those, the list is empty.
 void CPullRead::MakeList(short nKind, ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
+    const RedrawOff redrawOff(pCombo);
     const int nRow = *pnRow;
     if (AddListRows(nKind, nSelect1, wStyle, TRUE, pnRow, pCombo))
         return;

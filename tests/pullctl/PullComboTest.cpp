@@ -112,6 +112,19 @@ TEST_F(PullComboTest, TypingNarrowsTheListAndDropsItDown) {
     }
 }
 
+// A list is made with its combo box's redraw off, and the redraw comes on again: a row put into
+// the open list a character narrowed is repainted.
+TEST_F(PullComboTest, NarrowedListRepaintsItsChangesAgain) {
+    Type(7001, "5");
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(m_host.Item(7001), &info));
+    UpdateWindow(info.hwndList);
+    SendMessageA(m_host.Item(7001), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("row"));
+    RECT rc;
+    EXPECT_TRUE(GetUpdateRect(info.hwndList, &rc, FALSE));
+}
+
 // The combo box itself sees none of them: its selection stays.
 TEST_F(PullComboTest, ClosedListHandsLeftRightAndSpaceToTheControllerAsUpDownAndEnter) {
     const struct {

@@ -165,6 +165,48 @@ TEST_F(ComboBoxTest, DroppedWidthIsNeverBelowTheComboBoxs) {
     EXPECT_EQ(200, rcList.right - rcList.left);
 }
 
+// What a message leaves to repaint of the open list, which was painted before it.
+enum class Repaint { kNothing, kSome, kWholeList };
+struct RedrawStep {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    Repaint repaint;
+};
+
+// With the redraw off the list leaves out the repaints of its changes, until it is turned on.
+TEST_F(ComboBoxTest, ListChangedWithTheRedrawOffIsRepaintedWholeWhenItComesOn) {
+    Open();
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(m_combo, &info));
+    const RedrawStep kSteps[] = {
+        {"off", WM_SETREDRAW, FALSE, 0, Repaint::kNothing},
+        {"row inserted", CB_INSERTSTRING, 0, Text("date"), Repaint::kNothing},
+        {"on after changes", WM_SETREDRAW, TRUE, 0, Repaint::kWholeList},
+        {"off again", WM_SETREDRAW, FALSE, 0, Repaint::kNothing},
+        {"on without a change", WM_SETREDRAW, TRUE, 0, Repaint::kNothing},
+        {"row inserted with the redraw on", CB_INSERTSTRING, 0, Text("elder"), Repaint::kSome},
+    };
+    for (const RedrawStep& step : kSteps) {
+        SCOPED_TRACE(step.name);
+        UpdateWindow(info.hwndList);
+        EXPECT_NE(CB_ERR, SendMessageA(m_combo, step.message, step.wParam, step.lParam));
+        RECT rc, rcList;
+        EXPECT_EQ(step.repaint != Repaint::kNothing, GetUpdateRect(info.hwndList, &rc, FALSE) != 0);
+        GetClientRect(info.hwndList, &rcList);
+        if (step.repaint == Repaint::kWholeList) {
+            EXPECT_TRUE(EqualRect(&rcList, &rc));
+        }
+    }
+    // Unlike DefWindowProc's, the combo box's WM_SETREDRAW shows no hidden window.
+    ShowWindow(m_combo, SW_HIDE);
+    SendMessageA(m_combo, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(m_combo, WM_SETREDRAW, TRUE, 0);
+    EXPECT_FALSE(IsWindowVisible(m_combo));
+}
+
 std::vector<UINT>& PositionFlags() {
     static std::vector<UINT> flags;
     return flags;

@@ -675,6 +675,8 @@ LRESULT ComboMessage(ComboState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam
         return ForwardItemRequest(hwnd, *pState, uMsg, lParam);
     case WM_ENABLE:
         return OnEnable(hwnd, *pState, wParam);
+    case WM_SETREDRAW:
+        return ToList(*pState, WM_SETREDRAW, wParam);
     case WM_KEYDOWN:
         return OnKeyDown(hwnd, pState, wParam, lParam);
     case WM_SYSKEYDOWN:

@@ -42,7 +42,9 @@ struct ListBoxState {
     int nItemHeight = 1;
     bool bCaretShown = true; // a combo box's list shows no focus rectangle until it has focus
     bool bFocused = false;
-    bool bTracking = false; // the mouse button went down on an item and is still down
+    bool bTracking = false;        // the mouse button went down on an item and is still down
+    bool bRedrawOff = false;       // WM_SETREDRAW FALSE: items are not repainted as they change
+    bool bChangedWhileOff = false; // an item in view changed while the redraw was off
     HFONT hFont = nullptr;
 };
 
@@ -196,10 +198,17 @@ void PaintItem(HWND hwnd, const ListBoxState& state, HDC hdc, const RECT& rc, in
         DrawFocusRect(hdc, &rc);
 }
 
+// An item in view that changes while the redraw is off is only noted.
+bool NoteIfRedrawOff(ListBoxState* pState) {
+    pState->bChangedWhileOff = pState->bChangedWhileOff || pState->bRedrawOff;
+    return pState->bRedrawOff;
+}
+
 // Selection changes are drawn at once, each item after its owner chose the colours.
-void RepaintItem(HWND hwnd, const ListBoxState& state, int nIndex, UINT uAction) {
+void RepaintItem(HWND hwnd, ListBoxState* pState, int nIndex, UINT uAction) {
+    const ListBoxState& state = *pState;
     RECT rc;
-    if (!IsWindowVisible(hwnd) || !ItemRect(hwnd, state, nIndex, &rc))
+    if (!IsWindowVisible(hwnd) || !ItemRect(hwnd, state, nIndex, &rc) || NoteIfRedrawOff(pState))
         return;
     ControlDc dc(hwnd, state.hFont);
     OwnerBrush(state.hwndOwner, hwnd, dc.Dc(), WM_CTLCOLORLISTBOX);
@@ -226,7 +235,7 @@ LRESULT SelectRange(HWND hwnd, ListBoxState* pState, int nFirst, int nLast, bool
     for (int i = std::max(0, nFirst); i <= nLast; ++i) {
         if (pState->items[static_cast<size_t>(i)].bSelected != bOn) {
             pState->items[static_cast<size_t>(i)].bSelected = bOn;
-            RepaintItem(hwnd, *pState, i, ODA_SELECT);
+            RepaintItem(hwnd, pState, i, ODA_SELECT);
         }
     }
     return LB_OKAY;
@@ -238,9 +247,9 @@ LRESULT SelectOne(HWND hwnd, ListBoxState* pState, int nIndex, bool bNotify) {
         return LB_OKAY;
     pState->nSelected = nIndex;
     if (nOld != -1)
-        RepaintItem(hwnd, *pState, nOld, ODA_SELECT);
+        RepaintItem(hwnd, pState, nOld, ODA_SELECT);
     if (nIndex != -1)
-        RepaintItem(hwnd, *pState, nIndex, ODA_SELECT);
+        RepaintItem(hwnd, pState, nIndex, ODA_SELECT);
     if (bNotify && !pState->items.empty())
         Notify(hwnd, *pState, nIndex != -1 ? LBN_SELCHANGE : LBN_SELCANCEL);
     return LB_OKAY;
@@ -356,12 +365,25 @@ int SortedPosition(const ListBoxState& state, const char* pszText) {
     return static_cast<int>(at - state.items.begin());
 }
 
-void InvalidateFrom(HWND hwnd, const ListBoxState& state, int nIndex) {
+void InvalidateFrom(HWND hwnd, ListBoxState* pState, int nIndex) {
     RECT rc;
-    if (ItemRect(hwnd, state, nIndex, &rc)) {
+    if (ItemRect(hwnd, *pState, nIndex, &rc) && !NoteIfRedrawOff(pState)) {
         rc.bottom = ClientRect(hwnd).bottom;
         InvalidateRect(hwnd, &rc, TRUE);
     }
+}
+
+// Turned on again after a change in view, the list is repainted whole, as Wine's is.
+LRESULT SetRedraw(HWND hwnd, ListBoxState* pState, WPARAM bRedraw) {
+    if (!bRedraw) {
+        pState->bRedrawOff = true;
+        return 0;
+    }
+    if (pState->bChangedWhileOff)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    pState->bRedrawOff = false;
+    pState->bChangedWhileOff = false;
+    return 0;
 }
 
 LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
@@ -388,7 +410,7 @@ LRESULT InsertItem(HWND hwnd, ListBoxState* pState, int nIndex, LPARAM lParam) {
         Notify(hwnd, *pState, LBN_ERRSPACE);
         return LB_ERRSPACE;
     }
-    InvalidateFrom(hwnd, *pState, nIndex);
+    InvalidateFrom(hwnd, pState, nIndex);
     if (Count(*pState) == 1)
         SetCaretIndex(hwnd, pState, 0);
     else if (nIndex <= pState->nSelected)
@@ -462,7 +484,7 @@ void FollowDeletion(int* pnSelected, int nDeleted) {
 LRESULT DeleteString(HWND hwnd, ListBoxState* pState, int nIndex) {
     if (!IsIndex(*pState, nIndex))
         return LB_ERR;
-    InvalidateFrom(hwnd, *pState, nIndex);
+    InvalidateFrom(hwnd, pState, nIndex);
     if (Count(*pState) == 1) {
         ResetContent(hwnd, pState);
         return 0;
@@ -697,7 +719,7 @@ LRESULT OnKillFocus(HWND hwnd, ListBoxState* pState) {
     OnLButtonUp(hwnd, pState);
     pState->bFocused = false;
     if (pState->bCaretShown)
-        RepaintItem(hwnd, *pState, pState->nCaret, ODA_FOCUS);
+        RepaintItem(hwnd, pState, pState->nCaret, ODA_FOCUS);
     Notify(hwnd, *pState, LBN_KILLFOCUS);
     return 0;
 }
@@ -930,6 +952,8 @@ LRESULT ListBoxMessage(ListBoxState* pState, UINT uMsg, WPARAM wParam, LPARAM lP
     case WM_ENABLE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
+    case WM_SETREDRAW:
+        return SetRedraw(hwnd, pState, wParam);
     case WM_SETFONT:
         return OnSetFont(hwnd, pState, wParam, lParam);
     case WM_SETFOCUS:

@@ -105,6 +105,16 @@ BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
     return TRUE;
 }
 
+// No background is erased outside BeginPaint here: bErase asks for nothing.
+BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL /*bErase*/) {
+    const Window* pWnd = FindWindowPtr(hWnd);
+    if (pWnd == nullptr)
+        return FALSE;
+    if (lpRect != nullptr)
+        *lpRect = pWnd->rcUpdate;
+    return !IsRectEmpty(&pWnd->rcUpdate);
+}
+
 BOOL WINAPI UpdateWindow(HWND hWnd) {
     if (FindWindowPtr(hWnd) == nullptr)
         return FALSE;
