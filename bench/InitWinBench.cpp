@@ -84,6 +84,7 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
+    bool InitFailed() const { return m_bInitFailed; }
     std::vector<TimedCase> Cases() {
         const std::string strItems = std::to_string(m_nItems);
         return {{"Init" + strItems,
@@ -128,6 +129,7 @@ private:
     std::vector<HWND> m_fields; // subclassed by the bare loop
     HWND m_hDlg;
     Controller* m_pController = nullptr;
+    bool m_bInitFailed = false;
 };
 
 const Comparison kComparisons[] = {
@@ -141,15 +143,19 @@ const Comparison kComparisons[] = {
 int main(int argc, char** argv) {
     Stopwatch stopwatch(argc, argv, 4);
     if (!stopwatch.ArgumentsUnderstood())
-        return 1;
+        return kCannotRun;
     const TemplateModule module({300, 3000});
     if (module.Handle() == nullptr) {
         std::fprintf(stderr, "the templates could not be written into a module\n");
-        return 1;
+        return kCannotRun;
     }
     for (UINT nItems : {300u, 3000u}) {
         Dialog dialog(module, nItems);
         stopwatch.MeasureInTurn(dialog.Cases());
+        if (dialog.InitFailed()) {
+            std::fprintf(stderr, "Init of %u fields failed\n", nItems);
+            return kCannotRun;
+        }
     }
     return stopwatch.PrintRatios({std::begin(kComparisons), std::end(kComparisons)}) ? 0 : 1;
 }

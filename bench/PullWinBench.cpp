@@ -76,7 +76,7 @@ const Comparison kComparisons[] = {
 int main(int argc, char** argv) {
     Stopwatch stopwatch(argc, argv, 6);
     if (!stopwatch.ArgumentsUnderstood())
-        return 1;
+        return kCannotRun;
     const ShownCombo window;
     AccountList list(window.Combo());
     // The rows of each list, for the bare loops.
@@ -88,6 +88,10 @@ int main(int argc, char** argv) {
     }
     std::printf("Rows: %zu, after \"1\" %zu, after \"12\" %zu\n", rows[0].size(), rows[1].size(),
                 rows[2].size());
+    if (rows[2].empty()) {
+        std::fprintf(stderr, "the combo box took no rows\n");
+        return kCannotRun;
+    }
     // A step from the list that before leaves to the one that after makes.
     const auto step = [&window](const char* lpszName, std::function<void()> before,
                                 std::function<void()> after) {

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// The exit status of a program that could not measure (1 says a target was missed).
+constexpr int kCannotRun = 2;
+
 struct TimedCase {
     std::string strName;
     std::function<void()> prepare; // untimed, before each pass
