@@ -125,4 +125,12 @@ private:
 // DC.
 int FontHeight(HWND hwnd, HFONT hFont);
 
+// The edit of a combo box carries Windows' internal style ES_COMBO and leaves the combo box the
+// keys that work its list: F4, Up and Down, Alt with Up or Down, and the characters of Enter and
+// Escape while the list is open. ComboTakesKey is true when the combo box took the message;
+// ComboWantsDialogKey when a dialog must leave the key message to the edit.
+constexpr DWORD kEsCombo = 0x0200;
+bool ComboTakesKey(HWND hwndEdit, UINT uMsg, WPARAM wKey, LPARAM lParam);
+bool ComboWantsDialogKey(HWND hwndEdit, const MSG* pMsg);
+
 } // namespace headless

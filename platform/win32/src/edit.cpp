@@ -342,6 +342,8 @@ LRESULT OnGetDlgCode(HWND hwnd, EditState* pState, LPARAM lpMsg) {
     LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     if (IsMultiLine(hwnd))
         code |= DLGC_WANTALLKEYS;
+    if (ComboWantsDialogKey(hwnd, reinterpret_cast<const MSG*>(lpMsg)))
+        code |= DLGC_WANTMESSAGE;
     return code;
 }
 
@@ -389,6 +391,8 @@ LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
 
 LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = pState->self;
+    if (ComboTakesKey(hwnd, uMsg, wParam, lParam))
+        return 0;
     switch (uMsg) {
     case WM_GETDLGCODE:
         return OnGetDlgCode(hwnd, pState, lParam);

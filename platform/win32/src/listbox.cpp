@@ -635,6 +635,16 @@ bool IsComboList(const ListBoxState& state) {
     return (state.style & LBS_COMBOBOX) != 0;
 }
 
+// A combo box's list leaves the focus to the combo box, or to its edit.
+HWND FocusTarget(HWND hwnd, const ListBoxState& state) {
+    if (!IsComboList(state))
+        return hwnd;
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(state.hwndOwner, &info);
+    return info.hwndItem != nullptr ? info.hwndItem : state.hwndOwner;
+}
+
 // The item at height y of the client area: one above the top is the top one, and there is none
 // below the last.
 int ItemFromPoint(const ListBoxState& state, int y) {
@@ -675,8 +685,8 @@ LRESULT OnLButtonDown(HWND hwnd, ListBoxState* pState, WPARAM keys, LPARAM lPara
         SendMessageA(pState->hwndOwner, CB_SHOWDROPDOWN, FALSE, 0);
         return 0;
     }
-    if (!pState->bFocused && !IsComboList(*pState))
-        SetFocus(hwnd);
+    if (!pState->bFocused)
+        SetFocus(FocusTarget(hwnd, *pState));
     pState = ControlState<ListBoxState>(hwnd);
     if (pState == nullptr)
         return 0;

@@ -18,8 +18,13 @@ int Height(const RECT& rc) {
     return rc.bottom - rc.top;
 }
 
-// The window leaves its siblings before it rejoins them, so the list never grows here.
+// The window leaves its siblings before it rejoins them, so the list never grows here. Placed
+// at HWND_TOPMOST it carries WS_EX_TOPMOST until placed at HWND_NOTOPMOST.
 void Restack(Window* pWnd, HWND hwndInsertAfter) {
+    if (hwndInsertAfter == HWND_TOPMOST)
+        pWnd->exStyle |= WS_EX_TOPMOST;
+    else if (hwndInsertAfter == HWND_NOTOPMOST)
+        pWnd->exStyle &= ~static_cast<DWORD>(WS_EX_TOPMOST);
     Window* pParent = FindWindowPtr(pWnd->parent);
     auto& siblings = pParent->children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), pWnd->hwnd), siblings.end());
