@@ -3,7 +3,6 @@
 // tests/dialog/ComboListTest.cpp and RadioGroupTest.cpp; a destroyed window's handle:
 // tests/dialog/HostClosingTest.cpp), and finding a child by its ID.
 #include "MessageLog.h"
-#include "ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -124,50 +123,38 @@ TEST_F(WindowManagerTest, GetDlgItemTakesTheFirstChildInZOrderWithTheId) {
     EXPECT_EQ(nullptr, GetDlgItem(top, 8));
 }
 
-// What UpdateWindow paints after one window of the parent's client area was invalidated: the
-// parent and, unless it clips its children, the children that show in the area; the static
-// control asks the parent for its colours as it paints.
-struct InvalidationCase {
-    const char* name;
-    DWORD parentStyle;
-    bool bStatic; // the static was invalidated rather than the parent
-    const RECT* pRect;
-    std::vector<test::ExpectedMessage> painted;
-};
-
-class InvalidationTest : public WindowManagerTest,
-                         public ::testing::WithParamInterface<InvalidationCase> {};
-
-const RECT kOverTheStatic = {5, 5, 30, 30};
-const RECT kBesideTheChildren = {250, 10, 280, 40};
-
-TEST_P(InvalidationTest, UpdateWindowPaintsWhatWasInvalidated) {
-    const HWND parent =
-        Create("parent", WS_POPUP | WS_VISIBLE | GetParam().parentStyle, nullptr, 0, 0, 300, 200);
-    const HWND stat = CreateWindowExA(0, "Static", "label", WS_CHILD | WS_VISIBLE, 5, 5, 100, 100,
-                                      parent, nullptr, nullptr, nullptr);
-    Create("child", WS_CHILD | WS_VISIBLE, parent, 150, 10, 50, 50);
-    UpdateWindow(parent);
-    RecordOnly({WM_PAINT, WM_CTLCOLORSTATIC});
-    test::ClearMessages();
-    InvalidateRect(GetParam().bStatic ? stat : parent, GetParam().pRect, FALSE);
-    UpdateWindow(parent);
-    EXPECT_TRUE(MessagesAre(GetParam().painted));
+// UpdateWindow paints what was invalidated: the parent and, unless it clips its children, the
+// children that show in the area (the static control asks the parent for its colours as it
+// paints). Cases: the parent's style, the window invalidated and where, what is painted.
+TEST_F(WindowManagerTest, UpdateWindowPaintsTheChildrenOverTheInvalidArea) {
+    const RECT rcOverStatic = {5, 5, 30, 30}, rcBesideChildren = {250, 10, 280, 40};
+    const test::ExpectedMessage parent = {"parent", WM_PAINT, sent};
+    const test::ExpectedMessage stat = {"parent", WM_CTLCOLORSTATIC, sent};
+    const test::ExpectedMessage child = {"child", WM_PAINT, sent};
+    const struct {
+        DWORD style;
+        bool bStatic;
+        const RECT* pRect;
+        std::vector<test::ExpectedMessage> painted;
+    } kCases[] = {{0, false, nullptr, {parent, stat, child}},
+                  {0, false, &rcOverStatic, {parent, stat}},
+                  {0, false, &rcBesideChildren, {parent}},
+                  {WS_CLIPCHILDREN, false, nullptr, {parent}},
+                  {0, true, nullptr, {stat}}};
+    for (const auto& c : kCases) {
+        const HWND top = Create("parent", WS_POPUP | WS_VISIBLE | c.style, nullptr, 0, 0, 300, 200);
+        const HWND hStatic = CreateWindowExA(0, "Static", "label", WS_CHILD | WS_VISIBLE, 5, 5, 100,
+                                             100, top, nullptr, nullptr, nullptr);
+        Create("child", WS_CHILD | WS_VISIBLE, top, 150, 10, 50, 50);
+        UpdateWindow(top);
+        RecordOnly({WM_PAINT, WM_CTLCOLORSTATIC});
+        test::ClearMessages();
+        InvalidateRect(c.bStatic ? hStatic : top, c.pRect, FALSE);
+        UpdateWindow(top);
+        EXPECT_TRUE(MessagesAre(c.painted)) << c.style << c.bStatic;
+        DestroyWindow(top);
+        test::ForgetWindows();
+    }
 }
-
-const test::ExpectedMessage kParentPaint = {"parent", WM_PAINT, sent};
-const test::ExpectedMessage kStaticPaint = {"parent", WM_CTLCOLORSTATIC, sent};
-const test::ExpectedMessage kChildPaint = {"child", WM_PAINT, sent};
-
-const InvalidationCase kInvalidations[] = {
-    {"WholeParent", 0, false, nullptr, {kParentPaint, kStaticPaint, kChildPaint}},
-    {"PartOfTheParentOverTheStatic", 0, false, &kOverTheStatic, {kParentPaint, kStaticPaint}},
-    {"PartOfTheParentBesideTheChildren", 0, false, &kBesideTheChildren, {kParentPaint}},
-    {"WholeParentThatClipsItsChildren", WS_CLIPCHILDREN, false, nullptr, {kParentPaint}},
-    {"StaticAlone", 0, true, nullptr, {kStaticPaint}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Invalidations, InvalidationTest, ::testing::ValuesIn(kInvalidations),
-                         test::ParamName<InvalidationCase>);
 
 } // namespace
