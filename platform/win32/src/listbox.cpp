@@ -230,9 +230,7 @@ void DrawFocus(HWND hwnd, const ListBoxState& state, bool bOn) {
 LRESULT SelectRange(HWND hwnd, ListBoxState* pState, int nFirst, int nLast, bool bOn) {
     if (!SelectsSeveral(*pState))
         return LB_ERR;
-    if (nLast == -1 || nLast >= Count(*pState))
-        nLast = Count(*pState) - 1;
-    for (int i = std::max(0, nFirst); i <= nLast; ++i) {
+    for (int i = std::max(0, nFirst); i < Count(*pState) && (nLast == -1 || i <= nLast); ++i) {
         if (pState->items[static_cast<size_t>(i)].bSelected != bOn) {
             pState->items[static_cast<size_t>(i)].bSelected = bOn;
             RepaintItem(hwnd, pState, i, ODA_SELECT);
