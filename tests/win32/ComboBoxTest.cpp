@@ -163,6 +163,7 @@ TEST_F(ComboBoxTest, DroppedWidthIsNeverBelowTheComboBoxs) {
     const RECT rcList = WindowRect(GetCapture());
     EXPECT_EQ(rcDropped.left, rcList.left);
     EXPECT_EQ(200, rcList.right - rcList.left);
+    EXPECT_TRUE(GetWindowLongA(GetCapture(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 // What a message leaves to repaint of the open list, which was painted before it.
@@ -243,6 +244,10 @@ TEST_F(ComboBoxTest, NewFontSetsTheHeightOfTheSelectionFieldWithAPositionChange)
     EXPECT_EQ(tm.tmHeight, SendMessageA(m_combo, CB_GETITEMHEIGHT, 0, 0));
     ASSERT_FALSE(PositionFlags().empty());
     EXPECT_EQ(kCloseFlags, PositionFlags()[0] & 0xFFFF);
+    // A field set lower than the font is as high as the font again once the combo box is sized.
+    SendMessageA(m_combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 1);
+    SetWindowPos(m_combo, nullptr, 0, 0, 120, 150, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(tm.tmHeight + 4, SendMessageA(m_combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
 }
 
 // The owner answers 18 for every item it is asked to measure.

@@ -57,9 +57,17 @@ LRESULT CALLBACK SelChangeWatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 // combo box as a click on its button; kFocus gives the focus to the window instead.
 enum Target { kCombo, kEdit, kButton, kParent };
 constexpr UINT kFocus = 0;
+constexpr WORD kUpdate = CBN_EDITUPDATE, kChange = CBN_EDITCHANGE, kOk = CBN_SELENDOK,
+               kCancel = CBN_SELENDCANCEL, kSel = CBN_SELCHANGE, kDrop = CBN_DROPDOWN,
+               kClose = CBN_CLOSEUP;
+const MSG kEnter = {nullptr, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+const LPARAM kEnterMsg = reinterpret_cast<LPARAM>(&kEnter);
+constexpr LPARAM kAlt = KF_ALTDOWN << 16;
 
 // One step at a time on a drop-down combo box of "alpha", "beta", "bravo": the notifications
-// its parent receives and the state after the step.
+// its parent receives, and the answer (but to focus and keys) and the state after the step. A
+// click on the button drops the list at once and shows the item the edit begins when the button
+// comes up.
 TEST(ComboEditTest, DropDownKeepsEditAndListInStep) {
     test::ParentWindow parent;
     const HWND combo = parent.Create("ComboBox", CBS_DROPDOWN, kId, "", 0, 120, 100);
@@ -70,85 +78,125 @@ TEST(ComboEditTest, DropDownKeepsEditAndListInStep) {
     g_parentProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         parent.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SelChangeWatch)));
     test::RecordOnly({WM_COMMAND});
+    const LPARAM lButton = MAKELPARAM(info.rcButton.left + 2, info.rcButton.top + 2);
     const struct {
         Target target;
         UINT message;
         WPARAM wParam;
-        const char* pszText;
+        LPARAM lParam;
         std::vector<WORD> notifications;
         const char* state;
     } kSteps[] = {
-        {kCombo, WM_SETTEXT, 0, "be", {}, "be 0-0 -1 away"},
-        {kCombo, kFocus, 0, nullptr, {CBN_SETFOCUS}, "be 0-2 -1"},
-        {kCombo, WM_CHAR, 'x', nullptr, {CBN_EDITUPDATE, CBN_EDITCHANGE}, "x 1-1 -1"},
-        {kEdit, WM_KEYDOWN, VK_DOWN, nullptr, {CBN_SELENDOK, CBN_SELCHANGE}, "alpha 0-5 0"},
-        {kEdit, WM_KEYDOWN, VK_F4, nullptr, {CBN_DROPDOWN}, "alpha 0-5 0 dropped"},
-        {kEdit, WM_CHAR, 'b', nullptr, {CBN_EDITUPDATE, CBN_EDITCHANGE}, "b 1-1 1 dropped"},
-        {kEdit, WM_CHAR, VK_RETURN, nullptr, {CBN_SELENDOK, CBN_CLOSEUP}, "b 1-1 1"},
-        {kCombo, CB_SETCURSEL, 2, nullptr, {}, "bravo 0-5 2"},
-        {kParent, kFocus, 0, nullptr, {CBN_SELENDCANCEL, CBN_KILLFOCUS}, "bravo 0-5 2 away"},
-        {kCombo, WM_LBUTTONDOWN, MK_LBUTTON, nullptr, {CBN_SETFOCUS}, "bravo 0-5 2"},
-        {kButton, WM_LBUTTONDOWN, MK_LBUTTON, nullptr, {CBN_DROPDOWN}, "bravo 0-5 2 dropped"},
+        {kCombo, WM_SETTEXT, 0, Text("be"), {}, "1 be 0-0 -1 away"},
+        {kCombo, CB_SETCURSEL, 2, 0, {}, "2 bravo 0-0 2 away"},
+        {kCombo, WM_SETTEXT, 0, Text("be"), {}, "1 be 0-0 2 away"},
+        {kCombo, kFocus, 0, 0, {CBN_SETFOCUS}, "- be 0-2 2"},
+        {kEdit, WM_KEYDOWN, VK_F4, 0, {kDrop}, "- beta 0-4 1 dropped"},
+        {kEdit, WM_CHAR, 'b', 0, {kUpdate, kChange}, "- b 1-1 1 dropped"},
+        {kEdit, WM_GETDLGCODE, VK_RETURN, kEnterMsg, {}, "141 b 1-1 1 dropped"},
+        {kEdit, WM_CHAR, VK_RETURN, 0, {kOk, kClose}, "- b 1-1 1"},
+        {kEdit, WM_GETDLGCODE, VK_RETURN, kEnterMsg, {}, "137 b 1-1 1"},
+        {kCombo, WM_CHAR, 'x', 0, {kUpdate, kChange}, "- bx 2-2 -1"},
+        {kEdit, WM_KEYDOWN, VK_DOWN, 0, {kOk, kSel}, "- alpha 0-5 0"},
+        {kCombo, WM_KEYDOWN, VK_DOWN, 0, {kOk, kSel}, "- beta 0-4 1"},
+        {kEdit, WM_SYSKEYDOWN, VK_DOWN, kAlt, {kDrop}, "- beta 0-4 1 dropped"},
+        {kEdit, WM_CHAR, VK_ESCAPE, 0, {kCancel, kClose}, "- beta 0-4 1"},
+        {kCombo, CB_SELECTSTRING, static_cast<WPARAM>(-1), Text("br"), {}, "2 bravo 0-5 2"},
+        {kCombo, WM_KEYDOWN, VK_HOME, 0, {}, "- bravo 0-0 2"},
+        {kParent, kFocus, 0, 0, {kCancel, CBN_KILLFOCUS}, "- bravo 0-0 2 away"},
+        {kCombo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5), {CBN_SETFOCUS}, "1 bravo 0-0 2"},
+        {kButton, WM_LBUTTONDOWN, MK_LBUTTON, lButton, {kDrop}, "1 bravo 0-0 2 dropped"},
+        {kButton, WM_LBUTTONUP, 0, lButton, {}, "1 bravo 0-5 2 dropped"},
+        {kCombo, CB_RESETCONTENT, 0, 0, {}, "1  0-0 -1 dropped"},
     };
     for (const auto& step : kSteps) {
         test::ClearMessages();
         const HWND hwnd = step.target == kEdit     ? info.hwndItem
                           : step.target == kParent ? parent.Handle()
                                                    : combo;
-        const POINT pt = {step.target == kButton ? info.rcButton.left + 2 : 5,
-                          info.rcButton.top + 2};
+        std::string result = "-";
         if (step.message == kFocus)
             SetFocus(hwnd);
-        else
-            Send(hwnd, step.message, step.wParam,
-                 step.pszText != nullptr ? Text(step.pszText) : MAKELPARAM(pt.x, pt.y));
+        else if (const LRESULT lResult = Send(hwnd, step.message, step.wParam, step.lParam);
+                 step.message != WM_KEYDOWN && step.message != WM_CHAR &&
+                 step.message != WM_SYSKEYDOWN)
+            result = std::to_string(lResult);
         std::vector<test::ExpectedMessage> expected;
         for (WORD wCode : step.notifications)
             expected.push_back(test::ParentNotification(combo, wCode));
         EXPECT_TRUE(test::MessagesAre(expected)) << step.state;
-        EXPECT_EQ(step.state, StateOf(combo));
+        EXPECT_EQ(step.state, result + " " + StateOf(combo));
     }
     // The parent heard of the selection that Down made before the edit showed it.
-    EXPECT_EQ("x", g_textAtSelChange);
+    EXPECT_EQ("alpha", g_textAtSelChange);
     ReleaseCapture();
 }
 
-// The list stands under the edit, as high as the combo box leaves it, whatever the field's
-// height; it never drops.
+// The edit fills the field and the list stands under it, as high as the combo box leaves it,
+// whatever the field's height and the combo box's; a click in the list gives the edit the
+// focus. A combo box of no type is a simple one.
 TEST(ComboEditTest, SimpleShowsItsListUnderTheEdit) {
     test::ParentWindow parent;
-    const HWND combo = parent.Create("ComboBox", CBS_SIMPLE, kId, "", 0, 120, 100);
-    Send(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
+    const HWND combo = parent.Create("ComboBox", 0, kId, "", 0, 120, 100);
     const COMBOBOXINFO info = InfoOf(combo);
-    RECT rcList, rcCombo;
-    GetWindowRect(info.hwndList, &rcList);
-    GetWindowRect(combo, &rcCombo);
+    for (int nStep = 0; nStep < 3; ++nStep) {
+        if (nStep == 1)
+            Send(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
+        if (nStep == 2)
+            SetWindowPos(combo, nullptr, 0, 0, 140, 150, SWP_NOMOVE | SWP_NOZORDER);
+        RECT rcList, rcCombo, rcEdit;
+        GetWindowRect(info.hwndList, &rcList);
+        GetWindowRect(combo, &rcCombo);
+        GetWindowRect(info.hwndItem, &rcEdit);
+        MapWindowPoints(nullptr, combo, reinterpret_cast<POINT*>(&rcEdit), 2);
+        const RECT rcItem = InfoOf(combo).rcItem;
+        EXPECT_TRUE(EqualRect(&rcItem, &rcEdit)) << nStep;
+        EXPECT_EQ(rcCombo.top + rcItem.bottom + 2, rcList.top) << nStep;
+        EXPECT_GE(rcCombo.bottom, rcList.bottom) << nStep;
+        EXPECT_LT(rcCombo.bottom - 20, rcList.bottom) << nStep;
+    }
     EXPECT_TRUE(IsChild(combo, info.hwndList) && IsWindowVisible(info.hwndList));
-    EXPECT_EQ(rcCombo.top + info.rcItem.bottom + 2, rcList.top);
-    EXPECT_GE(rcCombo.bottom, rcList.bottom);
-    EXPECT_EQ(100, rcCombo.bottom - rcCombo.top);
     EXPECT_TRUE(Send(combo, CB_SHOWDROPDOWN, TRUE) && !Send(combo, CB_GETDROPPEDSTATE));
     EXPECT_EQ(CB_ERR, Send(combo, CB_SETDROPPEDWIDTH, 300));
+    SetFocus(parent.Handle());
+    Send(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Send(info.hwndList, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(info.hwndItem, GetFocus());
 }
 
-// The colours the edit asks for come from the combo box's parent, or are the system's for a
-// combo box without one; a drop-down list has no edit to select in.
-TEST(ComboEditTest, EditAsksTheParentForItsColours) {
+// The edit is made as the combo box's style says and takes its font and its enabling; the
+// colours it asks for come from the combo box's parent, or are the system's for a combo box
+// without one. A drop-down list has no edit: its text is its selected item's.
+TEST(ComboEditTest, EditFollowsTheComboBox) {
     test::ParentWindow parent;
-    const HWND combo = parent.Create("ComboBox", CBS_DROPDOWN, kId);
-    const LPARAM lEdit = reinterpret_cast<LPARAM>(InfoOf(combo).hwndItem);
+    const HWND combo = parent.Create("ComboBox", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_DISABLED, kId);
+    const HWND edit = InfoOf(combo).hwndItem;
+    EXPECT_TRUE((GetWindowLongA(edit, GWL_STYLE) & ES_AUTOHSCROLL) && !IsWindowEnabled(edit));
+    EnableWindow(combo, TRUE);
+    const HGDIOBJ hFont = GetStockObject(DEFAULT_GUI_FONT);
+    Send(combo, WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+    EXPECT_TRUE(IsWindowEnabled(edit) &&
+                Send(edit, WM_GETFONT) == reinterpret_cast<LRESULT>(hFont));
+    EXPECT_EQ(0, Send(combo, CB_LIMITTEXT, 3));
+    EXPECT_EQ(3, Send(edit, EM_GETLIMITTEXT));
     test::RecordOnly({WM_CTLCOLOREDIT});
     test::ClearMessages();
-    Send(combo, WM_CTLCOLOREDIT, 0, lEdit);
-    EXPECT_TRUE(
-        test::MessagesAre({{"parent", WM_CTLCOLOREDIT, test::sent | test::lparam, 0, lEdit}}));
+    Send(combo, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(edit));
+    EXPECT_TRUE(test::MessagesAre({{"parent", WM_CTLCOLOREDIT, test::sent | test::lparam, 0,
+                                    reinterpret_cast<LPARAM>(edit)}}));
     const HWND orphan = CreateWindowExA(0, "ComboBox", "", CBS_DROPDOWN, 0, 0, 100, 100, nullptr,
                                         nullptr, nullptr, nullptr);
     EXPECT_NE(0,
               Send(orphan, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(InfoOf(orphan).hwndItem)));
     DestroyWindow(orphan);
     const HWND list = parent.Create("ComboBox", CBS_DROPDOWNLIST, kId + 1);
+    Send(list, CB_ADDSTRING, 0, Text("alpha"));
+    Send(list, CB_SETCURSEL, 0);
     EXPECT_TRUE(InfoOf(list).hwndItem == nullptr && Send(list, CB_GETEDITSEL) == CB_ERR);
+    EXPECT_TRUE(Send(list, CB_LIMITTEXT, 3) == TRUE &&
+                Send(list, WM_SETTEXT, 0, Text("x")) == CB_ERR);
+    EXPECT_EQ("alpha", TextOf(list));
+    EXPECT_EQ(5, Send(list, WM_GETTEXTLENGTH));
 }
 
 } // namespace

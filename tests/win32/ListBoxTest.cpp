@@ -66,6 +66,8 @@ TEST_P(ListBoxTest, SelectsAsTheStyleSays) {
         }
         EXPECT_EQ(step.result, result + StateOf(list)) << step.message << " " << step.wParam;
     }
+    // A click gives the list the focus.
+    EXPECT_EQ(GetParam().steps.front().message == 0, GetFocus() == list);
 }
 
 // A click on 1, Down, a Shift click on 3, a Ctrl click on 0, Space.
@@ -78,40 +80,55 @@ std::vector<Step> ClicksAndKeys(const char* p1, const char* p2, const char* p3, 
             {WM_KEYDOWN, VK_SPACE, 0, p5}};
 }
 
-constexpr DWORD kExt = LBS_EXTENDEDSEL;
+int g_items[4];
+const LPARAM kItems = reinterpret_cast<LPARAM>(g_items);
 
 const SelectionCase kCases[] = {
     {"Single", 0,
      ClicksAndKeys("1,1,1,-1:1", "0 2,2,2,-1:2", "3,3,3,-1:3", "0,0,0,-1:0", "0 0,0,0,-1:0")},
     {"Multiple", LBS_MULTIPLESEL,
      ClicksAndKeys("1,1,1,1:1", "0 2,1,2,1:1", "2,1,3,2:13", "2,0,0,3:013", "0 2,0,0,2:13")},
-    {"Extended", kExt,
+    {"Extended", LBS_EXTENDEDSEL,
      ClicksAndKeys("1,1,1,1:1", "0 2,2,2,1:2", "2,2,3,2:23", "2,0,0,3:023", "0 0,0,0,1:0")},
     {"NoSel", LBS_NOSEL,
      ClicksAndKeys("1,1,1,-1:1", "0 2,2,2,-1:2", "3,3,3,-1:3", "0,0,0,-1:0", "0 0,0,0,-1:0")},
-    {"ExtendedMessages",
-     kExt,
+    {"MultipleMessages",
+     LBS_MULTIPLESEL,
      {{LB_SETSEL, TRUE, 0, "0 0,0,0,1:0"},
       {LB_SELITEMRANGE, TRUE, MAKELPARAM(3, 2), "0 0,0,0,3:023"},
       {LB_SELITEMRANGE, FALSE, MAKELPARAM(2, 0xFFFF), "0 0,0,0,1:0"},
+      {LB_SELITEMRANGEEX, 2, 2, "0 0,0,0,2:02"},
       {LB_SELITEMRANGEEX, 1, 2, "0 0,0,0,3:012"},
+      {LB_GETSELITEMS, 2, kItems, "2 0,0,0,3:012"},
       {LB_SELITEMRANGEEX, 3, 0, "0 0,0,0,0:"},
       {LB_SETSEL, TRUE, -1, "0 0,-1,0,4:0123"},
       {LB_SETSEL, TRUE, 2, "0 2,2,2,4:0123"},
-      {LB_SETCARETINDEX, 1, 0, "0 1,2,1,4:0123"},
-      {LB_SETANCHORINDEX, 4, 0, "-1 1,2,1,4:0123"},
-      {LB_SETCURSEL, 1, 0, "-1 1,2,1,4:0123"}}},
+      {LB_SETSEL, FALSE, 3, "0 2,2,2,3:012"},
+      {LB_SETSEL, TRUE, 4, "-1 2,2,2,3:012"},
+      {LB_SETCARETINDEX, 1, 0, "0 1,2,1,3:012"},
+      {LB_SETANCHORINDEX, static_cast<WPARAM>(-1), 0, "0 1,-1,1,3:012"},
+      {LB_SETANCHORINDEX, 4, 0, "-1 1,-1,1,3:012"},
+      {LB_SETCURSEL, 1, 0, "-1 1,-1,1,3:012"},
+      {LB_SELECTSTRING, static_cast<WPARAM>(-1), test::Text("th"), "3 3,-1,3,4:0123"},
+      {LB_SETANCHORINDEX, 3, 0, "0 3,3,3,4:0123"},
+      {LB_DELETESTRING, 3, 0, "3 2,2,2,3:012"},
+      {LB_RESETCONTENT, 0, 0, "0 -1,-1,0,0:"}}},
     {"SingleMessages",
      0,
-     {{LB_SETCURSEL, 1, 0, "1 1,-1,1,-1:1"},
+     {{LB_SETCARETINDEX, 2, 0, "0 -1,-1,2,-1:"},
+      {LB_SETCURSEL, 1, 0, "1 1,-1,1,-1:1"},
       {LB_SETCARETINDEX, 2, 0, "-1 1,-1,1,-1:1"},
       {LB_SELITEMRANGE, TRUE, MAKELPARAM(0, 3), "-1 1,-1,1,-1:1"},
-      {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 1), "0 1,-1,1,-1:1"},
-      {LB_ITEMFROMPOINT, 0, MAKELPARAM(-5, 1), "65536 1,-1,1,-1:1"},
-      {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, -5), "65536 1,-1,1,-1:1"},
-      {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 99), "65539 1,-1,1,-1:1"},
+      {LB_DELETESTRING, 0, 0, "3 0,-1,1,-1:0"},
+      {LB_DELETESTRING, 0, 0, "2 -1,-1,1,-1:"},
+      {WM_KEYDOWN, VK_SPACE, 0, "0 1,1,1,-1:1"},
+      {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 1), "0 1,1,1,-1:1"},
+      {LB_ITEMFROMPOINT, 0, MAKELPARAM(-5, 1), "65536 1,1,1,-1:1"},
+      {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, -5), "65536 1,1,1,-1:1"},
+      {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 99), "65537 1,1,1,-1:1"},
       {LB_RESETCONTENT, 0, 0, "0 -1,-1,0,-1:"},
       {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 1), "131071 -1,-1,0,-1:"}}},
+    {"NoSelMessages", LBS_NOSEL, {{LB_SETCURSEL, 2, 0, "-1 2,-1,0,-1:2"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ListBoxTest, ::testing::ValuesIn(kCases),

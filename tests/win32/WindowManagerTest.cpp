@@ -124,19 +124,21 @@ TEST_F(WindowManagerTest, GetDlgItemTakesTheFirstChildInZOrderWithTheId) {
 }
 
 // UpdateWindow paints what was invalidated: the parent and, unless it clips its children, the
-// children that show in the area (the static control asks the parent for its colours as it
-// paints). Cases: the parent's style, the window invalidated and where, what is painted.
+// children that show in the area, which erase their background (the static control asks the
+// parent for its colours as it paints). Cases: the parent's style, the window invalidated and
+// where, what is painted.
 TEST_F(WindowManagerTest, UpdateWindowPaintsTheChildrenOverTheInvalidArea) {
     const RECT rcOverStatic = {5, 5, 30, 30}, rcBesideChildren = {250, 10, 280, 40};
     const test::ExpectedMessage parent = {"parent", WM_PAINT, sent};
     const test::ExpectedMessage stat = {"parent", WM_CTLCOLORSTATIC, sent};
     const test::ExpectedMessage child = {"child", WM_PAINT, sent};
+    const test::ExpectedMessage childErase = {"child", WM_ERASEBKGND, sent};
     const struct {
         DWORD style;
         bool bStatic;
         const RECT* pRect;
         std::vector<test::ExpectedMessage> painted;
-    } kCases[] = {{0, false, nullptr, {parent, stat, child}},
+    } kCases[] = {{0, false, nullptr, {parent, stat, child, childErase}},
                   {0, false, &rcOverStatic, {parent, stat}},
                   {0, false, &rcBesideChildren, {parent}},
                   {WS_CLIPCHILDREN, false, nullptr, {parent}},
@@ -147,13 +149,23 @@ TEST_F(WindowManagerTest, UpdateWindowPaintsTheChildrenOverTheInvalidArea) {
                                              100, top, nullptr, nullptr, nullptr);
         Create("child", WS_CHILD | WS_VISIBLE, top, 150, 10, 50, 50);
         UpdateWindow(top);
-        RecordOnly({WM_PAINT, WM_CTLCOLORSTATIC});
+        RecordOnly({WM_PAINT, WM_CTLCOLORSTATIC, WM_ERASEBKGND});
         test::ClearMessages();
         InvalidateRect(c.bStatic ? hStatic : top, c.pRect, FALSE);
         UpdateWindow(top);
         EXPECT_TRUE(MessagesAre(c.painted)) << c.style << c.bStatic;
         DestroyWindow(top);
         test::ForgetWindows();
+    }
+}
+
+// A window placed at HWND_TOPMOST is marked topmost until it is placed at HWND_NOTOPMOST.
+TEST_F(WindowManagerTest, TopmostPlacementMarksTheWindow) {
+    const HWND top = Create("top", WS_POPUP, nullptr, 0, 0, 10, 10);
+    for (const HWND hwndAfter : {HWND_TOPMOST, HWND_NOTOPMOST}) {
+        SetWindowPos(top, hwndAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        EXPECT_EQ(hwndAfter == HWND_TOPMOST,
+                  (GetWindowLongA(top, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     }
 }
 

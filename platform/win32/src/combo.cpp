@@ -224,8 +224,9 @@ int FollowEditText(const ComboState& state, bool bSelect) {
     return nFound;
 }
 
-// The list selects the item the edit's text begins, which the edit then shows whole; a list
-// without an edit shows its selected item.
+// The list selects the item the edit's text begins, which the edit then shows whole (once the
+// button that dropped the list is up, as in Wine); a list without an edit shows its selected
+// item.
 bool ShowSelectionInList(HWND hwnd, const ComboState& state) {
     if (!HasEdit(state)) {
         const LRESULT nSelected = ToList(state, LB_GETCURSEL);
@@ -233,7 +234,7 @@ bool ShowSelectionInList(HWND hwnd, const ComboState& state) {
         return true;
     }
     const int nFound = FollowEditText(state, true);
-    if (nFound >= 0)
+    if (nFound >= 0 && !state.bPressed)
         ShowInEdit(hwnd, state, nFound);
     return IsWindow(hwnd) != FALSE;
 }
@@ -523,11 +524,10 @@ LRESULT OnSetFocus(HWND hwnd, ComboState* pState) {
     return TRUE;
 }
 
-// The focus going to the combo box's own edit or list stays with the combo box.
+// The focus going to the combo box's list stays with the combo box; when it goes on to the
+// edit, the combo box has not yet taken it.
 LRESULT OnKillFocus(HWND hwnd, ComboState* pState, HWND hwndNext) {
-    const bool bStays =
-        hwndNext != nullptr && (hwndNext == pState->hwndList || hwndNext == pState->hwndEdit);
-    if (!bStays)
+    if (hwndNext != pState->hwndList)
         LoseFocus(hwnd, pState);
     return TRUE;
 }
@@ -586,12 +586,15 @@ LRESULT OnLButtonDown(HWND hwnd, ComboState* pState, LPARAM lPoint) {
     return TRUE;
 }
 
+// The release of a press that dropped the list hands the capture to the list.
 LRESULT OnLButtonUp(HWND hwnd, ComboState* pState) {
-    if (pState->bPressed) {
-        pState->bPressed = false;
-        ReleaseCapture();
-        SetCapture(pState->hwndList);
-    }
+    if (!pState->bPressed)
+        return TRUE;
+    pState->bPressed = false;
+    if (HasEdit(*pState) && !ShowSelectionInList(hwnd, *pState))
+        return TRUE;
+    ReleaseCapture();
+    SetCapture(ControlState<ComboState>(hwnd)->hwndList);
     return TRUE;
 }
 

@@ -226,16 +226,21 @@ void DrawFocus(HWND hwnd, const ListBoxState& state, bool bOn) {
     PaintItem(hwnd, state, dc.Dc(), rc, state.nCaret, ODA_FOCUS, !bOn);
 }
 
-// Items first to last (-1 or past the end: the last), each drawn as it changes.
+// An item of a list of several selected items, drawn at once when it changes.
+void SelectItem(HWND hwnd, ListBoxState* pState, int nIndex, bool bOn) {
+    ListItem& item = pState->items[static_cast<size_t>(nIndex)];
+    if (item.bSelected != bOn) {
+        item.bSelected = bOn;
+        RepaintItem(hwnd, pState, nIndex, ODA_SELECT);
+    }
+}
+
+// Items first to last (-1 or past the end: the last).
 LRESULT SelectRange(HWND hwnd, ListBoxState* pState, int nFirst, int nLast, bool bOn) {
     if (!SelectsSeveral(*pState))
         return LB_ERR;
-    for (int i = std::max(0, nFirst); i < Count(*pState) && (nLast == -1 || i <= nLast); ++i) {
-        if (pState->items[static_cast<size_t>(i)].bSelected != bOn) {
-            pState->items[static_cast<size_t>(i)].bSelected = bOn;
-            RepaintItem(hwnd, pState, i, ODA_SELECT);
-        }
-    }
+    for (int i = std::max(0, nFirst); i < Count(*pState) && (nLast == -1 || i <= nLast); ++i)
+        SelectItem(hwnd, pState, i, bOn);
     return LB_OKAY;
 }
 
@@ -286,10 +291,10 @@ LRESULT SetCaretIndex(HWND hwnd, ListBoxState* pState, int nIndex) {
 void SelectFromAnchor(HWND hwnd, ListBoxState* pState, int nCaret) {
     const int nFirst = std::min(nCaret, pState->nAnchor);
     const int nLast = std::max(nCaret, pState->nAnchor);
-    if (nFirst > 0)
-        SelectRange(hwnd, pState, 0, nFirst - 1, false);
-    SelectRange(hwnd, pState, nLast + 1, -1, false);
-    SelectRange(hwnd, pState, nFirst, nLast, true);
+    if (SelectsSeveral(*pState)) {
+        for (int i = 0; i < Count(*pState); ++i)
+            SelectItem(hwnd, pState, i, i >= nFirst && i <= nLast);
+    }
 }
 
 // The focus leaves the old item, the selection follows (a single one moves, an extended one
@@ -595,8 +600,8 @@ int KeyTarget(HWND hwnd, const ListBoxState& state, WPARAM vk) {
 // list of one is not the caret item, such a key selects the caret item instead of moving. In a
 // list of multiple selections Space turns the caret item's selection over.
 LRESULT OnKeyDown(HWND hwnd, ListBoxState* pState, WPARAM vk) {
-    const bool bMovesCaret = KeyTarget(hwnd, *pState, vk) >= 0 || vk == VK_SPACE;
     int nTarget = KeyTarget(hwnd, *pState, vk);
+    const bool bMovesCaret = nTarget >= 0 || vk == VK_SPACE;
     if (vk == VK_SPACE && KeepsSeveral(*pState) && !IsExtended(*pState))
         SetSelection(hwnd, pState, pState->nCaret, !IsSelected(*pState, pState->nCaret), false);
     if (bMovesCaret && !SelectsSeveral(*pState) && pState->nSelected != pState->nCaret)
@@ -608,21 +613,18 @@ LRESULT OnKeyDown(HWND hwnd, ListBoxState* pState, WPARAM vk) {
     MoveCaret(hwnd, pState, nTarget);
     if (KeepsSeveral(*pState))
         pState->nSelected = nTarget;
-    else
-        SetSelection(hwnd, pState, nTarget, true, false);
     if (Notifies(*pState))
         Notify(hwnd, *pState, LBN_SELCHANGE);
     return 0;
 }
 
-// A typed character selects the next item that starts with it.
+// A typed character moves the caret (and a list of one's selection) to the next item that starts
+// with it.
 LRESULT OnChar(HWND hwnd, ListBoxState* pState, WPARAM wChar) {
     const char key[2] = {static_cast<char>(wChar), '\0'};
     const LRESULT nFound = FindItem(*pState, pState->nCaret, reinterpret_cast<LPARAM>(key), false);
     if (nFound == LB_ERR)
         return 0;
-    if (!SelectsSeveral(*pState) && pState->nSelected == -1)
-        SetSelection(hwnd, pState, static_cast<int>(nFound), true, false);
     MoveCaret(hwnd, pState, static_cast<int>(nFound));
     if (Notifies(*pState))
         Notify(hwnd, *pState, LBN_SELCHANGE);
@@ -664,10 +666,9 @@ LRESULT OnItemFromPoint(HWND hwnd, const ListBoxState& state, LPARAM lPoint) {
 }
 
 // What a click selects in a list of several: Ctrl turns the item over, an extended list keeps
-// what its caret move made of it, a list of multiple selections turns it over.
+// what its caret move made of it, a list of multiple selections turns it over. A list of one
+// selects the item whatever the answer.
 bool ClickSelects(const ListBoxState& state, int nIndex, WPARAM keys) {
-    if (!KeepsSeveral(state))
-        return true;
     if (IsExtended(state) && !(keys & MK_CONTROL))
         return IsSelected(state, nIndex);
     return !IsSelected(state, nIndex);
