@@ -3,6 +3,7 @@
 #include "ControlHost.h"
 #include "HostDialog.h"
 #include "MessageLog.h"
+#include "Headless.h"
 #include "ParamName.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,20 @@ TEST(ButtonTest, ClickOnAutomaticRadioChecksItAndClearsTheOtherRadiosOfItsGroup)
                   SendMessageA(dialog.Item(10 + i), WM_GETFONT, 0, 0))
             << "the dialog's font";
     }
+}
+
+// The group's walk passes over a hidden button, so for one the walk ends where it comes round
+// again (Wine's walks for ever).
+TEST(ButtonTest, ClickOnAHiddenAutomaticRadioClearsItsGroupAndEnds) {
+    REQUIRE_HEADLESS();
+    test::HostDialog dialog(test::ProgramModule(), 102);
+    for (int nId : {10, 11, 13})
+        SendMessageA(dialog.Item(nId), BM_SETCHECK, BST_CHECKED, 0);
+    ShowWindow(dialog.Item(10), SW_HIDE);
+    SendMessageA(dialog.Item(10), BM_CLICK, 0, 0);
+    const LRESULT expected[] = {1, 0, 0, 0};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(expected[i], SendMessageA(dialog.Item(10 + i), BM_GETCHECK, 0, 0)) << i;
 }
 
 } // namespace

@@ -161,7 +161,9 @@
 #define KF_ALTDOWN 0x2000
 #define KF_REPEAT 0x4000
 #define KF_UP 0x8000
+#define WH_MSGFILTER (-1)
 #define WH_CBT 5
+#define MSGF_DIALOGBOX 0
 #define HCBT_CREATEWND 3
 #define KEYEVENTF_EXTENDEDKEY 0x0001
 #define KEYEVENTF_KEYUP 0x0002
@@ -1099,6 +1101,7 @@ WINUSERAPI HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE h
                                           DWORD dwThreadId);
 WINUSERAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk);
 WINUSERAPI LRESULT WINAPI CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
+WINUSERAPI BOOL WINAPI CallMsgFilterA(LPMSG lpMsg, int nCode);
 
 /* Focus, activation and input */
 WINUSERAPI HWND WINAPI SetFocus(HWND hWnd);
@@ -1150,6 +1153,7 @@ WINUSERAPI BOOL WINAPI PtInRect(const RECT* lprc, POINT pt);
 #define CREATESTRUCT CREATESTRUCTA
 #define CBT_CREATEWND CBT_CREATEWNDA
 #define SetWindowsHookEx SetWindowsHookExA
+#define CallMsgFilter CallMsgFilterA
 #define LPCREATESTRUCT LPCREATESTRUCTA
 #define RegisterClass RegisterClassA
 #define RegisterClassEx RegisterClassExA

@@ -168,17 +168,24 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM vk) {
 }
 
 // An automatic radio button checks itself and clears every other radio button of its group,
-// asking each sibling for its dialog code, in the order the dialog manager walks the group.
+// asking each control for its dialog code, in the order the dialog manager walks the group. The
+// walk passes over hidden and disabled controls, so for a button that is one of them it ends
+// where it comes round again.
 void CheckAutomaticRadio(HWND hwnd) {
-    const HWND parent = GetParent(hwnd);
-    HWND sibling = hwnd;
-    do {
+    const auto visit = [hwnd](HWND sibling) {
         const LRESULT code = SendMessageA(sibling, WM_GETDLGCODE, 0, 0);
         if (sibling == hwnd ||
             (code & (DLGC_BUTTON | DLGC_RADIOBUTTON)) == (DLGC_BUTTON | DLGC_RADIOBUTTON))
             SendMessageA(sibling, BM_SETCHECK, sibling == hwnd, 0);
-        sibling = GetNextDlgGroupItem(parent, sibling, FALSE);
-    } while (sibling != nullptr && sibling != hwnd);
+    };
+    visit(hwnd);
+    const HWND parent = GetParent(hwnd);
+    const HWND first = GetNextDlgGroupItem(parent, hwnd, FALSE);
+    for (HWND sibling = first; sibling != nullptr && sibling != hwnd;) {
+        visit(sibling);
+        if ((sibling = GetNextDlgGroupItem(parent, sibling, FALSE)) == first)
+            break;
+    }
 }
 
 // What a click does to the check state of the automatic types; the others leave it to

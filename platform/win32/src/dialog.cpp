@@ -1,11 +1,10 @@
 // The dialog manager: dialogs made from templates, their font and dialog units, DefDlgProc,
-// the order in which their controls take the focus, and the default push button.
+// the focus among their controls, the default push button, and EndDialog. The order of the
+// controls: dlgnav.cpp.
 #include "dlgtemplate.h"
 #include "window.h"
 
 #include <strings.h>
-
-#include <algorithm>
 
 namespace headless {
 namespace {
@@ -71,6 +70,15 @@ std::unique_ptr<DialogInfo> MakeDialogInfo(const DialogTemplate& tmpl) {
     if (!BaseUnitsOfFont(static_cast<HFONT>(hMeasured), &pInfo->xBaseUnit, &pInfo->yBaseUnit))
         return nullptr;
     return pInfo;
+}
+
+// A window of the dialog class made with CreateWindowEx gets the dialog manager's record when it
+// first needs one, measured in the system font, as Windows gives it one with its first message.
+DialogInfo* InfoMadeIfMissing(HWND hwnd) {
+    Window* pWnd = FindWindowPtr(hwnd);
+    if (pWnd != nullptr && pWnd->dialog == nullptr)
+        pWnd->dialog = MakeDialogInfo(DialogTemplate());
+    return pWnd != nullptr ? pWnd->dialog.get() : nullptr;
 }
 
 // The window rectangle that puts the client area at the template's place: relative to the
@@ -166,17 +174,6 @@ void ShowDefaultButton(HWND hwndDlg) {
         SendMessageA(hwndDefault, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
-// WM_NEXTDLGCTL: the focus goes to the control wParam names (lParam TRUE), or to the next tab
-// stop (wParam 0) or the previous one.
-void NextDialogControl(HWND hwndDlg, WPARAM wParam, LPARAM lParam) {
-    const HWND hwndTarget = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                           : GetNextDlgTabItem(hwndDlg, GetFocus(), wParam != 0);
-    if (hwndTarget == nullptr)
-        return;
-    FocusControl(hwndDlg, hwndTarget);
-    ShowDefaultButton(hwndDlg);
-}
-
 void SaveFocus(HWND hwndDlg) {
     const HWND hFocus = GetFocus();
     DialogInfo* pInfo = InfoOf(hwndDlg);
@@ -238,9 +235,9 @@ LRESULT DefaultDialogHandling(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
         NextDialogControl(hwndDlg, wParam, lParam);
         return 0;
     case DM_SETDEFID:
-        if (pInfo != nullptr)
+        if ((pInfo = InfoMadeIfMissing(hwndDlg)) != nullptr)
             pInfo->defId = static_cast<UINT>(wParam);
-        return TRUE;
+        return pInfo != nullptr;
     case DM_GETDEFID:
         return pInfo != nullptr && pInfo->defId != 0 ? MAKELONG(pInfo->defId, DC_HASDEFID) : 0;
     case WM_CLOSE:
@@ -322,29 +319,6 @@ HWND CreateDialogFromBytes(HINSTANCE hInstance, const void* pTemplate, size_t cb
     return CreateDialogFromTemplate(hInstance, tmpl, hwndOwner, lpDialogFunc, dwInitParam);
 }
 
-bool CanTakeGroupMove(HWND hwnd) {
-    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-    return (style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
-}
-
-// The group of the control at nAt: from the nearest control at or before it that has
-// WS_GROUP (or the first control) to the next one that has WS_GROUP.
-void GroupBounds(const std::vector<HWND>& controls, size_t nAt, size_t* pnFirst, size_t* pnEnd) {
-    size_t nFirst = nAt;
-    while (nFirst > 0 && !(GetWindowLongA(controls[nFirst], GWL_STYLE) & WS_GROUP))
-        --nFirst;
-    size_t nEnd = nAt + 1;
-    while (nEnd < controls.size() && !(GetWindowLongA(controls[nEnd], GWL_STYLE) & WS_GROUP))
-        ++nEnd;
-    *pnFirst = nFirst;
-    *pnEnd = nEnd;
-}
-
-bool CanTakeTab(HWND hwnd) {
-    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-    return (style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE);
-}
-
 LRESULT CALLBACK DesktopProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
@@ -358,6 +332,17 @@ DialogInfo::~DialogInfo() {
 
 bool IsDialogWindow(const Window* pWnd) {
     return pWnd->dialog != nullptr;
+}
+
+// WM_NEXTDLGCTL: the focus goes to the control wParam names (lParam TRUE), or to the next tab
+// stop (wParam 0) or the previous one.
+void NextDialogControl(HWND hwndDlg, WPARAM wParam, LPARAM lParam) {
+    const HWND hwndTarget = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                           : GetNextDlgTabItem(hwndDlg, GetFocus(), wParam != 0);
+    if (hwndTarget == nullptr)
+        return;
+    FocusControl(hwndDlg, hwndTarget);
+    ShowDefaultButton(hwndDlg);
 }
 
 void RegisterDialogClasses() {
@@ -408,6 +393,28 @@ BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
     return TRUE;
 }
 
+// The dialog is hidden and its owner enabled again; a modal loop ends with nResult. A window of
+// the dialog class made with CreateWindowEx counts as a dialog, as it does on Windows.
+BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
+    const headless::Window* pWnd = headless::FindWindowPtr(hDlg);
+    headless::DialogInfo* pInfo = pWnd != nullptr && pWnd->pClass->proc == DefDlgProcA
+                                      ? headless::InfoMadeIfMissing(hDlg)
+                                      : headless::InfoOf(hDlg);
+    if (pInfo == nullptr)
+        return FALSE;
+    pInfo->result = nResult;
+    pInfo->bEnded = true;
+    const HWND hwndOwner = GetWindow(hDlg, GW_OWNER);
+    if (hwndOwner != nullptr)
+        EnableWindow(hwndOwner, TRUE);
+    if (IsChild(hDlg, GetFocus()))
+        SetFocus(hDlg);
+    // Hidden, the dialog hands the activation on, to its owner first.
+    SetWindowPos(hDlg, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    return TRUE;
+}
+
 LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(hDlg))
         return 0;
@@ -421,47 +428,4 @@ LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (result != 0)
         return headless::ReturnsDirectly(Msg) ? result : GetWindowLongPtrA(hDlg, DWLP_MSGRESULT);
     return headless::DefaultDialogHandling(hDlg, Msg, wParam, lParam);
-}
-
-// The next (or previous) visible, enabled control of hCtl's group, going round the group;
-// hCtl itself when the group has no other.
-HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
-    const headless::Window* pDlg = headless::FindWindowPtr(hDlg);
-    if (pDlg == nullptr || pDlg->children.empty())
-        return nullptr;
-    const std::vector<HWND>& controls = pDlg->children;
-    const auto at = std::find(controls.begin(), controls.end(), hCtl);
-    if (at == controls.end())
-        return hCtl == nullptr && headless::CanTakeGroupMove(controls.front()) ? controls.front()
-                                                                               : nullptr;
-    size_t nFirst = 0, nEnd = 0;
-    headless::GroupBounds(controls, static_cast<size_t>(at - controls.begin()), &nFirst, &nEnd);
-    const size_t nSize = nEnd - nFirst;
-    const size_t nAt = static_cast<size_t>(at - controls.begin()) - nFirst;
-    for (size_t nStep = 1; nStep < nSize; ++nStep) {
-        const size_t nOffset = bPrevious ? (nAt + nSize - nStep) % nSize : (nAt + nStep) % nSize;
-        const HWND hwnd = controls[nFirst + nOffset];
-        if (headless::CanTakeGroupMove(hwnd))
-            return hwnd;
-    }
-    return hCtl;
-}
-
-HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
-    const headless::Window* pDlg = headless::FindWindowPtr(hDlg);
-    if (pDlg == nullptr || pDlg->children.empty())
-        return nullptr;
-    const std::vector<HWND>& controls = pDlg->children;
-    const size_t nCount = controls.size();
-    const size_t nAt =
-        static_cast<size_t>(std::find(controls.begin(), controls.end(), hCtl) - controls.begin());
-    // From the control after (or before) hCtl round the dialog, or from the first (or last).
-    for (size_t nStep = 1; nStep <= nCount; ++nStep) {
-        const size_t nFrom = nAt == nCount ? (bPrevious ? 0 : nCount - 1) : nAt;
-        const size_t nIndex =
-            bPrevious ? (nFrom + nCount - nStep) % nCount : (nFrom + nStep) % nCount;
-        if (headless::CanTakeTab(controls[nIndex]))
-            return controls[nIndex];
-    }
-    return hCtl;
 }

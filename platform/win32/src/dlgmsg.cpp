@@ -1,7 +1,8 @@
 // IsDialogMessage: the dialog manager's keyboard interface. Tab and Shift+Tab move through the
 // tab stops, the arrows through a group, Enter presses the default button and Escape cancels,
-// unless the focus control asks for the key with its WM_GETDLGCODE answer.
-#include <windows.h>
+// unless the focus control asks for the key with its WM_GETDLGCODE answer. Any window with
+// controls can be given it; a WH_MSGFILTER hook sees each message first.
+#include "window.h"
 
 namespace headless {
 namespace {
@@ -52,6 +53,16 @@ void MoveInGroup(HWND hwndDlg, MSG* pMsg) {
         SendMessageA(hwndNext, BM_CLICK, 0, 0);
 }
 
+// A dialog moves the focus on WM_NEXTDLGCTL; in a window that is no dialog the dialog manager
+// makes the same move itself.
+void MoveToNextTabStop(HWND hwndDlg) {
+    const WPARAM bPrevious = GetKeyState(VK_SHIFT) & 0x8000;
+    if (IsDialogWindow(FindWindowPtr(hwndDlg)))
+        SendMessageA(hwndDlg, WM_NEXTDLGCTL, bPrevious, 0);
+    else
+        NextDialogControl(hwndDlg, bPrevious, 0);
+}
+
 // True when the dialog manager took the key; false leaves it to the focus control.
 bool HandleDialogKey(HWND hwndDlg, MSG* pMsg) {
     const LRESULT code =
@@ -62,7 +73,7 @@ bool HandleDialogKey(HWND hwndDlg, MSG* pMsg) {
     case VK_TAB:
         if (code & DLGC_WANTTAB)
             return false;
-        SendMessageA(hwndDlg, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) & 0x8000, 0);
+        MoveToNextTabStop(hwndDlg);
         return true;
     case VK_LEFT:
     case VK_UP:
@@ -86,9 +97,14 @@ bool HandleDialogKey(HWND hwndDlg, MSG* pMsg) {
 } // namespace headless
 
 // Characters are never mnemonics here: they are dispatched like every message the dialog
-// manager leaves alone.
+// manager leaves alone. The hook is asked once the dialog is known to be a window, whatever the
+// message's window, as Windows asks it.
 BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
-    if (hDlg == nullptr || lpMsg == nullptr || (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd)))
+    if (!IsWindow(hDlg) || lpMsg == nullptr)
+        return FALSE;
+    if (CallMsgFilterA(lpMsg, MSGF_DIALOGBOX))
+        return TRUE;
+    if (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd))
         return FALSE;
     if (lpMsg->message == WM_KEYDOWN && headless::HandleDialogKey(hDlg, lpMsg))
         return TRUE;

@@ -44,6 +44,8 @@ struct DialogInfo {
     int yBaseUnit = 0;
     HWND hwndFocus = nullptr; // the control that gets the focus back when the dialog does
     UINT defId = 0;
+    bool bEnded = false; // EndDialog was called, with result
+    INT_PTR result = 0;
     ~DialogInfo();
 };
 
@@ -121,6 +123,9 @@ void RemovePostedMessages(HWND hwnd);
 
 // Dialogs
 bool IsDialogWindow(const Window* pWnd);
+// WM_NEXTDLGCTL's move of the focus, which IsDialogMessage makes in a window that is no dialog
+// too.
+void NextDialogControl(HWND hwndDlg, WPARAM wParam, LPARAM lParam);
 
 // Hooks: true when a WH_CBT hook refuses the window that CreateWindowEx has just made.
 bool CreationHookRefuses(HWND hwnd, CREATESTRUCTA* pcs);
