@@ -334,6 +334,12 @@ bool IsDialogWindow(const Window* pWnd) {
     return pWnd->dialog != nullptr;
 }
 
+bool DialogEnded(HWND hwnd, INT_PTR* pnResult) {
+    const DialogInfo* pInfo = InfoOf(hwnd);
+    *pnResult = pInfo != nullptr ? pInfo->result : 0;
+    return pInfo == nullptr || pInfo->bEnded;
+}
+
 // WM_NEXTDLGCTL: the focus goes to the control wParam names (lParam TRUE), or to the next tab
 // stop (wParam 0) or the previous one.
 void NextDialogControl(HWND hwndDlg, WPARAM wParam, LPARAM lParam) {

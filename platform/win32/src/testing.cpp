@@ -4,6 +4,7 @@
 #include "headless_test.h"
 #include "memory.h"
 #include "module.h"
+#include "msgbox.h"
 #include "records.h"
 #include "system.h"
 
@@ -32,5 +33,6 @@ WIN32_EXPORT HEADLESS_TEST HeadlessTestInterface = {
     headless::SetCompositionResult,
     headless::KeepRecords,
     headless::SetResource,
+    headless::AnswerMessageBoxes,
 };
 }

@@ -123,6 +123,9 @@ void RemovePostedMessages(HWND hwnd);
 
 // Dialogs
 bool IsDialogWindow(const Window* pWnd);
+// True once EndDialog was called for the dialog, with its result, and for a window that is no
+// dialog any more (its result 0): what ends a modal loop.
+bool DialogEnded(HWND hwnd, INT_PTR* pnResult);
 // WM_NEXTDLGCTL's move of the focus, which IsDialogMessage makes in a window that is no dialog
 // too.
 void NextDialogControl(HWND hwndDlg, WPARAM wParam, LPARAM lParam);

@@ -21,9 +21,8 @@
  * kept between two clearings; later ones are not kept. */
 #define HEADLESS_RECORDS_MAX 4096
 
-/* One MessageBox call, as the headless system recorded it (it shows nothing and answers
- * as Enter would, with its default button). Texts longer than the buffers are cut, always
- * terminated. */
+/* One MessageBox call, as the headless system recorded it when the box came up (it shows
+ * nothing; see AnswerMessageBoxes). Texts longer than the buffers are cut, always terminated. */
 typedef struct tagHEADLESS_MESSAGEBOX {
     HWND hwndOwner;
     UINT uType;
@@ -111,6 +110,12 @@ typedef struct tagHEADLESS_TEST {
      * takes the resource away again; a resource found before is then no longer valid. */
     BOOL(*SetResource)
     (HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData, DWORD cbData);
+
+    /* A message box is a modal box whose loop dispatches the thread's messages until its user
+     * answers; once the queue runs dry, nothing more can come here, and the box is answered with
+     * button nButton (IDOK, IDCANCEL...) when it has one, else with its default button, as
+     * Enter would. 0 goes back to the default button. */
+    void (*AnswerMessageBoxes)(int nButton);
 } HEADLESS_TEST;
 
 #endif
