@@ -173,22 +173,17 @@ TEST_F(WndTest, TemporaryObjectsWrapOtherWindows) {
 // What a host's dialog code calls beyond the library: the handles behind the objects (NULL for an
 // object without one), a font made from a LOGFONT and passed on as an HFONT, and coordinates.
 TEST_F(WndTest, HostMembersAnswerAsInMfc) {
-    CWnd* pChild = CWnd::FromHandle(m_hChild);
-    EXPECT_EQ(m_hChild, pChild->GetSafeHwnd());
+    EXPECT_EQ(m_hChild, CWnd::FromHandle(m_hChild)->GetSafeHwnd());
     EXPECT_EQ(nullptr, CWnd().GetSafeHwnd());
     CRect rc(10, 20, 30, 40);
-    pChild->ClientToScreen(rc);
-    pChild->ScreenToClient(rc);
+    CWnd::FromHandle(m_hChild)->ClientToScreen(rc);
+    CWnd::FromHandle(m_hChild)->ScreenToClient(rc);
     EXPECT_TRUE(EqualRect(&rc, CRect(10, 20, 30, 40)));
-
     LOGFONTA lf = {};
     lf.lfHeight = -12;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
     CFont font;
     ASSERT_TRUE(font.CreateFontIndirect(&lf));
-    const HFONT hFont = font;
-    EXPECT_NE(nullptr, hFont);
-    EXPECT_EQ(font.m_hObject, hFont);
+    EXPECT_EQ(font.m_hObject, static_cast<HGDIOBJ>(static_cast<HFONT>(font)));
     EXPECT_EQ(font.m_hObject, font.GetSafeHandle());
     EXPECT_EQ(nullptr, CFont().GetSafeHandle());
 }
