@@ -3,12 +3,15 @@
 // receives.
 #include "ControlHost.h"
 #include "Headless.h"
+#include "HostDialog.h"
 #include "MessageLog.h"
 #include "ParamName.h"
 #include "ShiftJis.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -48,6 +51,18 @@ Selection SelectionOf(HWND hwnd) {
 void Type(HWND hwnd, const std::string& bytes) {
     for (char ch : bytes)
         SendMessageA(hwnd, WM_CHAR, static_cast<BYTE>(ch), 1);
+}
+
+// The metrics of the font an edit is given, measured as the edit measures it.
+TEXTMETRICA MetricsOf(HWND hwnd, HGDIOBJ hFont) {
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    const HDC hdc = GetDC(hwnd);
+    const HGDIOBJ hOld = SelectObject(hdc, hFont);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(hdc, &tm);
+    SelectObject(hdc, hOld);
+    ReleaseDC(hwnd, hdc);
+    return tm;
 }
 
 std::vector<test::ExpectedMessage> TextChanged(HWND hwnd) {
@@ -195,6 +210,160 @@ TEST(EditTest, DoubleByteCharacterThatDoesNotFitTheLimitIsLeftOutWhole) {
     Type(edit, test::ShiftJis("漢"));
     EXPECT_EQ("ab", TextOf(edit));
     EXPECT_TRUE(MessagesAre({test::ParentNotification(edit, EN_MAXTEXT)}));
+}
+
+// EM_REPLACESEL puts the text in the selection's place as typing does, cut at the limit
+// (EN_MAXTEXT first); an edit made with a parent reports to it, one made without to nobody.
+TEST(EditTest, ReplaceSelInsertsUpToTheLimitAndNotifiesTheWindowItWasMadeWith) {
+    test::ParentWindow parent;
+    const HWND edit = CreateWindowExA(0, "Edit", "hello", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 200, 20,
+                                      parent.Handle(), nullptr, nullptr, nullptr);
+    const HWND lone =
+        CreateWindowExA(0, "Edit", "", 0, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    test::RecordControl(lone, "lone");
+    SendMessageA(edit, EM_LIMITTEXT, 7, 0);
+    SendMessageA(edit, EM_SETSEL, 1, 3);
+    EXPECT_TRUE(SendMessageA(edit, EM_REPLACESEL, FALSE, test::Text("XYZ")));
+    SendMessageA(edit, EM_REPLACESEL, FALSE, test::Text("12"));
+    SendMessageA(lone, EM_REPLACESEL, FALSE, test::Text("a"));
+    EXPECT_EQ("hXYZ1lo", TextOf(edit));
+    EXPECT_EQ((Selection{5, 5}), SelectionOf(edit));
+    std::vector<test::ExpectedMessage> expected = TextChanged(edit);
+    expected.push_back(test::ParentNotification(edit, EN_MAXTEXT));
+    for (const test::ExpectedMessage& message : TextChanged(edit))
+        expected.push_back(message);
+    expected.push_back({"lone", EM_REPLACESEL, test::sent});
+    EXPECT_TRUE(MessagesAre(expected));
+    DestroyWindow(edit);
+    DestroyWindow(lone);
+}
+
+// Every key is answered with TRUE. Asked for its code with a message, as a dialog manager asks,
+// even a single-line edit takes Enter to the dialog's default button.
+TEST(EditTest, KeysAnswerTrueAndEnterInADialogGoesToTheDefaultButton) {
+    test::HostDialog dialog(test::ProgramModule(), 104);
+    const HWND edit = dialog.Item(104);
+    for (WPARAM vk : {VK_LEFT, VK_DELETE, 0x41, VK_ESCAPE, VK_TAB})
+        EXPECT_EQ(TRUE, SendMessageA(edit, WM_KEYDOWN, vk, 0)) << vk;
+    MSG msg = {edit, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    SendMessageA(edit, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
+    EXPECT_EQ(TRUE, SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0));
+    EXPECT_EQ(dialog.Item(108), GetFocus());
+    EXPECT_TRUE(PeekMessageA(&msg, dialog.Item(108), WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+}
+
+// The format rectangle (EM_GETRECT) is the client area less the border the edit draws (two
+// pixels, one for the client edge; off the top and bottom only when a line still fits), less the
+// margins, and as many whole lines of the font as fit, one at least, never below the client area.
+TEST(EditTest, FormatRectIsTheClientAreaLessBorderAndMarginsInWholeLines) {
+    const struct {
+        DWORD style;
+        DWORD exStyle;
+        int nLines; // of client height, with nExtra pixels more
+        int nExtra;
+        int nInset;
+        bool bInsetY;
+        int nLinesShown;
+    } cases[] = {
+        {0, 0, 2, 0, 0, false, 1},
+        {WS_BORDER, 0, 1, 4, 2, true, 1},
+        {WS_BORDER, 0, 1, 3, 2, false, 1},
+        {0, WS_EX_CLIENTEDGE, 1, 2, 1, true, 1},
+        {ES_MULTILINE, 0, 2, 5, 0, false, 2},
+        {ES_MULTILINE, 0, 0, 5, 0, false, 1},
+    };
+    for (const auto& c : cases) {
+        test::ParentWindow parent;
+        const HWND edit = parent.Create("Edit", c.style, kId, "", c.exStyle);
+        const LONG cyLine = MetricsOf(edit, GetStockObject(DEFAULT_GUI_FONT)).tmHeight;
+        const LONG cyClient = c.nLines * cyLine + c.nExtra;
+        RECT rc = {0, 0, 100, cyClient};
+        AdjustWindowRectEx(&rc, GetWindowLongA(edit, GWL_STYLE), FALSE, c.exStyle);
+        SetWindowPos(edit, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(3, 4));
+        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+        const LONG yTop = c.bInsetY ? c.nInset : 0;
+        const RECT expected = {c.nInset + 3, yTop, 100 - c.nInset - 4,
+                               std::min(yTop + c.nLinesShown * cyLine, cyClient)};
+        EXPECT_TRUE(EqualRect(&expected, &rc)) << c.style << " " << c.nLines << "+" << c.nExtra;
+    }
+}
+
+// Half the average width of a font of single-byte characters on either side, from WM_SETFONT or
+// EC_USEFONTINFO; none without a font. The built-in fonts of double-byte characters reach over
+// their cells by nothing, so they give none and leave WM_SETFONT's margins as they are.
+TEST(EditTest, MarginsFromTheFontAreHalfACharacterOfASingleByteFont) {
+    test::ParentWindow parent;
+    const HWND edit = parent.Create("Edit", 0, kId);
+    SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, EC_USEFONTINFO));
+    EXPECT_EQ(MAKELONG(1, 0), SendMessageA(edit, EM_GETMARGINS, 0, 0));
+    const HFONT hAnsi = CreateFontA(-16, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    const LONG nHalf = MetricsOf(edit, hAnsi).tmAveCharWidth / 2;
+    EXPECT_EQ(MAKELONG(nHalf, nHalf), SendMessageA(edit, EM_GETMARGINS, 0, 0));
+    if (test::Headless() != nullptr) {
+        MetricsOf(edit, GetStockObject(DEFAULT_GUI_FONT));
+        EXPECT_EQ(MAKELONG(nHalf, nHalf), SendMessageA(edit, EM_GETMARGINS, 0, 0));
+        SendMessageA(edit, EM_SETMARGINS, EC_USEFONTINFO, 0);
+        EXPECT_EQ(0, SendMessageA(edit, EM_GETMARGINS, 0, 0));
+    }
+    DeleteObject(hAnsi);
+}
+
+// EM_POSFROMCHAR and EM_CHARFROMPOS between the places of "aa" left, centred or right in the
+// format rectangle: a point in a character's right half is the place after it; there is no
+// place past the text, nor a character outside the client area. Lines stand one under another.
+TEST(EditTest, PointsAndPlacesOfTheCharactersMatch) {
+    for (DWORD style : {0, ES_CENTER, ES_RIGHT}) {
+        test::ParentWindow parent;
+        const HWND edit = parent.Create("Edit", style, kId, "aa", 0, 100, 30);
+        RECT rc = {};
+        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+        const LRESULT first = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
+        const int x = LOWORD(first);
+        const int cx = LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 1, 0)) - x;
+        const int nRoom = rc.right - rc.left - 2 * cx;
+        EXPECT_EQ(MAKELONG(rc.left + nRoom * static_cast<int>(style) / 2, rc.top), first);
+        const auto at = [&](int xAt) {
+            return SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(xAt, rc.top));
+        };
+        EXPECT_EQ(0, at(x + (cx + 1) / 2 - 1));
+        EXPECT_EQ(1, at(x + (cx + 1) / 2));
+        EXPECT_EQ(2, at(x + 2 * cx - 1));
+        EXPECT_EQ(-1, SendMessageA(edit, EM_POSFROMCHAR, 2, 0));
+        EXPECT_EQ(-1, at(200));
+    }
+    test::ParentWindow parent;
+    const HWND edit = parent.Create("Edit", ES_MULTILINE, kId, "ab\r\ncd", 0, 100, 100);
+    const LRESULT first = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
+    const LRESULT second = SendMessageA(edit, EM_POSFROMCHAR, 4, 0);
+    EXPECT_EQ(LOWORD(first), LOWORD(second));
+    EXPECT_GT(HIWORD(second), HIWORD(first));
+    EXPECT_EQ(MAKELONG(4, 1), SendMessageA(edit, EM_CHARFROMPOS, 0, second));
+    EXPECT_EQ(1, HIWORD(SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(1, 90))));
+}
+
+// EM_GETLINE copies as much of the line as the buffer's first WORD says, a NUL after it when
+// there is room; a single-line edit has its one line whatever the number.
+TEST(EditTest, GetLineCopiesTheLineIntoTheBuffer) {
+    const struct {
+        DWORD style;
+        WPARAM wLine;
+        WORD wSize;
+        LRESULT nCopied;
+        const char* pszBuffer; // its first four bytes after the call, '#' untouched
+    } cases[] = {{ES_MULTILINE, 1, 8, 2, "de\0#"},
+                 {ES_MULTILINE, 0, 2, 2, "ab##"},
+                 {ES_MULTILINE, 2, 8, 0, "\x08\0##"},
+                 {0, 5, 8, 3, "abc\0"}};
+    for (const auto& c : cases) {
+        test::ParentWindow parent;
+        const HWND edit = parent.Create("Edit", c.style, kId, c.style ? "abc\r\nde" : "abc");
+        char buffer[8] = "#######";
+        std::memcpy(buffer, &c.wSize, sizeof(c.wSize));
+        EXPECT_EQ(c.nCopied, SendMessageA(edit, EM_GETLINE, c.wLine, test::Text(buffer)));
+        EXPECT_EQ(0, std::memcmp(c.pszBuffer, buffer, 4)) << c.wLine << " " << c.wSize;
+    }
 }
 
 } // namespace

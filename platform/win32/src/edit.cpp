@@ -1,41 +1,27 @@
 // Edit controls, single-line and multi-line: text in code page 932 bytes with a caret and a
-// selection that never split a double-byte character, typing, deleting and caret keys, the
-// text limit, and the notifications to the parent.
+// selection that never split a double-byte character, typing, replacing the selection, deleting
+// and caret keys, the text limit, its lines, and the notifications to the parent. Where the text
+// stands and its drawing: editlayout.cpp.
 #include "builtin_classes.h"
 #include "controls.h"
 #include "dbcs.h"
+#include "edit.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace headless {
 namespace {
 
-// Limits in bytes: the initial one, and what a limit of 0 stands for.
-constexpr DWORD kInitialLimit = 30000;
+// What a limit of 0 stands for.
 constexpr DWORD kMaxSingleLineLimit = 0x7FFFFFFE;
 constexpr DWORD kMaxMultiLineLimit = 0xFFFFFFFF;
 
 const char kLineBreak[] = "\r\n";
 
-struct EditState {
-    HWND self = nullptr;
-    size_t nAnchor = 0; // where the selection started
-    size_t nCaret = 0;  // the other end of the selection, where the caret is
-    DWORD dwLimit = kInitialLimit;
-    BYTE chPendingLead = 0; // the lead byte of a double-byte character typed in two WM_CHARs
-    HFONT hFont = nullptr;
-    // A dialog manager asked for the dialog code with a key message: from then on a multi-line
-    // edit leaves Tab, Escape and (without ES_WANTRETURN) Enter to its dialog, as Wine's does.
-    bool bDialogMode = false;
-};
-
 std::string& TextBuffer(HWND hwnd) {
     return FindWindowPtr(hwnd)->text;
-}
-
-bool IsMultiLine(HWND hwnd) {
-    return (StyleOf(hwnd) & ES_MULTILINE) != 0;
 }
 
 size_t SelectionStart(const EditState& state) {
@@ -80,28 +66,28 @@ size_t NextPosition(const std::string& text, size_t nPos) {
     return nPos + CharLength932(&text[nPos], text.size() - nPos);
 }
 
-size_t LineStart(const std::string& text, size_t nPos) {
-    const size_t nBreak = nPos >= 2 ? text.rfind(kLineBreak, nPos - 2) : std::string::npos;
-    return nBreak == std::string::npos ? 0 : nBreak + 2;
-}
-
-size_t LineEnd(const std::string& text, size_t nPos) {
-    const size_t nBreak = text.find(kLineBreak, nPos);
-    return nBreak == std::string::npos ? text.size() : nBreak;
-}
-
 void SetCaret(HWND hwnd, EditState* pState, size_t nPos) {
     pState->nAnchor = pState->nCaret = nPos;
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+// To the window the edit was made with as its parent, and to nobody without one.
+void Notify(const EditState& state, WORD wCode) {
+    if (state.hwndNotify != nullptr)
+        NotifyOwner(state.hwndNotify, state.self, wCode);
+}
+
 // EN_UPDATE once the text is laid out, EN_CHANGE once it is shown; the parent may destroy the
-// control in between.
-void NotifyTextChanged(HWND hwnd) {
+// control, and its state, in between.
+void NotifyTextChanged(const EditState& state) {
+    const HWND hwnd = state.self;
+    const HWND hwndNotify = state.hwndNotify;
     InvalidateRect(hwnd, nullptr, TRUE);
-    NotifyParent(hwnd, EN_UPDATE);
+    if (hwndNotify == nullptr)
+        return;
+    NotifyOwner(hwndNotify, hwnd, EN_UPDATE);
     if (IsWindow(hwnd))
-        NotifyParent(hwnd, EN_CHANGE);
+        NotifyOwner(hwndNotify, hwnd, EN_CHANGE);
 }
 
 // Replaces the selection with as much of the text as the limit leaves room for, never half a
@@ -115,14 +101,14 @@ void ReplaceSelection(HWND hwnd, EditState* pState, std::string_view insert) {
     const size_t nInsert =
         insert.size() <= nRoom ? insert.size() : CharStart(insert, std::min(nRoom, insert.size()));
     if (!GrowStorage([&] { text.replace(nStart, nSelected, insert.substr(0, nInsert)); })) {
-        NotifyParent(hwnd, EN_ERRSPACE);
+        Notify(*pState, EN_ERRSPACE);
         return;
     }
     pState->nAnchor = pState->nCaret = nStart + nInsert;
     if (nInsert < insert.size())
-        NotifyParent(hwnd, EN_MAXTEXT);
-    if ((nInsert > 0 || nSelected > 0) && IsWindow(hwnd))
-        NotifyTextChanged(hwnd);
+        Notify(*pState, EN_MAXTEXT);
+    if ((nInsert > 0 || nSelected > 0) && (pState = ControlState<EditState>(hwnd)) != nullptr)
+        NotifyTextChanged(*pState);
 }
 
 void DeleteRange(HWND hwnd, EditState* pState, size_t nFrom, size_t nTo) {
@@ -179,22 +165,36 @@ void PressDefaultButton(HWND hwndDlg) {
     PostMessageA(hwndDefault, WM_KEYDOWN, VK_RETURN, 0);
 }
 
-void OnDialogKey(HWND hwnd, WPARAM vk) {
-    const HWND hwndDlg = GetParent(hwnd);
-    if (vk == VK_TAB)
-        SendMessageA(hwndDlg, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) & 0x8000, 0);
-    else if (vk == VK_ESCAPE)
-        PostMessageA(hwndDlg, WM_CLOSE, 0, 0);
-    else if (vk == VK_RETURN && !(StyleOf(hwnd) & ES_WANTRETURN))
+// In a dialog, Enter goes to the dialog's default button (but for a multi-line edit with
+// ES_WANTRETURN), and a multi-line edit leaves Tab and Escape to the dialog; true when the key
+// went to the dialog.
+bool OnDialogKey(const EditState& state, WPARAM vk) {
+    const HWND hwndDlg = state.hwndNotify;
+    const bool bMultiLine = IsMultiLine(state.self);
+    if (!state.bDialogMode || hwndDlg == nullptr)
+        return false;
+    if (vk == VK_RETURN && !(bMultiLine && (StyleOf(state.self) & ES_WANTRETURN))) {
         PressDefaultButton(hwndDlg);
+        return true;
+    }
+    if (bMultiLine && vk == VK_TAB) {
+        SendMessageA(hwndDlg, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) & 0x8000, 0);
+        return true;
+    }
+    if (bMultiLine && vk == VK_ESCAPE) {
+        PostMessageA(hwndDlg, WM_CLOSE, 0, 0);
+        return true;
+    }
+    return false;
 }
 
-// A single-line edit takes Up and Down as Left and Right.
+// A single-line edit takes Up and Down as Left and Right. Every key is answered with TRUE, as
+// Windows answers it.
 LRESULT OnKeyDown(HWND hwnd, EditState* pState, WPARAM vk) {
+    if (OnDialogKey(*pState, vk))
+        return TRUE;
     const std::string& text = TextBuffer(hwnd);
     const bool bMultiLine = IsMultiLine(hwnd);
-    if (bMultiLine && pState->bDialogMode)
-        OnDialogKey(hwnd, vk);
     switch (vk) {
     case VK_LEFT:
         SetCaret(hwnd, pState, PreviousPosition(text, pState->nCaret));
@@ -222,7 +222,7 @@ LRESULT OnKeyDown(HWND hwnd, EditState* pState, WPARAM vk) {
             DeleteForward(hwnd, pState);
         break;
     }
-    return 0;
+    return TRUE;
 }
 
 bool IsDigit(BYTE ch) {
@@ -319,20 +319,56 @@ LRESULT OnSetText(HWND hwnd, EditState* pState, LPARAM lParam) {
     pState->chPendingLead = 0;
     SetCaret(hwnd, pState, 0);
     if (!IsMultiLine(hwnd))
-        NotifyTextChanged(hwnd);
+        NotifyTextChanged(*pState);
     return TRUE;
 }
 
-LRESULT OnSetFocus(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
-    NotifyParent(hwnd, EN_SETFOCUS);
+// EM_REPLACESEL: the text (none for NULL) in place of the selection, as typing puts it there.
+LRESULT OnReplaceSel(HWND hwnd, EditState* pState, LPARAM lpText) {
+    const char* pszText = reinterpret_cast<const char*>(lpText);
+    ReplaceSelection(hwnd, pState, pszText != nullptr ? pszText : "");
+    return TRUE;
+}
+
+// EM_GETLINE: line wLine (the caret's for -1; a single-line edit has one) into the buffer whose
+// first WORD gives its size, as many bytes as fit without half a double-byte character, ended
+// with a NUL when there is room; the bytes copied. Wine answers a size of 0 with the line's
+// length.
+LRESULT OnGetLine(HWND hwnd, const EditState& state, WPARAM wLine, LPARAM lpBuffer) {
+    char* pBuffer = reinterpret_cast<char*>(lpBuffer);
+    if (pBuffer == nullptr)
+        return 0;
+    const std::string& text = TextBuffer(hwnd);
+    size_t nStart = 0;
+    if (IsMultiLine(hwnd) && static_cast<int>(wLine) < 0) {
+        nStart = LineStart(text, state.nCaret);
+    } else if (IsMultiLine(hwnd)) {
+        for (WPARAM nLine = 0; nLine < wLine; ++nLine) {
+            if (LineEnd(text, nStart) == text.size())
+                return 0;
+            nStart = LineEnd(text, nStart) + 2;
+        }
+    }
+    const std::string_view line(&text[nStart], LineEnd(text, nStart) - nStart);
+    WORD wSize = 0;
+    std::memcpy(&wSize, pBuffer, sizeof(wSize));
+    const size_t cb = line.size() <= wSize ? line.size() : CharStart(line, wSize);
+    std::memcpy(pBuffer, line.data(), cb);
+    if (cb < wSize)
+        pBuffer[cb] = '\0';
+    return static_cast<LRESULT>(cb);
+}
+
+LRESULT OnSetFocus(const EditState& state) {
+    InvalidateRect(state.self, nullptr, TRUE);
+    Notify(state, EN_SETFOCUS);
     return 0;
 }
 
-LRESULT OnKillFocus(HWND hwnd, EditState* pState) {
+LRESULT OnKillFocus(EditState* pState) {
     pState->chPendingLead = 0;
-    InvalidateRect(hwnd, nullptr, TRUE);
-    NotifyParent(hwnd, EN_KILLFOCUS);
+    InvalidateRect(pState->self, nullptr, TRUE);
+    Notify(*pState, EN_KILLFOCUS);
     return 0;
 }
 
@@ -347,45 +383,16 @@ LRESULT OnGetDlgCode(HWND hwnd, EditState* pState, LPARAM lpMsg) {
     return code;
 }
 
-int LineX(DWORD style, const RECT& rcClient, int cxLine) {
-    if (style & ES_RIGHT)
-        return rcClient.right - cxLine;
-    if (style & ES_CENTER)
-        return (rcClient.right - cxLine) / 2;
-    return 0;
-}
-
-// A read-only or disabled edit is coloured as a static, as since Windows XP.
-LRESULT OnPaint(HWND hwnd, const EditState& state, HDC hdcGiven) {
-    ControlPaint paint(hwnd, hdcGiven, state.hFont);
-    const HDC hdc = paint.Dc();
-    const RECT rc = paint.Client();
-    const DWORD style = StyleOf(hwnd);
-    const bool bStatic = (style & ES_READONLY) || !IsWindowEnabled(hwnd);
-    FillRect(hdc, &rc, ParentBrush(hwnd, hdc, bStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT));
-    if (!IsWindowEnabled(hwnd))
-        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(hdc, &tm);
-    const std::string& text = TextOf(hwnd);
-    int y = 0;
-    for (size_t nStart = 0; nStart <= text.size(); y += tm.tmHeight) {
-        const size_t nEnd = IsMultiLine(hwnd) ? LineEnd(text, nStart) : text.size();
-        const int cb = static_cast<int>(nEnd - nStart);
-        SIZE size = {0, 0};
-        GetTextExtentPoint32A(hdc, text.data() + nStart, cb, &size);
-        if (cb > 0)
-            TextOutA(hdc, LineX(style, rc, size.cx), y, text.data() + nStart, cb);
-        nStart = nEnd + 2;
-    }
-    return 0;
-}
-
-// A border without the client edge is drawn inside the client area, as Windows does it.
+// A border without the client edge is drawn inside the client area, as Windows does it. The
+// edit reports to the window it is made with as its parent.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
+    EditState* pState = ControlState<EditState>(hwnd);
+    pState->hwndNotify = reinterpret_cast<const CREATESTRUCTA*>(lParam)->hwndParent;
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-    if ((style & WS_BORDER) && !(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
+    if ((style & WS_BORDER) && !(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+        pState->bBorder = true;
         SetWindowLongA(hwnd, GWL_STYLE, style & ~WS_BORDER);
+    }
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, lParam);
 }
 
@@ -399,7 +406,7 @@ LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) 
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        return OnPaint(hwnd, *pState, reinterpret_cast<HDC>(wParam));
+        return OnPaint(*pState, reinterpret_cast<HDC>(wParam));
     case WM_ENABLE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
@@ -407,11 +414,12 @@ LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) 
         return OnSetText(hwnd, pState, lParam);
     case WM_SETFONT:
         SetControlFont(hwnd, pState, wParam, lParam);
+        SetFontMargins(pState);
         return 0;
     case WM_SETFOCUS:
-        return OnSetFocus(hwnd);
+        return OnSetFocus(*pState);
     case WM_KILLFOCUS:
-        return OnKillFocus(hwnd, pState);
+        return OnKillFocus(pState);
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
         return 0;
@@ -431,11 +439,39 @@ LRESULT EditMessage(EditState* pState, UINT uMsg, WPARAM wParam, LPARAM lParam) 
         return OnSetReadOnly(hwnd, wParam);
     case EM_SCROLLCARET:
         return TRUE;
+    case EM_REPLACESEL:
+        return OnReplaceSel(hwnd, pState, lParam);
+    case EM_GETLINE:
+        return OnGetLine(hwnd, *pState, wParam, lParam);
+    case EM_GETRECT:
+        return OnGetRect(*pState, lParam);
+    case EM_SETMARGINS:
+        return OnSetMargins(pState, wParam, lParam);
+    case EM_GETMARGINS:
+        return MAKELONG(pState->wLeftMargin, pState->wRightMargin);
+    case EM_POSFROMCHAR:
+        return OnPosFromChar(*pState, wParam);
+    case EM_CHARFROMPOS:
+        return OnCharFromPos(*pState, lParam);
     }
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
 
 } // namespace
+
+bool IsMultiLine(HWND hwnd) {
+    return (StyleOf(hwnd) & ES_MULTILINE) != 0;
+}
+
+size_t LineStart(const std::string& text, size_t nPos) {
+    const size_t nBreak = nPos >= 2 ? text.rfind(kLineBreak, nPos - 2) : std::string::npos;
+    return nBreak == std::string::npos ? 0 : nBreak + 2;
+}
+
+size_t LineEnd(const std::string& text, size_t nPos) {
+    const size_t nBreak = text.find(kLineBreak, nPos);
+    return nBreak == std::string::npos ? text.size() : nBreak;
+}
 
 void RegisterEditClass() {
     RegisterControlClass("Edit", ControlProc<EditState, EditMessage, OnNcCreate>,

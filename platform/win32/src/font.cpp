@@ -124,6 +124,16 @@ const LOGFONTA& SelectedFont(HDC hdc) {
     return *FindObjectOf<LOGFONTA>(FindDC(hdc)->hFont);
 }
 
+const LOGFONTA& FontOrSystemFont(HFONT hFont) {
+    static const LOGFONTA kSystemFont = [] {
+        LOGFONTA font = {};
+        GetStockFont(SYSTEM_FONT, &font);
+        return font;
+    }();
+    const LOGFONTA* pFont = FindObjectOf<LOGFONTA>(hFont);
+    return pFont != nullptr ? *pFont : kSystemFont;
+}
+
 } // namespace headless
 
 HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,

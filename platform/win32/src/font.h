@@ -16,4 +16,8 @@ SIZE MeasureText(const LOGFONTA& font, size_t cb);
 // The font that the DC has selected.
 const LOGFONTA& SelectedFont(HDC hdc);
 
+// Font hFont, or the system font for NULL or a handle that names no font: what a control that
+// has been given hFont paints with, measured without a device context (nothing is allocated).
+const LOGFONTA& FontOrSystemFont(HFONT hFont);
+
 } // namespace headless
