@@ -360,6 +360,16 @@
 #define VK_OEM_PERIOD 0xBE
 #define VK_PROCESSKEY 0xE5
 
+// Scroll bar styles and the scroll codes its keys send.
+#define SBS_HORZ 0x0000
+#define SBS_VERT 0x0001
+#define SB_LINEUP 0
+#define SB_LINEDOWN 1
+#define SB_PAGEUP 2
+#define SB_PAGEDOWN 3
+#define SB_TOP 6
+#define SB_BOTTOM 7
+
 #define DLGC_WANTARROWS 0x0001
 #define DLGC_WANTTAB 0x0002
 #define DLGC_WANTALLKEYS 0x0004

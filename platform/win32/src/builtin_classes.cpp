@@ -10,6 +10,7 @@ void RegisterBuiltinClasses() {
     RegisterEditClass();
     RegisterListBoxClasses();
     RegisterComboBoxClass();
+    RegisterScrollBarClass();
 }
 
 } // namespace headless

@@ -11,5 +11,6 @@ void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterListBoxClasses();
 void RegisterComboBoxClass();
+void RegisterScrollBarClass();
 
 } // namespace headless
