@@ -100,28 +100,29 @@ int CDlgSb::InitDll(CWnd* pDlg, HINSTANCE hInst, UINT nIDTemplate, UINT nFuncKey
     return 1;
 }
 
-// A template in the extended form, or one that makes no item, is refused with nothing
-// allocated: the controller has nothing to work on without items. So is one that makes more
-// items than a 16-bit signed index reaches, which every operation on the table would otherwise
-// index out of bounds.
+// A template that makes no item is refused with nothing allocated: the controller has nothing
+// to work on without items. So is one that makes more items than a 16-bit signed index reaches,
+// which every operation on the table would otherwise index out of bounds, and one whose entries
+// run past the resource's end.
 int CDlgSb::GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT** ppID,
                        BYTE** ppKind, short** ppGroup) {
     DWORD cbTemplate = 0;
     const BYTE* pTemplate = LoadTemplate(hInst, nIDTemplate, &cbTemplate);
-    WORD nControls = 0;
-    const BYTE* pFirst =
-        pTemplate != nullptr ? dlgsb::FirstControl(pTemplate, cbTemplate, &nControls) : nullptr;
-    if (pFirst == nullptr)
+    if (pTemplate == nullptr)
+        return 0;
+    const dlgsb::TemplateControls controls = dlgsb::ReadTemplateHeader(pTemplate, cbTemplate);
+    if (controls.pFirst == nullptr)
         return 0;
 
     UINT nItems = 0;
-    WORD wClass;
-    ITEM* pEntry = reinterpret_cast<ITEM*>(const_cast<BYTE*>(pFirst));
-    for (WORD i = 0; i < nControls; ++i) {
-        ITEM* pNext = GetItem(pEntry, &wClass);
-        if (dlgsb::KindOfControl(wClass, pEntry->style, pEntry->id) != dlgsb::kNoItem)
+    dlgsb::ControlEntry entry;
+    const BYTE* pEntry = controls.pFirst;
+    for (WORD i = 0; i < controls.nControls; ++i) {
+        pEntry = dlgsb::NextControl(pEntry, controls.pEnd, controls.bExtended, &entry);
+        if (pEntry == nullptr)
+            return 0;
+        if (dlgsb::KindOfControl(entry) != dlgsb::kNoItem)
             ++nItems;
-        pEntry = pNext;
     }
     if (nItems == 0 || nItems > kMaxItems)
         return 0;
@@ -138,26 +139,28 @@ int CDlgSb::GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT**
     // numbered by how many items had been placed when that control was met.
     short nGroup = -1;
     UINT n = 0;
-    pEntry = reinterpret_cast<ITEM*>(const_cast<BYTE*>(pFirst));
-    for (WORD i = 0; i < nControls; ++i) {
-        ITEM* pNext = GetItem(pEntry, &wClass);
-        if (pEntry->style & WS_GROUP)
+    pEntry = controls.pFirst;
+    for (WORD i = 0; i < controls.nControls; ++i) {
+        pEntry = dlgsb::NextControl(pEntry, controls.pEnd, controls.bExtended, &entry);
+        if (entry.style & WS_GROUP)
             nGroup = static_cast<short>(n);
-        const BYTE kind = dlgsb::KindOfControl(wClass, pEntry->style, pEntry->id);
+        const BYTE kind = dlgsb::KindOfControl(entry);
         if (kind != dlgsb::kNoItem) {
-            (*ppID)[n] = pEntry->id;
+            (*ppID)[n] = entry.id;
             (*ppKind)[n] = kind;
             if ((kind == KIND_CHECK || kind == KIND_RADIO) && nGroup != -1)
                 (*ppGroup)[n] = nGroup;
             ++n;
         }
-        pEntry = pNext;
     }
     return 1;
 }
 
 CDlgSb::ITEM* CDlgSb::GetItem(ITEM* pItem, WORD* pwClass) {
-    const BYTE* pNext = dlgsb::NextControl(reinterpret_cast<const BYTE*>(pItem), nullptr, pwClass);
+    dlgsb::ControlEntry entry;
+    const BYTE* pNext =
+        dlgsb::NextControl(reinterpret_cast<const BYTE*>(pItem), nullptr, false, &entry);
+    *pwClass = entry.wClass;
     return reinterpret_cast<ITEM*>(const_cast<BYTE*>(pNext));
 }
 

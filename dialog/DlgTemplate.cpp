@@ -1,14 +1,39 @@
-// Walking the control entries of a standard dialog template, and the item kind of each one.
+// Walking the control entries of a dialog template, standard or extended, and the item kind
+// of each one.
 #include "DlgTemplate.h"
 
 #include "CDlgSb.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace dlgsb {
 namespace {
 
-constexpr size_t kEntryHeader = 18; // style, extended style, x, y, cx, cy, id
+// DLGTEMPLATEEX starts with version 1 and the signature 0xFFFF.
+constexpr WORD kExtendedVersion = 1;
+constexpr WORD kExtendedSignature = 0xFFFF;
+
+// Header fields: the standard header's style at 0 and count at 8, the extended header's style
+// at 12 and count at 16; the menu field follows the box, 8 bytes after the count.
+constexpr size_t kStandardHeader = 18;
+constexpr size_t kExtendedHeader = 26;
+constexpr size_t kExtendedStyle = 12;
+constexpr size_t kExtendedCount = 16;
+constexpr size_t kStandardCount = 8;
+
+// Entry fields: a standard entry is style, extended style, box and WORD ID; an extended one is
+// help ID, extended style, style, box and DWORD ID.
+constexpr size_t kStandardEntry = 18;
+constexpr size_t kExtendedEntry = 24;
+constexpr size_t kStandardId = 16;
+constexpr size_t kExtendedStyleAt = 8;
+constexpr size_t kExtendedId = 20;
+
+// The predefined classes in the order of their atoms 0x0080 to 0x0085, whose low four bits are
+// the class code.
+const char* const kPredefinedClasses[] = {"Button",  "Edit",      "Static",
+                                          "ListBox", "ScrollBar", "ComboBox"};
 
 // Reads template fields in place; with an end it refuses to read past it and remembers that.
 class Cursor {
@@ -27,6 +52,12 @@ public:
         WORD value = 0;
         if (Has(offset + sizeof(WORD)))
             std::memcpy(&value, m_p + offset, sizeof(WORD));
+        return value;
+    }
+    DWORD PeekDword(size_t offset) {
+        DWORD value = 0;
+        if (Has(offset + sizeof(DWORD)))
+            std::memcpy(&value, m_p + offset, sizeof(DWORD));
         return value;
     }
     WORD Word() {
@@ -60,56 +91,79 @@ private:
     bool m_bOk = true;
 };
 
-bool InRange(WORD wID, WORD wLow, WORD wHigh) {
-    return wID >= wLow && wID <= wHigh;
+bool InRange(DWORD id, DWORD low, DWORD high) {
+    return id >= low && id <= high;
+}
+
+WORD FoldCase(WORD ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<WORD>(ch + ('a' - 'A')) : ch;
+}
+
+// Class names compare as Win32 compares them, without regard to case; a character outside
+// ASCII never matches a predefined name.
+bool NameIs(const BYTE* pName, const char* pszAscii) {
+    for (size_t i = 0;; ++i) {
+        WORD ch;
+        std::memcpy(&ch, pName + i * sizeof(WORD), sizeof(ch));
+        const WORD want = static_cast<unsigned char>(pszAscii[i]);
+        if (FoldCase(ch) != FoldCase(want))
+            return false;
+        if (want == 0)
+            return true;
+    }
+}
+
+// The class code of a class given by name: a predefined class's, as if given by its atom.
+WORD ClassCodeOfName(const BYTE* pName) {
+    for (size_t i = 0; i < std::size(kPredefinedClasses); ++i) {
+        if (NameIs(pName, kPredefinedClasses[i]))
+            return static_cast<WORD>(i);
+    }
+    return kClassByName;
 }
 
 } // namespace
 
-const BYTE* FirstControl(const BYTE* pTemplate, DWORD cbTemplate, WORD* pnControls) {
-    const BYTE* pEnd = pTemplate + cbTemplate;
-    Cursor cursor(pTemplate, pEnd);
-    // DLGTEMPLATEEX starts with version 1 and the signature 0xFFFF.
-    if (cursor.PeekWord(0) == 1 && cursor.PeekWord(2) == 0xFFFF)
-        return nullptr;
-    DWORD style = 0;
-    if (cursor.Has(kEntryHeader))
-        std::memcpy(&style, pTemplate, sizeof(style));
-    const WORD nControls = cursor.PeekWord(8);
-    cursor.Skip(kEntryHeader);
+TemplateControls ReadTemplateHeader(const BYTE* pTemplate, DWORD cbTemplate) {
+    TemplateControls controls = {nullptr, pTemplate + cbTemplate, 0, false};
+    Cursor cursor(pTemplate, controls.pEnd);
+    controls.bExtended =
+        cursor.PeekWord(0) == kExtendedVersion && cursor.PeekWord(2) == kExtendedSignature;
+    const DWORD style = cursor.PeekDword(controls.bExtended ? kExtendedStyle : 0);
+    controls.nControls = cursor.PeekWord(controls.bExtended ? kExtendedCount : kStandardCount);
+    cursor.Skip(controls.bExtended ? kExtendedHeader : kStandardHeader);
     cursor.SkipNameOrOrdinal(); // menu
     cursor.SkipNameOrOrdinal(); // class
     cursor.SkipString();        // title
     if (style & DS_SETFONT) {
-        cursor.Skip(sizeof(WORD)); // point size
-        cursor.SkipString();       // face name
+        // point size; an extended template adds weight, italic and character set
+        cursor.Skip(controls.bExtended ? 3 * sizeof(WORD) : sizeof(WORD));
+        cursor.SkipString(); // face name
     }
     cursor.AlignDword();
-    if (!cursor.Ok() || nControls == 0)
-        return nullptr;
-    const BYTE* pEntry = cursor.Position();
-    WORD wClass;
-    for (WORD i = 0; i < nControls && pEntry != nullptr; ++i)
-        pEntry = NextControl(pEntry, pEnd, &wClass);
-    if (pEntry == nullptr)
-        return nullptr;
-    *pnControls = nControls;
-    return cursor.Position();
+    if (cursor.Ok())
+        controls.pFirst = cursor.Position();
+    return controls;
 }
 
-const BYTE* NextControl(const BYTE* pEntry, const BYTE* pEnd, WORD* pwClass) {
+const BYTE* NextControl(const BYTE* pEntry, const BYTE* pEnd, bool bExtended,
+                        ControlEntry* pControl) {
     Cursor cursor(pEntry, pEnd);
-    cursor.Has(kEntryHeader + 2 * sizeof(WORD));
+    const size_t cbHeader = bExtended ? kExtendedEntry : kStandardEntry;
+    pControl->style = cursor.PeekDword(bExtended ? kExtendedStyleAt : 0);
+    pControl->id = bExtended ? cursor.PeekDword(kExtendedId) : cursor.PeekWord(kStandardId);
     // A predefined class is 0xFFFF and an atom 0x0080 to 0x0085, recognised by the atom's
     // bit 7; a class given by name is a string.
-    const WORD wAtom = cursor.PeekWord(kEntryHeader + sizeof(WORD));
-    cursor.Skip(kEntryHeader);
+    const WORD wAtom = cursor.PeekWord(cbHeader + sizeof(WORD));
+    cursor.Skip(cbHeader);
     if (wAtom & 0x0080) {
-        *pwClass = wAtom & 0x0F;
+        pControl->wClass = wAtom & 0x0F;
+        pControl->pClassName = nullptr;
         cursor.Skip(2 * sizeof(WORD));
     } else {
-        *pwClass = kClassByName;
+        pControl->pClassName = cursor.Position();
         cursor.SkipString();
+        pControl->wClass = cursor.Ok() ? ClassCodeOfName(pControl->pClassName) : kClassByName;
     }
     cursor.SkipNameOrOrdinal(); // title
     const WORD cbCreationData = cursor.Word();
@@ -120,10 +174,10 @@ const BYTE* NextControl(const BYTE* pEntry, const BYTE* pEnd, WORD* pwClass) {
     return cursor.Position();
 }
 
-BYTE KindOfControl(WORD wClass, DWORD style, WORD wID) {
-    switch (wClass) {
+BYTE KindOfControl(const ControlEntry& control) {
+    switch (control.wClass) {
     case 0: // Button
-        switch (style & 0x0F) {
+        switch (control.style & 0x0F) {
         case BS_PUSHBUTTON:
         case BS_DEFPUSHBUTTON:
             return KIND_PUSH;
@@ -138,29 +192,17 @@ BYTE KindOfControl(WORD wClass, DWORD style, WORD wID) {
         }
         return kNoItem;
     case 1: // Edit: the ID ranges come before the ES_WANTRETURN bit.
-        if (InRange(wID, 5000, 5999))
+        if (InRange(control.id, 5000, 5999))
             return KIND_EDIT5000;
-        if (InRange(wID, 6000, 6999))
+        if (InRange(control.id, 6000, 6999))
             return KIND_EDIT6000;
-        return (style & ES_WANTRETURN) ? KIND_EDITMULTI : KIND_EDIT;
+        return (control.style & ES_WANTRETURN) ? KIND_EDITMULTI : KIND_EDIT;
     case 3: // ListBox
         return KIND_LIST;
     case 5: // ComboBox
-        return InRange(wID, 7000, 7999) ? KIND_PULLCOMBO : KIND_COMBO;
+        return InRange(control.id, 7000, 7999) ? KIND_PULLCOMBO : KIND_COMBO;
     }
     return kNoItem;
-}
-
-DWORD ControlStyle(const BYTE* pEntry) {
-    DWORD style;
-    std::memcpy(&style, pEntry, sizeof(style));
-    return style;
-}
-
-WORD ControlId(const BYTE* pEntry) {
-    WORD wID;
-    std::memcpy(&wID, pEntry + 16, sizeof(wID));
-    return wID;
 }
 
 } // namespace dlgsb

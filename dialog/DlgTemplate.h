@@ -1,26 +1,41 @@
-// Reading a standard dialog template the way the controller needs it: the entries of its
-// controls, each with its class code, and the item kind each entry makes.
+// Reading a dialog template, standard (DLGTEMPLATE) or extended (DLGTEMPLATEEX), the way the
+// controller needs it: the entries of its controls, each with its class code, and the item
+// kind each entry makes.
 #pragma once
 
-#include <afx.h>
+#include <windows.h>
 
 namespace dlgsb {
 
 constexpr WORD kClassByName = 0xFFFF;
 constexpr BYTE kNoItem = 0xFF;
 
-// The first control entry of a template of cbTemplate bytes, or nullptr when the template is
-// in the extended form, has no control, or its entries do not fit in it.
-const BYTE* FirstControl(const BYTE* pTemplate, DWORD cbTemplate, WORD* pnControls);
+// What the item table reads of one control entry.
+struct ControlEntry {
+    DWORD style;
+    DWORD id;    // a standard entry's WORD, an extended entry's DWORD
+    WORD wClass; // 0 to 5 for a predefined class, by atom or by name; else kClassByName
+    // The class field's zero-terminated UTF-16 name, not aligned; nullptr for an atom.
+    const BYTE* pClassName;
+};
 
-// The entry after pEntry and pEntry's class code (0 to 5, or kClassByName). With pEnd, nullptr
-// when the entry runs past pEnd; without, the entry is trusted to be whole.
-const BYTE* NextControl(const BYTE* pEntry, const BYTE* pEnd, WORD* pwClass);
+// Where the control entries of a template start, how many there are and in which form.
+struct TemplateControls {
+    const BYTE* pFirst; // nullptr when the header runs past the template's end
+    const BYTE* pEnd;
+    WORD nControls;
+    bool bExtended;
+};
+
+// The header of a template of cbTemplate bytes.
+TemplateControls ReadTemplateHeader(const BYTE* pTemplate, DWORD cbTemplate);
+
+// The entry after pEntry, with pEntry's fields in *pControl. With pEnd, nullptr when the entry
+// runs past pEnd; without, the entry is trusted to be whole.
+const BYTE* NextControl(const BYTE* pEntry, const BYTE* pEnd, bool bExtended,
+                        ControlEntry* pControl);
 
 // The item kind of a control entry, or kNoItem for a control that is no item.
-BYTE KindOfControl(WORD wClass, DWORD style, WORD wID);
-
-DWORD ControlStyle(const BYTE* pEntry);
-WORD ControlId(const BYTE* pEntry);
+BYTE KindOfControl(const ControlEntry& control);
 
 } // namespace dlgsb

@@ -37,7 +37,8 @@ class AFX_EXT_CLASS CDlgSb {
 public:
 #pragma pack(push, 2)
     // One control entry of a standard dialog template; the class, title and creation-data
-    // fields follow it.
+    // fields follow it. An extended template's entries (DLGITEMTEMPLATEEX: help ID, extended
+    // style, style, box, DWORD ID) have another layout, which the controller reads itself.
     struct ITEM {
         DWORD style;
         DWORD dwExtendedStyle;
@@ -117,8 +118,11 @@ public:
 protected:
     int GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT** ppID, BYTE** ppKind,
                    short** ppGroup);
-    // The template entry after pItem, with its class code (0 to 5, 0xFFFF for a class given by
-    // name) in *pwClass.
+    // The template entry after pItem, with its class code in *pwClass: 0 to 5 for a predefined
+    // class, whether given by atom or by name in any case ("button"), 0xFFFF for any other
+    // name. It walks the standard layout only: handed an entry of an extended template it reads
+    // it as a standard one, which gives neither the right class nor the right next entry, so
+    // the controller walks extended templates without it.
     ITEM* GetItem(ITEM* pItem, WORD* pwClass);
 
 private:

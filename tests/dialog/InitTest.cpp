@@ -7,12 +7,14 @@
 #include "HostDialog.h"
 #include "ParamName.h"
 #include "ShiftJis.h"
+#include "StandInControls.h"
 
 #include <gtest/gtest.h>
 #include <imm.h>
 
-#include <iterator>
+#include <cstddef>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -63,10 +65,9 @@ TEST(InitTest, UncheckedRadioGroupAtTheTopIsAProgramError) {
     EXPECT_EQ(11u, sb.m_nCount);
 }
 
-// Missing (80 is the library's, not the program's, where Init looks), without items, in the
-// extended form, cut short.
+// Missing (80 is the library's, not the program's, where Init looks), without items, cut short.
 TEST(InitTest, TemplateThatCannotBeReadFailsWithNothingAllocated) {
-    for (UINT nTemplate : {299u, 80u, 251u, 252u, 253u}) {
+    for (UINT nTemplate : {299u, 80u, 251u, 253u}) {
         SCOPED_TRACE(nTemplate);
         HostDialog host(test::ProgramModule(), 200);
         CDlgSb sb;
@@ -93,59 +94,73 @@ TEST(InitTest, TemplateOfMoreThan32767ItemsIsRefused) {
     test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(320), nullptr, 0);
 }
 
-// A template of one edit field, captioned "A": 54 bytes, with its item count at offset 8, its
-// caption at 22, the field's text at 50 and its creation data size at 52.
-const BYTE kOneEdit[] = {0,   0, 0xC0, 0x80, 0,    0,    0,    0, 1,   0, 0, 0, 0,  0,
-                         100, 0, 50,   0,    0,    0,    0,    0, 'A', 0, 0, 0, 0,  0,
-                         0,   0, 0x81, 0x50, 0,    0,    0,    0, 0,   0, 0, 0, 40, 0,
-                         12,  0, 0xE8, 0x03, 0xFF, 0xFF, 0x81, 0, 0,   0, 0, 0};
-
-// A resource that ends short of what its template says is in it: the dialog manager makes no
-// dialog from it and Init refuses it, neither reading past its end. The template whole makes a
-// dialog, which Init accepts.
-struct HostileTemplate {
+// A compiled template of each form, cut at any byte or saying it holds more than it does (one
+// control more than it has, creation data after its last control, whose size is its last word):
+// the dialog manager makes no dialog of it and the controller refuses it, neither reading past
+// its end. Whole, both take it. The count is at offset 8 of a standard header, 16 of an extended
+// one.
+struct TemplateForm {
     const char* name;
-    size_t cbKept; // the resource's bytes, from the start of kOneEdit
-    size_t nAt;    // a byte changed to bValue, where nAt < cbKept
-    BYTE bValue;
+    UINT nTemplate;
+    size_t nCountAt;
 };
 
-class HostileTemplateTest : public ::testing::TestWithParam<HostileTemplate> {};
+class TemplateFormTest : public ::testing::TestWithParam<TemplateForm> {
+protected:
+    static constexpr UINT kMade = 331;
 
-TEST_P(HostileTemplateTest, MakesADialogAndIsAcceptedOnlyWhenWhole) {
-    REQUIRE_HEADLESS(); // the template is made at run time
-    const HostileTemplate& row = GetParam();
-    std::vector<BYTE> tmpl(kOneEdit, kOneEdit + row.cbKept);
-    tmpl[row.nAt] = row.bValue;
-    const bool bWhole = tmpl == std::vector<BYTE>(std::begin(kOneEdit), std::end(kOneEdit));
-    ASSERT_TRUE(test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330),
-                                              tmpl.data(), static_cast<DWORD>(tmpl.size())));
-    SetLastError(0);
-    const HWND hDlg = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(330), nullptr, nullptr, 0);
-    EXPECT_EQ(bWhole, hDlg != nullptr);
-    if (!bWhole) {
-        EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND), GetLastError());
+    void SetUp() override {
+        REQUIRE_HEADLESS(); // the templates are made at run time
+        ASSERT_TRUE(test::RegisterStandInControls());
     }
-    DestroyWindow(hDlg);
-    HostDialog host(test::ProgramModule(), bWhole ? 330 : 200);
-    CDlgSb sb;
-    EXPECT_EQ(bWhole ? 1 : 0, sb.Init(host.DialogWnd(), 330, 0, 0, 0, 0, 0));
-    if (!bWhole)
+
+    static std::vector<BYTE> Compiled() {
+        const HINSTANCE hInst = test::ProgramModule();
+        const HRSRC hRes = FindResourceA(hInst, MAKEINTRESOURCEA(GetParam().nTemplate), RT_DIALOG);
+        const BYTE* p = static_cast<const BYTE*>(LockResource(LoadResource(hInst, hRes)));
+        return std::vector<BYTE>(p, p + SizeofResource(hInst, hRes));
+    }
+
+    static void Make(const std::vector<BYTE>& tmpl) {
+        ASSERT_TRUE(test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kMade),
+                                                  tmpl.data(), static_cast<DWORD>(tmpl.size())));
+    }
+};
+
+TEST_P(TemplateFormTest, IsTakenOnlyWhole) {
+    const std::vector<BYTE> whole = Compiled();
+    std::vector<std::vector<BYTE>> hostile;
+    for (size_t cb = 1; cb < whole.size(); ++cb) // a resource of no byte is none at all
+        hostile.emplace_back(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cb));
+    for (size_t nAt : {GetParam().nCountAt, whole.size() - 2}) {
+        hostile.push_back(whole);
+        ++hostile.back()[nAt];
+    }
+    HostDialog elsewhere(test::ProgramModule(), 200);
+    for (const std::vector<BYTE>& tmpl : hostile) {
+        SCOPED_TRACE(testing::Message() << tmpl.size() << " of " << whole.size() << " bytes");
+        Make(tmpl);
+        SetLastError(0);
+        EXPECT_EQ(nullptr,
+                  CreateDialogParamA(nullptr, MAKEINTRESOURCEA(kMade), nullptr, nullptr, 0));
+        EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND), GetLastError());
+        CDlgSb sb;
+        EXPECT_EQ(0, sb.Init(elsewhere.DialogWnd(), kMade, 0, 0, 0, 0, 0));
         ExpectNothingAllocated(sb);
-    test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(330), nullptr, 0);
+    }
+    Make(whole);
+    {
+        CDlgSb sb; // the dialog closes first, as a host's does
+        HostDialog host(test::ProgramModule(), kMade);
+        EXPECT_EQ(1, sb.Init(host.DialogWnd(), kMade, 0, 0, 0, 0, 0));
+    }
+    test::Headless()->SetResource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kMade), nullptr, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, HostileTemplateTest,
-                         ::testing::Values(HostileTemplate{"CutInTheHeader", 12, 8, 1},
-                                           HostileTemplate{"CaptionWithoutTerminator", 24, 8, 1},
-                                           HostileTemplate{"CutInTheControl", 40, 8, 1},
-                                           HostileTemplate{"CutBeforeTheCreationData", 52, 8, 1},
-                                           HostileTemplate{"MoreItemsThanData", 54, 8, 2},
-                                           HostileTemplate{"CreationDataPastTheEnd", 54, 52, 8},
-                                           HostileTemplate{"FieldTextWithoutTerminator", 52, 50,
-                                                           'B'},
-                                           HostileTemplate{"Whole", 54, 8, 1}),
-                         test::ParamName<HostileTemplate>);
+INSTANTIATE_TEST_SUITE_P(Forms, TemplateFormTest,
+                         ::testing::Values(TemplateForm{"Standard", 200, 8},
+                                           TemplateForm{"Extended", 252, 16}),
+                         test::ParamName<TemplateForm>);
 
 TEST(InitTest, ControlMissingFromTheDialogFailsAfterTheItemsBeforeIt) {
     HostDialog host(test::ProgramModule(), 200);

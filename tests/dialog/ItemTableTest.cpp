@@ -3,6 +3,7 @@
 #include "CDlgSb.h"
 #include "HostDialog.h"
 #include "SearchTemplates.h"
+#include "StandInControls.h"
 
 #include <gtest/gtest.h>
 
@@ -91,8 +92,8 @@ TEST(ItemTableTest, RadiosBeforeAnyGroupHaveNone) {
         {{221, KIND_RADIO, -1}, {222, KIND_RADIO, -1}, {223, KIND_PUSH, -1}, {224, KIND_RADIO, 3}});
 }
 
-// ID ranges come before ES_WANTRETURN; classes given by name, group boxes, push boxes and
-// owner-drawn buttons make no item.
+// ID ranges come before ES_WANTRETURN; a predefined class given by name is the class itself;
+// group boxes, push boxes, owner-drawn buttons and labels make no item.
 TEST(ItemTableTest, KindsAndIdBoundaries) {
     ExpectItemTable(test::ProgramModule(), 230, 0,
                     {{5500, KIND_EDIT5000, -1},
@@ -110,7 +111,55 @@ TEST(ItemTableTest, KindsAndIdBoundaries) {
                      {234, KIND_CHECK, -1},
                      {235, KIND_RADIO, -1},
                      {236, KIND_RADIO, -1},
-                     {237, KIND_RADIO, -1}});
+                     {237, KIND_RADIO, -1},
+                     {241, KIND_PUSH, -1}});
+}
+
+// The extended form takes the same rules, with its DWORD control IDs whole; classes given by
+// name in any case are the predefined ones, and a scroll bar and a common control (a stand-in
+// where the system lacks it) are no item.
+TEST(ItemTableTest, ExtendedTemplate) {
+    ASSERT_TRUE(test::RegisterStandInControls());
+    ExpectItemTable(test::ProgramModule(), 252, 204,
+                    {{201, KIND_PUSH, -1},
+                     {202, KIND_EDIT, -1},
+                     {71036, KIND_EDIT, -1},
+                     {204, KIND_RADIO, 3},
+                     {205, KIND_RADIO, 3},
+                     {206, KIND_COMBO, -1},
+                     {207, KIND_LIST, -1}});
+}
+
+// GetItem walks a standard template's entries one by one, giving each predefined class its code
+// whether the template names it by atom or by name in any case, and 0xFFFF to any other name
+// (template 254: offsets, codes and the next offsets below).
+// The controller's destructor is not virtual, and no walker is deleted through a CDlgSb*.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class ItemWalker : public CDlgSb {
+public:
+    using CDlgSb::GetItem;
+};
+#pragma GCC diagnostic pop
+
+TEST(ItemTableTest, GetItemGivesPredefinedClassesTheirCodeByAtomOrByName) {
+    const HINSTANCE hInst = test::ProgramModule();
+    auto* pTemplate = static_cast<BYTE*>(
+        LockResource(LoadResource(hInst, FindResourceA(hInst, MAKEINTRESOURCEA(254), RT_DIALOG))));
+    const struct {
+        size_t offset;
+        WORD wClass;
+        size_t next;
+    } entries[] = {{24, 0, 60}, {60, 0xFFFF, 112}, {112, 5, 140}};
+    ItemWalker walker;
+    for (const auto& entry : entries) {
+        WORD wClass = 0;
+        const CDlgSb::ITEM* pNext =
+            walker.GetItem(reinterpret_cast<CDlgSb::ITEM*>(pTemplate + entry.offset), &wClass);
+        EXPECT_EQ(entry.wClass, wClass) << entry.offset;
+        EXPECT_EQ(entry.next, static_cast<size_t>(reinterpret_cast<const BYTE*>(pNext) - pTemplate))
+            << entry.offset;
+    }
 }
 
 // The subclassing objects are windows of the framework, which as in MFC take their windows with
