@@ -4,7 +4,6 @@
 #include "HostDialog.h"
 #include "MessageLog.h"
 #include "ParamName.h"
-#include "StandInControls.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +20,8 @@ using test::wparam;
 
 using Controls = std::vector<std::pair<int, std::string>>;
 
-// The controls of a dialog in their order: ID and class name.
+// The controls of a dialog in their order, ID and class name; none without a dialog (GetWindow
+// fails on no window).
 Controls ControlsOf(HWND hDlg) {
     Controls controls;
     for (HWND hwnd = GetWindow(hDlg, GW_CHILD); hwnd != nullptr;
@@ -33,30 +33,51 @@ Controls ControlsOf(HWND hDlg) {
     return controls;
 }
 
-TEST(DialogManagerTest, PredefinedClassesGivenByNameInAnyCaseAreTheClassesThemselves) {
-    const test::HostDialog host(test::ProgramModule(), 106);
-    ASSERT_NE(nullptr, host.Dialog());
-    EXPECT_EQ((Controls{{601, "Button"},
-                        {71036, "Edit"},
-                        {603, "Static"},
-                        {604, "ListBox"},
-                        {605, "ComboBox"},
-                        {606, "ScrollBar"},
-                        {607, "ScrollBar"}}),
-              ControlsOf(host.Dialog()));
+// The controls each template makes, in their order (none: no dialog). A predefined class given
+// by name in any case is the class itself; a control of a class no one registered fails the
+// whole dialog, unless DS_NOFAILCREATE leaves it out.
+struct MadeDialog {
+    const char* name;
+    UINT nTemplate;
+    Controls controls;
+};
+
+class DialogManagerTest : public ::testing::TestWithParam<MadeDialog> {};
+
+TEST_P(DialogManagerTest, MakesTheControlsOfTheirClass) {
+    const test::HostDialog host(test::ProgramModule(), GetParam().nTemplate);
+    EXPECT_EQ(GetParam().controls, ControlsOf(host.Dialog()));
 }
 
-// Without DS_NOFAILCREATE a control that cannot be made fails the whole dialog; a class
-// registered later (a stand-in) makes it.
-TEST(DialogManagerTest, ControlOfAnUnregisteredClassFailsTheDialogUnlessLeftOut) {
-    EXPECT_EQ(nullptr, CreateDialogParamA(test::ProgramModule(), MAKEINTRESOURCEA(107), nullptr,
-                                          nullptr, 0));
-    const test::HostDialog leftOut(test::ProgramModule(), 108);
-    EXPECT_EQ((Controls{{701, "Button"}, {703, "Edit"}}), ControlsOf(leftOut.Dialog()));
-    ASSERT_TRUE(test::RegisterStandIn("tkpUnregisteredClass"));
-    const test::HostDialog made(test::ProgramModule(), 107);
-    EXPECT_EQ((Controls{{701, "Button"}, {702, "tkpUnregisteredClass"}, {703, "Edit"}}),
-              ControlsOf(made.Dialog()));
+INSTANTIATE_TEST_SUITE_P(Templates, DialogManagerTest,
+                         ::testing::Values(MadeDialog{"ExtendedClassesByName",
+                                                      106,
+                                                      {{601, "Button"},
+                                                       {71036, "Edit"},
+                                                       {603, "Static"},
+                                                       {604, "ListBox"},
+                                                       {605, "ComboBox"},
+                                                       {606, "ScrollBar"},
+                                                       {607, "ScrollBar"}}},
+                                           MadeDialog{"UnregisteredClass", 107, {}},
+                                           MadeDialog{"UnregisteredClassLeftOut",
+                                                      108,
+                                                      {{701, "Button"}, {703, "Edit"}}}),
+                         test::ParamName<MadeDialog>);
+
+// The dialog templates of a module come in the order of their IDs, as a host lists them; a
+// callback that answers FALSE ends the list.
+BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR lpName, LONG_PTR lParam) {
+    auto* pIds = reinterpret_cast<std::vector<UINT>*>(lParam);
+    pIds->push_back(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpName)));
+    return pIds->size() < 2;
+}
+
+TEST(DialogTemplates, AreListedByIdUntilTheCallbackStops) {
+    std::vector<UINT> ids;
+    EXPECT_FALSE(EnumResourceNamesA(test::ProgramModule(), RT_DIALOG, CollectName,
+                                    reinterpret_cast<LONG_PTR>(&ids)));
+    EXPECT_EQ((std::vector<UINT>{102, 104}), ids);
 }
 
 // A scroll bar keeps the arrows and tells the dialog what each key asks to scroll, whatever its
@@ -89,11 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
     Keys, ScrollBarKeyTest,
     ::testing::Values(ScrollKey{"DownOnVertical", 606, VK_DOWN, WM_VSCROLL, SB_LINEDOWN},
                       ScrollKey{"LeftOnVertical", 606, VK_LEFT, WM_VSCROLL, SB_LINEUP},
-                      ScrollKey{"RightOnHorizontal", 607, VK_RIGHT, WM_HSCROLL, SB_LINEDOWN},
-                      ScrollKey{"UpOnHorizontal", 607, VK_UP, WM_HSCROLL, SB_LINEUP},
                       ScrollKey{"PageUp", 606, VK_PRIOR, WM_VSCROLL, SB_PAGEUP},
                       ScrollKey{"PageDown", 607, VK_NEXT, WM_HSCROLL, SB_PAGEDOWN},
-                      ScrollKey{"Home", 606, VK_HOME, WM_VSCROLL, SB_TOP},
+                      ScrollKey{"Home", 607, VK_HOME, WM_HSCROLL, SB_TOP},
                       ScrollKey{"End", 607, VK_END, WM_HSCROLL, SB_BOTTOM},
                       ScrollKey{"Enter", 606, VK_RETURN, 0, 0}),
     test::ParamName<ScrollKey>);

@@ -89,7 +89,12 @@ WINBASEAPI HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR l
 WINBASEAPI HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo);
 WINBASEAPI LPVOID WINAPI LockResource(HGLOBAL hResData);
 WINBASEAPI DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
+typedef BOOL(CALLBACK* ENUMRESNAMEPROCA)(HMODULE hModule, LPCSTR lpType, LPSTR lpName,
+                                         LONG_PTR lParam);
+WINBASEAPI BOOL WINAPI EnumResourceNamesA(HMODULE hModule, LPCSTR lpType,
+                                          ENUMRESNAMEPROCA lpEnumFunc, LONG_PTR lParam);
 #define FindResource FindResourceA
+#define EnumResourceNames EnumResourceNamesA
 #define FindResourceEx FindResourceExA
 
 WINBASEAPI HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes);

@@ -1,6 +1,7 @@
 // Resources of a module, found by type and name in the compiled resource file (.res) that the
 // build carries inside the module as an ELF note, or that was loaded as a data-file module, or
 // among those a test added at run time.
+#include "dbcs.h"
 #include "lifetime.h"
 #include "memory.h"
 #include "module.h"
@@ -8,10 +9,12 @@
 #include <elf.h>
 #include <link.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace headless {
@@ -236,6 +239,51 @@ Bytes EntryData(HRSRC hResInfo) {
     return {pHeader + ReadDword(pHeader + 4), ReadDword(pHeader)};
 }
 
+// The names of a type's resources as a module's resource directory orders them: strings first,
+// by their upper-case text, then ordinals upwards; each once, whatever its languages.
+struct ResourceNames {
+    std::vector<std::string> strings;
+    std::vector<WORD> ordinals;
+};
+
+void AddName(const ResourceId& name, ResourceNames* pNames) {
+    if (ReadWord(name.p) == 0xFFFF) {
+        pNames->ordinals.push_back(ReadWord(name.p + 2));
+        return;
+    }
+    std::u16string text(name.cb / 2 - 1, u'\0');
+    std::memcpy(&text[0], name.p, text.size() * 2);
+    pNames->strings.push_back(AnsiFromUtf16(text.data(), text.size()));
+}
+
+template <typename T>
+void SortUnique(std::vector<T>* pValues) {
+    std::sort(pValues->begin(), pValues->end());
+    pValues->erase(std::unique(pValues->begin(), pValues->end()), pValues->end());
+}
+
+// Throws std::bad_alloc without memory, for a caller inside GrowStorage.
+ResourceNames NamesOfType(HMODULE hModule, LPCSTR lpType) {
+    ResourceNames names;
+    ResourceEntry unused;
+    FindEntry(
+        hModule,
+        [&](const ResourceEntry& e) {
+            if (IdMatches(e.type, lpType))
+                AddName(e.name, &names);
+            return false;
+        },
+        &unused);
+    for (const AddedResource& added : AddedResources()) {
+        if (added.hModule == ModuleOrProgram(hModule) && IS_INTRESOURCE(lpType) &&
+            added.wType == LOWORD(reinterpret_cast<ULONG_PTR>(lpType)))
+            names.ordinals.push_back(added.wName);
+    }
+    SortUnique(&names.strings);
+    SortUnique(&names.ordinals);
+    return names;
+}
+
 } // namespace
 
 BOOL SetResource(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const void* pData, DWORD cbData) {
@@ -284,4 +332,31 @@ DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo) {
     if (hResInfo == nullptr)
         return 0;
     return static_cast<DWORD>(headless::EntryData(hResInfo).cb);
+}
+
+// Names are given to the callback in the directory's order; one that answers FALSE ends the
+// enumeration, which then answers FALSE too.
+BOOL WINAPI EnumResourceNamesA(HMODULE hModule, LPCSTR lpType, ENUMRESNAMEPROCA lpEnumFunc,
+                               LONG_PTR lParam) {
+    if (lpType == nullptr || lpEnumFunc == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    headless::ResourceNames names;
+    if (!headless::GrowStorage([&] { names = headless::NamesOfType(hModule, lpType); }))
+        return FALSE;
+    if (names.strings.empty() && names.ordinals.empty()) {
+        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
+        return FALSE;
+    }
+    const HMODULE hCalled = headless::ModuleOrProgram(hModule);
+    for (std::string& name : names.strings) {
+        if (!lpEnumFunc(hCalled, lpType, &name[0], lParam))
+            return FALSE;
+    }
+    for (WORD wOrdinal : names.ordinals) {
+        if (!lpEnumFunc(hCalled, lpType, MAKEINTRESOURCEA(wOrdinal), lParam))
+            return FALSE;
+    }
+    return TRUE;
 }
