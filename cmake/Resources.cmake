@@ -24,19 +24,41 @@ function(tkp_add_resources target script)
                                                            OBJECT_DEPENDS "${inputs}")
         return()
     endif()
-    find_program(TKP_LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
     set(res "${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.res")
     set(asm "${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}_res.S")
-    # llvm-rc reads any argument beginning with '/' as an option, so an absolute script path
-    # such as /checkout/... would be taken for /c; "--" ends the options before it.
-    add_custom_command(OUTPUT "${res}"
-                       COMMAND ${TKP_LLVM_RC} /C 65001 /FO "${res}" /I "${folder}" -- "${script}"
-                       DEPENDS ${inputs}
-                       COMMENT "Compiling resources ${name}.rc"
-                       VERBATIM)
+    tkp_resource_file_command("${script}" "${res}" DEPENDS ${inputs})
     set(TKP_RES_FILE "${res}")
     configure_file("${TKP_CMAKE_DIR}/resources.S.in" "${asm}" @ONLY)
     set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${res}")
     target_sources(${target} PRIVATE "${asm}")
 endfunction()
 set(TKP_CMAKE_DIR "${CMAKE_CURRENT_LIST_DIR}")
+
+# tkp_resource_file_command(<script.rc> <output.res> [INCLUDE dir...] [DEPENDS file...]): the
+# custom command that compiles a resource script (UTF-8 text) to a compiled resource file of its
+# own, with llvm-rc here and the toolchain's windres for Windows builds. The script's own folder
+# and the INCLUDE folders are searched for its #include files.
+function(tkp_resource_file_command script res)
+    cmake_parse_arguments(ARG "" "" "INCLUDE;DEPENDS" ${ARGN})
+    get_filename_component(name "${script}" NAME)
+    get_filename_component(folder "${script}" DIRECTORY)
+    if(WIN32)
+        set(includes "")
+        foreach(dir ${folder} ${ARG_INCLUDE})
+            list(APPEND includes -I "${dir}")
+        endforeach()
+        set(compile ${CMAKE_RC_COMPILER} --codepage=65001 ${includes} -i "${script}" -O res
+                    -o "${res}")
+    else()
+        find_program(TKP_LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
+        set(includes "")
+        foreach(dir ${folder} ${ARG_INCLUDE})
+            list(APPEND includes /I "${dir}")
+        endforeach()
+        # llvm-rc reads any argument beginning with '/' as an option, so an absolute script path
+        # such as /checkout/... would be taken for /c; "--" ends the options before it.
+        set(compile ${TKP_LLVM_RC} /C 65001 /FO "${res}" ${includes} -- "${script}")
+    endif()
+    add_custom_command(OUTPUT "${res}" COMMAND ${compile} DEPENDS "${script}" ${ARG_DEPENDS}
+                       COMMENT "Compiling resources ${name}" VERBATIM)
+endfunction()

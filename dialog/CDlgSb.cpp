@@ -136,7 +136,10 @@ int CDlgSb::GetDlgData(short nIDTemplate, HINSTANCE hInst, UINT* pnCount, UINT**
         (*ppGroup)[i] = -1;
 
     // A check or radio item belongs to the group begun by the last WS_GROUP control before it,
-    // numbered by how many items had been placed when that control was met.
+    // numbered by how many items had been placed when that control was met. Radio buttons before
+    // the first WS_GROUP control belong to none, although Win32's dialog manager counts the first
+    // control as a group's start (a click on one clears the others, Wine agrees): the controller
+    // checks such a radio button without clearing the others, and stays on it at Enter.
     short nGroup = -1;
     UINT n = 0;
     pEntry = controls.pFirst;

@@ -156,14 +156,13 @@ const BYTE* NextControl(const BYTE* pEntry, const BYTE* pEnd, bool bExtended,
     // bit 7; a class given by name is a string.
     const WORD wAtom = cursor.PeekWord(cbHeader + sizeof(WORD));
     cursor.Skip(cbHeader);
+    pControl->pClassField = cursor.Position();
     if (wAtom & 0x0080) {
         pControl->wClass = wAtom & 0x0F;
-        pControl->pClassName = nullptr;
         cursor.Skip(2 * sizeof(WORD));
     } else {
-        pControl->pClassName = cursor.Position();
         cursor.SkipString();
-        pControl->wClass = cursor.Ok() ? ClassCodeOfName(pControl->pClassName) : kClassByName;
+        pControl->wClass = cursor.Ok() ? ClassCodeOfName(pControl->pClassField) : kClassByName;
     }
     cursor.SkipNameOrOrdinal(); // title
     const WORD cbCreationData = cursor.Word();

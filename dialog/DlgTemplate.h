@@ -15,8 +15,8 @@ struct ControlEntry {
     DWORD style;
     DWORD id;    // a standard entry's WORD, an extended entry's DWORD
     WORD wClass; // 0 to 5 for a predefined class, by atom or by name; else kClassByName
-    // The class field's zero-terminated UTF-16 name, not aligned; nullptr for an atom.
-    const BYTE* pClassName;
+    // The class field, not aligned: 0xFFFF and an atom, or a zero-terminated UTF-16 name.
+    const BYTE* pClassField;
 };
 
 // Where the control entries of a template start, how many there are and in which form.
