@@ -34,6 +34,59 @@ std::string Fit(const std::string& ansi, int nCols) {
     return ansi.substr(0, cb);
 }
 
+size_t CharBytes(const std::string& ansi, size_t i) {
+    return IsLeadByte(static_cast<unsigned char>(ansi[i])) && i + 1 < ansi.size() ? 2 : 1;
+}
+
+// Where a line of at most nCols cells ends, as DrawText breaks words: at a blank, or before or
+// after a double-byte character (Japanese text breaks between any two), the last such place
+// that lets the line hold most; where the line is full when there is none, and never before its
+// first character.
+size_t LineBreak(const std::string& text, int nCols) {
+    size_t nBreak = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t cb = CharBytes(text, i);
+        if (cb == 2 || text[i] == ' ')
+            nBreak = i;
+        if (static_cast<int>(i + cb) > nCols)
+            break;
+        i += cb;
+        if (cb == 2)
+            nBreak = i;
+    }
+    if (i == text.size())
+        return i;
+    return nBreak > 0 ? nBreak : std::max<size_t>(i, CharBytes(text, 0));
+}
+
+// Text in lines of at most nCols cells: its own line breaks, then words broken as DrawText
+// breaks them, without the blanks at a break.
+std::vector<std::string> Wrap(const std::string& ansi, int nCols) {
+    std::vector<std::string> lines;
+    size_t nStart = 0;
+    for (;;) {
+        const size_t nEnd = ansi.find('\n', nStart);
+        std::string rest = ansi.substr(nStart, nEnd == std::string::npos ? nEnd : nEnd - nStart);
+        if (!rest.empty() && rest.back() == '\r')
+            rest.pop_back();
+        while (static_cast<int>(rest.size()) > nCols) {
+            const size_t nBreak = LineBreak(rest, nCols);
+            lines.push_back(rest.substr(0, rest.find_last_not_of(' ', nBreak - 1) + 1));
+            rest.erase(0, rest.find_first_not_of(' ', nBreak));
+        }
+        lines.push_back(rest);
+        if (nEnd == std::string::npos)
+            return lines;
+        nStart = nEnd + 1;
+    }
+}
+
+// CBS_SIMPLE: an edit field with its list always shown below it.
+bool IsSimpleCombo(HWND hwnd) {
+    return (GetWindowLongA(hwnd, GWL_STYLE) & 0x03) == CBS_SIMPLE;
+}
+
 // The pixels of one cell: four horizontal and eight vertical dialog units.
 SIZE CellSize(HWND hDlg) {
     RECT rcCell = {0, 0, 4, 8};
@@ -64,7 +117,7 @@ public:
             DrawControl(hwnd);
         for (HWND hwnd : controls) {
             if (KindOf(hwnd) == ControlKind::ComboBox &&
-                SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0))
+                (IsSimpleCombo(hwnd) || SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0)))
                 DrawDroppedList(hwnd);
         }
     }
@@ -106,15 +159,23 @@ private:
         Frame(box.x, box.y, box.xEnd - 1, box.yEnd - 1, Caption(hwnd));
     }
 
+    // The control's state first, so that what its drawing underlines stays underlined.
     void DrawControl(HWND hwnd) {
         const CellBox box = BoxOf(hwnd);
+        const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+        if (KindOf(hwnd) != ControlKind::GroupBox)
+            MarkState(hwnd, box);
         switch (KindOf(hwnd)) {
         case ControlKind::PushButton:
-            DrawPushButton(hwnd, box);
+            DrawPushButton(hwnd, box, (style & 0x0F) == BS_DEFPUSHBUTTON);
             break;
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
-            m_screen.Put(box.x, box.yText, ValueOf(hwnd), box.Width());
+            // BS_PUSHLIKE makes a check box or radio button a push button that stays pressed.
+            if (style & BS_PUSHLIKE)
+                DrawPushButton(hwnd, box, SendMessageA(hwnd, BM_GETCHECK, 0, 0) != BST_UNCHECKED);
+            else
+                DrawCheck(hwnd, box);
             break;
         case ControlKind::Edit:
             DrawEdit(hwnd, box);
@@ -124,7 +185,8 @@ private:
             break;
         case ControlKind::ComboBox:
             Bracketed(box, ValueOf(hwnd), false);
-            m_screen.Put(box.xEnd - 2, box.yText, "v");
+            if (!IsSimpleCombo(hwnd))
+                m_screen.Put(box.xEnd - 2, box.yText, "v");
             break;
         case ControlKind::ListBox:
             DrawListBox(hwnd, box);
@@ -132,11 +194,15 @@ private:
         case ControlKind::GroupBox:
             return;
         case ControlKind::Label:
-        case ControlKind::Other:
             DrawLabel(hwnd, box);
             break;
+        case ControlKind::ScrollBar:
+            DrawScrollBar(box, (style & SBS_VERT) != 0);
+            break;
+        case ControlKind::Other:
+            DrawStandIn(hwnd, box);
+            break;
         }
-        MarkState(hwnd, box);
     }
 
     void MarkState(HWND hwnd, const CellBox& box) {
@@ -150,15 +216,53 @@ private:
         }
     }
 
-    void DrawPushButton(HWND hwnd, const CellBox& box) {
-        const bool bDefault = (GetWindowLongA(hwnd, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
-        const std::string caption = Fit(Caption(hwnd), box.Width() - 2);
-        m_screen.Put(box.x, box.yText, bDefault ? "<" : "[");
-        m_screen.Put(box.xEnd - 1, box.yText, bDefault ? ">" : "]");
-        m_screen.Put(box.x + 1 + (box.Width() - 2 - static_cast<int>(caption.size())) / 2,
-                     box.yText, caption);
-        if (bDefault)
+    // A push button's caption centred between its brackets, <> for the default button and for
+    // a push-like button that is pressed.
+    void DrawPushButton(HWND hwnd, const CellBox& box, bool bMarked) {
+        int nMnemonic = -1;
+        const std::string caption = Fit(OneLine(ShownText(hwnd, &nMnemonic)), box.Width() - 2);
+        m_screen.Put(box.x, box.yText, bMarked ? "<" : "[");
+        m_screen.Put(box.xEnd - 1, box.yText, bMarked ? ">" : "]");
+        PutText(box.x + 1 + (box.Width() - 2 - static_cast<int>(caption.size())) / 2, box.yText,
+                caption, nMnemonic);
+        if (bMarked)
             m_screen.SetStyle(box.x, box.yText, box.Width(), CellStyle::Default);
+    }
+
+    // The glyph and the caption after it. Windows leaves the caption the button's width less
+    // its 13-pixel glyph and half a digit; a caption that fits there is not cut where the cells'
+    // glyph, a blank included, is wider: it follows the glyph without the blank.
+    void DrawCheck(HWND hwnd, const CellBox& box) {
+        int nMnemonic = -1;
+        const std::string caption = OneLine(ShownText(hwnd, &nMnemonic));
+        const int nRoom = box.Width() - 4;
+        const int nGap =
+            static_cast<int>(caption.size()) > nRoom && FitsBesideGlyph(hwnd, caption) ? 0 : 1;
+        m_screen.Put(box.x, box.yText, CheckGlyph(hwnd));
+        PutText(box.x + 3 + nGap, box.yText, Fit(caption, nRoom + 1 - nGap), nMnemonic);
+    }
+
+    static bool FitsBesideGlyph(HWND hwnd, const std::string& caption) {
+        constexpr int kGlyph = 13;
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        const HDC hdc = GetDC(hwnd);
+        const HGDIOBJ hOld =
+            SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+        SIZE text = {0, 0}, digit = {0, 0};
+        GetTextExtentPoint32A(hdc, caption.c_str(), static_cast<int>(caption.size()), &text);
+        GetTextExtentPoint32A(hdc, "0", 1, &digit);
+        SelectObject(hdc, hOld);
+        ReleaseDC(hwnd, hdc);
+        return text.cx <= rc.right - kGlyph - digit.cx / 2;
+    }
+
+    // Text whose mnemonic (a byte offset, -1 for none) is underlined, as Windows draws it.
+    void PutText(int x, int y, const std::string& text, int nMnemonic) {
+        m_screen.Put(x, y, text);
+        if (nMnemonic >= 0 && nMnemonic < static_cast<int>(text.size()))
+            m_screen.SetStyle(x + nMnemonic, y, static_cast<int>(CharBytes(text, nMnemonic)),
+                              CellStyle::Underline);
     }
 
     // Text between brackets, cut to the room between them; right-aligned when asked.
@@ -172,6 +276,8 @@ private:
     }
 
     // The focus edit shows its caret as '|', scrolled into view as the edit scrolls it.
+    // A composition in progress shows at the caret, underlined, as an input method shows it
+    // before it commits.
     void DrawEdit(HWND hwnd, const CellBox& box) {
         const bool bRight = (GetWindowLongA(hwnd, GWL_STYLE) & ES_RIGHT) != 0;
         std::string text = Caption(hwnd);
@@ -179,9 +285,11 @@ private:
             Bracketed(box, text, bRight);
             return;
         }
-        const size_t nCaret =
+        const std::string composition = CompositionOf(hwnd);
+        const size_t nInsert =
             std::min(static_cast<size_t>(std::max(CaretOf(hwnd), 0)), text.size());
-        text.insert(nCaret, 1, '|');
+        const size_t nCaret = nInsert + composition.size();
+        text.insert(nInsert, composition + "|");
         const int nRoom = box.Width() - 2;
         size_t nFirst = 0;
         while (static_cast<int>(nCaret + 1 - nFirst) > nRoom && nFirst < nCaret)
@@ -189,16 +297,56 @@ private:
         const std::string shown = text.substr(nFirst);
         Bracketed(box, shown, bRight);
         const int nShown = static_cast<int>(Fit(shown, nRoom).size());
-        const int nPad = bRight ? nRoom - nShown : 0;
-        m_screen.SetCursor(box.x + 1 + nPad + static_cast<int>(nCaret - nFirst), box.yText);
+        const int xText = box.x + 1 + (bRight ? nRoom - nShown : 0) - static_cast<int>(nFirst);
+        const int nUnderlined = static_cast<int>(std::max(nInsert, nFirst));
+        m_screen.SetStyle(xText + nUnderlined, box.yText, static_cast<int>(nCaret) - nUnderlined,
+                          CellStyle::Underline);
+        m_screen.SetCursor(xText + static_cast<int>(nCaret), box.yText);
     }
 
+    // One line on the label's middle row, or, when its text has more lines than that and the
+    // label more rows, lines from its top, as DrawText wraps them with DT_WORDBREAK (only the
+    // left, centred and right-aligned kinds wrap).
     void DrawLabel(HWND hwnd, const CellBox& box) {
-        const std::string text = Fit(Caption(hwnd), box.Width());
-        const LONG align = GetWindowLongA(hwnd, GWL_STYLE) & 0x03;
-        const int nSpare = box.Width() - static_cast<int>(text.size());
+        int nMnemonic = -1;
+        const std::string text = ShownText(hwnd, &nMnemonic);
+        const LONG align = GetWindowLongA(hwnd, GWL_STYLE) & SS_TYPEMASK;
+        const std::vector<std::string> lines =
+            align <= SS_RIGHT ? Wrap(text, box.Width()) : std::vector<std::string>{};
+        if (lines.size() <= 1 || box.yEnd - box.y == 1) {
+            PutAligned(box, box.yText, OneLine(text), align, nMnemonic);
+            return;
+        }
+        for (size_t i = 0; i < lines.size() && box.y + static_cast<int>(i) < box.yEnd; ++i)
+            PutAligned(box, box.y + static_cast<int>(i), lines[i], align, i == 0 ? nMnemonic : -1);
+    }
+
+    void PutAligned(const CellBox& box, int y, const std::string& text, LONG align, int nMnemonic) {
+        const std::string line = Fit(text, box.Width());
+        const int nSpare = box.Width() - static_cast<int>(line.size());
         const int nPad = align == SS_CENTER ? nSpare / 2 : align == SS_RIGHT ? nSpare : 0;
-        m_screen.Put(box.x + nPad, box.yText, text);
+        PutText(box.x + nPad, y, line, nMnemonic);
+    }
+
+    // A class the previewer does not draw (a stand-in for a common control or a host's own
+    // class): a box labelled with the class's name, or the name between braces on one row.
+    void DrawStandIn(HWND hwnd, const CellBox& box) {
+        const std::string name = ClassNameOf(hwnd);
+        if (box.yEnd - box.y >= 3)
+            Frame(box.x, box.y, box.xEnd - 1, box.yEnd - 1, name);
+        else
+            m_screen.Put(box.x, box.yText, "{" + Fit(name, box.Width() - 2) + "}");
+    }
+
+    void DrawScrollBar(const CellBox& box, bool bVertical) {
+        if (!bVertical) {
+            m_screen.Put(box.x, box.yText,
+                         "<" + std::string(static_cast<size_t>(std::max(box.Width() - 2, 0)), '-') +
+                             ">");
+            return;
+        }
+        for (int y = box.y; y < box.yEnd; ++y)
+            m_screen.Put(box.x, y, y == box.y ? "^" : y == box.yEnd - 1 ? "v" : "|");
     }
 
     // Rows of a list between side bars, from row nFirst, the selected one marked with '>'.

@@ -88,9 +88,20 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup,
             "the host's part of dialog template " + std::to_string(nTemplate) + " cannot be made";
         return false;
     }
+    // A property page (WS_CHILD | DS_CONTROL) is often disabled in its template until its sheet
+    // shows it; the previewer is its sheet.
+    if (GetWindowLongA(m_hwndDialog, GWL_STYLE) & WS_CHILD)
+        EnableWindow(m_hwndDialog, TRUE);
     CheckFirstRadioOfUncheckedGroups(m_hwndDialog);
     ShowWindow(m_hwndDialog, SW_SHOW);
     Pump();
+    return Attach(hTemplates, nTemplate, pError);
+}
+
+// A dialog the controller does not take stays shown without it, as a host would leave it; the
+// controller stays with the dialog all the same, as a host keeps its object until the dialog
+// closes: what it subclassed before it failed goes with the dialog's controls.
+bool HostDialog::Attach(HINSTANCE hTemplates, UINT nTemplate, std::string* pError) {
     m_pController = std::make_unique<CDlgSb>();
     const int nInit =
         hTemplates == GetModuleHandleA(nullptr)
@@ -99,10 +110,10 @@ bool HostDialog::Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup,
                                      kCheckMsg, 1, 0);
     Pump();
     if (nInit != 1) {
-        *pError = "the controller does not take dialog template " + std::to_string(nTemplate);
-        return false;
+        m_uncontrolled = "the controller does not take it";
+        return true;
     }
-    if (pSetup != nullptr && !pSetup->Attached(*m_pController)) {
+    if (m_pSetup != nullptr && !m_pSetup->Attached(*m_pController)) {
         *pError = "the controller refuses the host's settings of dialog template " +
                   std::to_string(nTemplate);
         return false;
@@ -134,22 +145,24 @@ std::vector<std::string> HostDialog::TakeMessages() {
     return messages;
 }
 
+// A label that ends in a colon, half-width or full-width (0x81 0x46), gets no second one.
 std::vector<std::string> HostDialog::Values() const {
     std::vector<std::string> values;
-    std::string label;
     for (HWND hwnd : Children(m_hwndDialog)) {
         const ControlKind kind = KindOf(hwnd);
-        if (kind == ControlKind::Label)
-            label = Caption(hwnd);
         if (!HoldsValue(kind))
             continue;
         const bool bLabelled = kind != ControlKind::CheckBox && kind != ControlKind::RadioButton;
+        const std::string label = bLabelled ? LabelOf(hwnd) : std::string();
         std::string line = std::to_string(GetDlgCtrlID(hwnd));
-        if (bLabelled && !label.empty())
-            line += " " + label + ":";
+        if (!label.empty()) {
+            const bool bColon =
+                label.back() == ':' ||
+                (label.size() >= 2 && label.compare(label.size() - 2, 2, "\x81\x46") == 0);
+            line += " " + label + (bColon ? "" : ":");
+        }
         const std::string value = ValueOf(hwnd);
         values.push_back(value.empty() ? line : line + " " + value);
-        label.clear();
     }
     return values;
 }
@@ -164,13 +177,16 @@ void HostDialog::Note(UINT message, WPARAM wParam) {
         m_messages.push_back(name);
 }
 
-// The controller leaves the entry fields and the free-standing pull-down list to the host: it
-// learns which field has the focus (whose text is selected, as the fields' SetSel does, so that
-// typing replaces it), and their exit keys and the list's keys move on as the same keys do in
-// the template's own edits. Enter, which the controller leaves alone in the 5000 range, moves on
-// as Down does.
+// A control the controller does not take (a stand-in, a label or a scroll bar with a tab stop)
+// gets the keys the dialog manager gives it, as under Win32: Tab onto it moves the focus there,
+// the controller's focus item stays where it was, and the next item to gain the focus tells the
+// controller so itself. The controller leaves the entry fields and the free-standing pull-down
+// list to the host: it learns which field has the focus (whose text is selected, as the fields'
+// SetSel does, so that typing replaces it), and their exit keys and the list's keys move on as the
+// same keys do in the template's own edits. Enter, which the controller leaves alone in the 5000
+// range, moves on as Down does.
 void HostDialog::AnswerField(UINT message, WPARAM wParam) {
-    if (m_pController == nullptr)
+    if (m_pController == nullptr || !m_uncontrolled.empty())
         return;
     if (message == kFieldFocusMsg) {
         m_pController->SetFocusID(static_cast<short>(m_nField));

@@ -36,11 +36,13 @@ public:
     // Opens template nTemplate of module hTemplates and attaches the controller (Init for the
     // program's own module, InitDll for another), wrap messages wanted. A radio group with no
     // button checked gets its first one checked, as the controller requires. False, with the
-    // reason in *pError, when the dialog, its controller or the setup's part cannot be made.
-    // pSetup may be null.
+    // reason in *pError, when the dialog or the setup's part cannot be made; a dialog the
+    // controller does not take is open without it (Uncontrolled). pSetup may be null.
     bool Open(HINSTANCE hTemplates, UINT nTemplate, DialogSetup* pSetup, std::string* pError);
 
     HWND Dialog() const { return m_hwndDialog; }
+    // Why the controller did not take the dialog; empty when it did.
+    const std::string& Uncontrolled() const { return m_uncontrolled; }
     // Dispatches every waiting message through the host's dialog loop; then the thread is
     // idle.
     void Pump();
@@ -49,13 +51,14 @@ public:
     bool Cancelled() const { return m_bCancelled; }
     // The host's messages since the last call, named.
     std::vector<std::string> TakeMessages();
-    // One line per control that holds a value, in template order: its ID, the label before
-    // it, and its value (code page 932).
+    // One line per control that holds a value, in template order: its ID, the label a person
+    // reads for it, and its value (code page 932).
     std::vector<std::string> Values() const;
 
 private:
     // The loop's step for one message: true when the dialog took it.
     bool DialogMessage(MSG* pMsg) const;
+    bool Attach(HINSTANCE hTemplates, UINT nTemplate, std::string* pError);
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Note(UINT message, WPARAM wParam);
@@ -69,6 +72,7 @@ private:
     std::unique_ptr<CDlgSb> m_pController;
     DialogSetup* m_pSetup = nullptr;
     std::vector<std::string> m_messages;
+    std::string m_uncontrolled;
     // The entry field that last gained the focus.
     int m_nField = 0;
     bool m_bCancelled = false;

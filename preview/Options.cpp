@@ -6,11 +6,15 @@
 const char kUsage[] =
     "usage: preview [--template 80..85 | --res FILE.res --template ID] [--masters DIR]\n"
     "               [--keys \"KEYS\"]\n"
+    "       preview --res FILE.res --list\n"
     "Opens the demo slip, one of the library's search dialogs (--template) or a dialog of a\n"
     "compiled resource file (--res), with the library's controller attached, on the built-in\n"
     "window system. In a terminal it runs until Ctrl-Q; with --keys, or without a terminal, it\n"
     "prints the dialog as text and exits. KEYS: Enter Escape Up Down Left Right Space Tab\n"
-    "Shift+Tab Shift Backspace F1..F12, and text to type (romaji in a Japanese input field).\n";
+    "Shift+Tab Shift Backspace F1..F12, and text to type (romaji in a Japanese input field).\n"
+    "Classes the system lacks (common controls, the host's own) are shown as labelled boxes; a\n"
+    "dialog the controller does not take is shown without it, the reason on the status line.\n"
+    "--list prints the IDs of the resource file's dialog templates.\n";
 
 namespace {
 
@@ -31,6 +35,10 @@ bool ParseOptions(int argc, const char* const* argv, Options* pOptions, std::str
         const std::string option = argv[i];
         if (option == "--help" || option == "-h") {
             pOptions->bHelp = true;
+            continue;
+        }
+        if (option == "--list") {
+            pOptions->bList = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -54,9 +62,13 @@ bool ParseOptions(int argc, const char* const* argv, Options* pOptions, std::str
     }
     if (!pOptions->resourceFile.empty()) {
         pOptions->source = Options::Source::ResourceFile;
-        if (!bTemplate)
-            *pError = "--res needs --template with the dialog's ID";
-        return bTemplate;
+        if (!bTemplate && !pOptions->bList)
+            *pError = "--res needs --template with the dialog's ID, or --list";
+        return bTemplate || pOptions->bList;
+    }
+    if (pOptions->bList) {
+        *pError = "--list needs --res";
+        return false;
     }
     if (bTemplate) {
         pOptions->source = Options::Source::LibraryTemplate;

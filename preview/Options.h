@@ -11,6 +11,7 @@ struct Options {
     std::string masters;      // --masters; empty for the sample files beside the program
     std::string keys;         // --keys
     bool bKeys = false;
+    bool bList = false; // --list: the IDs of the dialog templates in --res
     bool bHelp = false;
 };
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 // How the terminal shows a cell; plain text shows only the characters.
-enum class CellStyle : unsigned char { Normal, Focus, Selected, Default, Disabled };
+enum class CellStyle : unsigned char { Normal, Focus, Selected, Default, Disabled, Underline };
 
 struct CellRun {
     int x;

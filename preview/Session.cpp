@@ -2,10 +2,18 @@
 #include "Session.h"
 
 #include "DialogRenderer.h"
+#include "TemplateCheck.h"
 #include "Text.h"
 #include "slip.h"
 
 #include <tk_peludlg14.h>
+
+HMODULE OpenResourceFile(const std::string& file, std::string* pError) {
+    const HMODULE hModule = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (hModule == nullptr)
+        *pError = file + " is no compiled resource file (.res)";
+    return hModule;
+}
 
 Session::ResourceModule::~ResourceModule() {
     if (hModule != nullptr)
@@ -21,32 +29,49 @@ bool Session::Open(const Options& options, std::string* pError) {
 }
 
 bool Session::OpenDialog(const Options& options, std::string* pError) {
+    HMODULE hModule = nullptr;
+    UINT nTemplate = options.nTemplate;
     switch (options.source) {
     case Options::Source::DemoSlip:
         m_pSlip = std::make_unique<DemoSlip>(options.masters);
-        return m_host.Open(GetModuleHandleA(nullptr), IDD_SLIP, m_pSlip.get(), pError);
+        hModule = GetModuleHandleA(nullptr);
+        nTemplate = IDD_SLIP;
+        break;
     case Options::Source::LibraryTemplate:
         // The library joined the host's resource look-ups: the template is found without
         // naming the library's module.
-        return m_host.Open(AfxFindResourceHandle(MAKEINTRESOURCEA(options.nTemplate), RT_DIALOG),
-                           options.nTemplate, nullptr, pError);
+        hModule = AfxFindResourceHandle(MAKEINTRESOURCEA(nTemplate), RT_DIALOG);
+        break;
     case Options::Source::ResourceFile:
-        m_resources.hModule =
-            LoadLibraryExA(options.resourceFile.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        if (m_resources.hModule == nullptr) {
-            *pError = options.resourceFile + " is no compiled resource file (.res)";
+        hModule = m_resources.hModule = OpenResourceFile(options.resourceFile, pError);
+        if (hModule == nullptr)
             return false;
-        }
-        return m_host.Open(m_resources.hModule, options.nTemplate, nullptr, pError);
+        break;
     }
-    return false;
+    const TemplateCheck check = CheckTemplate(hModule, nTemplate);
+    if (!check.refusal.empty()) {
+        *pError = check.refusal;
+        return false;
+    }
+    if (!m_host.Open(hModule, nTemplate, m_pSlip.get(), pError))
+        return false;
+    // A dialog whose IDs the controller cannot tell apart is no walk to trust, even taken.
+    m_uncontrolled = check.uncontrolled.empty() ? m_host.Uncontrolled() : check.uncontrolled;
+    return true;
 }
 
+// A key that leaves the keyboard focus outside the dialog ends the walk's trust in it: the user
+// can no longer type into the dialog.
 void Session::Press(const Key& key) {
     if (!m_inputMethod.TakeKey(key))
         PressOnKeyboard(key);
     m_host.Pump();
     m_steps.push_back(Step{KeyName(key), key.ch != '\0' && key.ch != ' ', m_host.TakeMessages()});
+    const HWND hwndFocus = GetFocus();
+    const HWND hDlg = m_host.Dialog();
+    if (m_lostFocus.empty() && hwndFocus != hDlg && !IsChild(hDlg, hwndFocus))
+        m_lostFocus = "key " + std::to_string(m_steps.size() - 1) + " (" + KeyName(key) +
+                      ") left the focus outside the dialog";
 }
 
 Screen Session::Render() const {
@@ -66,6 +91,10 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 std::string Session::StatusLine() const {
     std::string line = "IME " + ImeIndicator();
+    if (!m_uncontrolled.empty())
+        line += " | uncontrolled: " + m_uncontrolled;
+    if (!m_lostFocus.empty())
+        line += " | " + m_lostFocus;
     for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it) {
         if (!it->messages.empty())
             return line + " | " + it->key + ": " + Joined(it->messages);

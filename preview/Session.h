@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+// A compiled resource file (.res) loaded as a data-file module; nullptr, with why in *pError,
+// when it is none.
+HMODULE OpenResourceFile(const std::string& file, std::string* pError);
+
 class Session {
 public:
     Session() = default;
@@ -28,8 +32,9 @@ public:
     void Press(const Key& key);
 
     Screen Render() const;
-    // The focus field's input method state and the host messages of the last key that brought
-    // any, in UTF-8.
+    // The focus field's input method state, why the controller does not take the dialog (when it
+    // does not), the first key that left the focus outside the dialog (when one did) and the
+    // host messages of the last key that brought any, in UTF-8.
     std::string StatusLine() const;
 
     // The dialog as text, its status line, every key with the host messages it brought, and
@@ -57,4 +62,6 @@ private:
     HostDialog m_host;
     InputMethod m_inputMethod;
     std::vector<Step> m_steps;
+    std::string m_uncontrolled;
+    std::string m_lostFocus;
 };

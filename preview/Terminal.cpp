@@ -21,6 +21,8 @@ attr_t AttributeOf(CellStyle style) {
         return A_BOLD;
     case CellStyle::Disabled:
         return A_DIM;
+    case CellStyle::Underline:
+        return A_UNDERLINE;
     case CellStyle::Normal:
         break;
     }

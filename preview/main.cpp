@@ -34,6 +34,25 @@ int Fail(const std::string& message) {
     return 2;
 }
 
+BOOL CALLBACK PrintName(HMODULE, LPCSTR, LPSTR lpName, LONG_PTR) {
+    if (IS_INTRESOURCE(lpName))
+        std::printf("%u\n", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(lpName)));
+    else
+        std::printf("%s\n", lpName);
+    return TRUE;
+}
+
+// The IDs of the file's dialog templates, one a line.
+int ListTemplates(const std::string& resourceFile) {
+    std::string error;
+    const HMODULE hModule = OpenResourceFile(resourceFile, &error);
+    if (hModule == nullptr)
+        return Fail(error);
+    EnumResourceNamesA(hModule, RT_DIALOG, PrintName, 0);
+    FreeLibrary(hModule);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -45,6 +64,8 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (options.bList)
+        return ListTemplates(options.resourceFile);
     std::vector<Key> keys;
     if (!ParseKeyScript(options.keys, &keys, &error))
         return Fail(error);
