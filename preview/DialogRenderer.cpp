@@ -141,6 +141,18 @@ private:
         return BoxOf(rc);
     }
 
+    // A combo box's field: a simple combo box's window holds its list as well.
+    CellBox FieldBoxOf(HWND hwnd) const {
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof(info);
+        if (!GetComboBoxInfo(hwnd, &info))
+            return BoxOf(hwnd);
+        MapWindowPoints(hwnd, m_hDlg, reinterpret_cast<POINT*>(&info.rcItem), 2);
+        CellBox box = BoxOf(hwnd);
+        box.yText = BoxOf(info.rcItem).yText;
+        return box;
+    }
+
     void Frame(int x0, int y0, int x1, int y1, const std::string& caption) {
         for (int y = y0; y <= y1; ++y) {
             const bool bEdge = y == y0 || y == y1;
@@ -161,7 +173,7 @@ private:
 
     // The control's state first, so that what its drawing underlines stays underlined.
     void DrawControl(HWND hwnd) {
-        const CellBox box = BoxOf(hwnd);
+        const CellBox box = KindOf(hwnd) == ControlKind::ComboBox ? FieldBoxOf(hwnd) : BoxOf(hwnd);
         const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
         if (KindOf(hwnd) != ControlKind::GroupBox)
             MarkState(hwnd, box);
@@ -390,7 +402,7 @@ private:
         RECT rc;
         SendMessageA(hwnd, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rc));
         MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(&rc), 2);
-        const CellBox combo = BoxOf(hwnd);
+        const CellBox combo = FieldBoxOf(hwnd);
         CellBox list = BoxOf(rc);
         list.y = combo.yText + 1;
         const int nCount = static_cast<int>(SendMessageA(hwnd, CB_GETCOUNT, 0, 0));
