@@ -34,5 +34,5 @@ std::string Utf8ToAnsi(const std::string& utf8) {
 }
 
 bool IsLeadByte(unsigned char ch) {
-    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+    return IsDBCSLeadByteEx(kShiftJis, ch) != FALSE;
 }

@@ -224,6 +224,22 @@ std::string AnsiFromUtf16(const char16_t* p, size_t n) {
 
 using headless::Charset;
 
+BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar) {
+    switch (headless::CharsetOf(CodePage)) {
+    case Charset::Cp932:
+        return headless::IsLeadByte932(TestChar);
+    case Charset::Utf8:
+        return FALSE;
+    case Charset::Unsupported:
+        break;
+    }
+    return headless::Fail(ERROR_INVALID_PARAMETER);
+}
+
+BOOL WINAPI IsDBCSLeadByte(BYTE TestChar) {
+    return IsDBCSLeadByteEx(CP_ACP, TestChar);
+}
+
 int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                                LPWSTR lpWideCharStr, int cchWideChar) {
     const Charset charset = headless::CharsetOf(CodePage);
