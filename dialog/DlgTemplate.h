@@ -3,7 +3,7 @@
 // kind each entry makes.
 #pragma once
 
-#include <windows.h>
+#include <afx.h>
 
 namespace dlgsb {
 
