@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -130,6 +131,14 @@ TEST_F(WndTest, ObjectGoneTakesItsWindowUnlessItLetGoFirst) {
         ASSERT_TRUE(eater.SubclassWindow(m_hChild));
     }
     EXPECT_FALSE(IsWindow(m_hChild));
+    const HWND hAttached = CreateWindowExA(0, "AfxWndTestChild", "", WS_CHILD, 0, 0, 10, 10,
+                                           m_hParent, nullptr, nullptr, nullptr);
+    {
+        CWnd attached;
+        ASSERT_TRUE(attached.Attach(hAttached));
+    }
+    EXPECT_FALSE(IsWindow(hAttached));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hAttached));
 }
 
 LRESULT CALLBACK LaterSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,6 +188,10 @@ TEST_F(WndTest, HostMembersAnswerAsInMfc) {
     CWnd::FromHandle(m_hChild)->ClientToScreen(rc);
     CWnd::FromHandle(m_hChild)->ScreenToClient(rc);
     EXPECT_TRUE(EqualRect(&rc, CRect(10, 20, 30, 40)));
+    POINT pt = {10, 20};
+    ::ClientToScreen(m_hChild, &pt);
+    CWnd::FromHandle(m_hChild)->ScreenToClient(&pt);
+    EXPECT_TRUE(pt.x == 10 && pt.y == 20);
     LOGFONTA lf = {};
     lf.lfHeight = -12;
     CFont font;
@@ -188,42 +201,54 @@ TEST_F(WndTest, HostMembersAnswerAsInMfc) {
     EXPECT_EQ(nullptr, CFont().GetSafeHandle());
 }
 
-// A temporary object lasts until the thread goes idle: the unlock that ends the last lock of the
-// temporary maps deletes it, unless it is asked not to. The framework holds a lock while it
-// routes a message to an object or reflects one to it, so that the idle step of a loop run in a
-// handler deletes nothing. A temporary that is still there is found again without an
-// allocation; a new one needs one, which fails here.
+// A temporary object of any kind (window, device context, GDI object, font) lasts until the
+// thread goes idle: the unlock that ends the last lock of the temporary maps deletes it, unless it
+// is asked not to. The framework holds a lock while it routes a message to an object or reflects
+// one to it, so that the idle step of a loop run in a handler deletes nothing. A temporary that is
+// still there is found again without an allocation; a new one needs one, which fails here.
 TEST_F(WndTest, TemporaryObjectsGoWhenTheLastLockEnds) {
     REQUIRE_HEADLESS();
-    CWnd* const pTemporary = CWnd::FromHandle(m_hParent);
-    const auto foundWithoutMemory = [&] {
-        test::Headless()->FailAllocationAfter(0);
-        CWnd* const pFound = CWnd::FromHandle(m_hParent);
-        test::Headless()->FailAllocationAfter(-1);
-        return pFound;
+    const HDC hdc = GetDC(m_hParent);
+    const HGDIOBJ hBrush = GetStockObject(WHITE_BRUSH);
+    const HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // Each made with the allocation after nSucceed failing (-1: none fails).
+    const auto temporaries = [&](LONG nSucceed) {
+        const auto from = [&](auto pfnFromHandle, auto handle) {
+            test::Headless()->FailAllocationAfter(nSucceed);
+            const auto pObject = pfnFromHandle(handle);
+            test::Headless()->FailAllocationAfter(-1);
+            return pObject;
+        };
+        return std::tuple<CWnd*, CDC*, CGdiObject*, CFont*>{
+            from(&CWnd::FromHandle, m_hParent), from(&CDC::FromHandle, hdc),
+            from(&CGdiObject::FromHandle, hBrush), from(&CFont::FromHandle, hFont)};
     };
+    const auto made = temporaries(-1);
+    const auto foundWithoutMemory = [&] { return temporaries(0); };
     const auto idle = [] {
         AfxLockTempMaps();
         return AfxUnlockTempMaps();
     };
     AfxLockTempMaps();
     EXPECT_TRUE(idle());
-    EXPECT_EQ(pTemporary, foundWithoutMemory());
+    EXPECT_EQ(made, foundWithoutMemory());
     EXPECT_FALSE(AfxUnlockTempMaps(FALSE));
-    EXPECT_EQ(pTemporary, foundWithoutMemory());
+    EXPECT_EQ(made, foundWithoutMemory());
     KeyEater eater;
     ASSERT_TRUE(eater.SubclassWindow(m_hChild));
     eater.inHandler = [&] {
         EXPECT_TRUE(idle());
-        EXPECT_EQ(pTemporary, foundWithoutMemory());
+        EXPECT_EQ(made, foundWithoutMemory());
     };
     SendMessageA(m_hChild, WM_KEYDOWN, VK_RETURN, 0);
     SendMessageA(m_hParent, WM_COMMAND, MAKEWPARAM(5, CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(m_hChild));
     EXPECT_EQ(1, eater.nSelEndOk);
     EXPECT_FALSE(idle());
-    EXPECT_EQ(nullptr, foundWithoutMemory());
+    EXPECT_EQ(decltype(made){}, foundWithoutMemory());
+    EXPECT_TRUE(IsWindow(m_hParent)) << "a temporary leaves its window alone";
     EXPECT_FALSE(AfxUnlockTempMaps()) << "no lock to end";
+    ReleaseDC(m_hParent, hdc);
 }
 
 } // namespace
