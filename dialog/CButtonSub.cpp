@@ -8,7 +8,6 @@ CButtonSub::CButtonSub()
 
 CButtonSub::~CButtonSub() {
     AliveWatch::ObjectGone(m_pbAlive);
-    m_bClicked = 0;
 }
 
 int CButtonSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex, UINT nKind) {

@@ -53,7 +53,6 @@ CDlgSb::~CDlgSb() {
         for (UINT i = 0; i < m_nCount; ++i)
             delete m_ppSub[i];
     }
-    m_nCount = 0;
     HeapFreeArray(m_phWnd);
     HeapFreeArray(m_pID);
     HeapFreeArray(m_pKind);
