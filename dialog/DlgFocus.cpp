@@ -99,7 +99,11 @@ void CDlgSb::CheckInGroup(short nIndex) {
     }
 }
 
-// While DialogKeyDown places the focus, the report only records where it went.
+// Only items report. Tab and Shift+Tab, which every item leaves to the dialog manager, and the
+// arrows on a control that is no item move the focus as Win32's IsDialogMessage does, onto
+// controls the controller does not take as well (a host's own field, a list view): the focus
+// item then stays the item that was left, as for a field the host keeps, until an item gains
+// the focus again. While DialogKeyDown places the focus, the report only records where it went.
 void CDlgSb::DialogFocus(UINT nIndex, short bNoAction) {
     if (nIndex >= m_nCount)
         return;
@@ -125,7 +129,7 @@ void CDlgSb::SetFocusID(short nID) {
 
 int CDlgSb::CheckNextEnableItem(short* pnID) {
     *pnID = 0;
-    const short nNext = m_nCount != 0 ? FirstEnabledFrom(static_cast<short>(m_nFocus + 1)) : -1;
+    const short nNext = FirstEnabledFrom(static_cast<short>(m_nFocus + 1));
     if (nNext < 0)
         return 0;
     *pnID = static_cast<short>(m_pID[nNext]);
@@ -134,7 +138,7 @@ int CDlgSb::CheckNextEnableItem(short* pnID) {
 
 int CDlgSb::CheckPageEnableItem(short* pnID) {
     *pnID = 0;
-    const short nFirst = m_nCount != 0 ? FirstEnabledFrom(0) : -1;
+    const short nFirst = FirstEnabledFrom(0);
     if (nFirst < 0)
         return 0;
     short nEntry = nFirst;

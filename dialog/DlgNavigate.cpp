@@ -21,9 +21,10 @@ void CDlgSb::PostToOwner(UINT nMessage) {
         ::PostMessageA(hOwner, nMessage, 0, 0);
 }
 
-// When no item is enabled the steps would go round the dialog for ever. One round is enough to
-// reach any enabled item (plus the step that turns Enter into Down); after that the key gives
-// up and the focus item stays where it was.
+// When no item is enabled the steps would go round the dialog for ever. One step per item is
+// enough to reach any other enabled item, whatever the first step did (Enter turned into Down,
+// a radio group left as a whole); after that the key gives up, having passed each end of the
+// dialog once, and the focus item stays where it was.
 int CDlgSb::DialogKeyDown(UINT nChar) {
     if (m_nCount == 0)
         return 1;
@@ -39,7 +40,7 @@ int CDlgSb::DialogKeyDown(UINT nChar) {
     // The host hears of the function key, the lists and the focus, and may close the dialog there.
     const AliveWatch watch(m_pbAlive);
     for (UINT nSteps = 0; !bDone; ++nSteps) {
-        if (nSteps > m_nCount + 1) {
+        if (nSteps >= m_nCount) {
             m_nFocus = nStart;
             nResult = 1;
             break;

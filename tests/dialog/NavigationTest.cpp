@@ -2,6 +2,7 @@
 // its owner, the default push button following the focus, and disabled items.
 #include "ControlledDialog.h"
 #include "ParamName.h"
+#include "StandInControls.h"
 
 #include <gtest/gtest.h>
 
@@ -131,15 +132,69 @@ TEST(NavigationTest, EnterOnAHostFieldChangesNothing) {
     EXPECT_EQ(5500, d.FocusId());
 }
 
+// Template 340: edit 341 (item 0), a host's field 342, push button 343 (item 1), a list view
+// 344, radios 345 and 346 (items 2 and 3, the second checked) and edit 347 (item 4). Tab and
+// Shift+Tab, and the arrows on the host's field, are the dialog manager's, as in Win32: they
+// reach controls that are no item, where the focus item stays the item left, and items too,
+// which report the focus. A step gives the key, Shift, the focus control after it, the focus
+// item and the button whose click the dialog got.
+struct TabStep {
+    UINT vk;
+    bool bShift;
+    int nFocusId;
+    int nFocusItem;
+    int nClicked;
+};
+
+int ClickedButton() {
+    for (const test::RecordedMessage& m : test::RecordedMessages()) {
+        if (m.message == WM_COMMAND && HIWORD(m.wParam) == BN_CLICKED)
+            return LOWORD(m.wParam);
+    }
+    return 0;
+}
+
+TEST(NavigationTest, TabReachesControlsThatAreNoItem) {
+    ASSERT_TRUE(test::RegisterStandInControls() && test::RegisterStandIn("HostField"));
+    ControlledDialog d(340, {}, [](HWND hDlg) { CheckDlgButton(hDlg, 346, BST_CHECKED); });
+    ASSERT_EQ(341, d.FocusId());
+    // clang-format off
+    const TabStep kSteps[] = {
+        {VK_TAB, false, 342, 0, 0}, {VK_UP, false, 341, 0, 0}, {VK_TAB, false, 342, 0, 0},
+        {VK_RETURN, false, 342, 0, 0}, {VK_DOWN, false, 343, 1, 0}, {VK_RETURN, false, 343, 1, 343},
+        {VK_DOWN, false, 345, 2, 0}, {VK_TAB, true, 344, 2, 0}, {VK_TAB, true, 343, 1, 0},
+        {VK_TAB, false, 344, 1, 0}, {VK_TAB, false, 346, 3, 0}, {VK_TAB, false, 347, 4, 0},
+        {VK_DOWN, false, 341, 0, 0},
+    };
+    // clang-format on
+    for (const TabStep& step : kSteps) {
+        ASSERT_TRUE(!step.bShift || test::HoldShift(true));
+        test::ClearMessages();
+        d.Type(step.vk);
+        ASSERT_TRUE(!step.bShift || test::HoldShift(false));
+        ASSERT_EQ(step.nFocusId, d.FocusId()) << "after key 0x" << std::hex << step.vk;
+        EXPECT_EQ(step.nFocusItem, d.sb.m_nFocus);
+        EXPECT_EQ(step.nClicked, ClickedButton());
+        EXPECT_EQ(step.nFocusId == 343 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, d.ButtonType(343));
+    }
+}
+
+// The round passes each end once: Down from the last item and Up from the first wrap once.
 TEST(NavigationTest, NoEnabledItemEndsTheKeyAfterOneRound) {
-    ControlledDialog d(200);
+    ControllerSettings settings;
+    settings.bWrapNotify = 1;
+    ControlledDialog d(200, settings);
     for (int nID = 201; nID <= 203; ++nID)
         EnableWindow(d.Item(nID), FALSE);
-    d.sb.SetFocusID(202);
-    EXPECT_EQ(1, d.sb.DialogKeyDown(VK_DOWN));
-    EXPECT_EQ(1, d.sb.m_nFocus);
-    EXPECT_EQ(1, d.sb.DialogKeyDown(VK_UP));
-    EXPECT_EQ(1, d.sb.m_nFocus);
+    for (const Step& step : {Step{VK_DOWN, 203}, Step{VK_UP, 201}}) {
+        d.sb.SetFocusID(static_cast<short>(step.nFocusId));
+        test::ClearMessages();
+        EXPECT_EQ(1, d.sb.DialogKeyDown(step.vk));
+        EXPECT_EQ(step.nFocusId - 201, d.sb.m_nFocus);
+        d.Pump();
+        EXPECT_TRUE(MessagesAre(
+            {Private("dlg", step.vk == VK_DOWN ? WM_DLGSB_WRAPTOP : WM_DLGSB_WRAPBOTTOM)}));
+    }
 }
 
 } // namespace
