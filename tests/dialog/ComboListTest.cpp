@@ -1,6 +1,5 @@
 // Combo boxes and list boxes under the controller: Enter and Space open and close a list,
-// an open list keeps its keys, Escape from the host closes it, and a list box moves through the
-// dialog with Left and Right.
+// an open list keeps its keys, and a list box moves through the dialog with Left and Right.
 #include "ControlledDialog.h"
 
 #include <gtest/gtest.h>
@@ -97,18 +96,6 @@ TEST_F(ComboListTest, KeysOnAListKeepOrMoveTheFocusByTheListsState) {
                       d.Send(w.nStartId, w.nStartId == 244 ? LB_GETCURSEL : CB_GETCURSEL));
         }
     }
-}
-
-TEST_F(ComboListTest, EscapeFromTheHostClosesAnOpenListAndReportsIt) {
-    Focus(242);
-    d.Type(VK_RETURN);
-    ASSERT_TRUE(Dropped(242));
-    EXPECT_EQ(0, d.sb.DialogKeyDown(VK_ESCAPE));
-    EXPECT_FALSE(Dropped(242));
-    EXPECT_EQ(242, d.FocusId());
-    EXPECT_EQ(1, d.sb.m_nFocus);
-    EXPECT_EQ(1, d.sb.DialogKeyDown(VK_ESCAPE));
-    EXPECT_FALSE(Dropped(242));
 }
 
 } // namespace

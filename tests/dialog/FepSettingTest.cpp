@@ -23,7 +23,8 @@ struct SettingCase {
 };
 
 // Template 82 begins with edit 1096; in 80 three radios come before edit 1082, push button 1087
-// and host field 5085 after it; 200 is push button 201 and edits 202, 203; 280 has combo 285.
+// and host field 5085 after it; 200 is push button 201 and edits 202, 203; 280 has combo 285;
+// 230 begins with host field 5500 and multi-line edit 4999.
 // clang-format off
 const SettingCase kSettings[] = {
     {"KanaOnTheFirstFieldAppliesAtOnce", 82, 0, [](CDlgSb& sb) { return sb.SetKana(1096, 0, 0); }, 1, 1096, true, IME_CMODE_KATAKANA},
@@ -35,6 +36,7 @@ const SettingCase kSettings[] = {
     {"HostFieldTakesNoSetting", 80, 0, [](CDlgSb& sb) { return sb.SetFep(5085, 0, 0, 0, 0, 0); }, 0, 0, false, 0},
     {"ComboBoxIsNoTarget", 280, 0, [](CDlgSb& sb) { return sb.SetFep(285, 0, 0, 0, 0, 0); }, 0, 0, false, 0},
     {"EnabledItemBeforeTheFieldCounts", 200, 0, [](CDlgSb& sb) { return sb.SetFep(202, 0, 0, 0, 0, 0); }, 1, 202, false, IME_CMODE_FULLSHAPE},
+    {"HostFieldBeforeTheFieldDoesNot", 230, 0, [](CDlgSb& sb) { return sb.SetFep(4999, 0, 0, 0, 0, 0); }, 1, 4999, true, IME_CMODE_FULLSHAPE},
     {"DisabledItemBeforeTheFieldDoesNot", 200, 201, [](CDlgSb& sb) { return sb.SetFep(202, 0, 0, 0, 0, 0); }, 1, 202, true, IME_CMODE_FULLSHAPE},
 };
 // clang-format on

@@ -49,6 +49,33 @@ TEST(CheckNextEnableItemTest, NextAndFirstEnabledItem) {
     EXPECT_EQ(0, nID);
 }
 
+// Template 270: radios 271-272 and 273-275 (two groups, the first and the last checked), edit
+// 276. ResetFocusPos walks the focus item's own group, goes back to the first enabled item when
+// none is enabled from the focus item on, and with none enabled leaves the focus alone. A case
+// gives the focus item's ID, the first of the items disabled up to 276 (0: none), and where the
+// focus and the focus item are after it.
+TEST(ResetFocusPosTest, PlacesTheFocusOnTheProperItem) {
+    const struct {
+        int nFocusId;
+        int nDisabledFrom;
+        int nFocusAfter;
+        int nItemAfter;
+    } kCases[] = {{274, 0, 275, 4}, {276, 272, 271, 0}, {276, 271, 0, 5}};
+    for (const auto& c : kCases) {
+        ControlledDialog d(270, {}, [](HWND hDlg) {
+            for (const int nID : {271, 275})
+                CheckDlgButton(hDlg, nID, BST_CHECKED);
+        });
+        SetFocus(d.host.Owner());
+        for (int nID = c.nDisabledFrom; nID != 0 && nID <= 276; ++nID)
+            EnableWindow(d.Item(nID), FALSE);
+        d.sb.SetFocusID(static_cast<short>(c.nFocusId));
+        EXPECT_EQ(1, d.sb.ResetFocusPos());
+        EXPECT_EQ(c.nFocusAfter, d.FocusId());
+        EXPECT_EQ(c.nItemAfter, d.sb.m_nFocus);
+    }
+}
+
 // Template 260: edits 261-263, radios 264-266, edit 267.
 void DisableLeadingEdits(HWND hDlg) {
     for (int nID = 261; nID <= 263; ++nID)

@@ -86,6 +86,12 @@ TEST(ItemTableTest, GroupsFromLabelEditAndGroupBox) {
                      {216, KIND_RADIO, 4}});
 }
 
+// Template 255 is standard although its style's low word is an extended template's version,
+// and its first entry's creation data is one byte long.
+TEST(ItemTableTest, StandardFormWithAVersionLikeStyleAndOddCreationData) {
+    ExpectItemTable(test::ProgramModule(), 255, 0, {{348, KIND_EDIT, -1}, {349, KIND_EDIT, -1}});
+}
+
 TEST(ItemTableTest, RadiosBeforeAnyGroupHaveNone) {
     ExpectItemTable(
         test::ProgramModule(), 220, 0,
