@@ -6,20 +6,21 @@
 #include "CConv.h"
 #include "EntryField.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstring>
+#include <iterator>
 
 namespace {
 
 enum : short { kShort = 0, kLong = 1, kFloat = 2, kDouble = 3 };
 
-// A shown value takes up to 20 bytes before the point ("-999,000,000,000,000") and the field's
-// places after it, at most a short's 32,767. Every field builds it in this one buffer: the
-// fields run on the one user-interface thread, and the window copies the text before anything
-// else can run.
-char g_szValueText[20 + 1 + SHRT_MAX + 1];
+// A shown value takes up to 20 bytes before the point ("-999,000,000,000,000"), the point, the
+// field's places after it (at most a short's 32,767) and the terminator. Every field builds it
+// in this one buffer: the fields run on the one user-interface thread, and the window copies
+// the text before anything else can run.
+char g_szValueText[sizeof "-999,000,000,000,000." + SHRT_MAX];
 // The commit reads the first 19 bytes of the text.
 constexpr int kCommitTextSize = 20;
 
@@ -33,12 +34,17 @@ constexpr double kRealTolerance = 0.00001;
 // number; in between the text has at most 17 significant digits and fits in 24 bytes.
 bool HasValidMinutes(double dValue) {
     const double dMagnitude = std::fabs(dValue);
-    if (dMagnitude < 0.6 || dMagnitude >= 9007199254740992.0)
+    if (dMagnitude < 0.6)
         return true;
-    char szText[24] = {};
-    std::to_chars(szText, szText + sizeof szText - 1, dMagnitude, std::chars_format::fixed);
-    const char* pPoint = std::strchr(szText, '.');
-    return pPoint == nullptr || pPoint[1] <= '5';
+    // Whole numbers only: their text would have no point either, but may not fit in the buffer.
+    if (dMagnitude >= 9007199254740992.0) // mutants: skip (2^53 itself is whole)
+        return true;
+    char szText[24];
+    char* pEnd =
+        std::to_chars(std::begin(szText), std::end(szText), dMagnitude, std::chars_format::fixed)
+            .ptr;
+    const char* pPoint = std::find(szText, pEnd, '.');
+    return pPoint == pEnd || pPoint[1] <= '5';
 }
 
 template <typename T>
@@ -167,8 +173,10 @@ bool CEditNum::IsBound() const {
 // The stored value, formatted as SetText shows it; the change flag is cleared first.
 bool CEditNum::ShowValue() {
     m_bChanged = FALSE;
-    if (!IsBound())
-        return true;
+    return !IsBound() || CallSurvives(m_pbAlive, [this] { SetWindowText(FormatValue()); });
+}
+
+const char* CEditNum::FormatValue() const {
     CConv conv;
     switch (m_nType) {
     case kShort:
@@ -186,7 +194,7 @@ bool CEditNum::ShowValue() {
         conv.CommaStr(g_szValueText, *m_pDoubleValue, m_nDecimals);
         break;
     }
-    return CallSurvives(m_pbAlive, [&] { SetWindowText(g_szValueText); });
+    return g_szValueText;
 }
 
 bool CEditNum::IsAcceptable(double dValue) const {

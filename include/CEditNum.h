@@ -84,6 +84,8 @@ private:
     bool IsBound() const;
     bool IsAcceptable(double dValue) const;
     void StoreValue(double dValue);
+    // The bound value as the field shows it, in a buffer every field shares.
+    const char* FormatValue() const;
     // Each returns false when the host deleted the field meanwhile.
     bool ShowValue();
     bool CommitText();

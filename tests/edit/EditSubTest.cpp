@@ -32,6 +32,23 @@ TEST(EditSubTest, MultiLineFieldKeepsUpAndDownAndBreaksTheLineOnEnter) {
     EXPECT_EQ("ab\r\ncd\r\n", WindowText(d.Item(403)));
 }
 
+// Template 410: the host's field 5001, which the controller does not count, before edit 411.
+// The mode applies once the posted message arrives, and the edit's own switch closes what it
+// opened when the controller goes, with the focus still there; the input method is the thread's.
+TEST(EditSubTest, FirstCountedEditAppliesItsModeByMessageAndClosesItWithTheController) {
+    const test::HostDialog other(test::ProgramModule(), 400);
+    {
+        ControlledDialog d(410);
+        ASSERT_EQ(1, d.sb.SetFep(411, 0, 7, -3, 1, 0));
+        EXPECT_FALSE(test::IsImeOpen(d.Item(411)));
+        d.Pump();
+        EXPECT_TRUE(test::IsImeOpen(d.Item(411), IME_CMODE_KATAKANA));
+        const auto* pEdit = static_cast<CEditSub*>(CWnd::FromHandlePermanent(d.Item(411)));
+        EXPECT_EQ(7 * 1000 - 3, pEdit->m_nFepParam1 * 1000 + pEdit->m_nFepParam2);
+    }
+    EXPECT_FALSE(test::IsImeOpen(other.Dialog()));
+}
+
 // One step of the user's: 'S' starts a composition, 'C' changes it (result, its reading,
 // composition, its reading; all NULL empties it), 'E' ends it, 'D' disables the reading field,
 // 'K' types the key text[0]; 'X' makes the input method fail to give the result's reading.

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,17 +47,26 @@ protected:
 };
 
 // The looks' styles, the sunken edge going with WS_BORDER; every field is 50 by 10.
+// The looks' styles, the sunken edge going with WS_BORDER; every field is 50 by 10, in the host's
+// font, and none is made without a parent.
 TEST_F(EntryFieldTest, EachLookIsAHiddenMultiLineEditForTheHostToPlace) {
-    CEditNum num[2];
-    CEditStr str[4];
-    ASSERT_EQ(1, num[0].Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1, num[1].Init3D(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1, str[0].Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1, str[1].Init3D(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
+    LOGFONTA lf = {};
+    lf.lfHeight = 12;
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&lf));
+    CEditNum num[3];
+    CEditStr str[5];
+    ASSERT_EQ(1, num[0].Init(Owner(), Dlg(), 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, num[1].Init3D(Owner(), Dlg(), 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, str[0].Init(Owner(), Dlg(), 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, str[1].Init3D(Owner(), Dlg(), 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, str[2].InitRight(Owner(), Dlg(), 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
     ASSERT_EQ(1,
-              str[2].InitRight(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1,
-              str[3].Init3DRight(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
+              str[3].Init3DRight(Owner(), Dlg(), 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(0, num[2].Init(Owner(), nullptr, 300, &font, 0, 0, nullptr, 0, 0, 0, 0, 0, 0) +
+                     str[4].Init(Owner(), nullptr, 300, &font, 0, 0, nullptr, 0, 0, 0, 1, 0, 0, 0));
+    EXPECT_EQ(nullptr, num[2].m_pOwner);
+    EXPECT_EQ(nullptr, str[4].m_pOwner);
     const CWnd* fields[] = {&num[0], &num[1], &str[0], &str[1], &str[2], &str[3]};
     const DWORD kStyles[] = {0x40000006, 0x40800006, 0x40000004,
                              0x40800004, 0x40000006, 0x40800006};
@@ -69,6 +79,64 @@ TEST_F(EntryFieldTest, EachLookIsAHiddenMultiLineEditForTheHostToPlace) {
         EXPECT_EQ((kStyles[i] & WS_BORDER) ? WS_EX_CLIENTEDGE : 0,
                   GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
         EXPECT_EQ(50 * 1000 + 10, (rc.right - rc.left) * 1000 + rc.bottom - rc.top);
+        EXPECT_EQ(static_cast<HFONT>(font),
+                  reinterpret_cast<HFONT>(SendMessageA(hWnd, WM_GETFONT, 0, 0)));
+    }
+    EXPECT_EQ(Dlg(), str[0].m_pParent);
+}
+
+// Without a change message a commit's change waits for GetData, which reports it once, or for
+// SetText, which forgets it; with one, GetData holds the message back, and the next commit sends
+// it again.
+TEST_F(EntryFieldTest, NumberFieldReportsEachChangeOnce) {
+    CEditNum quiet, told;
+    ASSERT_EQ(1, quiet.Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1, told.Init(Owner(), Dlg(), 301, nullptr, 0, kChange, nullptr, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(0, quiet.GetData()) << "no variable bound";
+    LONG lQuiet = 5, lTold = 5;
+    quiet.SetText(&lQuiet, 0, 100);
+    told.SetText(&lTold, 0, 100);
+    test::RecordOnly({kChangeMsg});
+    test::ClearMessages();
+    quiet.SetWindowText("7");
+    SetFocus(quiet.m_hWnd);
+    SetFocus(told.m_hWnd);
+    quiet.SetText(&lQuiet, 0, 100);
+    told.SetWindowText("7");
+    EXPECT_EQ(0, quiet.GetData());
+    EXPECT_EQ(1, told.GetData());
+    EXPECT_EQ(0, told.GetData());
+    EXPECT_TRUE(MessagesAre({}));
+    told.SetWindowText("8");
+    SetFocus(host.Dialog());
+    EXPECT_TRUE(MessagesAre({{"owner", kChangeMsg, sent}}));
+    EXPECT_EQ(708, lQuiet * 100 + lTold);
+}
+
+// After losing the focus with no selection, a field is repainted whole only when the host asked
+// with exactly 1.
+TEST_F(EntryFieldTest, LeftFieldIsRepaintedOnlyWithInvalidateOne) {
+    for (const int bInvalidate : {1, 2}) {
+        CEditNum number;
+        CEditStr text;
+        ASSERT_EQ(1, number.Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0,
+                                 bInvalidate));
+        ASSERT_EQ(1, text.Init(Owner(), Dlg(), 301, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0,
+                               bInvalidate, 0));
+        LONG lValue = 5;
+        char szText[128] = "5";
+        number.SetText(&lValue, 0, 9);
+        text.SetText(szText);
+        for (CEdit* pField : {static_cast<CEdit*>(&number), static_cast<CEdit*>(&text)}) {
+            pField->SetWindowPos(nullptr, 0, 0, 50, 14, SWP_SHOWWINDOW);
+            SetFocus(pField->m_hWnd);
+            UpdateWindow(pField->m_hWnd);
+            SetFocus(host.Dialog());
+            RECT rcUpdate = {}, rcClient = {};
+            pField->GetClientRect(&rcClient);
+            EXPECT_EQ(bInvalidate == 1, GetUpdateRect(pField->m_hWnd, &rcUpdate, FALSE) != 0);
+            EXPECT_EQ(bInvalidate == 1 ? rcClient.right : 0, rcUpdate.right - rcUpdate.left);
+        }
     }
 }
 
@@ -83,26 +151,27 @@ struct CommitCase {
     const char* pszTyped;
     double dStored;
     const char* pszShown;
-    bool bChangeMessage;
+    size_t nChangeMessages;
 };
 
 // clang-format off
 const CommitCase kCommits[] = {
-    {"OutOfRangeReverts", 's', 1, 0, 100, 0, 0, 5, "150", 5, "5", false},
-    {"RevertShowsCommasWithCommaOne", 'l', 1, 0, 20000, 0, 0, 12345, "30000", 12345, "12,345", false},
-    {"RevertShowsNoCommasOtherwise", 's', 2, 0, 20000, 0, 0, 12345, "30000", 12345, "12345", false},
-    {"FractionOfAnIntegerIsCutAndTheTextStays", 's', 1, 0, 100, 0, 0, 5, "12.7", 12, "12.7", true},
-    {"CommasAreDroppedWhereverTheyStand", 'l', 1, 0, 99999, 0, 0, 5, "1,234|12,34", 1234, "12,34", true},
-    {"EmptyTextIsZeroInRange", 'l', 1, -5, 5, 0, 0, 5, "", 0, "", true},
-    {"EmptyTextOutOfRangeReverts", 'l', 1, 1, 5, 0, 0, 5, "", 5, "5", false},
-    {"MinutesUpTo59AreTaken", 'f', 1, 0, 24, 2, 1, 5, "1.59", 1.59, "1.59", true},
-    {"MinuteCheckOutlivesARevert", 'f', 1, 0, 24, 2, 1, 5, "1.60|4.60", 5, "5.00", false},
-    {"ChangeBelowAHundredThousandthIsStoredUnreported", 'd', 1, 0, 2, 6, 0, 1, "1.000001", 1.000001, "1.000001", false},
-    {"OnlyTheFirst19BytesAreRead", 'd', 1, 0, 100, 1, 0, 5, "000000000000000001.5", 1, "000000000000000001.5", true},
-    {"TextThatIsNoNumberReverts", 'l', 1, -9, 9, 0, 0, 5, "1-2|-", 5, "5", false},
-    {"MinutesAreExactFromTenBillionOn", 'd', 1, 0, 1e15, 2, 1, 5, "12345678901.60|12345678901.59", 12345678901.59, "12345678901.59", true},
+    {"OutOfRangeReverts", 's', 1, 3, 100, 0, 0, 5, "150|2", 5, "5", 0},
+    {"RevertShowsCommasWithCommaOne", 's', 1, 0, 20000, 0, 0, 12345, "30000", 12345, "12,345", 0},
+    {"RevertShowsNoCommasOtherwise", 'l', 2, 0, 20000, 0, 0, 12345, "30000", 12345, "12345", 0},
+    {"FractionOfAnIntegerIsCutAndTheTextStays", 's', 1, 0, 100, 0, 0, 5, "12.7", 12, "12.7", 1},
+    {"CommasAreDroppedWhereverTheyStandUpToTheMaximum", 'l', 1, 0, 1234, 0, 0, 5, "1,234|12,34", 1234, "12,34", 1},
+    {"EmptyTextIsZeroFromTheMinimum", 'l', 1, 0, 5, 0, 0, 5, "", 0, "", 1},
+    {"EmptyTextOutOfRangeReverts", 'l', 1, 1, 5, 0, 0, 5, "", 5, "5", 0},
+    {"MinutesUpTo59AreTaken", 'f', 1, 1, 24, 2, 1, 5, "0.5|1.59", 1.59, "1.59", 1},
+    {"MinuteCheckOutlivesARevert", 'f', 1, 0, 24, 2, 1, 5, "1.60|4.60|0.60", 5, "5.00", 0},
+    {"FloatChangeOfAHundredThousandthIsStoredUnreported", 'f', 1, 0, 2, 5, 0, 0, "0.00001|0.00001|1.75", 1.75, "1.75", 1},
+    {"DoubleChangeOfAHundredThousandthIsStoredUnreported", 'd', 1, 0, 2, 5, 0, 0, "0.00001|0.00001|1.75", 1.75, "1.75", 1},
+    {"OnlyTheFirst19BytesAreRead", 'd', 1, 0, 100, 1, 0, 5, "000000000000000001.5", 1, "000000000000000001.5", 1},
+    {"TextThatIsNoNumberReverts", 'l', 1, -9, 9, 0, 0, 5, "1-2|-", 5, "5", 0},
+    {"MinutesAreExactFromTenBillionOn", 'd', 1, 0, 1e17, 2, 1, 5, "12345678901.60|12345678901.59|10000000000000000|0.59", 0.59, "0.59", 3},
     // The places are cut, so those past the fifth show the noise of the place guards.
-    {"TwelvePlacesAreReadAndShown", 'd', 1, 0, 1, 12, 0, 0.5, "0.123456789012|2", 0.123456789012, "0.123457344567", true},
+    {"TwelvePlacesAreReadAndShown", 'd', 1, 0.1, 1, 12, 0, 0.5, "0.123456789012|2|0.05", 0.123456789012, "0.123457344567", 1},
 };
 // clang-format on
 
@@ -120,9 +189,10 @@ TEST_P(CommitTest, LeavingTheFieldStoresTheTextOrShowsTheValueAgain) {
     const auto nMin = static_cast<short>(c.dMin), nMax = static_cast<short>(c.dMax);
     c.type == 's'   ? field.SetText(&s, nMin, nMax)
     : c.type == 'l' ? field.SetText(&l, static_cast<LONG>(c.dMin), static_cast<LONG>(c.dMax))
-    : c.type == 'f' ? field.SetText(&f, c.nDecimals, nMin, nMax, c.bMinuteCheck)
+    : c.type == 'f' ? field.SetText(&f, c.nDecimals, static_cast<float>(c.dMin),
+                                    static_cast<float>(c.dMax), c.bMinuteCheck)
                     : field.SetText(&d, c.nDecimals, c.dMin, c.dMax, c.bMinuteCheck);
-    test::RecordOnly({kChangeMsg});
+    test::RecordOnly({WM_NULL, kChangeMsg}); // a message numbered 0 is none
     test::ClearMessages();
     const std::string typed = std::string(c.pszTyped) + "|";
     for (size_t nStart = 0, nEnd; (nEnd = typed.find('|', nStart)) != std::string::npos;
@@ -134,7 +204,8 @@ TEST_P(CommitTest, LeavingTheFieldStoresTheTextOrShowsTheValueAgain) {
     const double dStored = c.type == 's' ? s : c.type == 'l' ? l : c.type == 'f' ? f : d;
     EXPECT_DOUBLE_EQ(c.type == 'f' ? static_cast<float>(c.dStored) : c.dStored, dStored);
     EXPECT_EQ(c.pszShown, TextOf(field));
-    EXPECT_TRUE(c.bChangeMessage ? MessagesAre({{"owner", kChangeMsg, sent}}) : MessagesAre({}));
+    EXPECT_TRUE(MessagesAre(
+        std::vector<test::ExpectedMessage>(c.nChangeMessages, {"owner", kChangeMsg, sent})));
     EXPECT_EQ(0, field.GetData());
 }
 
@@ -195,20 +266,26 @@ TEST_F(EntryFieldTest, DeletedFieldTakesItsWindowAndCommitsNothing) {
     EXPECT_EQ(5, lValue);
     EXPECT_STREQ("old", szText);
     EXPECT_TRUE(MessagesAre({}));
+    EXPECT_FALSE(IsImeOpen(host.Dialog())) << "the text field's switch closed what it opened";
 }
 
 // Before the gain and before the loss the user has opened the input method by hand.
 struct ModeCase {
     const char* name;
-    short nFepMode;
+    short nFepMode;        // of a string field; -1 for a number field
     DWORD dwModeBitOnGain; // 0: closed
 };
 
 class ModeTest : public EntryFieldTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(ModeTest, FieldSwitchesTheInputMethodByItsMode) {
-    CEditStr field;
-    ASSERT_EQ(1, InitStr(field, GetParam().nFepMode));
+    CEditNum number;
+    CEditStr text;
+    const short nFepMode = GetParam().nFepMode;
+    ASSERT_EQ(1, nFepMode < 0
+                     ? number.Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0)
+                     : InitStr(text, nFepMode));
+    const CWnd& field = nFepMode < 0 ? static_cast<CWnd&>(number) : text;
     test::SetImeOpen(host.Dialog(), TRUE);
     SetFocus(field.m_hWnd);
     EXPECT_EQ(GetParam().dwModeBitOnGain != 0, IsImeOpen(field.m_hWnd, GetParam().dwModeBitOnGain));
@@ -216,22 +293,24 @@ TEST_P(ModeTest, FieldSwitchesTheInputMethodByItsMode) {
     SetFocus(host.Dialog());
     EXPECT_FALSE(IsImeOpen(host.Dialog()));
     test::SetImeOpen(host.Dialog(), TRUE);
-    field.SendMessage(WM_KILLFOCUS); // a loss without a gain: only FEPMODE_OFF closes
-    EXPECT_EQ(GetParam().nFepMode != FEPMODE_OFF, IsImeOpen(host.Dialog()));
+    SendMessageA(field.m_hWnd, WM_KILLFOCUS, 0, 0);    // a loss without a gain: a mode's switch
+    EXPECT_EQ(nFepMode > 0, IsImeOpen(host.Dialog())); // closes only what it opened
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ModeTest,
-                         ::testing::Values(ModeCase{"Off", FEPMODE_OFF, 0},
-                                           ModeCase{"Hiragana", FEPMODE_HIRAGANA,
-                                                    IME_CMODE_FULLSHAPE},
-                                           ModeCase{"Kana", FEPMODE_KANA, IME_CMODE_KATAKANA},
-                                           ModeCase{"AnyOther", 7, IME_CMODE_FULLSHAPE}),
-                         test::ParamName<ModeCase>);
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ModeTest,
+    ::testing::Values(ModeCase{"Number", -1, 0}, ModeCase{"Off", FEPMODE_OFF, 0},
+                      ModeCase{"Hiragana", FEPMODE_HIRAGANA, IME_CMODE_FULLSHAPE},
+                      ModeCase{"Kana", FEPMODE_KANA, IME_CMODE_KATAKANA},
+                      ModeCase{"AnyOther", 7, IME_CMODE_FULLSHAPE}),
+    test::ParamName<ModeCase>);
 
 // Without a change message a commit's change stays for GetData to report.
 TEST_F(EntryFieldTest, StringFieldTakesNoLineBreakOrTabAndCommitsWholeCharacters) {
     CEditStr field;
     ASSERT_EQ(1, InitStr(field, FEPMODE_OFF, 0));
+    EXPECT_EQ(nullptr, field.m_pFep);
+    EXPECT_EQ(0, field.GetData()) << "no buffer bound";
     char szBuffer[128] = "old";
     field.SetText(szBuffer);
     EXPECT_EQ(0, field.GetData());
@@ -246,32 +325,12 @@ TEST_F(EntryFieldTest, StringFieldTakesNoLineBreakOrTabAndCommitsWholeCharacters
     EXPECT_EQ(std::string(126, 'a'), szBuffer) << "no lone lead byte at the cut";
     field.m_bNumOnly = 1;
     field.SetWindowText("");
-    Type(field, "1a,-.\x82\xA0");
-    EXPECT_EQ("1,-.", TextOf(field));
-}
-
-// Each allocation in turn fails: until the field is whole, Init returns 0, having recorded
-// nothing without a window and all but the switch with one.
-TEST_F(EntryFieldTest, InitWithoutMemoryReturnsZero) {
-    REQUIRE_HEADLESS();
-    bool bWindowFailed = false, bSwitchFailed = false;
-    // The framework's objects for the owner and the dialog, and a first field, which sizes the
-    // tables that a field's window enters, come before the count: every attempt below then
-    // makes the same allocations in the same order.
-    CWnd* pOwner = Owner();
-    CWnd* pDlg = Dlg();
-    CEditStr().Init(pOwner, pDlg, 301, nullptr, kKey, kChange, nullptr, 0, 0, 0, FEPMODE_KANA, 0, 0,
-                    0);
-    for (LONG n = 0; !bWindowFailed || !bSwitchFailed; ++n) {
-        CEditStr field;
-        test::Headless()->FailAllocationAfter(n);
-        const int nResult = field.Init(pOwner, pDlg, 301, nullptr, kKey, kChange, nullptr, 0, 0, 0,
-                                       FEPMODE_KANA, 0, 0, 0);
-        test::Headless()->FailAllocationAfter(-1);
-        ASSERT_EQ(0, nResult) << "after " << n << " allocations";
-        bWindowFailed |= field.m_hWnd == nullptr && field.m_pOwner == nullptr;
-        bSwitchFailed |= field.m_hWnd != nullptr && field.m_pOwner == pOwner && !field.m_pFep;
-    }
+    Type(field, "0a9,-.\x82\xA0");
+    EXPECT_EQ("09,-.", TextOf(field));
+    field.SetSel();
+    EXPECT_EQ(MAKELRESULT(0, 5), field.SendMessage(EM_GETSEL));
+    EXPECT_EQ(1, field.GetData());
+    EXPECT_STREQ("09,-.", szBuffer);
 }
 
 // The host goes on from the amount to the memo on Enter.
@@ -296,8 +355,8 @@ TEST_F(EntryFieldTest, KeysFillTheFieldsAndTheHostHearsOfEachStepInOrder) {
     ASSERT_EQ(1, amount.Init3D(Owner(), Dlg(), 405, nullptr, kNumKey, kChanged, keys, 2, kShiftUp,
                                1, kRButton, kFocus, 1));
     CEditStr memo;
-    ASSERT_EQ(1, memo.Init(Owner(), Dlg(), 406, nullptr, kStrKey, kChanged, keys, 1, 0, 0,
-                           FEPMODE_OFF, kFocus, 0, kKilled));
+    ASSERT_EQ(1, memo.Init(Owner(), Dlg(), 406, nullptr, kStrKey, kChanged, keys, 1, kShiftUp,
+                           kRButton, FEPMODE_OFF, kFocus, 0, kKilled));
     LONG lAmount = 0;
     char szMemo[128] = "";
     amount.SetText(&lAmount, 0, 9999999);
@@ -312,10 +371,15 @@ TEST_F(EntryFieldTest, KeysFillTheFieldsAndTheHostHearsOfEachStepInOrder) {
     amount.SetSel();
     for (const UINT vk : {0x31u, 0xBCu, 0x32u, 0x41u, 0x33u, 0x34u}) // 1,2A34: no letter
         test::TypeKeyInDialog(host.Dialog(), vk);
+    // Shift and the right button, pressed over the field and, without MK_RBUTTON, reported by
+    // neither.
+    for (const HWND hField : {amount.m_hWnd, memo.m_hWnd}) {
+        PostMessageA(hField, WM_RBUTTONDOWN, 0, 0);
+        PostMessageA(hField, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
+        PostMessageA(hField, WM_KEYUP, VK_SHIFT, static_cast<LPARAM>(0xC0000001u));
+    }
     POINT ptExpected = {3, 4};
-    MapWindowPoints(amount.m_hWnd, host.Dialog(), &ptExpected, 1);
-    amount.PostMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
-    amount.PostMessage(WM_KEYUP, VK_SHIFT, static_cast<LPARAM>(0xC0000001u));
+    MapWindowPoints(memo.m_hWnd, host.Dialog(), &ptExpected, 1);
     test::TypeKeyInDialog(host.Dialog(), VK_LEFT); // an exit key: it commits, the caret stays
     EXPECT_EQ(MAKELRESULT(5, 5), amount.SendMessage(EM_GETSEL));
     // Nothing changed before the B; Left is past the memo's one exit key.
@@ -330,6 +394,8 @@ TEST_F(EntryFieldTest, KeysFillTheFieldsAndTheHostHearsOfEachStepInOrder) {
     EXPECT_EQ(ptExpected.x * 1000 + ptExpected.y, g_ptClick.x * 1000 + g_ptClick.y);
     EXPECT_TRUE(MessagesAre({
         {"dlg", kFocus, sent},
+        {"owner", kRButton, sent},
+        {"owner", kShiftUp, sent},
         {"owner", kRButton, sent},
         {"owner", kShiftUp, sent},
         {"owner", kChanged, sent},

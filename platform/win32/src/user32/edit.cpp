@@ -359,15 +359,22 @@ LRESULT OnGetLine(HWND hwnd, const EditState& state, WPARAM wLine, LPARAM lpBuff
     return static_cast<LRESULT>(cb);
 }
 
+// A focus change repaints only a selection, whose highlight comes or goes, as Windows does;
+// the whole field here, where Windows repaints the selected text.
+void RepaintSelection(const EditState& state) {
+    if (state.nAnchor != state.nCaret)
+        InvalidateRect(state.self, nullptr, TRUE);
+}
+
 LRESULT OnSetFocus(const EditState& state) {
-    InvalidateRect(state.self, nullptr, TRUE);
+    RepaintSelection(state);
     Notify(state, EN_SETFOCUS);
     return 0;
 }
 
 LRESULT OnKillFocus(EditState* pState) {
     pState->chPendingLead = 0;
-    InvalidateRect(pState->self, nullptr, TRUE);
+    RepaintSelection(*pState);
     Notify(*pState, EN_KILLFOCUS);
     return 0;
 }
