@@ -57,10 +57,13 @@ bool IsWithin(double dValue, T min, T max) {
 CEditNum::CEditNum()
     : m_bChanged(FALSE), m_pOwner(nullptr), m_pParent(nullptr), m_pKeyTable(nullptr),
       m_nKeyCount(0), m_nKeyMsg(0), m_nShiftMsg(0), m_nChangeMsg(0), m_nRButtonMsg(0),
-      m_nFocusMsg(0), m_bInvalidate(FALSE), m_bComma(FALSE), m_nType(kShort), m_nDecimals(0),
-      m_pShortValue(nullptr), m_nShortMin(0), m_nShortMax(0), m_pLongValue(nullptr), m_lLongMin(0),
-      m_lLongMax(0), m_pFloatValue(nullptr), m_fFloatMin(0), m_fFloatMax(0),
-      m_pDoubleValue(nullptr), m_dDoubleMin(0), m_dDoubleMax(0), m_bMinuteCheck(0) {}
+      m_nFocusMsg(0),
+      m_bInvalidate(FALSE), // mutants: skip (Init sets it before the field has a window)
+      m_bComma(FALSE),      // mutants: skip (Init sets it before the field has a window)
+      m_nType(kShort), m_nDecimals(0), m_pShortValue(nullptr), m_nShortMin(0), m_nShortMax(0),
+      m_pLongValue(nullptr), m_lLongMin(0), m_lLongMax(0), m_pFloatValue(nullptr), m_fFloatMin(0),
+      m_fFloatMax(0), m_pDoubleValue(nullptr), m_dDoubleMin(0), m_dDoubleMax(0), m_bMinuteCheck(0) {
+}
 
 CEditNum::~CEditNum() {
     AliveWatch::ObjectGone(m_pbAlive);
@@ -142,12 +145,13 @@ void CEditNum::SetText(double* pValue, short nDecimals, double dMin, double dMax
 }
 
 // The change message is held back during the commit; the result also reports a change that an
-// earlier commit made without a change message to send.
+// earlier commit made without a change message to send. A multi-line edit tells nobody of text
+// set with WM_SETTEXT, so no host runs within; the field stays clear of itself all the same.
 int CEditNum::GetData() {
     const short nChangeMsg = m_nChangeMsg;
     m_nChangeMsg = 0;
     if (!CommitText())
-        return 0;
+        return 0; // mutants: skip (not reached: see above)
     m_nChangeMsg = nChangeMsg;
     const int nResult = m_bChanged;
     m_bChanged = FALSE;

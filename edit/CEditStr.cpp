@@ -20,8 +20,9 @@ constexpr size_t kCommitTextSize = 128;
 CEditStr::CEditStr()
     : m_bChanged(FALSE), m_pFep(nullptr), m_pOwner(nullptr), m_pParent(nullptr),
       m_pKeyTable(nullptr), m_nKeyCount(0), m_nKeyMsg(0), m_nShiftMsg(0), m_nChangeMsg(0),
-      m_nRButtonMsg(0), m_nFocusMsg(0), m_nKillFocusMsg(0), m_bInvalidate(FALSE), m_bNumOnly(0),
-      m_nFepMode(FEPMODE_OFF), m_pszText(nullptr) {}
+      m_nRButtonMsg(0), m_nFocusMsg(0), m_nKillFocusMsg(0),
+      m_bInvalidate(FALSE), // mutants: skip (Init sets it before the field has a window)
+      m_bNumOnly(0), m_nFepMode(FEPMODE_OFF), m_pszText(nullptr) {}
 
 CEditStr::~CEditStr() {
     AliveWatch::ObjectGone(m_pbAlive);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -45,13 +46,15 @@ TEST(EditSubTest, FirstCountedEditAppliesItsModeByMessageAndClosesItWithTheContr
         EXPECT_TRUE(test::IsImeOpen(d.Item(411), IME_CMODE_KATAKANA));
         const auto* pEdit = static_cast<CEditSub*>(CWnd::FromHandlePermanent(d.Item(411)));
         EXPECT_EQ(7 * 1000 - 3, pEdit->m_nFepParam1 * 1000 + pEdit->m_nFepParam2);
+        EXPECT_EQ(0, d.Send(411, WM_FEP_APPLY));
     }
     EXPECT_FALSE(test::IsImeOpen(other.Dialog()));
 }
 
 // One step of the user's: 'S' starts a composition, 'C' changes it (result, its reading,
 // composition, its reading; all NULL empties it), 'E' ends it, 'D' disables the reading field,
-// 'K' types the key text[0]; 'X' makes the input method fail to give the result's reading.
+// 'T' sets its text to text[0], 'K' types the key text[0]; 'X' makes the input method report the
+// number text[0] for the result's reading (negative: an error, 0: its length).
 struct Step {
     char act;
     const char* text[4] = {};
@@ -91,8 +94,10 @@ TEST_P(ReadingFieldTest, ReadingsReachTheReadingFieldAsTheUserComposes) {
                     : step.act == 'C' ? pIme->Compose(arg[0], arg[1], arg[2], arg[3])
                     : step.act == 'E' ? pIme->EndComposition()
                     : step.act == 'D' ? !EnableWindow(d.Item(402), FALSE)
-                    : step.act == 'X' ? pIme->SetCompositionResult(hIMC, GCS_RESULTREADSTR, -1)
-                                      : (d.Type(static_cast<BYTE>(step.text[0][0])), TRUE));
+                    : step.act == 'T' ? SetWindowTextA(d.Item(402), arg[0])
+                    : step.act == 'X'
+                        ? pIme->SetCompositionResult(hIMC, GCS_RESULTREADSTR, std::atol(arg[0]))
+                        : (d.Type(static_cast<BYTE>(step.text[0][0])), TRUE));
         d.Pump();
         if (step.pszShown != nullptr) {
             EXPECT_EQ(Sj(step.pszShown), WindowText(d.Item(402))) << "after step " << step.act;
@@ -110,7 +115,7 @@ const ReadingCase kReadings[] = {
     {"FullFieldGetsNothing", Sj(u8"ｱｲｳｴ"), 4,
      {{'S'}, {'C', {nullptr, nullptr, u8"か", u8"ｶ"}}, {'C', {u8"課", u8"ｶ"}}, {'E'}}, Sj(u8"ｱｲｳｴ")},
     {"EmptiedCompositionFallsBackToTheCommittedReadings", Sj(u8"ﾔﾏ"), 100,
-     {{'S'}, {'C', {u8"田", u8"ﾀ"}, u8"ﾔﾏﾀ"}, {'C', {nullptr, nullptr, u8"なか", u8"ﾅｶ"}, u8"ﾔﾏﾀﾅｶ"},
+     {{'S'}, {'C', {u8"田", u8"ﾀ"}, u8"ﾔﾏﾀ"}, {'C', {nullptr, nullptr, u8"なか", u8"ﾅｶ"}, u8"ﾔﾏﾀﾅｶ"}, {'C', {nullptr, nullptr, u8"な", u8"ﾅ"}, u8"ﾔﾏﾀﾅ"},
       {'C', {}, u8"ﾔﾏﾀ"}, {'E'}}, Sj(u8"ﾔﾏﾀ")},
     {"DisabledReadingFieldStopsCopying", "", 100,
      {{'S'}, {'C', {nullptr, nullptr, u8"や", u8"ﾔ"}, u8"ﾔ"}, {'D'},
@@ -121,7 +126,12 @@ const ReadingCase kReadings[] = {
      Sj(u8"abcア")},
     {"LimitBeyondTheBuffersStopsAt1023Bytes", std::string(1020, 'x'), 5000,
      {{'S'}, {'C', {u8"阿井", u8"ｱｲｳｴ"}}, {'E'}}, std::string(1020, 'x') + Sj(u8"ｱｲｳ")},
-    {"ReadingErrorAddsNothing", "", 100, {{'S'}, {'X'}, {'C', {u8"亜", u8"ｱ"}}, {'E'}}, ""},
+    {"ReadingErrorAddsNothing", "", 100, {{'S'}, {'X', {"-1"}}, {'C', {u8"亜", u8"ｱ"}}, {'E'}}, ""},
+    {"ReportedLengthCutsTheReadingAndFindsNoStaleOne", "", 100,
+     {{'S'}, {'C', {u8"亜衣", u8"ｱｲ"}}, {'X', {"2"}}, {'C', {u8"田中", u8"ﾀﾅｶ"}}, {'X', {"10"}},
+      {'C', {u8"山", u8"ﾔ"}}, {'E'}}, Sj(u8"ｱｲﾀﾅﾔ")},
+    {"TextSetBetweenCompositionsIsTakenUp", "", 100,
+     {{'S'}, {'C', {u8"山", u8"ﾔﾏ"}}, {'E'}, {'T', {u8"ｱ"}}, {'C', {u8"田", u8"ﾀ"}}, {'E'}}, Sj(u8"ｱﾀ")},
     {"EndWithoutChangeKeepsTheText", Sj(u8"ﾔﾏ"), 100, {{'S'}, {'E'}}, Sj(u8"ﾔﾏ")},
     {"EndWithoutStartShowsNoReading", Sj(u8"ﾔﾏ"), 100, {{'E'}}, ""},
     {"ChangeWithoutStartBeginsAtTheFieldsText", Sj(u8"ﾔﾏ"), 100, {{'C', {u8"田", u8"ﾀ"}}, {'E'}},
