@@ -2,10 +2,7 @@
 // and input method; and a host's data-entry dialog end to end, through the host's dialog loop.
 #include "CEditNum.h"
 #include "CEditStr.h"
-#include "CFep.h"
-#include "ControlledDialog.h"
 #include "Headless.h"
-#include "HeapInUse.h"
 #include "HostDialog.h"
 #include "ParamName.h"
 #include "ShiftJis.h"
@@ -49,7 +46,6 @@ protected:
     test::HostDialog host{test::ProgramModule(), 400};
 };
 
-// The looks' styles, the sunken edge going with WS_BORDER; every field is 50 by 10.
 // The looks' styles, the sunken edge going with WS_BORDER; every field is 50 by 10, in the host's
 // font, and none is made without a parent.
 TEST_F(EntryFieldTest, EachLookIsAHiddenMultiLineEditForTheHostToPlace) {
@@ -120,43 +116,6 @@ TEST_F(EntryFieldTest, NumberFieldReportsEachChangeOnce) {
     SetFocus(host.Dialog());
     EXPECT_TRUE(MessagesAre({{"owner", kChangeMsg, sent}}));
     EXPECT_EQ(708, lQuiet * 100 + nTold);
-}
-
-// After losing the focus with no selection, a field is erased and repainted only when the host
-// asked with exactly 1.
-int g_nErased;
-WNDPROC g_pfnField;
-
-LRESULT CALLBACK CountingErases(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    g_nErased += message == WM_ERASEBKGND ? 1 : 0;
-    return CallWindowProcA(g_pfnField, hwnd, message, wParam, lParam);
-}
-
-TEST_F(EntryFieldTest, LeftFieldIsRepaintedOnlyWithInvalidateOne) {
-    for (const int bInvalidate : {1, 2}) {
-        CEditNum number;
-        CEditStr text;
-        ASSERT_EQ(1, number.Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0,
-                                 bInvalidate));
-        ASSERT_EQ(1, text.Init(Owner(), Dlg(), 301, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0,
-                               bInvalidate, 0));
-        LONG lValue = 5;
-        char szText[128] = "5";
-        number.SetText(&lValue, 0, 9);
-        text.SetText(szText);
-        for (const HWND hWnd : {number.m_hWnd, text.m_hWnd}) {
-            SetWindowPos(hWnd, nullptr, 0, 0, 50, 14, SWP_SHOWWINDOW);
-            SetFocus(hWnd);
-            UpdateWindow(hWnd);
-            g_nErased = 0;
-            g_pfnField = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingErases)));
-            SetFocus(host.Dialog());
-            UpdateWindow(hWnd);
-            SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnField));
-            EXPECT_EQ(bInvalidate == 1 ? 1 : 0, g_nErased);
-        }
-    }
 }
 
 // Texts separated by '|' are committed one after the other.
@@ -262,36 +221,9 @@ TEST_F(EntryFieldTest, FieldWhoseWindowWentWithTheDialogCommitsNothing) {
     EXPECT_STREQ("old", szText);
 }
 
-// A field the host deletes takes its window with it. It had the focus with a changed text, which
-// it loses on the way; but nothing of the deleted field runs then: no commit, no change message.
-TEST_F(EntryFieldTest, DeletedFieldTakesItsWindowAndCommitsNothing) {
-    LONG lValue = 5;
-    char szText[128] = "old";
-    auto pNumber = std::make_unique<CEditNum>();
-    auto pText = std::make_unique<CEditStr>();
-    ASSERT_EQ(1,
-              pNumber->Init(Owner(), Dlg(), 300, nullptr, 0, kChange, nullptr, 0, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1, InitStr(*pText, FEPMODE_HIRAGANA));
-    pNumber->SetText(&lValue, 0, 100);
-    pText->SetText(szText);
-    std::unique_ptr<CEdit> fields[] = {std::move(pNumber), std::move(pText)};
-    test::RecordOnly({kChangeMsg});
-    test::ClearMessages();
-    for (std::unique_ptr<CEdit>& pField : fields) {
-        const HWND hWnd = pField->m_hWnd;
-        pField->SetWindowText("77");
-        SetFocus(hWnd);
-        pField.reset();
-        EXPECT_FALSE(IsWindow(hWnd));
-    }
-    EXPECT_EQ(5, lValue);
-    EXPECT_STREQ("old", szText);
-    EXPECT_TRUE(MessagesAre({}));
-    EXPECT_FALSE(IsImeOpen(host.Dialog())) << "the text field's switch closed what it opened";
-}
-
-// The host deletes the field it is told changed, on an exit key: the deleted field sends no key
-// message after that.
+// A field the host deletes takes its window with it, and nothing of it runs after: deleted with
+// the focus and a changed text, it commits nothing; deleted when it tells of a change on an exit
+// key, it sends no key message. A text field's switch closes what it opened.
 std::unique_ptr<CEdit> g_pField;
 
 LRESULT CALLBACK DeletingOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -300,70 +232,95 @@ LRESULT CALLBACK DeletingOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return test::RecordingWindowProc(hwnd, message, wParam, lParam);
 }
 
-TEST_F(EntryFieldTest, FieldDeletedAtItsChangeMessageSendsNoKeyMessage) {
+TEST_F(EntryFieldTest, DeletedFieldTakesItsWindowAndRunsNoMore) {
     SetWindowLongPtrA(host.Owner(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DeletingOwnerProc));
     short keys[] = {VK_RETURN};
     LONG lValue = 5;
     char szText[128] = "5";
-    auto pNumber = std::make_unique<CEditNum>();
-    auto pText = std::make_unique<CEditStr>();
-    ASSERT_EQ(1,
-              pNumber->Init(Owner(), Dlg(), 300, nullptr, kKey, kChange, keys, 1, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1,
-              pText->Init(Owner(), Dlg(), 301, nullptr, kKey, kChange, keys, 1, 0, 0, 0, 0, 0, 0));
-    pNumber->SetText(&lValue, 0, 100);
-    pText->SetText(szText);
     test::RecordOnly({kKeyMsg, kChangeMsg});
     test::ClearMessages();
-    std::unique_ptr<CEdit> fields[] = {std::move(pNumber), std::move(pText)};
-    for (std::unique_ptr<CEdit>& pField : fields) {
-        const HWND hWnd = pField->m_hWnd;
-        pField->SetWindowText("7");
-        g_pField = std::move(pField);
-        SetFocus(hWnd);
-        test::TypeKeyInDialog(host.Dialog(), VK_RETURN);
-        EXPECT_FALSE(IsWindow(hWnd));
+    for (const bool bAtChange : {false, true}) {
+        auto pNumber = std::make_unique<CEditNum>();
+        auto pText = std::make_unique<CEditStr>();
+        ASSERT_EQ(
+            1, pNumber->Init(Owner(), Dlg(), 300, nullptr, kKey, kChange, keys, 1, 0, 0, 0, 0, 0));
+        ASSERT_EQ(1, pText->Init(Owner(), Dlg(), 301, nullptr, kKey, kChange, keys, 1, 0, 0,
+                                 FEPMODE_HIRAGANA, 0, 0, 0));
+        pNumber->SetText(&lValue, 0, 100);
+        pText->SetText(szText);
+        std::unique_ptr<CEdit> fields[] = {std::move(pNumber), std::move(pText)};
+        for (std::unique_ptr<CEdit>& pField : fields) {
+            const HWND hWnd = pField->m_hWnd;
+            pField->SetWindowText(bAtChange ? "7" : "77");
+            g_pField = std::move(pField);
+            SetFocus(hWnd);
+            if (bAtChange)
+                test::TypeKeyInDialog(host.Dialog(), VK_RETURN);
+            else
+                g_pField.reset();
+            EXPECT_FALSE(IsWindow(hWnd));
+        }
     }
     EXPECT_EQ(7, lValue);
     EXPECT_STREQ("7", szText);
     EXPECT_TRUE(MessagesAre({{"owner", kChangeMsg, sent}, {"owner", kChangeMsg, sent}}));
+    EXPECT_FALSE(IsImeOpen(host.Dialog()));
 }
 
-// Before the gain and before the loss the user has opened the input method by hand.
+// Before the gain and before the loss the user has opened the input method by hand. The shown
+// field, with no selection, is erased and repainted after the loss only with bInvalidate 1.
 struct ModeCase {
     const char* name;
     short nFepMode;        // of a string field; -1 for a number field
     DWORD dwModeBitOnGain; // 0: closed
+    int bInvalidate;
 };
+
+int g_nErased;
+WNDPROC g_pfnField;
+
+LRESULT CALLBACK CountingErases(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    g_nErased += message == WM_ERASEBKGND ? 1 : 0;
+    return CallWindowProcA(g_pfnField, hwnd, message, wParam, lParam);
+}
 
 class ModeTest : public EntryFieldTest, public ::testing::WithParamInterface<ModeCase> {};
 
-TEST_P(ModeTest, FieldSwitchesTheInputMethodByItsMode) {
+TEST_P(ModeTest, FieldSwitchesTheInputMethodByItsModeAndRepaintsWhenAsked) {
+    const ModeCase& c = GetParam();
     CEditNum number;
     CEditStr text;
-    const short nFepMode = GetParam().nFepMode;
-    ASSERT_EQ(1, nFepMode < 0
-                     ? number.Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0, 0, 0, 0)
-                     : InitStr(text, nFepMode));
-    const CWnd& field = nFepMode < 0 ? static_cast<CWnd&>(number) : text;
+    ASSERT_EQ(1, c.nFepMode < 0 ? number.Init(Owner(), Dlg(), 300, nullptr, 0, 0, nullptr, 0, 0, 0,
+                                              0, 0, c.bInvalidate)
+                                : text.Init(Owner(), Dlg(), 301, nullptr, 0, 0, nullptr, 0, 0, 0,
+                                            c.nFepMode, 0, c.bInvalidate, 0));
+    const HWND hField = c.nFepMode < 0 ? number.m_hWnd : text.m_hWnd;
+    SetWindowPos(hField, nullptr, 0, 0, 50, 14, SWP_SHOWWINDOW);
     test::SetImeOpen(host.Dialog(), TRUE);
-    SetFocus(field.m_hWnd);
-    EXPECT_EQ(GetParam().dwModeBitOnGain != 0, IsImeOpen(field.m_hWnd, GetParam().dwModeBitOnGain));
+    SetFocus(hField);
+    EXPECT_EQ(c.dwModeBitOnGain != 0, IsImeOpen(hField, c.dwModeBitOnGain));
+    UpdateWindow(hField);
+    g_nErased = 0;
+    g_pfnField = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingErases)));
     test::SetImeOpen(host.Dialog(), TRUE);
     SetFocus(host.Dialog());
+    UpdateWindow(hField);
+    SetWindowLongPtrA(hField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnField));
     EXPECT_FALSE(IsImeOpen(host.Dialog()));
+    EXPECT_EQ(c.bInvalidate == 1 ? 1 : 0, g_nErased);
     test::SetImeOpen(host.Dialog(), TRUE);
-    SendMessageA(field.m_hWnd, WM_KILLFOCUS, 0, 0);    // a loss without a gain: a mode's switch
-    EXPECT_EQ(nFepMode > 0, IsImeOpen(host.Dialog())); // closes only what it opened
+    SendMessageA(hField, WM_KILLFOCUS, 0, 0);            // a loss without a gain: a mode's switch
+    EXPECT_EQ(c.nFepMode > 0, IsImeOpen(host.Dialog())); // closes only what it opened
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ModeTest,
-    ::testing::Values(ModeCase{"Number", -1, 0}, ModeCase{"Off", FEPMODE_OFF, 0},
-                      ModeCase{"Hiragana", FEPMODE_HIRAGANA, IME_CMODE_FULLSHAPE},
-                      ModeCase{"Kana", FEPMODE_KANA, IME_CMODE_KATAKANA},
-                      ModeCase{"AnyOther", 7, IME_CMODE_FULLSHAPE}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Modes, ModeTest, ::testing::Values(
+    ModeCase{"Number", -1, 0, 1}, ModeCase{"NumberNotRepainted", -1, 0, 2},
+    ModeCase{"Off", FEPMODE_OFF, 0, 2}, ModeCase{"Hiragana", FEPMODE_HIRAGANA, IME_CMODE_FULLSHAPE, 1},
+    ModeCase{"Kana", FEPMODE_KANA, IME_CMODE_KATAKANA, 0}, ModeCase{"AnyOther", 7, IME_CMODE_FULLSHAPE, 0}),
     test::ParamName<ModeCase>);
+// clang-format on
 
 // Without a change message a commit's change stays for GetData to report.
 TEST_F(EntryFieldTest, StringFieldTakesNoLineBreakOrTabAndCommitsWholeCharacters) {
@@ -391,29 +348,6 @@ TEST_F(EntryFieldTest, StringFieldTakesNoLineBreakOrTabAndCommitsWholeCharacters
     EXPECT_EQ(MAKELRESULT(0, 5), field.SendMessage(EM_GETSEL));
     EXPECT_EQ(1, field.GetData());
     EXPECT_STREQ("09,-.", szBuffer);
-}
-
-// A string field with a mode frees its switch, and so does an edit given a mode under the
-// controller: making and deleting them again and again holds less than one switch more for each.
-// (The system's own tables grow now and then by a few bytes.)
-TEST_F(EntryFieldTest, SwitchesGoWithTheirFields) {
-    REQUIRE_HEADLESS();
-    if (test::HeapInUse() == 0)
-        GTEST_SKIP() << "the heap in use cannot be told here";
-    test::Headless()->KeepRecords(FALSE);
-    const auto makeAndDelete = [&](int nTimes) {
-        for (int i = 0; i < nTimes; ++i) {
-            CEditStr field;
-            EXPECT_EQ(1, InitStr(field, FEPMODE_KANA));
-            test::ControlledDialog d(400);
-            EXPECT_EQ(1, d.sb.SetFep(402, 0, 0, 0, 0, 0));
-        }
-        return test::HeapInUse();
-    };
-    const auto cbBefore = static_cast<long long>(makeAndDelete(100));
-    EXPECT_LT(static_cast<long long>(makeAndDelete(200)) - cbBefore,
-              static_cast<long long>(200 * sizeof(CFep)));
-    test::Headless()->KeepRecords(TRUE);
 }
 
 // The host goes on from the amount to the memo on Enter.
