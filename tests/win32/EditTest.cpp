@@ -314,7 +314,7 @@ TEST(EditTest, MarginsFromTheFontAreHalfACharacterOfASingleByteFont) {
 // format rectangle: a point in a character's right half is the place after it; there is no
 // place past the text, nor a character outside the client area. Lines stand one under another.
 TEST(EditTest, PointsAndPlacesOfTheCharactersMatch) {
-    for (DWORD style : {0, ES_CENTER, ES_RIGHT}) {
+    for (const DWORD style : {DWORD{0}, DWORD{ES_CENTER}, DWORD{ES_RIGHT}}) {
         test::ParentWindow parent;
         const HWND edit = parent.Create("Edit", style, kId, "aa", 0, 100, 30);
         RECT rc = {};
