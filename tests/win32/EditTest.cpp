@@ -173,6 +173,20 @@ TEST(EditTest, SetTextPutsTheCaretAtTheStartAndOnlyASingleLineEditNotifies) {
     EXPECT_EQ("new\r\ntext", TextOf(multi));
 }
 
+// A focus change repaints an edit only where it shows a selection, whose highlight comes or goes.
+TEST(EditTest, FocusChangeRepaintsOnlyASelection) {
+    test::ParentWindow parent;
+    const HWND edit = parent.Create("Edit", ES_MULTILINE, kId, "text");
+    for (const LPARAM lEnd : {0, 2}) {
+        SendMessageA(edit, EM_SETSEL, 0, lEnd);
+        for (const HWND hFocus : {edit, parent.Handle()}) {
+            UpdateWindow(edit);
+            SetFocus(hFocus);
+            EXPECT_EQ(lEnd != 0, GetUpdateRect(edit, nullptr, FALSE) != 0);
+        }
+    }
+}
+
 // Wine sends EN_UPDATE and EN_CHANGE after EN_MAXTEXT even when nothing was inserted.
 TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
     test::ParentWindow parent;
