@@ -62,6 +62,33 @@ public:
     // A row index as the short fields hold it: -1 beyond 32,767, rather than another row.
     static short ShortRow(int nRow);
 
+    // What the list about to be made is made from: its kind, its selectors, its row styles and
+    // whether its rows come from the master files (1) or the host (0). The typed text is
+    // cleared, and no row is preselected or frozen.
+    void DescribeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle, WORD bReadFiles);
+    // The folder of the master files, which ends in a separator.
+    void SetFolder(const char* pszFolder);
+    // Ties the store to its control's window; the row height is measured again.
+    void Attach(CWnd* pWnd);
+    // The drop-down list is sized and placed again when it is next coloured.
+    void ForgetListSize() { m_bSized = 0; }
+    // The index of the first record row: after the "none" row when the list has one.
+    int FirstRecordRow() const;
+    // The record rows among nRows rows: all but the "none" and "add new" rows.
+    int RecordRows(int nRows) const;
+
+    // The typed search text: its length, and its limit of characters (4 for a search by code,
+    // 5 for a search by key).
+    int TypedLength() const;
+    short TypedLimit() const;
+    // Adds a typed character: the first decides the search (a digit by code, a letter, a
+    // half-width katakana or "+" by key) and sets nMaxTyped; a later one must be of the same
+    // search and within nMaxTyped. False when the character is not taken.
+    bool AddTyped(UINT nChar, short& nMaxTyped);
+    void DropTypedChar();
+    // An empty typed text, whose next character starts a new search.
+    void ClearTyped();
+
     short m_nItemHeight;
     short m_nKind;
     WORD m_bSized;

@@ -55,8 +55,5 @@ private:
     bool* m_pbAlive = nullptr;
 
     void DescribeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle, WORD bReadFiles);
-    int TypedLength() const;
-    void DropTypedChar();
-    int RecordRowCount();
     void EnterInOpenList();
 };

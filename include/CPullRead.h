@@ -16,6 +16,13 @@ public:
     // short counts, and *pnSel reports only those up to 32,767.
     void MakeList(short nKind, ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
 
+    // Makes the described list from the master files in pszFolder, read afresh; the row of
+    // m_nSelect1 at its full width (-1: none), which m_nInitSel holds up to 32,767.
+    int MakeFromFolder(const char* pszFolder, CComboBox* pCombo);
+    // Makes a list from the master files again, for the typed text; in every case no row stays
+    // frozen. The rows of a list the host fills stay.
+    void Remake(CComboBox* pCombo);
+
     void MakeDeptList(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
     void MakeAccountList(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo);
 

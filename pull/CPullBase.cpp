@@ -4,7 +4,7 @@
 
 #include "CrtNumber.h"
 #include "LockedArray.h"
-#include "PullRecords.h"
+#include "PullLayout.h"
 #include "RowText.h"
 #include "TextSlot.h"
 
@@ -19,14 +19,15 @@ ULONG NumberFrom(const char* pszRow, int nLength, int nFirst) {
     return nLength > nFirst ? static_cast<ULONG>(CrtAtol(pszRow + nFirst)) : 0;
 }
 
-// The number in the bytes [nFirst, nFirst + cb) of a row (cb at most 15), as far as the row
-// reaches.
-ULONG NumberIn(const char* pszRow, int nLength, int nFirst, int cb) {
+// The number in a field of a row, as far as the row reaches.
+ULONG NumberIn(const char* pszRow, int nLength, PullLayout::Column field) {
     char szField[16] = {};
-    if (nLength > nFirst)
-        std::memcpy(szField, pszRow + nFirst, std::min({cb, nLength - nFirst, 15}));
+    if (nLength > field.nFirst)
+        std::memcpy(szField, pszRow + field.nFirst,
+                    std::min({field.nWidth, nLength - field.nFirst, 15}));
     return static_cast<ULONG>(CrtAtol(szField));
 }
+static_assert(PullLayout::kHostCode.nWidth < 16, "a code field fits the reader's buffer");
 
 // A department row made from the master files: indentation, the code right-aligned in five
 // bytes, a space. The code field ends at the first space after the first non-space byte; a row
@@ -38,8 +39,8 @@ ULONG DeptNumber(const char* pszRow, int nLength) {
     while (*pEnd != ' ' && *pEnd != '\0')
         ++pEnd;
     const int nEnd = static_cast<int>(pEnd - pszRow);
-    const int nFirst = std::max(0, nEnd - 5);
-    return NumberIn(pszRow, nLength, nFirst, nEnd - nFirst);
+    const int nFirst = std::max(0, nEnd - PullLayout::kDeptCodeWidth);
+    return NumberIn(pszRow, nLength, {nFirst, nEnd - nFirst});
 }
 
 } // namespace
@@ -64,14 +65,15 @@ ULONG CPullBase::ReadCode(const char* pszRow, int nLength) const {
     switch (m_nKind) {
     case PULL_KIND_DEPT:
         if (!bFromFiles)
-            return NumberFrom(pszRow, nLength, 23);
+            return NumberFrom(pszRow, nLength, PullLayout::kHostDeptCodeFirst);
         if (const ULONG nCode = DeptNumber(pszRow, nLength); nCode != 0)
             return nCode;
         return (m_wStyle & PULL_STYLE_COMPANY) ? PULL_CODE_COMPANY : 0;
     case PULL_KIND_ACCOUNT:
-        return bFromFiles ? NumberFrom(pszRow, nLength, 76) : NumberIn(pszRow, nLength, 10, 6);
+        return bFromFiles ? NumberFrom(pszRow, nLength, PullLayout::kAccountCodeRead.nFirst)
+                          : NumberIn(pszRow, nLength, PullLayout::kHostCode);
     case PULL_KIND_HOST:
-        return NumberIn(pszRow, nLength, 10, 6);
+        return NumberIn(pszRow, nLength, PullLayout::kHostCode);
     default:
         return PULL_CODE_NONE;
     }
@@ -81,7 +83,7 @@ ULONG CPullBase::ReadCode(const char* pszRow, int nLength) const {
 ULONG CPullBase::CodeOfRow(CWnd* pCombo, int nRow, int nCount) const {
     if ((m_wStyle & PULL_STYLE_ADD_NEW) && nRow == nCount - 1)
         return PULL_CODE_ADD_NEW;
-    if (!(m_wStyle & PULL_STYLE_NO_NONE) && nRow == 0)
+    if (nRow < FirstRecordRow())
         return PULL_CODE_NONE;
     RowText row;
     return row.Read(pCombo, nRow) ? ReadCode(row.Text(), row.Length()) : PULL_CODE_NONE;

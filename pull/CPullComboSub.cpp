@@ -9,40 +9,10 @@
 #include "AliveWatch.h"
 #include "ItemSubclass.h"
 #include "PullItem.h"
-#include "PullRecords.h"
-
-#include <algorithm>
-#include <cstring>
-
-namespace {
-
-// A search by code takes up to four digits, a search by key up to five characters, which is
-// all the typed-text field holds.
-constexpr short kMaxCodeTyped = 4;
-constexpr short kMaxKeyTyped = 5;
-
-bool IsDigit(UINT nChar) {
-    return nChar >= '0' && nChar <= '9';
-}
-
-// Digits, letters, the half-width katakana from "ｱ" to "ﾝ" and the plus sign start or extend a
-// search.
-bool IsSearchChar(UINT nChar) {
-    return IsDigit(nChar) || (nChar >= 'a' && nChar <= 'z') || (nChar >= 'A' && nChar <= 'Z') ||
-           (nChar >= 0xB1 && nChar <= 0xDD) || nChar == '+';
-}
-
-} // namespace
 
 CPullComboSub::CPullComboSub()
-    : m_nItemIndex(0), m_hWndCombo(nullptr), m_pDlgSb(nullptr), m_nMaxTyped(kMaxCodeTyped),
-      m_bInEnter(FALSE) {
-    m_pull.m_pWnd = nullptr;
-    m_pull.m_hData = nullptr;
-    m_pull.m_nData = 0;
-    m_pull.m_hRowIndex = nullptr;
-    m_pull.m_nRowCount = 0;
-}
+    : m_nItemIndex(0), m_hWndCombo(nullptr), m_pDlgSb(nullptr), m_nMaxTyped(m_pull.TypedLimit()),
+      m_bInEnter(FALSE) {}
 
 CPullComboSub::~CPullComboSub() {
     AliveWatch::ObjectGone(m_pbAlive);
@@ -51,48 +21,27 @@ CPullComboSub::~CPullComboSub() {
 int CPullComboSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
     if (!item::Subclass(this, {m_pDlgSb, m_hWndCombo, m_nItemIndex}, pDlgSb, hWnd, nIndex))
         return 0;
-    m_pull.m_pWnd = CWnd::FromHandlePermanent(hWnd);
-    m_pull.m_bSized = 0;
-    m_pull.m_nItemHeight = -1;
+    m_pull.Attach(CWnd::FromHandlePermanent(hWnd));
     return 1;
 }
 
 void CPullComboSub::DescribeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
                                  WORD bReadFiles) {
-    m_pull.m_szTyped[0] = '\0';
-    m_pull.m_nSelect1 = nSelect1;
-    m_pull.m_nSelect2 = nSelect2;
-    m_pull.m_nKind = nKind;
-    m_pull.m_wStyle = wStyle;
-    m_nMaxTyped = kMaxCodeTyped;
-    m_pull.m_bReadFiles = bReadFiles;
-    m_pull.m_nInitSel = -1;
+    m_pull.DescribeList(nKind, nSelect1, nSelect2, wStyle, bReadFiles);
+    m_nMaxTyped = m_pull.TypedLimit();
 }
 
 int CPullComboSub::PullMakeList(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle) {
     DescribeList(nKind, nSelect1, nSelect2, wStyle, 0);
-    m_pull.ReleaseRow();
     SendMessage(CB_SETCURSEL, 0);
     return 1;
 }
 
-// A folder longer than its field is kept without a terminator, so that it names no file at all
-// (the path is too long) rather than the files of a shortened folder. The preselected row is
-// selected at its full width; m_nInitSel holds it up to 32,767.
+// The preselected row is selected at its full width; m_nInitSel holds it up to 32,767.
 int CPullComboSub::PullMakeList2(short nKind, ULONG nSelect1, ULONG nSelect2, WORD wStyle,
                                  char* pszFolder) {
     DescribeList(nKind, nSelect1, nSelect2, wStyle, 1);
-    if (nKind == PULL_KIND_DEPT || nKind == PULL_KIND_ACCOUNT) {
-        std::memset(m_pull.m_szFolder, 0, sizeof(m_pull.m_szFolder));
-        if (pszFolder != nullptr)
-            std::memcpy(m_pull.m_szFolder, pszFolder,
-                        strnlen(pszFolder, sizeof(m_pull.m_szFolder)));
-        m_pull.FreeData(this);
-    }
-    int nInitRow = -1;
-    m_pull.MakeList(nKind, nSelect1, wStyle, &nInitRow, this);
-    m_pull.m_nInitSel = CPullBase::ShortRow(nInitRow);
-    m_pull.ReleaseRow();
+    const int nInitRow = m_pull.MakeFromFolder(pszFolder, this);
     SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nInitRow != -1 ? nInitRow : 0));
     return 1;
 }
@@ -113,30 +62,8 @@ short CPullComboSub::PullFreeMem() {
     return m_pull.FreeData(this);
 }
 
-// Lists that the host fills are never rebuilt: typing only opens them and moves the selection.
 void CPullComboSub::RemakeList() {
-    if (m_pull.m_bReadFiles == 1)
-        m_pull.MakeListBoxData2(m_pull.m_nKind, m_pull.m_nSelect1, m_pull.m_nSelect2,
-                                m_pull.m_wStyle, &m_pull.m_nInitSel, this);
-    m_pull.ReleaseRow();
-}
-
-// The field is public: it is read up to the five characters it can hold, whatever its end.
-int CPullComboSub::TypedLength() const {
-    return static_cast<int>(strnlen(m_pull.m_szTyped, kMaxKeyTyped));
-}
-
-void CPullComboSub::DropTypedChar() {
-    const int nTyped = TypedLength();
-    if (nTyped > 0)
-        m_pull.m_szTyped[nTyped - 1] = '\0';
-}
-
-// The rows less the "none" row and the "add new" row.
-int CPullComboSub::RecordRowCount() {
-    return static_cast<int>(SendMessage(CB_GETCOUNT)) -
-           ((m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1) -
-           ((m_pull.m_wStyle & PULL_STYLE_ADD_NEW) ? 1 : 0);
+    m_pull.Remake(this);
 }
 
 BEGIN_MESSAGE_MAP(CPullComboSub, CComboBox)
@@ -156,29 +83,18 @@ HBRUSH CPullComboSub::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 // The first character decides the search: a digit searches by code, anything else by key. A
 // text that then chooses no record loses the character again.
 void CPullComboSub::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (!IsSearchChar(nChar))
+    if (!m_pull.AddTyped(nChar, m_nMaxTyped))
         return;
-    const bool bDigit = IsDigit(nChar);
-    const int nTyped = TypedLength();
-    if (nTyped == 0) {
-        m_pull.m_bTypedAlpha = bDigit ? 0 : 1;
-        m_nMaxTyped = bDigit ? kMaxCodeTyped : kMaxKeyTyped;
-    } else if (nTyped >= std::min(m_nMaxTyped, kMaxKeyTyped) ||
-               bDigit == (m_pull.m_bTypedAlpha == 1)) {
-        return;
-    }
-    m_pull.m_szTyped[nTyped] = static_cast<char>(nChar);
-    m_pull.m_szTyped[nTyped + 1] = '\0';
     RemakeList();
-    const int nRecordRows = RecordRowCount();
+    const int nRecordRows = m_pull.RecordRows(static_cast<int>(SendMessage(CB_GETCOUNT)));
     if (!CallSurvives(m_pbAlive, [&] { SendMessage(CB_SHOWDROPDOWN, TRUE); }))
         return;
     if (nRecordRows <= 0) {
-        DropTypedChar();
+        m_pull.DropTypedChar();
         RemakeList();
         SendMessage(CB_SETCURSEL, 0);
     } else {
-        SendMessage(CB_SETCURSEL, (m_pull.m_wStyle & PULL_STYLE_NO_NONE) ? 0 : 1);
+        SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_pull.FirstRecordRow()));
     }
     if (SendMessage(CB_GETDROPPEDSTATE) == 0)
         SendMessage(CB_SHOWDROPDOWN, TRUE);
@@ -195,8 +111,8 @@ void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         m_pDlgSb->DialogKeyDown(routing.nHandedAs);
         return;
     }
-    if ((nChar == VK_LEFT || nChar == VK_BACK) && TypedLength() > 0) {
-        DropTypedChar();
+    if ((nChar == VK_LEFT || nChar == VK_BACK) && m_pull.TypedLength() > 0) {
+        m_pull.DropTypedChar();
         RemakeList();
         SendMessage(CB_SETCURSEL, 0);
     }
@@ -230,16 +146,15 @@ void CPullComboSub::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     if (LOWORD(lpwndpos->flags) == (SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
         if (!CallSurvives(m_pbAlive, [&] { m_pDlgSb->ClosePull(m_nItemIndex); }))
             return;
-        if (TypedLength() > 0) {
+        if (m_pull.TypedLength() > 0) {
             const ULONG nCode = GetCurCode();
-            m_pull.m_szTyped[0] = '\0';
-            m_nMaxTyped = kMaxCodeTyped;
-            m_pull.m_bTypedAlpha = 0;
+            m_pull.ClearTyped();
+            m_nMaxTyped = m_pull.TypedLimit();
             RemakeList();
             SetCurCode(nCode);
         }
     }
-    m_pull.m_bSized = 0;
+    m_pull.ForgetListSize();
 }
 
 void CPullComboSub::OnSelendok() {

@@ -31,9 +31,7 @@ int IsVersion310() {
 CPullDown::CPullDown()
     : m_pFont(nullptr), m_pKeys(nullptr), m_nKeys(0), m_pParent(nullptr), m_nKeyMsg(0),
       m_nShiftUpMsg(0), m_nRButtonMsg(0), m_nKillFocusMsg(0), m_bVer310(IsVersion310()),
-      m_pNotify(nullptr) {
-    m_pull.m_pWnd = nullptr;
-}
+      m_pNotify(nullptr) {}
 
 CPullDown::~CPullDown() {
     AliveWatch::ObjectGone(m_pbAlive);
@@ -62,11 +60,9 @@ int CPullDown::PullInit(CWnd* pParent, CWnd* pNotify, CFont* pFont, short nKeyMs
     const RECT rcInitial = {0, 0, 100, 100};
     if (!Create(kStyle, rcInitial, pParent, kControlId))
         return 0;
-    m_pull.m_pWnd = this;
+    m_pull.Attach(this);
     if (m_pFont != nullptr)
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pFont->m_hObject), TRUE);
-    m_pull.m_bSized = 0;
-    m_pull.m_nItemHeight = -1;
     const int nHeight = TextHeight();
     SendMessage(CB_SETITEMHEIGHT, 0, nHeight + 2);
     SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
@@ -76,13 +72,7 @@ int CPullDown::PullInit(CWnd* pParent, CWnd* pNotify, CFont* pFont, short nKeyMs
 
 int CPullDown::PullMakeMulti(short nWidth9x, short nWidthNT) {
     CPullBase::SetMultiWidth(nWidth9x, nWidthNT);
-    m_pull.m_szTyped[0] = '\0';
-    m_pull.m_nSelect1 = 0;
-    m_pull.m_nSelect2 = 0;
-    m_pull.m_wStyle = PULL_STYLE_NO_NONE;
-    m_pull.m_nKind = PULL_KIND_MULTI;
-    m_pull.m_nInitSel = -1;
-    m_pull.ReleaseRow();
+    m_pull.DescribeList(PULL_KIND_MULTI, 0, 0, PULL_STYLE_NO_NONE, 0);
     SendMessage(CB_RESETCONTENT);
     return 1;
 }
@@ -129,12 +119,12 @@ void CPullDown::OnMove(int x, int y) {
     RECT rc;
     GetClientRect(&rc);
     SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), rc.bottom - rc.top);
-    m_pull.m_bSized = 0;
+    m_pull.ForgetListSize();
 }
 
 void CPullDown::OnSize(UINT nType, int cx, int cy) {
     Default();
-    m_pull.m_bSized = 0;
+    m_pull.ForgetListSize();
 }
 
 // A listed key closes the list and is reported, Enter after recording the chosen row and
@@ -173,7 +163,7 @@ void CPullDown::OnKillFocus(CWnd* pNewWnd) {
     if (!CallSurvives(m_pbAlive, [&] { Default(); }) ||
         (m_nKillFocusMsg != 0 && !Notify(m_nKillFocusMsg, 0, 0)))
         return;
-    m_pull.m_bSized = 0;
+    m_pull.ForgetListSize();
 }
 
 void CPullDown::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
@@ -181,7 +171,7 @@ void CPullDown::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
         (lpwndpos->flags == kMoveFlags && !HideList()))
         return;
     m_pull.ReleaseRow();
-    m_pull.m_bSized = 0;
+    m_pull.ForgetListSize();
 }
 
 // The point goes to the host in its parent's client coordinates.

@@ -1,21 +1,11 @@
-// CPullRead: the lists made from the master files, and the record cache they are made from.
-//
-// The cache is loaded once per list and reused for every typed character. Each master file is
-// read once. The sub-accounts of an account are the first run of its lines in m_hojo.csv (the
-// lines that follow its first line while they belong to it), found through the place where each
-// account's first line stands, so loading takes time in proportion to the files.
+// CPullRead: the lists made from the master files: the fixed rows, and the rows of the cached
+// records that the typed text chooses, each carrying its code where CPullBase reads it back.
 #include "CPullRead.h"
 
 #include "LockedArray.h"
-#include "MasterFile.h"
-#include "MasterLine.h"
-#include "PullRecords.h"
-
-#include "HeapArray.h"
-
-#include <climits>
-#include <cstdint>
-#include <cstring>
+#include "RowFormat.h"
+#include "TextSlot.h"
+#include "TypedFilter.h"
 
 namespace {
 
@@ -25,63 +15,8 @@ constexpr char kNoneRow[] = "\x8e\x77\x92\xe8\x82\xc8\x82\xb5";
 constexpr char kAddNewRow[] = "<\x90\x56\x8b\x4b\x92\xc7\x89\xc1>";
 // "    0 全社共通        ZENSYA  " (company-wide)
 constexpr char kCompanyRow[] = "    0 \x91\x53\x8e\xd0\x8b\xa4\x92\xca        ZENSYA  ";
-
-constexpr UINT kCacheFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
-// Account codes are WORDs.
-constexpr UINT kAccountCodes = 0x10000;
-
-// Where each account's first line stands in m_hojo.csv, found in one pass that also counts the
-// lines.
-class SubAccountRuns {
-public:
-    SubAccountRuns() = default;
-    ~SubAccountRuns() { HeapFreeArray(m_pStarts); }
-    SubAccountRuns(const SubAccountRuns&) = delete;
-    SubAccountRuns& operator=(const SubAccountRuns&) = delete;
-
-    // False when memory fails; a file that was not read has no runs.
-    bool Locate(MasterFile& subAccounts) {
-        if (!subAccounts.IsRead())
-            return true;
-        if ((m_pStarts = HeapAllocArray<DWORD>(kAccountCodes)) == nullptr)
-            return false;
-        std::memset(m_pStarts, 0, sizeof(DWORD) * kAccountCodes);
-        char szLine[MasterFile::kLineSize];
-        for (size_t nPos = subAccounts.Tell(); subAccounts.NextLine(szLine);
-             nPos = subAccounts.Tell(), ++m_nLines) {
-            DWORD& nStart = m_pStarts[ReadSubAccountOwner(szLine)];
-            if (nStart == 0)
-                nStart = static_cast<DWORD>(nPos + 1);
-        }
-        return true;
-    }
-    int Lines() const { return m_nLines; }
-    // Puts the file at the account's first line; false when it has none.
-    bool SeekFirst(MasterFile& subAccounts, WORD wAccount) const {
-        if (m_pStarts == nullptr || m_pStarts[wAccount] == 0)
-            return false;
-        subAccounts.Seek(m_pStarts[wAccount] - 1);
-        return true;
-    }
-
-private:
-    DWORD* m_pStarts = nullptr; // by account: the position of its first line + 1, or 0
-    int m_nLines = 0;
-};
-
-// Stores the lines from the account's first one while they are its own.
-void LoadSubAccounts(MasterFile& subAccounts, WORD wCode, signed char byClass,
-                     const LockedArray<ACCTREC>& cache, int* pnData) {
-    char szLine[MasterFile::kLineSize];
-    while (*pnData < cache.Count() && subAccounts.NextLine(szLine)) {
-        WORD wAccount;
-        const bool bStored = ReadSubAccountLine(szLine, &wAccount, &cache[*pnData]);
-        if (wAccount != wCode)
-            break;
-        if (bStored)
-            cache[(*pnData)++].byClass = byClass;
-    }
-}
+// "．" (full-width full stop) between an account's short name and its sub-account's.
+constexpr char kNameJoint[] = "\x81\x44";
 
 // On a real user32 a combo box updates its list's scroll bar and repaints for every row added:
 // the list is filled with the combo box's redraw off, and the combo box and its list are
@@ -133,6 +68,23 @@ void CPullRead::MakeListBoxData2(short nKind, ULONG nSelect1, ULONG nSelect2, WO
         *pnSel = ShortRow(nRow);
 }
 
+int CPullRead::MakeFromFolder(const char* pszFolder, CComboBox* pCombo) {
+    if (m_nKind == PULL_KIND_DEPT || m_nKind == PULL_KIND_ACCOUNT) {
+        SetFolder(pszFolder);
+        FreeData(pCombo);
+    }
+    int nRow = -1;
+    MakeList(m_nKind, m_nSelect1, m_wStyle, &nRow, pCombo);
+    m_nInitSel = ShortRow(nRow);
+    return nRow;
+}
+
+void CPullRead::Remake(CComboBox* pCombo) {
+    if (m_bReadFiles == 1)
+        MakeListBoxData2(m_nKind, m_nSelect1, m_nSelect2, m_wStyle, &m_nInitSel, pCombo);
+    ReleaseRow();
+}
+
 BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bRecords, int* pnRow,
                             CComboBox* pCombo) {
     pCombo->SendMessage(CB_RESETCONTENT);
@@ -141,14 +93,13 @@ BOOL CPullRead::AddListRows(short nKind, ULONG nSelect1, WORD wStyle, BOOL bReco
         AddRow(pCombo, kNoneRow);
         ++nRows;
     }
-    if (nKind == PULL_KIND_DEPT || nKind == PULL_KIND_ACCOUNT) {
+    if (bRecords && nKind == PULL_KIND_DEPT)
+        MakeDeptList(nSelect1, wStyle, pnRow, pCombo);
+    else if (bRecords && nKind == PULL_KIND_ACCOUNT)
+        MakeAccountList(nSelect1, wStyle, pnRow, pCombo);
+    else
         m_nRowCount = 0;
-        if (bRecords && nKind == PULL_KIND_DEPT)
-            MakeDeptList(nSelect1, wStyle, pnRow, pCombo);
-        else if (bRecords)
-            MakeAccountList(nSelect1, wStyle, pnRow, pCombo);
-        nRows += m_nRowCount;
-    }
+    nRows += m_nRowCount;
     if (nKind == PULL_KIND_DEPT && (wStyle & PULL_STYLE_COMPANY)) {
         const int nRow = AddRow(pCombo, kCompanyRow);
         ++nRows;
@@ -184,69 +135,51 @@ void CPullRead::Preselect(int nRow, int* pnRow) {
         *pnRow = nRow;
 }
 
-// A failed allocation leaves the cache empty, so that the next list tries again.
-BOOL CPullRead::LoadCache(short nKind) {
-    if (m_hData == nullptr) {
-        // A folder without a terminator in its field is too long for any path.
-        char szFolder[sizeof(m_szFolder) + 1] = {};
-        std::memcpy(szFolder, m_szFolder, sizeof(m_szFolder));
-        const BOOL bLoaded = nKind == PULL_KIND_DEPT ? LoadDepts(szFolder) : LoadAccounts(szFolder);
-        if (!bLoaded)
-            return FALSE;
-        GlobalFree(m_hRowIndex);
-        m_hRowIndex = nullptr;
-        if (m_nData < 1)
-            return FALSE;
-        m_hRowIndex = GlobalAlloc(kCacheFlags, sizeof(DWORD) * static_cast<SIZE_T>(m_nData));
-        if (m_hRowIndex == nullptr)
-            return FALSE;
-    }
-    return m_hRowIndex != nullptr && m_nData >= 1;
-}
-
-// Room for every line the files hold, which is as many records as they can give. An empty
-// master still gets a block: its records are loaded, there are none, and they are not read
-// again for every typed character.
-BOOL CPullRead::AllocateCache(int nRecords, size_t cbRecord) {
-    const SIZE_T nCapacity = nRecords > 1 ? static_cast<SIZE_T>(nRecords) : 1;
-    m_nData = 0;
-    if (nCapacity > SIZE_MAX / cbRecord)
-        return FALSE;
-    m_hData = GlobalAlloc(kCacheFlags, nCapacity * cbRecord);
-    return m_hData != nullptr;
-}
-
-BOOL CPullRead::LoadDepts(const char* pszFolder) {
-    MasterFile depts;
-    if (depts.Read(pszFolder, "m_bumon.csv") == MasterFile::kNoMemory ||
-        !AllocateCache(depts.CountLines(), sizeof(DEPTREC)))
-        return FALSE;
-    const LockedArray<DEPTREC> cache(m_hData, INT_MAX);
-    char szLine[MasterFile::kLineSize];
-    while (m_nData < cache.Count() && depts.NextLine(szLine)) {
-        if (ReadDeptLine(szLine, &cache[m_nData]))
-            ++m_nData;
-    }
-    return TRUE;
-}
-
-// A missing m_kamoku.csv gives no records, whatever m_hojo.csv holds.
-BOOL CPullRead::LoadAccounts(const char* pszFolder) {
-    MasterFile accounts, subAccounts;
-    SubAccountRuns runs;
-    if (accounts.Read(pszFolder, "m_kamoku.csv") == MasterFile::kNoMemory ||
-        (accounts.IsRead() && subAccounts.Read(pszFolder, "m_hojo.csv") == MasterFile::kNoMemory) ||
-        !runs.Locate(subAccounts) ||
-        !AllocateCache(accounts.CountLines() + runs.Lines(), sizeof(ACCTREC)))
-        return FALSE;
-    const LockedArray<ACCTREC> cache(m_hData, INT_MAX);
-    char szLine[MasterFile::kLineSize];
-    while (m_nData < cache.Count() && accounts.NextLine(szLine)) {
-        if (!ReadAccountLine(szLine, &cache[m_nData]))
+void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
+    const LockedArray<DEPTREC> records(m_hData, m_nData);
+    const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
+    TypedFilter filter(m_szTyped, m_bTypedAlpha);
+    if (!records.IsLocked() || !rows.IsLocked() || filter.ChoosesNothing())
+        return;
+    for (int i = 0; i < records.Count() && m_nRowCount < rows.Count(); ++i) {
+        const DEPTREC& dept = records[i];
+        if ((dept.nCode == static_cast<LONG>(PULL_CODE_COMPANY) &&
+             !(wStyle & PULL_STYLE_COMPANY)) ||
+            !filter.Matches(dept.nCode, dept.szKey))
             continue;
-        const ACCTREC& account = cache[m_nData++];
-        if (account.bHasSub == 1 && runs.SeekFirst(subAccounts, account.wCode))
-            LoadSubAccounts(subAccounts, account.wCode, account.byClass, cache, &m_nData);
+        rows[m_nRowCount++] = static_cast<DWORD>(i);
+        const int nRow = AddRow(pCombo, DeptRow(dept).Text());
+        // The whole code is compared: departments above 32767 are preselected too.
+        if (dept.nCode >= 0 && static_cast<ULONG>(dept.nCode) == nSelect1)
+            Preselect(nRow, pnRow);
     }
-    return TRUE;
+}
+
+// A sub-account shows its account's short name, "．" and its own. Its records follow its
+// account's record and the account's other sub-accounts, as the cache is loaded, so the owning
+// account is the last account record before it.
+void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* pCombo) {
+    const LockedArray<ACCTREC> records(m_hData, m_nData);
+    const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
+    TypedFilter filter(m_szTyped, m_bTypedAlpha);
+    if (!records.IsLocked() || !rows.IsLocked() || filter.ChoosesNothing())
+        return;
+    const ACCTREC* pAccount = nullptr;
+    for (int i = 0; i < records.Count() && m_nRowCount < rows.Count(); ++i) {
+        const ACCTREC& record = records[i];
+        if (record.wSubCode == 0)
+            pAccount = &record;
+        if (record.bUse != 1 || !filter.Matches(record.wCode, record.szKey))
+            continue;
+        rows[m_nRowCount++] = static_cast<DWORD>(i);
+        AccountRow row(record);
+        if (record.wSubCode != 0 && pAccount != nullptr && pAccount->wCode == record.wCode) {
+            row.AddToName(pAccount->szShortName, SlotLength(pAccount->szShortName));
+            row.AddToName(kNameJoint, 2);
+        }
+        row.AddToName(record.szShortName, SlotLength(record.szShortName));
+        const int nRow = AddRow(pCombo, row.Text());
+        if (static_cast<ULONG>(record.wCode) * PULL_SUB_CODES + record.wSubCode == nSelect1)
+            Preselect(nRow, pnRow);
+    }
 }

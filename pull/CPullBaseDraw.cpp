@@ -3,7 +3,7 @@
 #include "CPullBase.h"
 
 #include "FontMetrics.h"
-#include "PullRecords.h"
+#include "PullLayout.h"
 #include "RowText.h"
 
 #include <cstring>
@@ -20,17 +20,27 @@ enum { kFromHost, kFromFiles };
 
 // The drop-down list widths of the process by system family and by where the rows come from.
 // Both families start alike; the multi-column lists' widths are set at run time.
-KindWidth g_widths[2][2][4] = {
-    {{{1, 23}, {2, 29}, {3, 23}, {10, 0}}, {{1, 50}, {2, 50}, {3, 26}, {10, 0}}},
-    {{{1, 23}, {2, 29}, {3, 23}, {10, 0}}, {{1, 50}, {2, 50}, {3, 26}, {10, 0}}},
+struct FamilyWidths {
+    KindWidth sources[2][4];
 };
+constexpr FamilyWidths kStartWidths = {{
+    {{PULL_KIND_DEPT, PullLayout::kHostDeptWidth},
+     {PULL_KIND_ACCOUNT, PullLayout::kHostAccountWidth},
+     {PULL_KIND_HOST, PullLayout::kHostListWidth},
+     {PULL_KIND_MULTI, 0}},
+    {{PULL_KIND_DEPT, PullLayout::kFilesDeptWidth},
+     {PULL_KIND_ACCOUNT, PullLayout::kFilesAccountWidth},
+     {PULL_KIND_HOST, PullLayout::kFilesHostWidth},
+     {PULL_KIND_MULTI, 0}},
+}};
+FamilyWidths g_widths[2] = {kStartWidths, kStartWidths};
 
 int SystemFamily() {
     return (GetVersion() & 0x80000000) ? kFamily9x : kFamilyNT;
 }
 
 KindWidth* FindWidth(int nFamily, int nSource, short nKind) {
-    for (KindWidth& entry : g_widths[nFamily][nSource]) {
+    for (KindWidth& entry : g_widths[nFamily].sources[nSource]) {
         if (entry.wKind == static_cast<WORD>(nKind))
             return &entry;
     }
