@@ -1,7 +1,6 @@
 // A pull-down store bound to a plain combo box.
 #include "PullList.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace test {
@@ -25,13 +24,9 @@ short PullList::Make(short nKind, WORD wStyle, ULONG nSelect1) {
 }
 
 short PullList::Make(const std::string& strFolder, short nKind, WORD wStyle, ULONG nSelect1) {
-    m_store.m_nKind = nKind;
+    m_store.DescribeList(nKind, nSelect1, 0, wStyle, 1);
+    m_store.SetFolder(strFolder.c_str());
     m_store.FreeData(&m_combo);
-    m_store.m_wStyle = wStyle;
-    m_store.m_nSelect1 = nSelect1;
-    m_store.m_bReadFiles = 1;
-    m_store.m_szTyped[0] = '\0';
-    std::snprintf(m_store.m_szFolder, sizeof(m_store.m_szFolder), "%s", strFolder.c_str());
     short nSel = -1;
     m_store.MakeListBoxData2(nKind, nSelect1, 0, wStyle, &nSel, &m_combo);
     return nSel;

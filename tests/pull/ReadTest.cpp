@@ -143,12 +143,13 @@ TEST(PullReadTest, RecordsAreListedByTheirFlagsAndFiles) {
     }
 }
 
-// Departments of code 10000 are listed only beside the company-wide row.
+// Departments of code 10000 are listed only beside the company-wide row; a department's row is
+// preselected by its code.
 TEST(PullReadTest, DepartmentTenThousandComesWithTheCompanyRow) {
     test::PullList list;
     list.Folder().Write("m_bumon.csv", {"x,10000,全社,全社,ALL,1,1", "x,7,部,部,BU,1,1"});
-    list.Make(1, 0x01);
-    EXPECT_EQ(std::vector<ULONG>{7}, list.Codes());
+    EXPECT_EQ(1, list.Make(1, 0, 7));
+    EXPECT_EQ((std::vector<ULONG>{0, 7}), list.Codes());
     EXPECT_EQ(2, list.Make(1, 0x21, 10000));
     EXPECT_EQ((std::vector<ULONG>{10000, 7, 10000}), list.Codes());
 }

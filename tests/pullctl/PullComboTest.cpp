@@ -48,11 +48,16 @@ protected:
         Pull(7000).PullMakeList2(1, 0, 0, wStyle, pszFolder);
         Pull(7001).PullMakeList2(2, nSelect, 0, wStyle, pszFolder);
     }
-    // Each byte is a key (a digit, a letter or a virtual key) typed into the focus item.
+    // Each byte is a key (a digit, a letter or a virtual key) typed into the focus item, or a
+    // half-width katakana, which comes as a character without a key of its own.
     void Type(int nID, const char* pszKeys) const {
         SetFocus(m_host.Item(nID));
-        for (const char* p = pszKeys; *p != '\0'; ++p)
-            test::TypeKeyInDialog(Dialog(), static_cast<BYTE>(*p));
+        for (const char* p = pszKeys; *p != '\0'; ++p) {
+            if (static_cast<BYTE>(*p) >= 0xA1)
+                Send(nID, WM_CHAR, static_cast<BYTE>(*p));
+            else
+                test::TypeKeyInDialog(Dialog(), static_cast<BYTE>(*p));
+        }
     }
 
     // The host reads the code when it hears that a list closed, and when asked to, also as the
@@ -99,7 +104,8 @@ TEST_F(PullComboTest, TypingNarrowsTheListAndDropsItDown) {
     } kCases[] = {{7000, "12345", "1234", 2, 1}, {7001, "5", "5", 4, 1},
                   {7001, "S1", "s", 3, 1},       {7001, "SANKAX", "sanka", 2, 1},
                   {7001, "9", "", 8, 0},         {7001, "0", "", 8, 0},
-                  {7001, "51\b", "5", 4, 0},     {7001, "51\b\x25", "", 8, 0}};
+                  {7001, "51\b", "5", 4, 0},     {7001, "51\b\x25", "", 8, 0},
+                  {7001, "\xB1", "\xB1", 2, 1}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.pszKeys);
         MakeLists(0);

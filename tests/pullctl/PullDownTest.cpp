@@ -1,5 +1,6 @@
 // The free-standing pull-down list: its window, its keys and what it tells its notify window.
 #include "DroppedList.h"
+#include "Headless.h"
 #include "HostDialog.h"
 #include "ParamName.h"
 
@@ -83,6 +84,45 @@ TEST_F(PullDownTest, IsADropDownListWhoseFieldIsItsFontHigh) {
     ReleaseDC(m_pull.m_hWnd, hdc);
     // Two pixels over the font, and two the field keeps of its own.
     EXPECT_EQ(tm.tmHeight + 4, m_pull.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    // A move gives the field the height of the client area, 100 here, and it keeps two more.
+    MoveWindow(m_pull.m_hWnd, 40, 60, 100, 100, TRUE);
+    EXPECT_EQ(102, m_pull.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    if (test::Headless() == nullptr)
+        return;
+    // Windows 3.10 gives the field half the font's height again.
+    const DWORD dwVersion = GetVersion();
+    test::Headless()->SetVersion(0x0A03);
+    CPullDown old;
+    test::Headless()->SetVersion(dwVersion);
+    ASSERT_EQ(1, old.PullInit(&m_parent, nullptr, 0, nullptr, 0, 0, 0, 0));
+    EXPECT_EQ(tm.tmHeight * 3 / 2 + 2, old.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+}
+
+// Asked to draw a row (the list is not owner-drawn of itself), the list draws it in the
+// selection colours when the whole row or its focus is drawn while it has the focus, or when it
+// is selected; nothing but a combo box's item.
+TEST_F(PullDownTest, RowsAreDrawnInTheSelectionColoursWhenSelectedOrFocused) {
+    REQUIRE_HEADLESS();
+    const struct {
+        UINT nType, nAction, nState;
+        int nBack; // -1: nothing drawn
+    } kCases[] = {{ODT_COMBOBOX, ODA_DRAWENTIRE, ODS_FOCUS, COLOR_HIGHLIGHT},
+                  {ODT_COMBOBOX, ODA_FOCUS, ODS_FOCUS, COLOR_HIGHLIGHT},
+                  {ODT_COMBOBOX, ODA_SELECT, ODS_FOCUS, COLOR_WINDOW},
+                  {ODT_COMBOBOX, ODA_SELECT, ODS_SELECTED, COLOR_HIGHLIGHT},
+                  {ODT_COMBOBOX, ODA_DRAWENTIRE, 0, COLOR_WINDOW},
+                  {ODT_LISTBOX, ODA_DRAWENTIRE, ODS_SELECTED, -1}};
+    const HDC hdc = GetDC(m_pull.m_hWnd);
+    for (const auto& c : kCases) {
+        test::Headless()->ClearFillRects();
+        DRAWITEMSTRUCT dis = {c.nType, 529, 0, c.nAction, c.nState, m_pull.m_hWnd, hdc, {}, 0};
+        SendMessageA(m_hParent, WM_DRAWITEM, 529, reinterpret_cast<LPARAM>(&dis));
+        HEADLESS_FILLRECT fill = {};
+        test::Headless()->GetFillRect(0, &fill);
+        EXPECT_EQ(c.nBack == -1 ? 0u : 1u, test::Headless()->GetFillRectCount()) << c.nType;
+        EXPECT_EQ(c.nBack == -1 ? 0u : GetSysColor(c.nBack), fill.crBrush) << c.nAction << c.nState;
+    }
+    ReleaseDC(m_pull.m_hWnd, hdc);
 }
 
 // Listed keys close the list and are reported, but Escape only closes a shown list; unlisted
@@ -128,12 +168,14 @@ TEST_F(PullDownTest, ShiftReleaseRightClickAndFocusLossAreReported) {
 // A host that lays its windows out again may move the list to where it already is, which
 // brings no WM_MOVE or WM_SIZE and leaves a plain combo box's list open: this list closes.
 TEST_F(PullDownTest, MovingTheListInPlaceClosesIt) {
+    TypeKey(VK_RETURN);
     RECT rc;
     GetWindowRect(m_pull.m_hWnd, &rc);
     MapWindowPoints(nullptr, m_hParent, reinterpret_cast<POINT*>(&rc), 2);
     m_pull.SendMessage(CB_SHOWDROPDOWN, TRUE);
     MoveWindow(m_pull.m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     EXPECT_EQ(0, Dropped());
+    EXPECT_EQ(-1, m_pull.m_pull.m_nCurSel) << "the row Enter recorded is let go";
 }
 
 // With no Enter listed, Enter only closes the open list as CB_SHOWDROPDOWN does (the choice

@@ -19,9 +19,8 @@ const std::vector<std::string> kAccounts = {
 // Columns: account, -, code, name, short name, key. Account 300 is no account; the second run
 // of account 100 is not its own.
 const std::vector<std::string> kSubAccounts = {
-    "100,x,3,小口現金,小口,KOGUCHI", "100,x,4,手元現金,手元,TEMOTO",
-    "123,x,5,得意先Ａ,得意Ａ,TOKUA", "300,x,1,未使用,未使用,MISHIYO",
-    "100,x,9,後の現金,後,ATO",
+    "100,x,3,小口現金,小口,KOGUCHI", "100,x,4,手元現金,手元,ｱﾃ", "123,x,5,得意先Ａ,得意Ａ,TOKUA",
+    "300,x,1,未使用,未使用,MISHIYO", "100,x,9,後の現金,後,ATO",
 };
 
 // The codes of the account list made from them, after the "none" row.
@@ -31,7 +30,7 @@ const std::vector<ULONG> kAccountCodes = {1000000, 1000003,  1000004, 1230005,
 // Columns: -, code, name, short name, key, level, use.
 const std::vector<std::string> kDepts = {
     "x,1,本社,本社,HONSHA,1,1",
-    "x,12,\"総務部\",総務,SOUMU,1,1",
+    "x,12,\"総務部\",\"総務\",SOUMU,1,1",
     "x,20,営業部,営業,EIGYO,1,1",
 };
 
