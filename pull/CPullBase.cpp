@@ -16,18 +16,18 @@ namespace {
 
 // The number at byte nFirst of a row, read to the end of the row.
 ULONG NumberFrom(const char* pszRow, int nLength, int nFirst) {
-    return nLength > nFirst ? static_cast<ULONG>(CrtAtol(pszRow + nFirst)) : 0;
+    return static_cast<ULONG>(CrtAtol(pszRow + std::min(nFirst, nLength)));
 }
 
 // The number in a field of a row, as far as the row reaches.
 ULONG NumberIn(const char* pszRow, int nLength, PullLayout::Column field) {
     char szField[16] = {};
-    if (nLength > field.nFirst)
-        std::memcpy(szField, pszRow + field.nFirst,
-                    std::min({field.nWidth, nLength - field.nFirst, 15}));
+    std::strncpy(szField, pszRow + std::min(field.nFirst, nLength),
+                 static_cast<size_t>(field.nWidth));
     return static_cast<ULONG>(CrtAtol(szField));
 }
-static_assert(PullLayout::kHostCode.nWidth < 16, "a code field fits the reader's buffer");
+static_assert(PullLayout::kHostCode.nWidth < 16 && PullLayout::kDeptCodeWidth < 16,
+              "a code field fits the reader's buffer");
 
 // A department row made from the master files: indentation, the code right-aligned in five
 // bytes, a space. The code field ends at the first space after the first non-space byte; a row
