@@ -119,14 +119,14 @@ void CPullBase::SetCode(ULONG nCode, CWnd* pCombo) {
         pCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nCount - 1));
         return;
     }
-    int nFound = -1;
-    for (int nRow = 0; nRow < nCount && nFound < 0; ++nRow) {
-        if (CodeOfRow(pCombo, nRow, nCount) == nCode)
-            nFound = nRow;
+    for (int nRow = 0; nRow < nCount; ++nRow) {
+        if (CodeOfRow(pCombo, nRow, nCount) == nCode) {
+            pCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nRow));
+            return;
+        }
     }
-    if (nFound < 0 && !(m_wStyle & PULL_STYLE_NO_NONE))
-        nFound = 0;
-    pCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nFound));
+    // No row has the code: the "none" row (row 0) when there is one, else no row.
+    pCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(FirstRecordRow() - 1));
 }
 
 short CPullBase::GetRecord(CWnd* pCombo, ULONG nCode, void* pOut) {

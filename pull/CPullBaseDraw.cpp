@@ -78,18 +78,16 @@ HBRUSH CPullBase::CtlColor(CDC* pDC, CWnd* pList, UINT nCtlColor, CFont* pFont) 
             hParent = GetDesktopWindow();
         const RECT rcList = ScreenClientRect(pList->m_hWnd);
         const RECT rcParent = ScreenClientRect(hParent);
-        RECT rcPlace = {rcList.left - rcParent.left, rcList.top - rcParent.top,
-                        rcParent.right - rcParent.left, rcParent.bottom - rcParent.top};
-        MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&rcPlace), 2);
+        POINT ptPlace = {rcList.left - rcParent.left, rcList.top - rcParent.top};
+        MapWindowPoints(nullptr, hParent, &ptPlace, 1);
         const KindWidth* pWidth =
             FindWidth(SystemFamily(), m_bReadFiles == 1 ? kFromFiles : kFromHost, m_nKind);
         const int nWidth = pWidth != nullptr && pWidth->wWidth != 0
                                ? pWidth->wWidth * tm.tmAveCharWidth
                                : static_cast<int>(rcList.right - rcList.left);
-        RECT rc = {rcPlace.left, rcPlace.top, rcPlace.left + nWidth,
-                   rcPlace.top + 8 * (tm.tmHeight - 4) + 2};
+        RECT rc = {ptPlace.x, ptPlace.y, ptPlace.x + nWidth, ptPlace.y + 8 * (tm.tmHeight - 4) + 2};
         const bool bOutside =
-            rc.right > rcParent.right && rcPlace.left > static_cast<short>(rc.right - rc.left);
+            rc.right > rcParent.right && ptPlace.x > static_cast<short>(rc.right - rc.left);
         if (bOutside)
             OffsetRect(&rc, -(rc.right - rc.left), 0);
         if (m_bSized == 0 || bOutside) {

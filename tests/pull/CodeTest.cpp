@@ -22,14 +22,15 @@ struct CodeCase {
     ULONG nCode;
 };
 
-// Lists the host fills keep the code at byte 23 (kind 1) or in bytes 10-15.
+// Lists the host fills keep the code at byte 23 (kind 1) or in bytes 10-15, where blanks (TAB
+// to CR too) may lead it.
 TEST(PullCodeTest, GetCodeReadsTheCodeWhereTheKindKeepsIt) {
     const std::string k23(23, '-');
     const CodeCase kCases[] = {
         {"host departments", 1, 0, 0, {"none", k23 + " 77 " + k23 + k23}, 1, -1, 77},
         {"host accounts", 2, 0, 0x01, {"ABCDEFGHIJ123456789"}, 0, -1, 123456},
-        {"host list", 3, 0, 0x01, {"ABCDEFGHIJ  42"}, 0, -1, 42},
-        {"file list", 3, 1, 0x01, {"ABCDEFGHIJ  42"}, 0, -1, 42},
+        {"host list", 3, 0, 0x01, {"ABCDEFGHIJ\t 42"}, 0, -1, 42},
+        {"file list", 3, 1, 0x01, {"ABCDEFGHIJ\r 42"}, 0, -1, 42},
         {"short account row", 2, 1, 0x01, {"ABCDEFGHIJ  42"}, 0, -1, 0},
         {"department without space", 1, 1, 0x01, {"  123"}, 0, -1, 123},
         {"none row", 3, 0, 0, {"ABCDEFGHIJ  42"}, 0, -1, 0},

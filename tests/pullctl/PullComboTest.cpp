@@ -105,7 +105,7 @@ TEST_F(PullComboTest, TypingNarrowsTheListAndDropsItDown) {
                   {7001, "S1", "s", 3, 1},       {7001, "SANKAX", "sanka", 2, 1},
                   {7001, "9", "", 8, 0},         {7001, "0", "", 8, 0},
                   {7001, "51\b", "5", 4, 0},     {7001, "51\b\x25", "", 8, 0},
-                  {7001, "\xB1", "\xB1", 2, 1}};
+                  {7001, "\xB1", "\xB1", 2, 1},  {7001, "\xDD", "", 8, 0}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.pszKeys);
         MakeLists(0);
@@ -233,14 +233,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PullComboTest, CodesAreReadAndSetThroughTheControl) {
     MakeLists(0x01, 1230005); // no "none" row
     EXPECT_EQ(1230005u, Pull(7001).GetCurCode());
+    Type(7001, "5");
+    EXPECT_EQ(3, Pull(7001).m_pull.m_nInitSel) << "kept while no row has the code";
+    Send(7001, CB_SHOWDROPDOWN, FALSE);
     Pull(7001).SetCurCode(5000000);
     EXPECT_EQ(4, Send(7001, CB_GETCURSEL));
+    Pull(7001).SetCurCode(0);
+    EXPECT_EQ(-1, Send(7001, CB_GETCURSEL)) << "no row stands for no code";
     CODEDATA data;
     EXPECT_EQ(-1, Pull(7000).GetCodeData(1000000, &data));
     EXPECT_EQ(1, Pull(7001).PullFreeMem());
     EXPECT_EQ(-1, Pull(7001).GetCodeData(1000000, &data));
     // The host's own rows are never filtered: typing only selects the first record row.
-    EXPECT_EQ(1, Pull(7001).PullMakeList(3, 0, 0, 0));
+    EXPECT_EQ(1, Pull(7001).PullMakeList(3, 0, 7, 0));
+    EXPECT_EQ(7u, Pull(7001).m_pull.m_nSelect2);
     EXPECT_EQ(-1, Pull(7001).PullFreeMem());
     Type(7001, "7");
     EXPECT_EQ(7, Send(7001, CB_GETCOUNT));

@@ -82,19 +82,30 @@ TEST_F(PullDownTest, IsADropDownListWhoseFieldIsItsFontHigh) {
     const HDC hdc = GetDC(m_pull.m_hWnd);
     GetTextMetricsA(hdc, &tm);
     ReleaseDC(m_pull.m_hWnd, hdc);
-    // Two pixels over the font, and two the field keeps of its own.
+    // Two pixels over the font, and two the field keeps of its own; rows two over the font.
     EXPECT_EQ(tm.tmHeight + 4, m_pull.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    MEASUREITEMSTRUCT mis = {ODT_COMBOBOX, 529, 0, 0, 0, 0};
+    SendMessageA(m_hParent, WM_MEASUREITEM, 529, reinterpret_cast<LPARAM>(&mis));
+    EXPECT_EQ(static_cast<UINT>(tm.tmHeight + 2), mis.itemHeight);
+    CPullDown orphan;
+    EXPECT_EQ(0, orphan.PullInit(nullptr, nullptr, 0, nullptr, 0, 0, 0, 0)) << "no parent";
     // A move gives the field the height of the client area, 100 here, and it keeps two more.
     MoveWindow(m_pull.m_hWnd, 40, 60, 100, 100, TRUE);
     EXPECT_EQ(102, m_pull.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
     if (test::Headless() == nullptr)
         return;
-    // Windows 3.10 gives the field half the font's height again.
+    // Windows 3.10 gives the field half the height of the list's own font again.
     const DWORD dwVersion = GetVersion();
     test::Headless()->SetVersion(0x0A03);
     CPullDown old;
     test::Headless()->SetVersion(dwVersion);
-    ASSERT_EQ(1, old.PullInit(&m_parent, nullptr, 0, nullptr, 0, 0, 0, 0));
+    CFont font;
+    font.CreateFont(-24, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "");
+    ASSERT_EQ(1, old.PullInit(&m_parent, &font, 0, nullptr, 0, 0, 0, 0));
+    const HDC hdcOld = GetDC(old.m_hWnd);
+    SelectObject(hdcOld, font);
+    GetTextMetricsA(hdcOld, &tm);
+    ReleaseDC(old.m_hWnd, hdcOld);
     EXPECT_EQ(tm.tmHeight * 3 / 2 + 2, old.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
 }
 
