@@ -26,8 +26,9 @@ ULONG NumberIn(const char* pszRow, int nLength, PullLayout::Column field) {
                  static_cast<size_t>(field.nWidth));
     return static_cast<ULONG>(CrtAtol(szField));
 }
-static_assert(PullLayout::kHostCode.nWidth < 16 && PullLayout::kDeptCodeWidth < 16,
-              "a code field fits the reader's buffer");
+// Code fields fit the reader's buffer (checks at compile time).
+static_assert(PullLayout::kHostCode.nWidth < 16, "host code");     // mutants: skip
+static_assert(PullLayout::kDeptCodeWidth < 16, "department code"); // mutants: skip
 
 // A department row made from the master files: indentation, the code right-aligned in five
 // bytes, a space. The code field ends at the first space after the first non-space byte; a row

@@ -142,7 +142,6 @@ bool MasterFile::NextLine(char (&szLine)[kLineSize]) {
 }
 
 int MasterFile::CountLines() {
-    m_nNext = 0;
     int nLines = 0;
     char szLine[kLineSize];
     while (NextLine(szLine))

@@ -28,7 +28,7 @@ public:
     // Where the next line starts, to come back to it with Seek.
     size_t Tell() const { return m_nNext; }
     void Seek(size_t nPos) { m_nNext = nPos; }
-    // The lines that come out from the start; the next line is the first again.
+    // The lines that come out of a file just read; the next line is the first again.
     int CountLines();
 
 private:

@@ -60,13 +60,13 @@ DeptRow::DeptRow(const DEPTREC& dept) {
 }
 
 void DeptRow::Bytes(const char* p, size_t cb) {
-    cb = std::min(cb, sizeof(m_szRow) - 1 - m_cb);
     std::memcpy(m_szRow + m_cb, p, cb);
     m_cb += cb;
 }
 
+// A field that outgrows its width takes no spaces.
 void DeptRow::Spaces(int n) {
-    const size_t cb = std::min(static_cast<size_t>(std::max(n, 0)), sizeof(m_szRow) - 1 - m_cb);
+    const size_t cb = static_cast<size_t>(std::max(n, 0));
     std::memset(m_szRow + m_cb, ' ', cb);
     m_cb += cb;
 }

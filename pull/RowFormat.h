@@ -5,18 +5,22 @@
 
 #include <cstddef>
 
-// A department row. The longest, a department indented 196 spaces, takes 226 bytes; nothing is
-// written past the buffer whatever the record holds.
+// A department row, room for the longest whatever the record holds: the deepest indentation, a
+// code of any 32-bit value, and the short name and key at their widths.
 class DeptRow {
 public:
     explicit DeptRow(const DEPTREC& dept);
     const char* Text() const { return m_szRow; }
 
 private:
+    static constexpr size_t kLongest =
+        PullLayout::kDeptIndentPerLevel * (PullLayout::kDeptLevelMax - 1) + 11 + 1 +
+        PullLayout::kDeptShortNameWidth + PullLayout::kDeptKeyWidth;
+
     void Bytes(const char* p, size_t cb);
     void Spaces(int n);
 
-    char m_szRow[256];
+    char m_szRow[kLongest + 1];
     size_t m_cb = 0;
 };
 

@@ -28,7 +28,10 @@ TEST(PullReadTest, RowsAreWrittenByteForByte) {
     test::PullList list;
     list.Folder().Write("m_bumon.csv", test::kDepts);
     list.Folder().Write("m_kamoku.csv", test::kAccounts);
-    list.Folder().Write("m_hojo.csv", test::kSubAccounts);
+    std::string subAccounts; // as a Windows editor ends its lines
+    for (const std::string& line : test::kSubAccounts)
+        subAccounts += ShiftJis(line.c_str()) + "\r\n";
+    list.Folder().WriteBytes("m_hojo.csv", subAccounts);
 
     EXPECT_EQ(3, list.Make(1, 0x31, 10000));
     const std::string kSoumu = "   12 " + ShiftJis("総務") + Spaces(12) + "SOUMU   ";
