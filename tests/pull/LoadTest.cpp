@@ -33,15 +33,18 @@ TEST(PullLoadTest, OnePassGivesTheRecordsOfReopeningForEachAccount) {
     }
 }
 
-// An account listed twice takes its sub-accounts twice, up to as many records as the files have
-// lines.
+// An account listed again takes its sub-accounts again, up to as many records as the files have
+// lines; its last record before the sub-account gives the account's part of a code's record.
 TEST(PullLoadTest, RecordsStopAtTheNumberOfLines) {
     test::PullList list;
-    list.Folder().Write("m_kamoku.csv", {"x,1,A,A,A,0,1,0,0,0,1,0,1", "x,1,A,A,A,0,1,0,0,0,1,0,1",
-                                         "x,1,A,A,A,0,1,0,0,0,1,0,1"});
+    list.Folder().Write("m_kamoku.csv", {"x,1,A,LONG,A,0,1,0,0,0,0,0,1",
+                                         "x,1,A,B,A,0,1,0,0,0,1,0,1", "x,1,A,A,A,0,1,0,0,0,1,0,1"});
     list.Folder().Write("m_hojo.csv", {"1,x,1,S,S,S", "1,x,2,S,S,S", "1,x,3,S,S,S"});
     ExpectRecordsOfReopening(list);
     EXPECT_EQ(6, list.Store().m_nData);
+    CODEDATA data;
+    EXPECT_EQ(1, list.Store().GetRecord(nullptr, 10003, &data));
+    EXPECT_STREQ("B", data.szShortName);
 }
 
 } // namespace

@@ -173,6 +173,8 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
         {"x,5,L,L,L,1,1," + kFill + "x,6,M,M,M,1,1\n", 5},
         // Quotes do not protect commas: A, and B" as the short name.
         {"x,7,\"A,B\",S,K,1,1\n", 7},
+        // A lone quote is an empty field.
+        {"x,11,N,\",K,1,1\n", 11},
         {"x,8,U,U,U,1,0\n", 0},
         // A line without a line feed before Ctrl-Z, which ends the file.
         {"x,9,E,E,E,1,1\x1a", 0},
@@ -190,6 +192,7 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
     list.Make(1, 0x01);
     EXPECT_EQ(listed, list.Codes());
     EXPECT_EQ("    7 B\"" + Spaces(14) + "S       ", list.Rows().at(4));
+    EXPECT_EQ("   11 " + Spaces(16) + "K       ", list.Rows().at(5));
 }
 
 // Text longer than its slot is cut there, never inside a double-byte character; a class without

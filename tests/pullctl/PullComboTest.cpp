@@ -236,6 +236,7 @@ TEST_F(PullComboTest, CodesAreReadAndSetThroughTheControl) {
     Type(7001, "5");
     EXPECT_EQ(3, Pull(7001).m_pull.m_nInitSel) << "kept while no row has the code";
     Send(7001, CB_SHOWDROPDOWN, FALSE);
+    MakeLists(0x01);
     Pull(7001).SetCurCode(5000000);
     EXPECT_EQ(4, Send(7001, CB_GETCURSEL));
     Pull(7001).SetCurCode(0);
