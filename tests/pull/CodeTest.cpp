@@ -22,8 +22,7 @@ struct CodeCase {
     ULONG nCode;
 };
 
-// Lists the host fills keep the code at byte 23 (kind 1) or in bytes 10-15, where blanks (TAB
-// to CR too) may lead it.
+// Lists the host fills keep the code at byte 23 (kind 1) or in bytes 10-15, blanks before it.
 TEST(PullCodeTest, GetCodeReadsTheCodeWhereTheKindKeepsIt) {
     const std::string k23(23, '-');
     const CodeCase kCases[] = {

@@ -1,7 +1,6 @@
 // A pull-down store bound to a plain combo box.
 #include "PullList.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace test {
@@ -26,18 +25,13 @@ short PullList::Make(short nKind, WORD wStyle, ULONG nSelect1) {
 
 short PullList::Make(const std::string& strFolder, short nKind, WORD wStyle, ULONG nSelect1) {
     m_store.DescribeList(nKind, nSelect1, 0, wStyle, 1);
-    m_store.SetFolder(strFolder.c_str());
-    m_store.FreeData(&m_combo);
-    short nSel = -1;
-    m_store.MakeListBoxData2(nKind, nSelect1, 0, wStyle, &nSel, &m_combo);
-    return nSel;
+    m_store.MakeFromFolder(strFolder.c_str(), &m_combo);
+    return m_store.m_nInitSel;
 }
 
 void PullList::Type(const char* pszTyped) {
     // A text of six characters fills the field without a terminator.
-    std::memset(m_store.m_szTyped, 0, sizeof(m_store.m_szTyped));
-    std::memcpy(m_store.m_szTyped, pszTyped,
-                std::min(std::strlen(pszTyped), sizeof(m_store.m_szTyped)));
+    std::strncpy(m_store.m_szTyped, pszTyped, sizeof(m_store.m_szTyped));
     m_store.m_bTypedAlpha = pszTyped[0] != '\0' && (pszTyped[0] < '0' || pszTyped[0] > '9');
     short nSel = -1;
     m_store.MakeListBoxData2(m_store.m_nKind, m_store.m_nSelect1, 0, m_store.m_wStyle, &nSel,

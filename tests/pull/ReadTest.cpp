@@ -28,10 +28,7 @@ TEST(PullReadTest, RowsAreWrittenByteForByte) {
     test::PullList list;
     list.Folder().Write("m_bumon.csv", test::kDepts);
     list.Folder().Write("m_kamoku.csv", test::kAccounts);
-    std::string subAccounts; // as a Windows editor ends its lines
-    for (const std::string& line : test::kSubAccounts)
-        subAccounts += ShiftJis(line.c_str()) + "\r\n";
-    list.Folder().WriteBytes("m_hojo.csv", subAccounts);
+    list.Folder().Write("m_hojo.csv", test::kSubAccounts, "\r\n"); // as Windows ends lines
 
     EXPECT_EQ(3, list.Make(1, 0x31, 10000));
     const std::string kSoumu = "   12 " + ShiftJis("総務") + Spaces(12) + "SOUMU   ";
@@ -173,8 +170,7 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
         {"x,5,L,L,L,1,1," + kFill + "x,6,M,M,M,1,1\n", 5},
         // Quotes do not protect commas: A, and B" as the short name.
         {"x,7,\"A,B\",S,K,1,1\n", 7},
-        // A lone quote is an empty field.
-        {"x,11,N,\",K,1,1\n", 11},
+        {"x,11,N,\",K,1,1\n", 11}, // a lone quote is an empty field
         {"x,8,U,U,U,1,0\n", 0},
         // A line without a line feed before Ctrl-Z, which ends the file.
         {"x,9,E,E,E,1,1\x1a", 0},

@@ -52,12 +52,8 @@ protected:
     // half-width katakana, which comes as a character without a key of its own.
     void Type(int nID, const char* pszKeys) const {
         SetFocus(m_host.Item(nID));
-        for (const char* p = pszKeys; *p != '\0'; ++p) {
-            if (static_cast<BYTE>(*p) >= 0xA1)
-                Send(nID, WM_CHAR, static_cast<BYTE>(*p));
-            else
-                test::TypeKeyInDialog(Dialog(), static_cast<BYTE>(*p));
-        }
+        for (const BYTE* p = reinterpret_cast<const BYTE*>(pszKeys); *p != 0; ++p)
+            *p >= 0xA1 ? void(Send(nID, WM_CHAR, *p)) : test::TypeKeyInDialog(Dialog(), *p);
     }
 
     // The host reads the code when it hears that a list closed, and when asked to, also as the
@@ -235,7 +231,6 @@ TEST_F(PullComboTest, CodesAreReadAndSetThroughTheControl) {
     EXPECT_EQ(1230005u, Pull(7001).GetCurCode());
     Type(7001, "5");
     EXPECT_EQ(3, Pull(7001).m_pull.m_nInitSel) << "kept while no row has the code";
-    Send(7001, CB_SHOWDROPDOWN, FALSE);
     MakeLists(0x01);
     Pull(7001).SetCurCode(5000000);
     EXPECT_EQ(4, Send(7001, CB_GETCURSEL));

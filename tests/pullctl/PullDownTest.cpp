@@ -87,36 +87,27 @@ TEST_F(PullDownTest, IsADropDownListWhoseFieldIsItsFontHigh) {
     MEASUREITEMSTRUCT mis = {ODT_COMBOBOX, 529, 0, 0, 0, 0};
     SendMessageA(m_hParent, WM_MEASUREITEM, 529, reinterpret_cast<LPARAM>(&mis));
     EXPECT_EQ(static_cast<UINT>(tm.tmHeight + 2), mis.itemHeight);
-    CPullDown orphan;
-    EXPECT_EQ(0, orphan.PullInit(nullptr, nullptr, 0, nullptr, 0, 0, 0, 0)) << "no parent";
+    EXPECT_EQ(0, CPullDown().PullInit(nullptr, nullptr, 0, nullptr, 0, 0, 0, 0)) << "no parent";
     // A move gives the field the height of the client area, 100 here, and it keeps two more.
     MoveWindow(m_pull.m_hWnd, 40, 60, 100, 100, TRUE);
     EXPECT_EQ(102, m_pull.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
     if (test::Headless() == nullptr)
         return;
-    // Windows 3.10 gives the field half the height of the list's own font again.
+    // Windows 3.10 gives the field half the font's height again.
     const DWORD dwVersion = GetVersion();
     test::Headless()->SetVersion(0x0A03);
     CPullDown old;
     test::Headless()->SetVersion(dwVersion);
-    CFont font;
-    font.CreateFont(-24, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "");
-    ASSERT_EQ(1, old.PullInit(&m_parent, &font, 0, nullptr, 0, 0, 0, 0));
-    const HDC hdcOld = GetDC(old.m_hWnd);
-    SelectObject(hdcOld, font);
-    GetTextMetricsA(hdcOld, &tm);
-    ReleaseDC(old.m_hWnd, hdcOld);
+    ASSERT_EQ(1, old.PullInit(&m_parent, nullptr, 0, nullptr, 0, 0, 0, 0));
     EXPECT_EQ(tm.tmHeight * 3 / 2 + 2, old.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
 }
 
-// Asked to draw a row (the list is not owner-drawn of itself), the list draws it in the
-// selection colours when the whole row or its focus is drawn while it has the focus, or when it
-// is selected; nothing but a combo box's item.
+// An item drawn whole or for its focus while focused, or selected, has the selection colours.
 TEST_F(PullDownTest, RowsAreDrawnInTheSelectionColoursWhenSelectedOrFocused) {
     REQUIRE_HEADLESS();
     const struct {
         UINT nType, nAction, nState;
-        int nBack; // -1: nothing drawn
+        int nBack; /* -1: not drawn */
     } kCases[] = {{ODT_COMBOBOX, ODA_DRAWENTIRE, ODS_FOCUS, COLOR_HIGHLIGHT},
                   {ODT_COMBOBOX, ODA_FOCUS, ODS_FOCUS, COLOR_HIGHLIGHT},
                   {ODT_COMBOBOX, ODA_SELECT, ODS_FOCUS, COLOR_WINDOW},

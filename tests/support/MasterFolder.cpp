@@ -42,10 +42,11 @@ std::string MasterFolder::MakeFolder(const std::string& strName) const {
     return strPath + m_strPath.back();
 }
 
-void MasterFolder::Write(const char* pszName, const std::vector<std::string>& lines) const {
+void MasterFolder::Write(const char* pszName, const std::vector<std::string>& lines,
+                         const char* pszLineEnd) const {
     std::string bytes;
     for (const std::string& line : lines)
-        bytes += ShiftJis(line.c_str()) + "\n";
+        bytes += ShiftJis(line.c_str()) + pszLineEnd;
     WriteBytes(pszName, bytes);
 }
 

@@ -18,8 +18,9 @@ public:
     const std::string& Path() const { return m_strPath; }
     // A folder in this one, named in code page 932; its path, ending in a separator.
     std::string MakeFolder(const std::string& strName) const;
-    // A file of the lines, each readable text in code page 932 and ended by a line feed.
-    void Write(const char* pszName, const std::vector<std::string>& lines) const;
+    // A file of the lines, each readable text in code page 932 and ended by pszLineEnd.
+    void Write(const char* pszName, const std::vector<std::string>& lines,
+               const char* pszLineEnd = "\n") const;
     void WriteBytes(const char* pszName, const std::string& bytes) const;
 
 private:
