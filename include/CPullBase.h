@@ -85,6 +85,7 @@ public:
     // half-width katakana or "+" by key) and sets nMaxTyped; a later one must be of the same
     // search and within nMaxTyped. False when the character is not taken.
     bool AddTyped(UINT nChar, short& nMaxTyped);
+    // Takes back the last character of a typed text that is not empty.
     void DropTypedChar();
     // An empty typed text, whose next character starts a new search.
     void ClearTyped();

@@ -87,9 +87,7 @@ bool CPullBase::AddTyped(UINT nChar, short& nMaxTyped) {
 }
 
 void CPullBase::DropTypedChar() {
-    const int nTyped = TypedLength();
-    if (nTyped > 0)
-        m_szTyped[nTyped - 1] = '\0';
+    m_szTyped[TypedLength() - 1] = '\0';
 }
 
 void CPullBase::ClearTyped() {
