@@ -139,18 +139,18 @@ void CPullRead::AddDeptRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBox* 
     const LockedArray<DEPTREC> records(m_hData, m_nData);
     const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
     TypedFilter filter(m_szTyped, m_bTypedAlpha);
-    if (!records.IsLocked() || !rows.IsLocked() || filter.ChoosesNothing())
+    if (rows.Count() < records.Count()) // each record takes at most one row
         return;
-    for (int i = 0; i < records.Count() && m_nRowCount < rows.Count(); ++i) {
-        const DEPTREC& dept = records[i];
+    for (const DEPTREC& dept : records) {
         if ((dept.nCode == static_cast<LONG>(PULL_CODE_COMPANY) &&
              !(wStyle & PULL_STYLE_COMPANY)) ||
             !filter.Matches(dept.nCode, dept.szKey))
             continue;
-        rows[m_nRowCount++] = static_cast<DWORD>(i);
+        rows[m_nRowCount++] = static_cast<DWORD>(&dept - records.begin());
         const int nRow = AddRow(pCombo, DeptRow(dept).Text());
-        // The whole code is compared: departments above 32767 are preselected too.
-        if (dept.nCode >= 0 && static_cast<ULONG>(dept.nCode) == nSelect1)
+        // The whole code is compared: departments above 32767 are preselected too. (A record's
+        // code is never negative.)
+        if (static_cast<ULONG>(dept.nCode) == nSelect1)
             Preselect(nRow, pnRow);
     }
 }
@@ -162,16 +162,15 @@ void CPullRead::AddAccountRows(ULONG nSelect1, WORD wStyle, int* pnRow, CComboBo
     const LockedArray<ACCTREC> records(m_hData, m_nData);
     const LockedArray<DWORD> rows(m_hRowIndex, m_nData);
     TypedFilter filter(m_szTyped, m_bTypedAlpha);
-    if (!records.IsLocked() || !rows.IsLocked() || filter.ChoosesNothing())
+    if (rows.Count() < records.Count()) // each record takes at most one row
         return;
     const ACCTREC* pAccount = nullptr;
-    for (int i = 0; i < records.Count() && m_nRowCount < rows.Count(); ++i) {
-        const ACCTREC& record = records[i];
+    for (const ACCTREC& record : records) {
         if (record.wSubCode == 0)
             pAccount = &record;
         if (record.bUse != 1 || !filter.Matches(record.wCode, record.szKey))
             continue;
-        rows[m_nRowCount++] = static_cast<DWORD>(i);
+        rows[m_nRowCount++] = static_cast<DWORD>(&record - records.begin());
         AccountRow row(record);
         if (record.wSubCode != 0 && pAccount != nullptr && pAccount->wCode == record.wCode) {
             row.AddToName(pAccount->szShortName, SlotLength(pAccount->szShortName));

@@ -23,9 +23,10 @@ public:
     LockedArray(const LockedArray&) = delete;
     LockedArray& operator=(const LockedArray&) = delete;
 
-    bool IsLocked() const { return m_p != nullptr; }
     int Count() const { return m_nCount; }
     T& operator[](int i) const { return m_p[i]; }
+    T* begin() const { return m_p; }
+    T* end() const { return m_p + m_nCount; }
 
 private:
     HGLOBAL m_hMem;

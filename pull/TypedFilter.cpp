@@ -15,6 +15,8 @@ TypedFilter::TypedFilter(const char (&szTyped)[6], WORD bTypedAlpha) : m_bByKey(
 }
 
 bool TypedFilter::Matches(LONG nCode, const char (&szKey)[9]) {
+    if (m_bNothing)
+        return false;
     if (m_cb == 0)
         return true;
     if (m_bByKey)

@@ -11,7 +11,6 @@ class TypedFilter {
 public:
     TypedFilter(const char (&szTyped)[6], WORD bTypedAlpha);
 
-    bool ChoosesNothing() const { return m_bNothing; }
     bool Matches(LONG nCode, const char (&szKey)[9]);
 
 private:
