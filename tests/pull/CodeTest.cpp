@@ -171,7 +171,7 @@ TEST(PullCodeTest, TypedTextChoosesTheRowsFromTheCache) {
         {"ur", {5000000}},
         {"S", {51000000, 5200000}},
         {"Sa", {51000000}},
-        {"SANKAKU", {51000000}}, // the field is read up to five characters
+        {"SANKAX", {51000000}}, // the field is read up to five characters
         {"9", {}},
         {"0", {}},
         {"00", {}},

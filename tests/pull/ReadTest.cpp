@@ -168,6 +168,7 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
         {std::string("x,3,C,C,C,1,1") + '\0' + ",9,D,D,D,1,1\n", 3},
         // Only the first 1023 bytes of a longer line are read; the rest is no line.
         {"x,5,L,L,L,1,1," + kFill + "x,6,M,M,M,1,1\n", 5},
+        {"x,4," + std::string(1012, 'n') + ",L,L,1,1\n", 0}, // its use flag the 1024th byte
         // Quotes do not protect commas: A, and B" as the short name.
         {"x,7,\"A,B\",S,K,1,1\n", 7},
         {"x,11,N,\",K,1,1\n", 11}, // a lone quote is an empty field
