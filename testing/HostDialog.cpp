@@ -1,7 +1,7 @@
 // The recorded owner window and dialog of a test host, and typing into them.
 #include "HostDialog.h"
 
-#include "Headless.h"
+#include "ImeComposer.h"
 #include "MessageLog.h"
 
 #include <imm.h>
@@ -80,15 +80,15 @@ void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage) {
 
 bool ComposeInDialog(HWND hDlg, const char* pszComposed, const char* pszResult,
                      const char* pszReading) {
-    HEADLESS_TEST* const pIme = Headless();
-    if (pIme == nullptr || !pIme->StartComposition())
+    const ImeComposer& ime = Ime();
+    if (!ime.StartComposition())
         return false;
     PumpDialog(hDlg);
-    const bool bComposed = pIme->Compose(nullptr, nullptr, pszComposed, pszReading) != FALSE;
+    const bool bComposed = ime.Compose(nullptr, nullptr, pszComposed, pszReading) != FALSE;
     PumpDialog(hDlg);
-    const bool bCommitted = pIme->Compose(pszResult, pszReading, nullptr, nullptr) != FALSE;
+    const bool bCommitted = ime.Compose(pszResult, pszReading, nullptr, nullptr) != FALSE;
     PumpDialog(hDlg);
-    const bool bEnded = pIme->EndComposition() != FALSE;
+    const bool bEnded = ime.EndComposition() != FALSE;
     PumpDialog(hDlg);
     return bComposed && bCommitted && bEnded;
 }

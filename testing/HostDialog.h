@@ -44,8 +44,7 @@ private:
 void TypeKeyInDialog(HWND hDlg, UINT vk, DialogMessageFunction dialogMessage = HostDialogMessage);
 // An input method in the focus window composing pszComposed with its reading, then committing
 // it as pszResult with the same reading, every message through the loop of dialog hDlg: what a
-// user typing Japanese into the field does. False where only a real input method composes (a
-// real Win32: see Headless.h) or the focus window's input method is closed.
+// user typing Japanese into the field does. False when the focus window's input method is closed.
 bool ComposeInDialog(HWND hDlg, const char* pszComposed, const char* pszResult,
                      const char* pszReading);
 // Presses or releases Shift on the keyboard and pumps until the thread has seen it (GetKeyState

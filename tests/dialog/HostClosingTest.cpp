@@ -5,6 +5,7 @@
 // what the host deleted.
 #include "ControlledDialog.h"
 #include "Headless.h"
+#include "ImeComposer.h"
 
 #include <gtest/gtest.h>
 
@@ -166,9 +167,8 @@ void RunStep(const ScriptStep& s) {
         break;
     case Step::kCompose:
         SetFocus(GetDlgItem(hDlg, static_cast<int>(s.value)));
-        if (test::Headless() != nullptr && test::Headless()->StartComposition())
-            test::Headless()->Compose("x", "x", nullptr, nullptr) &&
-                test::Headless()->EndComposition();
+        if (test::Ime().StartComposition())
+            test::Ime().Compose("x", "x", nullptr, nullptr) && test::Ime().EndComposition();
         break;
     }
     test::PumpDialog(hDlg);
