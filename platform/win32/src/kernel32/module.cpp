@@ -96,7 +96,7 @@ bool IsResourceFile(const DataFile& file) {
 bool ReadWholeFile(LPCSTR pszPath, DataFile* pFile) {
     std::FILE* pStream = std::fopen(pszPath, "rb");
     if (pStream == nullptr) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
+        SetLastError(ERROR_FILE_NOT_FOUND);
         return false;
     }
     bool bRead = true;
