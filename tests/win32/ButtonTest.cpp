@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TypeCase{"PushButton", BS_PUSHBUTTON, kPush, 0, 0},
                       TypeCase{"DefPushButton", BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON,
                                0, 0},
+                      TypeCase{"UserButtonIsAPushButton", BS_USERBUTTON, kPush, 0, 0},
                       TypeCase{"CheckBox", BS_CHECKBOX, DLGC_BUTTON, 1, 1},
                       TypeCase{"AutoCheckBox", BS_AUTOCHECKBOX, DLGC_BUTTON, 1, 1},
                       TypeCase{"RadioButton", BS_RADIOBUTTON, kRadio, 1, 1},

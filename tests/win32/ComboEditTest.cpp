@@ -101,6 +101,8 @@ TEST(ComboEditTest, DropDownKeepsEditAndListInStep) {
         {kCombo, WM_KEYDOWN, VK_DOWN, 0, {kOk, kSel}, "- beta 0-4 1"},
         {kEdit, WM_SYSKEYDOWN, VK_DOWN, kAlt, {kDrop}, "- beta 0-4 1 dropped"},
         {kEdit, WM_CHAR, VK_ESCAPE, 0, {kCancel, kClose}, "- beta 0-4 1"},
+        {kEdit, WM_SYSKEYDOWN, VK_DOWN, kAlt, {kDrop}, "- beta 0-4 1 dropped"},
+        {kEdit, WM_SYSKEYDOWN, VK_UP, kAlt, {kCancel, kClose}, "- beta 0-4 1"},
         {kCombo, CB_SELECTSTRING, static_cast<WPARAM>(-1), Text("br"), {}, "2 bravo 0-5 2"},
         {kCombo, WM_KEYDOWN, VK_HOME, 0, {}, "- bravo 0-0 2"},
         {kParent, kFocus, 0, 0, {kCancel, CBN_KILLFOCUS}, "- bravo 0-0 2 away"},

@@ -69,24 +69,6 @@ std::vector<test::ExpectedMessage> TextChanged(HWND hwnd) {
     return {test::ParentNotification(hwnd, EN_UPDATE), test::ParentNotification(hwnd, EN_CHANGE)};
 }
 
-// The reading field's room is its limit (edit/EditSubReading.cpp), set or not.
-TEST(EditTest, LimitStartsAt30000AndZeroMeansTheLargest) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId);
-    EXPECT_EQ(30000, SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
-    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
-    EXPECT_EQ(0x7FFFFFFE, SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
-}
-
-TEST(EditTest, DialogCodeWantsCharsArrowsAndSelectionAndAllKeysWhenMultiLine) {
-    test::ParentWindow parent;
-    EXPECT_EQ(DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS,
-              SendMessageA(parent.Create("Edit", 0, kId), WM_GETDLGCODE, 0, 0));
-    EXPECT_EQ(DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | DLGC_WANTALLKEYS,
-              SendMessageA(parent.Create("Edit", ES_MULTILINE | ES_WANTRETURN, kId + 1),
-                           WM_GETDLGCODE, 0, 0));
-}
-
 // One key, character or selection on an edit's text (UTF-8 here, code page 932 in the edit) with
 // a selection; the text and selection after it. A multi-line edit has "abcdef", "x", "abcdef", its
 // lines starting at 0, 8 and 11.
@@ -144,6 +126,7 @@ const EditingCase kEditing[] = {
     {"Backspace", kSingleLine, {5, 5}, WM_CHAR, VK_BACK, "hell", {4, 4}},
     {"TypeOverSelection", kSingleLine, {1, 3}, WM_CHAR, 'Z', "hZlo", {2, 2}},
     {"ReturnIsNotText", kSingleLine, {5, 5}, WM_CHAR, '\r', "hello", {5, 5}},
+    {"TabIsNotText", kSingleLine, {5, 5}, WM_CHAR, '\t', "hello", {5, 5}},
     {"DownToAShorterLineEnds", kMultiLine, {5, 5}, WM_KEYDOWN, VK_DOWN, kLines, {9, 9}},
     {"UpKeepsTheColumn", kMultiLine, {13, 13}, WM_KEYDOWN, VK_UP, kLines, {9, 9}},
     {"UpOnTheFirstLineStays", kMultiLine, {2, 2}, WM_KEYDOWN, VK_UP, kLines, {2, 2}},
@@ -204,26 +187,21 @@ TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
     EXPECT_EQ("abc", TextOf(edit));
 }
 
-TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedOnce) {
+// Typed as two bytes, it is inserted once, or left out whole where it does not fit the limit.
+TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedWholeOrNotAtAll) {
     REQUIRE_HEADLESS();
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "ab");
-    SendMessageA(edit, EM_SETSEL, 1, 1);
-    Type(edit, test::ShiftJis("漢"));
-    EXPECT_TRUE(MessagesAre(TextChanged(edit)));
-    EXPECT_EQ(test::ShiftJis("a漢b"), TextOf(edit));
-    EXPECT_EQ((Selection{3, 3}), SelectionOf(edit));
-}
-
-TEST(EditTest, DoubleByteCharacterThatDoesNotFitTheLimitIsLeftOutWhole) {
-    REQUIRE_HEADLESS();
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "ab");
-    SendMessageA(edit, EM_LIMITTEXT, 3, 0);
-    SendMessageA(edit, EM_SETSEL, 2, 2);
-    Type(edit, test::ShiftJis("漢"));
-    EXPECT_EQ("ab", TextOf(edit));
-    EXPECT_TRUE(MessagesAre({test::ParentNotification(edit, EN_MAXTEXT)}));
+    for (const bool bFits : {true, false}) {
+        test::ParentWindow parent;
+        const HWND edit = parent.Create("Edit", 0, kId, "ab");
+        SendMessageA(edit, EM_LIMITTEXT, bFits ? 4 : 3, 0);
+        SendMessageA(edit, EM_SETSEL, 1, 1);
+        Type(edit, test::ShiftJis("漢"));
+        EXPECT_TRUE(MessagesAre(bFits ? TextChanged(edit)
+                                      : std::vector<test::ExpectedMessage>{
+                                            test::ParentNotification(edit, EN_MAXTEXT)}));
+        EXPECT_EQ(bFits ? test::ShiftJis("a漢b") : "ab", TextOf(edit));
+        EXPECT_EQ((Selection{bFits ? 3u : 1u, bFits ? 3u : 1u}), SelectionOf(edit));
+    }
 }
 
 // EM_REPLACESEL puts the text in the selection's place as typing does, cut at the limit

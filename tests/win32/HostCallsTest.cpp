@@ -1,10 +1,15 @@
-// A host's superclass of each standard control, made from the class's information: its windows'
-// bytes past the control's are the host's, the control's own stay the control's. (The other calls
-// of a host's dialog code: examples/consumer/consumer_test.cpp.)
+// Calls of a host's dialog code at their edges: a superclass of each standard control, made from
+// the class's information, whose windows' bytes past the control's are the host's; code page
+// conversion, a window's bytes, classes, resources, system brushes, the message loop, the word
+// sort. (The other calls of a host's dialog code: examples/consumer/consumer_test.cpp.)
+#include "ControlHost.h"
 #include "Headless.h"
 #include "HostDialog.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -38,6 +43,103 @@ TEST(HostCallsTest, SuperclassOfAStandardControlHasItsOwnBytesPastTheControls) {
     }
     DestroyWindow(parent);
     test::ForgetWindows();
+}
+
+// Each call's answer, the error it sets (0: none asked) and the first bytes of the buffer it was
+// given, '#' where it wrote nothing.
+TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
+    test::ParentWindow parent;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.cbWndExtra = sizeof(LONG);
+    wc.lpszClassName = "HostCallsBytes";
+    ASSERT_NE(0, RegisterClassA(&wc));
+    const HWND hwnd = parent.Create(wc.lpszClassName, WS_VSCROLL, 0);
+    const HWND list = parent.Create("ComboBox", CBS_DROPDOWNLIST, 0);
+    SendMessageA(list, CB_ADDSTRING, 0, test::Text("abc"));
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
+    const HWND button = parent.Create("Button", BS_PUSHBUTTON, 0);
+    const HWND edit = parent.Create("Edit", 0, 0);
+    const HDC hdc = GetDC(hwnd);
+    const HBRUSH hSystem = GetSysColorBrush(COLOR_WINDOW);
+    const WCHAR kText[] = {'a', 0x3042}; // "aあ", あ being 0x82 0xA0
+    char buffer[4];
+    WCHAR wide[2] = {};
+    RECT rc;
+    WNDCLASSA negative = wc;
+    negative.cbWndExtra = -1;
+    negative.lpszClassName = "HostCallsNegative";
+    const struct {
+        const char* name;
+        std::function<LONG_PTR()> call;
+        LONG_PTR result;
+        DWORD error = 0;
+        const char* pszBuffer = "####";
+    } cases[] = {
+        {"ConvertIntoAnExactFit",
+         [&] { return WideCharToMultiByte(932, 0, kText, 2, buffer, 3, nullptr, nullptr); }, 3, 0,
+         "a\x82\xA0#"},
+        {"ConvertIntoAByteTooFew",
+         [&] { return WideCharToMultiByte(932, 0, kText, 2, buffer, 2, nullptr, nullptr); }, 0,
+         ERROR_INSUFFICIENT_BUFFER, "a###"},
+        {"DecodeA0", [&] { return MultiByteToWideChar(932, 0, "\xA0", 1, wide, 2); }, 1},
+        {"DecodedA0", [&] { return wide[0]; }, 0xF8F0},
+        {"ListTextIntoNoRoom",
+         [&] { return SendMessageA(list, WM_GETTEXT, 0, test::Text(buffer)); }, 0},
+        {"ButtonText", [&] { return SetWindowTextA(button, "b"); }, TRUE},
+        {"EditLimit", [&] { return SendMessageA(edit, EM_GETLIMITTEXT, 0, 0); }, 30000},
+        {"GetMessageTakesEachPostedOnceInOrder",
+         [&] {
+             MSG first, second;
+             PostMessageA(hwnd, WM_APP, 1, 0);
+             PostMessageA(hwnd, WM_APP, 2, 0);
+             return GetMessageA(&first, hwnd, WM_APP, WM_APP) &&
+                            GetMessageA(&second, hwnd, WM_APP, WM_APP)
+                        ? first.wParam * 10 + second.wParam
+                        : 0;
+         },
+         12},
+        {"SetBytes", [&] { return SetWindowLongA(hwnd, 0, 7); }, 0},
+        {"GetBytes", [&] { return GetWindowLongA(hwnd, 0); }, 7},
+        {"GetBytesPastTheEnd", [&] { return GetWindowLongA(hwnd, 1); }, 0, ERROR_INVALID_INDEX},
+        {"SetBytesPastTheEnd", [&] { return SetWindowLongA(hwnd, 1, 5); }, 0, ERROR_INVALID_INDEX},
+        {"ClientBesideTheScrollBar",
+         [&] { return GetClientRect(hwnd, &rc) * (rc.right + GetSystemMetrics(SM_CXVSCROLL)); },
+         100},
+        {"TopmostUndone",
+         [&] {
+             for (HWND hwndAfter : {HWND_TOPMOST, HWND_NOTOPMOST})
+                 SetWindowPos(parent.Handle(), hwndAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+             return GetWindowLongA(parent.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
+         },
+         0},
+        {"RectOfNoWindow", [&] { return GetWindowRect(nullptr, &rc); }, FALSE},
+        {"ClassTwice", [&] { return RegisterClassA(&wc); }, 0, ERROR_CLASS_ALREADY_EXISTS},
+        {"ClassOfNegativeBytes", [&] { return RegisterClassA(&negative); }, 0,
+         ERROR_INVALID_PARAMETER},
+        {"NamedResourceInAnyCase",
+         [] { return FindResourceA(test::ProgramModule(), "named", RT_RCDATA) != nullptr; }, TRUE},
+        {"MissingDataFile",
+         [] { return LoadLibraryExA("missing.res", nullptr, LOAD_LIBRARY_AS_DATAFILE) != nullptr; },
+         FALSE, ERROR_FILE_NOT_FOUND},
+        {"SystemBrushOutlivesDeleting",
+         [&] { return DeleteObject(hSystem) && DeleteObject(hSystem); }, TRUE},
+        {"TextOut", [&] { return ExtTextOutA(hdc, 0, 0, 0, nullptr, "a", 1, nullptr); }, TRUE},
+        {"MulDivByZero", [] { return MulDiv(7, 2, 0); }, -1},
+        {"WordSortAfter", [] { return lstrcmpiA("b", "A"); }, 1},
+        {"WordSortPastAControlCharacter", [] { return lstrcmpiA("a\1b", "A\1C"); }, -1},
+        {"WordSortNullFirst", [] { return lstrcmpiA(nullptr, "a"); }, -1},
+    };
+    for (const auto& c : cases) {
+        std::memset(buffer, '#', sizeof(buffer));
+        SetLastError(0);
+        EXPECT_EQ(c.result, c.call()) << c.name;
+        EXPECT_TRUE(c.error == 0 || c.error == GetLastError()) << c.name << " " << GetLastError();
+        EXPECT_EQ(0, std::memcmp(c.pszBuffer, buffer, sizeof(buffer))) << c.name;
+    }
+    ReleaseDC(hwnd, hdc);
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(UnregisterClassA(wc.lpszClassName, nullptr));
 }
 
 } // namespace

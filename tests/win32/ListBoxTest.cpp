@@ -119,6 +119,7 @@ const SelectionCase kCases[] = {
       {LB_SETCURSEL, 1, 0, "1 1,-1,1,-1:1"},
       {LB_SETCARETINDEX, 2, 0, "-1 1,-1,1,-1:1"},
       {LB_SELITEMRANGE, TRUE, MAKELPARAM(0, 3), "-1 1,-1,1,-1:1"},
+      {LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), test::Text("t"), "-1 1,-1,1,-1:1"},
       {LB_DELETESTRING, 0, 0, "3 0,-1,1,-1:0"},
       {LB_DELETESTRING, 0, 0, "2 -1,-1,1,-1:"},
       {WM_KEYDOWN, VK_SPACE, 0, "0 1,1,1,-1:1"},
