@@ -145,6 +145,7 @@ TEST(PullCodeTest, FreeDataFreesTheCacheOfFileListsOnly) {
     EXPECT_EQ(hData, store.m_hData);
     store.m_nKind = 1;
     EXPECT_EQ(1, store.FreeData(nullptr));
+    EXPECT_EQ(0u, GlobalSize(hData)) << "freed";
     EXPECT_EQ(nullptr, store.m_hData);
     EXPECT_EQ(nullptr, store.m_hRowIndex);
     EXPECT_EQ(3, store.m_nData);

@@ -97,14 +97,14 @@ TEST_F(PullComboTest, TypingNarrowsTheListAndDropsItDown) {
         const char* pszKeys;
         const char* pszTyped;
         int nRows, nSel;
-    } kCases[] = {{7000, "12345", "1234", 2, 1}, {7001, "5", "5", 4, 1},
-                  {7001, "S1", "s", 3, 1},       {7001, "SANKAX", "sanka", 2, 1},
-                  {7001, "9", "", 8, 0},         {7001, "0", "", 8, 0},
-                  {7001, "51\b", "5", 4, 0},     {7001, "51\b\x25", "", 8, 0},
-                  {7001, "\xB1", "\xB1", 2, 1},  {7001, "\xDD", "", 8, 0}};
+    } kCases[] = {{7000, "12345", "1234", 3, 1}, {7001, "5", "5", 5, 1},
+                  {7001, "S1", "s", 4, 1},       {7001, "SANKAX", "sanka", 3, 1},
+                  {7001, "9", "", 9, 0},         {7001, "0", "", 9, 0},
+                  {7001, "51\b", "5", 5, 0},     {7001, "51\b\x25", "", 9, 0},
+                  {7001, "\xB1", "\xB1", 3, 1},  {7001, "\xDD", "", 9, 0}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.pszKeys);
-        MakeLists(0);
+        MakeLists(0x10); // with the "add new" row
         Type(c.nID, c.pszKeys);
         EXPECT_STREQ(c.pszTyped, Pull(c.nID).m_pull.m_szTyped);
         EXPECT_EQ(c.nRows, Send(c.nID, CB_GETCOUNT));
