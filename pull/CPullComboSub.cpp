@@ -146,7 +146,7 @@ void CPullComboSub::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     if (LOWORD(lpwndpos->flags) == (SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
         if (!CallSurvives(m_pbAlive, [&] { m_pDlgSb->ClosePull(m_nItemIndex); }))
             return;
-        if (m_pull.TypedLength() > 0) {
+        if (m_pull.TypedLength() != 0) {
             const ULONG nCode = GetCurCode();
             m_pull.ClearTyped();
             m_nMaxTyped = m_pull.TypedLimit();
