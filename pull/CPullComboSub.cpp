@@ -111,7 +111,7 @@ void CPullComboSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         m_pDlgSb->DialogKeyDown(routing.nHandedAs);
         return;
     }
-    if ((nChar == VK_LEFT || nChar == VK_BACK) && m_pull.TypedLength() > 0) {
+    if ((nChar == VK_LEFT || nChar == VK_BACK) && m_pull.TypedLength() != 0) {
         m_pull.DropTypedChar();
         RemakeList();
         SendMessage(CB_SETCURSEL, 0);

@@ -89,14 +89,11 @@ BOOL CPullRead::LoadCache(short nKind) {
         if (!bLoaded)
             return FALSE;
         GlobalFree(m_hRowIndex);
-        m_hRowIndex = nullptr;
-        if (m_nData < 1)
-            return FALSE;
-        m_hRowIndex = GlobalAlloc(kCacheFlags, sizeof(DWORD) * static_cast<SIZE_T>(m_nData));
-        if (m_hRowIndex == nullptr)
-            return FALSE;
+        m_hRowIndex = m_nData >= 1
+                          ? GlobalAlloc(kCacheFlags, sizeof(DWORD) * static_cast<SIZE_T>(m_nData))
+                          : nullptr;
     }
-    return m_hRowIndex != nullptr && m_nData >= 1;
+    return m_hRowIndex != nullptr;
 }
 
 // Room for every line the files hold, which is as many records as they can give. An empty

@@ -90,10 +90,6 @@ MasterFile::~MasterFile() {
 }
 
 MasterFile::Status MasterFile::Read(const char* pszFolder, const char* pszName) {
-    HeapFreeArray(m_pData);
-    m_cbData = 0;
-    m_nNext = 0;
-    m_bHasNul = false;
     char szPath[MAX_PATH];
     if (!MakePath(pszFolder, pszName, szPath))
         return kMissing;

@@ -17,8 +17,9 @@ public:
     MasterFile(const MasterFile&) = delete;
     MasterFile& operator=(const MasterFile&) = delete;
 
-    // Reads the file pszName in the folder pszFolder (which ends in a separator). A file that
-    // cannot be opened or read, or whose path does not fit in MAX_PATH, is missing.
+    // Reads the file pszName in the folder pszFolder (which ends in a separator), once for the
+    // object. A file that cannot be opened or read, or whose path does not fit in MAX_PATH, is
+    // missing.
     Status Read(const char* pszFolder, const char* pszName);
     bool IsRead() const { return m_pData != nullptr; }
 

@@ -171,7 +171,8 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
         {"x,4," + std::string(1012, 'n') + ",L,L,1,1\n", 0}, // its use flag the 1024th byte
         // Quotes do not protect commas: A, and B" as the short name.
         {"x,7,\"A,B\",S,K,1,1\n", 7},
-        {"x,11,N,\",K,1,1\n", 11}, // a lone quote is an empty field
+        {"x,11,N,\",K,1,1\n", 11},                           // a lone quote is an empty field
+        {"x,13,H,H,H,1," + std::string(67, '0') + "1\n", 0}, // a field holds 67 bytes
         {"x,8,U,U,U,1,0\n", 0},
         // A line without a line feed before Ctrl-Z, which ends the file.
         {"x,9,E,E,E,1,1\x1a", 0},
