@@ -30,8 +30,7 @@ short PullList::Make(const std::string& strFolder, short nKind, WORD wStyle, ULO
 }
 
 void PullList::Type(const char* pszTyped) {
-    // A text of six characters fills the field without a terminator.
-    std::strncpy(m_store.m_szTyped, pszTyped, sizeof(m_store.m_szTyped));
+    std::strncpy(m_store.m_szTyped, pszTyped, sizeof(m_store.m_szTyped)); // six: no terminator
     m_store.m_bTypedAlpha = pszTyped[0] != '\0' && (pszTyped[0] < '0' || pszTyped[0] > '9');
     short nSel = -1;
     m_store.MakeListBoxData2(m_store.m_nKind, m_store.m_nSelect1, 0, m_store.m_wStyle, &nSel,

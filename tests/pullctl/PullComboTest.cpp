@@ -48,8 +48,7 @@ protected:
         Pull(7000).PullMakeList2(1, 0, 0, wStyle, pszFolder);
         Pull(7001).PullMakeList2(2, nSelect, 0, wStyle, pszFolder);
     }
-    // Each byte is a key (a digit, a letter or a virtual key) typed into the focus item, or a
-    // half-width katakana, which comes as a character without a key of its own.
+    // Each byte is a key typed into the focus item, or a half-width katakana sent as a character.
     void Type(int nID, const char* pszKeys) const {
         SetFocus(m_host.Item(nID));
         for (const BYTE* p = reinterpret_cast<const BYTE*>(pszKeys); *p != 0; ++p)
