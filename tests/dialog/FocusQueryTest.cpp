@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 using test::ControlledDialog;
@@ -113,23 +111,6 @@ TEST(CheckPageEnableItemTest, UncheckedGroupFirstIsAProgramError) {
     EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(0, nID);
     EXPECT_EQ(1u, test::Headless()->GetMessageBoxCount());
-}
-
-// Unless the host asks for no action, its report of a radio button checks it and clears its group.
-TEST(DialogFocusTest, HostReportChecksARadioAndClearsItsGroupUnlessNoAction) {
-    for (const short bNoAction : {0, 1}) {
-        ControlledDialog d(260);
-        d.sb.DialogFocus(4, bNoAction);
-        d.Pump();
-        EXPECT_EQ(4, d.sb.m_nFocus);
-        EXPECT_EQ(bNoAction ? BST_UNCHECKED : BST_CHECKED, d.Send(265, BM_GETCHECK));
-        std::vector<test::ExpectedMessage> expected;
-        if (bNoAction == 0) {
-            for (const WPARAM nID : {265u, 264u, 266u})
-                expected.push_back({"dlg", test::kCheckMsg, test::posted | test::wparam, nID});
-        }
-        EXPECT_TRUE(test::MessagesAre(expected)) << "no action " << bNoAction;
-    }
 }
 
 } // namespace

@@ -37,15 +37,16 @@ void FocusMiddleRadio(ControlledDialog& d) {
 
 // Enter on a radio button checks it and leaves its group for the next item, past a disabled
 // one; at the last group the focus wraps to the checked button of the first, or stays while the
-// owner hears of the edge. Template 260: edits 261-263, radios 264-266, edit 267; 210: radios
-// 211-212 (the first checked), edit 213, check box 214, edit 215, radio 216 in a group of its
-// own; 270: radios 271-272 and 273-275 (two groups, the first and the last checked), edit 276.
+// owner hears of the edge. On a check box it moves on and changes nothing. Template 260: edits
+// 261-263, radios 264-266, edit 267; 210: radios 211-212 (the first checked), edit 213, check box
+// 214, edit 215, radio 216 in a group of its own; 270: radios 271-272 and 273-275 (two groups, the
+// first and the last checked), edit 276.
 struct EnterCase {
     const char* name;
     UINT nTemplate;
     int nDisabled;
     short bEdgeNotify;
-    int nRadio;
+    int nButton;
     int nFocusAfter;
     std::vector<test::ExpectedMessage> messages;
 };
@@ -65,6 +66,7 @@ const EnterCase kEnterCases[] = {
     {"MiddleRadioMovesToTheNextItem", 260, 0, 0, 265, 267, {Focus(267), Check(265), Check(264), Check(266)}},
     {"DisabledNextItemIsPassed", 260, 267, 0, 265, 261, {Focus(261), Check(265), Check(264), Check(266), kWrapTop}},
     {"NextGroupIsEnteredAtItsCheckedButton", 270, 0, 0, 272, 275, {Check(272), Check(271)}},
+    {"CheckBoxMovesOnUntouched", 210, 0, 0, 214, 215, {Focus(215)}},
     {"LastGroupWrapsToTheCheckedButtonOfTheFirst", 210, 0, 0, 216, 211, {Check(216), kWrapTop}},
     {"LastGroupStaysWhileTheOwnerHearsOfTheEdge", 210, 0, 1, 216, 216, {Check(216), {"owner", WM_DLGSB_LEAVEBOTTOM, posted | wparam | lparam}}},
 };
@@ -82,14 +84,13 @@ TEST_P(RadioEnterTest, EnterChecksTheRadioAndLeavesItsGroup) {
             CheckDlgButton(hDlg, nID, BST_CHECKED);
         EnableWindow(GetDlgItem(hDlg, c.nDisabled), c.nDisabled == 0);
     });
-    d.sb.SetFocusID(static_cast<short>(c.nRadio));
-    SetFocus(d.Item(c.nRadio));
+    d.sb.SetFocusID(static_cast<short>(c.nButton));
+    SetFocus(d.Item(c.nButton));
     d.Pump();
     test::ClearMessages();
     d.Type(VK_RETURN);
     EXPECT_EQ(c.nFocusAfter, d.FocusId());
-    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), Checked(d, c.nRadio));
-    EXPECT_TRUE(MessagesAre(c.messages));
+    EXPECT_TRUE(MessagesAre(c.messages)) << "every check the controller makes is posted";
 }
 
 INSTANTIATE_TEST_SUITE_P(Radios, RadioEnterTest, ::testing::ValuesIn(kEnterCases),
@@ -107,20 +108,6 @@ TEST(RadioGroupTest, SpaceChecksTheRadioBeforeTheButtonClicksIt) {
         {"dlg", kCheckMsg, posted | wparam, 266},
         {"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(265, BN_CLICKED)},
     }));
-}
-
-// Template 210: radios 211-212, edit 213, check box 214 (group 2), edit 215, radio 216.
-TEST(RadioGroupTest, EnterOnACheckBoxMovesOnWithoutTogglingIt) {
-    ControlledDialog d(210, {}, [](HWND hDlg) { CheckDlgButton(hDlg, 211, BST_CHECKED); });
-    d.sb.SetFocusID(214);
-    SetFocus(d.Item(214));
-    d.Pump();
-    test::ClearMessages();
-    d.Type(VK_RETURN);
-    EXPECT_EQ(215, d.FocusId());
-    EXPECT_EQ(4, d.sb.m_nFocus);
-    EXPECT_EQ(0u, Checked(d, 214));
-    EXPECT_TRUE(MessagesAre({{"dlg", WM_COMMAND, sent | wparam, MAKEWPARAM(215, EN_SETFOCUS)}}));
 }
 
 void Click(const ControlledDialog& d, int nID) {
