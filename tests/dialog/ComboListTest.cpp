@@ -25,8 +25,8 @@ class ComboListTest : public ::testing::Test {
 protected:
     ComboListTest() : d(240, {}, FillLists) {}
 
+    // The control's own focus report makes it the focus item.
     void Focus(int nID) {
-        d.sb.SetFocusID(static_cast<short>(nID));
         SetFocus(d.Item(nID));
         test::ClearMessages();
     }

@@ -72,6 +72,17 @@ TEST(ResetFocusPosTest, PlacesTheFocusOnTheProperItem) {
         EXPECT_EQ(c.nFocusAfter, d.FocusId());
         EXPECT_EQ(c.nItemAfter, d.sb.m_nFocus);
     }
+    EXPECT_EQ(0, CDlgSb().ResetFocusPos()) << "before Init";
+}
+
+// The host's own report of a check box (template 290: check box 291, radios 292-293) checks it,
+// unless the host asks for no action.
+TEST(DialogFocusTest, HostReportChecksACheckBoxUnlessNoAction) {
+    for (const short bNoAction : {1, 0}) {
+        ControlledDialog d(290, {}, [](HWND hDlg) { CheckDlgButton(hDlg, 292, BST_CHECKED); });
+        d.sb.DialogFocus(0, bNoAction);
+        EXPECT_EQ(bNoAction ? BST_UNCHECKED : BST_CHECKED, d.Send(291, BM_GETCHECK));
+    }
 }
 
 // Template 260: edits 261-263, radios 264-266, edit 267.

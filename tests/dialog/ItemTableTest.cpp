@@ -156,7 +156,7 @@ TEST(ItemTableTest, GetItemGivesPredefinedClassesTheirCodeByAtomOrByName) {
         size_t offset;
         WORD wClass;
         size_t next;
-    } entries[] = {{24, 0, 60}, {60, 0xFFFF, 112}, {112, 5, 140}};
+    } entries[] = {{24, 0, 60}, {60, 0xFFFF, 112}, {112, 5, 140}, {140, 2, 176}};
     ItemWalker walker;
     for (const auto& entry : entries) {
         WORD wClass = 0;

@@ -179,21 +179,27 @@ TEST(NavigationTest, TabReachesControlsThatAreNoItem) {
     }
 }
 
-// The round passes each end once: Down from the last item and Up from the first wrap once.
+// The round passes each end once, wrapping or telling the owner of the edge: Down from the
+// last item and Up from the first.
 TEST(NavigationTest, NoEnabledItemEndsTheKeyAfterOneRound) {
-    ControllerSettings settings;
-    settings.bWrapNotify = 1;
-    ControlledDialog d(200, settings);
-    for (int nID = 201; nID <= 203; ++nID)
-        EnableWindow(d.Item(nID), FALSE);
-    for (const Step& step : {Step{VK_DOWN, 203}, Step{VK_UP, 201}}) {
-        d.sb.SetFocusID(static_cast<short>(step.nFocusId));
-        test::ClearMessages();
-        EXPECT_EQ(1, d.sb.DialogKeyDown(step.vk));
-        EXPECT_EQ(step.nFocusId - 201, d.sb.m_nFocus);
-        d.Pump();
-        EXPECT_TRUE(MessagesAre(
-            {Private("dlg", step.vk == VK_DOWN ? WM_DLGSB_WRAPTOP : WM_DLGSB_WRAPBOTTOM)}));
+    for (const short bEdge : {0, 1}) {
+        ControllerSettings settings;
+        settings.bWrapNotify = 1;
+        settings.bEdgeNotify = bEdge;
+        ControlledDialog d(200, settings);
+        for (int nID = 201; nID <= 203; ++nID)
+            EnableWindow(d.Item(nID), FALSE);
+        for (const Step& step : {Step{VK_DOWN, 203}, Step{VK_UP, 201}}) {
+            d.sb.SetFocusID(static_cast<short>(step.nFocusId));
+            test::ClearMessages();
+            EXPECT_EQ(1, d.sb.DialogKeyDown(step.vk));
+            EXPECT_EQ(step.nFocusId - 201, d.sb.m_nFocus);
+            d.Pump();
+            const bool bDown = step.vk == VK_DOWN;
+            EXPECT_TRUE(MessagesAre(
+                {bEdge ? Private("owner", bDown ? WM_DLGSB_LEAVEBOTTOM : WM_DLGSB_LEAVETOP)
+                       : Private("dlg", bDown ? WM_DLGSB_WRAPTOP : WM_DLGSB_WRAPBOTTOM)}));
+        }
     }
 }
 
