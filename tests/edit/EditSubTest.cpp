@@ -24,6 +24,9 @@ TEST(EditSubTest, MultiLineFieldKeepsUpAndDownAndBreaksTheLineOnEnter) {
     ControlledDialog d(400);
     d.sb.SetFocusID(403);
     SetFocus(d.Item(403));
+    test::SetImeOpen(d.Item(403), TRUE);
+    d.Send(403, WM_SETFOCUS); // a gain without a loss: a field without a mode closes the IME
+    EXPECT_FALSE(test::IsImeOpen(d.Item(403)));
     SetWindowTextA(d.Item(403), "ab\r\ncd");
     d.Send(403, EM_SETSEL, 6, 6);
     d.Type(VK_UP);

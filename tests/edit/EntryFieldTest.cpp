@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -297,8 +298,17 @@ TEST_P(ModeTest, FieldSwitchesTheInputMethodByItsModeAndRepaintsWhenAsked) {
     const HWND hField = c.nFepMode < 0 ? number.m_hWnd : text.m_hWnd;
     SetWindowPos(hField, nullptr, 0, 0, 50, 14, SWP_SHOWWINDOW);
     test::SetImeOpen(host.Dialog(), TRUE);
+    test::RecordOnly({WM_COMMAND});
+    test::ClearMessages();
     SetFocus(hField);
     EXPECT_EQ(c.dwModeBitOnGain != 0, IsImeOpen(hField, c.dwModeBitOnGain));
+    const std::vector<test::RecordedMessage>& log = test::RecordedMessages();
+    const WPARAM wSetFocus = MAKEWPARAM(GetDlgCtrlID(hField), EN_SETFOCUS);
+    EXPECT_EQ(1, std::count_if(log.begin(), log.end(),
+                               [&](const test::RecordedMessage& m) {
+                                   return m.message == WM_COMMAND && m.wParam == wSetFocus;
+                               }))
+        << "the edit's own handling of the gain";
     UpdateWindow(hField);
     g_nErased = 0;
     g_pfnField = reinterpret_cast<WNDPROC>(
