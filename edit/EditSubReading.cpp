@@ -100,7 +100,6 @@ bool CEditSub::CopyReadings(LPARAM lParam) {
     }
     const HWND hWnd = m_hWnd;
     const HIMC hIMC = ImmGetContext(hWnd);
-    s_szRead[0] = '\0';
     bool bAlive = true;
     if (lParam & GCS_RESULTREADSTR) {
         FetchReading(hIMC, GCS_RESULTREADSTR);
@@ -108,7 +107,6 @@ bool CEditSub::CopyReadings(LPARAM lParam) {
         bAlive = CallSurvives(m_pbAlive, [this] { m_pKanaWnd->SetWindowText(m_szBase); });
     }
     if (bAlive) {
-        s_szRead[0] = '\0';
         CopyText(m_szCur, m_szBase);
         if (lParam & GCS_COMPREADSTR) {
             FetchReading(hIMC, GCS_COMPREADSTR);
