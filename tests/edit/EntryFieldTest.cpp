@@ -102,6 +102,7 @@ TEST_F(EntryFieldTest, NumberFieldReportsEachChangeOnce) {
     short nTold = 5;
     quiet.SetText(&lQuiet, 0, 7);
     told.SetText(&nTold, 0, 8);
+    EXPECT_EQ("5 5", TextOf(quiet) + " " + TextOf(told));
     test::RecordOnly({kChangeMsg});
     test::ClearMessages();
     quiet.SetWindowText("7.5");
@@ -358,6 +359,11 @@ TEST_F(EntryFieldTest, StringFieldTakesNoLineBreakOrTabAndCommitsWholeCharacters
     EXPECT_EQ(MAKELRESULT(0, 5), field.SendMessage(EM_GETSEL));
     EXPECT_EQ(1, field.GetData());
     EXPECT_STREQ("09,-.", szBuffer);
+    field.SetWindowText("1");
+    SetFocus(field.m_hWnd);
+    SetFocus(host.Dialog());
+    field.SetText(szBuffer); // forgets the change the loss kept
+    EXPECT_EQ(0, field.GetData());
 }
 
 // The host goes on from the amount to the memo on Enter.
