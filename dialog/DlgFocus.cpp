@@ -130,7 +130,7 @@ void CDlgSb::SetFocusID(short nID) {
 int CDlgSb::CheckNextEnableItem(short* pnID) {
     *pnID = 0;
     const short nNext = FirstEnabledFrom(static_cast<short>(m_nFocus + 1));
-    if (nNext < 0)
+    if (nNext < 0) // mutants: skip (nNext is -1 or an index after the focus item, never 0)
         return 0;
     *pnID = static_cast<short>(m_pID[nNext]);
     return 1;

@@ -147,7 +147,7 @@ int CDlgSb::SelectAndAdvance(UINT* pnChar, BOOL* pbDone) {
     CheckInGroup(static_cast<short>(m_nFocus));
     if (nGroup == -1)
         return 1;
-    short nNext = static_cast<short>(m_nFocus + 1);
+    short nNext = static_cast<short>(m_nFocus); // the focus item is of its own group
     while (nNext < static_cast<short>(m_nCount) && m_pGroup[nNext] == nGroup)
         ++nNext;
     if (nNext < static_cast<short>(m_nCount))

@@ -179,7 +179,7 @@ BYTE KindOfControl(const ControlEntry& control) {
         switch (control.style & 0x0F) {
         case BS_PUSHBUTTON:
         case BS_DEFPUSHBUTTON:
-            return KIND_PUSH;
+            return KIND_PUSH; // mutants: skip (KIND_PUSH is 0, the only mutant returns it)
         case BS_CHECKBOX:
         case BS_AUTOCHECKBOX:
             return KIND_CHECK;
