@@ -140,8 +140,9 @@ const ReadingCase kReadings[] = {
      {{'S'}, {'C', {u8"山", u8"ﾔﾏ"}}, {'E'}, {'T', {u8"ｱ"}}, {'C', {u8"田", u8"ﾀ"}}, {'E'}}, Sj(u8"ｱﾀ")},
     {"EndWithoutChangeKeepsTheText", Sj(u8"ﾔﾏ"), 100, {{'S'}, {'E'}}, Sj(u8"ﾔﾏ")},
     {"EndWithoutStartShowsNoReading", Sj(u8"ﾔﾏ"), 100, {{'E'}}, ""},
-    {"ChangeWithoutStartBeginsAtTheFieldsText", Sj(u8"ﾔﾏ"), 100, {{'C', {u8"田", u8"ﾀ"}}, {'E'}},
-     Sj(u8"ﾔﾏﾀ")},
+    {"ChangeWithoutStartBeginsAtTheFieldsText", Sj(u8"ﾔﾏ"), 100, {{'C', {u8"田", u8"ﾀ"}},
+     {'C', {nullptr, nullptr, u8"な", u8"ﾅ"}}, {'C', {nullptr, nullptr, u8"なか", u8"ﾅｶ"}}, {'E'}},
+     Sj(u8"ﾔﾏﾀﾅｶ")},
     // The limit is a 16-bit signed number: EM_LIMITTEXT 0 sets 0x7FFFFFFE, which reads as -2.
     {"LimitFrom32768OnTakesNoReading", "ab", 32768, {{'S'}, {'C', {u8"阿井", u8"ｱｲ"}}, {'E'}}, "ab"},
     {"LimitTextZeroTakesNoReading", "ab", 0, {{'S'}, {'C', {u8"阿井", u8"ｱｲ"}}, {'E'}}, "ab"},
