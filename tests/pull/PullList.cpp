@@ -1,6 +1,7 @@
 // A pull-down store bound to a plain combo box.
 #include "PullList.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace test {
@@ -30,7 +31,10 @@ short PullList::Make(const std::string& strFolder, short nKind, WORD wStyle, ULO
 }
 
 void PullList::Type(const char* pszTyped) {
-    std::strncpy(m_store.m_szTyped, pszTyped, sizeof(m_store.m_szTyped)); // six: no terminator
+    // Six characters fill the field without a terminator.
+    std::memset(m_store.m_szTyped, 0, sizeof(m_store.m_szTyped));
+    std::memcpy(m_store.m_szTyped, pszTyped,
+                std::min(std::strlen(pszTyped), sizeof(m_store.m_szTyped)));
     m_store.m_bTypedAlpha = pszTyped[0] != '\0' && (pszTyped[0] < '0' || pszTyped[0] > '9');
     short nSel = -1;
     m_store.MakeListBoxData2(m_store.m_nKind, m_store.m_nSelect1, 0, m_store.m_wStyle, &nSel,
