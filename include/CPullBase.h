@@ -69,7 +69,7 @@ public:
     // The folder of the master files, which ends in a separator.
     void SetFolder(const char* pszFolder);
     // Ties the store to its control's window; the row height is measured again.
-    void Attach(CWnd* pWnd);
+    void TieToWindow(CWnd* pWnd);
     // The drop-down list is sized and placed again when it is next coloured.
     void ForgetListSize() { m_bSized = 0; }
     // The index of the first record row: after the "none" row when the list has one.

@@ -47,7 +47,7 @@ void CPullBase::SetFolder(const char* pszFolder) {
         std::memcpy(m_szFolder, pszFolder, strnlen(pszFolder, sizeof(m_szFolder)));
 }
 
-void CPullBase::Attach(CWnd* pWnd) {
+void CPullBase::TieToWindow(CWnd* pWnd) {
     m_pWnd = pWnd;
     m_bSized = 0;
     m_nItemHeight = -1;

@@ -21,7 +21,7 @@ CPullComboSub::~CPullComboSub() {
 int CPullComboSub::Init(CDlgSb* pDlgSb, HWND hWnd, UINT nIndex) {
     if (!item::Subclass(this, {m_pDlgSb, m_hWndCombo, m_nItemIndex}, pDlgSb, hWnd, nIndex))
         return 0;
-    m_pull.Attach(CWnd::FromHandlePermanent(hWnd));
+    m_pull.TieToWindow(CWnd::FromHandlePermanent(hWnd));
     return 1;
 }
 

@@ -60,7 +60,7 @@ int CPullDown::PullInit(CWnd* pParent, CWnd* pNotify, CFont* pFont, short nKeyMs
     const RECT rcInitial = {0, 0, 100, 100};
     if (!Create(kStyle, rcInitial, pParent, kControlId))
         return 0;
-    m_pull.Attach(this);
+    m_pull.TieToWindow(this);
     if (m_pFont != nullptr)
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pFont->m_hObject), TRUE);
     const int nHeight = TextHeight();
