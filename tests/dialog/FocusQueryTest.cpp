@@ -1,7 +1,7 @@
 // The host's own settings and queries of the focus item: SetFocusID, CheckNextEnableItem and
 // CheckPageEnableItem, and focus reports the host makes itself.
 #include "ControlledDialog.h"
-#include "Headless.h"
+#include "MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -114,14 +114,13 @@ TEST(CheckPageEnableItemTest, RadioGroupFirstGivesItsCheckedButtonOrItsFirstEnab
 }
 
 TEST(CheckPageEnableItemTest, UncheckedGroupFirstIsAProgramError) {
-    REQUIRE_HEADLESS(); // a real message box would wait for the user
     ControlledDialog d(260, {}, DisableLeadingEdits);
     CheckOnly(d, 0);
-    test::Headless()->ClearMessageBoxes();
+    const test::MessageBoxes boxes;
     short nID = -1;
     EXPECT_EQ(0, d.sb.CheckPageEnableItem(&nID));
     EXPECT_EQ(0, nID);
-    EXPECT_EQ(1u, test::Headless()->GetMessageBoxCount());
+    EXPECT_EQ(1u, boxes.Shown().size());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "EditTemplate.h"
 #include "Headless.h"
 #include "HostDialog.h"
+#include "MessageBoxes.h"
 #include "ParamName.h"
 #include "ShiftJis.h"
 #include "StandInControls.h"
@@ -52,16 +53,15 @@ TEST(InitTest, ClosesTheInputMethodOfEveryEditItemItSubclasses) {
 }
 
 TEST(InitTest, UncheckedRadioGroupAtTheTopIsAProgramError) {
-    REQUIRE_HEADLESS(); // a real message box would wait for the user
     HostDialog host(test::LibraryModule(), 80);
-    test::Headless()->ClearMessageBoxes();
+    const test::MessageBoxes boxes;
     CDlgSb sb;
     EXPECT_EQ(0, sb.InitDll(host.DialogWnd(), test::LibraryModule(), 80, 0, 0, 0, 0, 0));
-    ASSERT_EQ(1u, test::Headless()->GetMessageBoxCount());
-    HEADLESS_MESSAGEBOX box;
-    ASSERT_TRUE(test::Headless()->GetMessageBox(0, &box));
-    EXPECT_EQ(test::ShiftJis("ﾌﾟﾛｸﾞﾗﾑﾐｽ\nｵｰﾄﾗｼﾞｵﾎﾞﾀﾝにON項目が設定されていません。"), box.szText);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.uType);
+    const std::vector<test::ShownMessageBox> shown = boxes.Shown();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(test::ShiftJis("ﾌﾟﾛｸﾞﾗﾑﾐｽ\nｵｰﾄﾗｼﾞｵﾎﾞﾀﾝにON項目が設定されていません。"),
+              shown[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), shown[0].uType);
     EXPECT_EQ(11u, sb.m_nCount);
 }
 
