@@ -25,9 +25,6 @@ public:
     MessageBoxes& operator=(const MessageBoxes&) = delete;
 
     std::vector<ShownMessageBox> Shown() const;
-
-private:
-    HHOOK m_hHook = nullptr;
 };
 
 } // namespace test

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kTextItem = 0xFFFF;
 
+HHOOK g_hHook = nullptr;
 std::vector<ShownMessageBox> g_shown;
 // The dialogs made while recording that have not been activated yet.
 std::vector<HWND> g_made;
@@ -107,14 +108,14 @@ LRESULT CALLBACK WatchWindows(int nCode, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-MessageBoxes::MessageBoxes()
-    : m_hHook(SetWindowsHookExA(WH_CBT, WatchWindows, nullptr, GetCurrentThreadId())) {
+MessageBoxes::MessageBoxes() {
     g_shown.clear();
     g_made.clear();
+    g_hHook = SetWindowsHookExA(WH_CBT, WatchWindows, nullptr, GetCurrentThreadId());
 }
 
 MessageBoxes::~MessageBoxes() {
-    UnhookWindowsHookEx(m_hHook);
+    UnhookWindowsHookEx(g_hHook);
 }
 
 std::vector<ShownMessageBox> MessageBoxes::Shown() const {
