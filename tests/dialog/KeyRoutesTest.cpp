@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,22 +17,16 @@ using item::ListState;
 using test::ControlledDialog;
 
 // Template 320: each control stands between two edits.
+const std::pair<KeyControl, int> kSubjects[] = {
+    {KeyControl::PushButton, 322}, {KeyControl::CheckButton, 324}, {KeyControl::ComboBox, 328},
+    {KeyControl::ListBox, 330},    {KeyControl::Edit, 332},        {KeyControl::MultiLineEdit, 334},
+    {KeyControl::PullCombo, 7001},
+};
+
 int SubjectId(KeyControl control) {
-    switch (control) {
-    case KeyControl::PushButton:
-        return 322;
-    case KeyControl::CheckButton:
-        return 324;
-    case KeyControl::ComboBox:
-        return 328;
-    case KeyControl::ListBox:
-        return 330;
-    case KeyControl::Edit:
-        return 332;
-    case KeyControl::MultiLineEdit:
-        return 334;
-    case KeyControl::PullCombo:
-        return 7001;
+    for (const auto& [subject, nId] : kSubjects) {
+        if (subject == control)
+            return nId;
     }
     return 0;
 }
@@ -112,10 +107,6 @@ std::string CaseName(const KeyCase& c) {
            std::to_string(c.nChar) + (c.bListOpen ? ", list open" : "");
 }
 
-const KeyControl kControls[] = {
-    KeyControl::PushButton, KeyControl::CheckButton,   KeyControl::ComboBox, KeyControl::ListBox,
-    KeyControl::Edit,       KeyControl::MultiLineEdit, KeyControl::PullCombo};
-
 // Every route of the table in each state it holds for, and the first and the last function
 // key on every control.
 std::vector<KeyCase> RoutedCases() {
@@ -128,9 +119,9 @@ std::vector<KeyCase> RoutedCases() {
                 cases.push_back({route.control, bOpen, route.nKey});
         }
     }
-    for (const KeyControl control : kControls) {
-        cases.push_back({control, false, VK_F1});
-        cases.push_back({control, false, VK_F24});
+    for (const auto& subject : kSubjects) {
+        cases.push_back({subject.first, false, VK_F1});
+        cases.push_back({subject.first, false, VK_F24});
     }
     return cases;
 }
@@ -150,7 +141,7 @@ TEST(KeyRoutesTest, ARoutedKeyDoesWhatItsKeyDoesInTheController) {
 }
 
 TEST(KeyRoutesTest, AKeyLeftToTheControlKeepsTheFocusAndTheList) {
-    for (const KeyControl control : kControls) {
+    for (const auto& [control, nSubjectId] : kSubjects) {
         for (const bool bOpen : {false, true}) {
             // Enter on a push button is the dialog's default button.
             for (const UINT nChar : {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN}) {
