@@ -2,6 +2,7 @@
 // the focus, keeps the edit's text and the list's selection in step and tells its parent; the
 // simple one shows its list under the edit (drop-down lists: ComboBoxTest.cpp).
 #include "ControlHost.h"
+#include "HostDialog.h"
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 namespace {
 
 using test::Text;
+using test::WindowText;
 
 constexpr int kId = 9;
 
@@ -26,18 +28,12 @@ COMBOBOXINFO InfoOf(HWND combo) {
     return info;
 }
 
-std::string TextOf(HWND hwnd) {
-    char szText[32] = {};
-    GetWindowTextA(hwnd, szText, sizeof(szText));
-    return szText;
-}
-
 // "text start-end cursel", then "dropped", and "away" when the edit has not the focus.
 std::string StateOf(HWND combo) {
     DWORD dwStart = 0, dwEnd = 0;
     Send(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&dwStart),
          reinterpret_cast<LPARAM>(&dwEnd));
-    return TextOf(combo) + " " + std::to_string(dwStart) + "-" + std::to_string(dwEnd) + " " +
+    return WindowText(combo) + " " + std::to_string(dwStart) + "-" + std::to_string(dwEnd) + " " +
            std::to_string(Send(combo, CB_GETCURSEL)) +
            (Send(combo, CB_GETDROPPEDSTATE) ? " dropped" : "") +
            (GetFocus() != InfoOf(combo).hwndItem ? " away" : "");
@@ -49,7 +45,7 @@ std::string g_textAtSelChange;
 
 LRESULT CALLBACK SelChangeWatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE)
-        g_textAtSelChange = TextOf(reinterpret_cast<HWND>(lParam));
+        g_textAtSelChange = WindowText(reinterpret_cast<HWND>(lParam));
     return CallWindowProcA(g_parentProc, hwnd, message, wParam, lParam);
 }
 
@@ -197,7 +193,7 @@ TEST(ComboEditTest, EditFollowsTheComboBox) {
     EXPECT_TRUE(InfoOf(list).hwndItem == nullptr && Send(list, CB_GETEDITSEL) == CB_ERR);
     EXPECT_TRUE(Send(list, CB_LIMITTEXT, 3) == TRUE &&
                 Send(list, WM_SETTEXT, 0, Text("x")) == CB_ERR);
-    EXPECT_EQ("alpha", TextOf(list));
+    EXPECT_EQ("alpha", WindowText(list));
     EXPECT_EQ(5, Send(list, WM_GETTEXTLENGTH));
 }
 

@@ -18,14 +18,9 @@ namespace {
 
 using test::MessagesAre;
 using test::optional;
+using test::WindowText;
 
 constexpr int kId = 7;
-
-std::string TextOf(HWND hwnd) {
-    char buffer[256] = {};
-    GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
-}
 
 struct Selection {
     DWORD dwStart;
@@ -101,7 +96,7 @@ TEST_P(EditingTest, KeyChangesTextAndCaret) {
     SendMessageA(edit, EM_SETSEL, c.before.dwStart, c.before.dwEnd);
     if (c.message != 0)
         SendMessageA(edit, c.message, c.wKey, 1);
-    EXPECT_EQ(test::ShiftJis(c.pszText), TextOf(edit));
+    EXPECT_EQ(test::ShiftJis(c.pszText), WindowText(edit));
     EXPECT_EQ(c.after, SelectionOf(edit));
 }
 
@@ -152,8 +147,8 @@ TEST(EditTest, SetTextPutsTheCaretAtTheStartAndOnlyASingleLineEditNotifies) {
     SetWindowTextA(multi, "new\r\ntext");
     EXPECT_TRUE(MessagesAre(TextChanged(single)));
     EXPECT_EQ((Selection{0, 0}), SelectionOf(single));
-    EXPECT_EQ("new text", TextOf(single));
-    EXPECT_EQ("new\r\ntext", TextOf(multi));
+    EXPECT_EQ("new text", WindowText(single));
+    EXPECT_EQ("new\r\ntext", WindowText(multi));
 }
 
 // A focus change repaints an edit only where it shows a selection, whose highlight comes or goes.
@@ -184,7 +179,7 @@ TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
         test::ParentNotification(edit, EN_UPDATE, optional),
         test::ParentNotification(edit, EN_CHANGE, optional),
     }));
-    EXPECT_EQ("abc", TextOf(edit));
+    EXPECT_EQ("abc", WindowText(edit));
 }
 
 // Typed as two bytes, it is inserted once, or left out whole where it does not fit the limit.
@@ -199,7 +194,7 @@ TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedWholeOrNotAtAll) {
         EXPECT_TRUE(MessagesAre(bFits ? TextChanged(edit)
                                       : std::vector<test::ExpectedMessage>{
                                             test::ParentNotification(edit, EN_MAXTEXT)}));
-        EXPECT_EQ(bFits ? test::ShiftJis("a漢b") : "ab", TextOf(edit));
+        EXPECT_EQ(bFits ? test::ShiftJis("a漢b") : "ab", WindowText(edit));
         EXPECT_EQ((Selection{bFits ? 3u : 1u, bFits ? 3u : 1u}), SelectionOf(edit));
     }
 }
@@ -218,7 +213,7 @@ TEST(EditTest, ReplaceSelInsertsUpToTheLimitAndNotifiesTheWindowItWasMadeWith) {
     EXPECT_TRUE(SendMessageA(edit, EM_REPLACESEL, FALSE, test::Text("XYZ")));
     SendMessageA(edit, EM_REPLACESEL, FALSE, test::Text("12"));
     SendMessageA(lone, EM_REPLACESEL, FALSE, test::Text("a"));
-    EXPECT_EQ("hXYZ1lo", TextOf(edit));
+    EXPECT_EQ("hXYZ1lo", WindowText(edit));
     EXPECT_EQ((Selection{5, 5}), SelectionOf(edit));
     std::vector<test::ExpectedMessage> expected = TextChanged(edit);
     expected.push_back(test::ParentNotification(edit, EN_MAXTEXT));
