@@ -3,41 +3,33 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "LibraryResources.h"
 
 namespace {
 
 struct BitmapRow {
-    const char* pszName; // the resource name, or nullptr for an integer ID
+    std::string strName; // the resource name, or empty for an integer ID
     WORD wId;
     LONG nWidth;
     LONG nHeight;
 };
 
-constexpr LONG kFaceWidth = 46, kFaceHeight = 21;
-constexpr LONG kArrowWidth = 16, kArrowHeight = 23;
-
-const BitmapRow kBitmaps[] = {
-    {"BCAN_UP", 0, kFaceWidth, kFaceHeight},
-    {"BCAN_DOWN", 0, kFaceWidth, kFaceHeight},
-    {"BCAN_MASK", 0, kFaceWidth, kFaceHeight},
-    {"BHELP_UP", 0, kFaceWidth, kFaceHeight},
-    {"BHELP_DOWN", 0, kFaceWidth, kFaceHeight},
-    {"BHELP_MASK", 0, kFaceWidth, kFaceHeight},
-    {"BKENSAKU_UP", 0, kFaceWidth, kFaceHeight},
-    {"BKENSAKU_DOWN", 0, kFaceWidth, kFaceHeight},
-    {"BKENSAKU_MASK", 0, kFaceWidth, kFaceHeight},
-    {"BZENHYOUJI_UP", 0, kFaceWidth, kFaceHeight},
-    {"BZENHYOUJI_DOWN", 0, kFaceWidth, kFaceHeight},
-    {"BZENHYOUJI_MASK", 0, kFaceWidth, kFaceHeight},
-    {nullptr, 184, kArrowWidth, kArrowHeight},
-    {nullptr, 185, kArrowWidth, kArrowHeight},
-    {nullptr, 186, kArrowWidth, kArrowHeight},
-};
+// Each button face in its up, down and mask forms, 46 x 21; the arrows, 16 x 23.
+std::vector<BitmapRow> LibraryBitmaps() {
+    std::vector<BitmapRow> rows;
+    for (const char* pszFace : {"BCAN", "BHELP", "BKENSAKU", "BZENHYOUJI"}) {
+        for (const char* pszForm : {"_UP", "_DOWN", "_MASK"})
+            rows.push_back({std::string(pszFace) + pszForm, 0, 46, 21});
+    }
+    for (WORD wId : {184, 185, 186})
+        rows.push_back({"", wId, 16, 23});
+    return rows;
+}
 
 LPCSTR ResourceName(const BitmapRow& row) {
-    return row.pszName != nullptr ? row.pszName : MAKEINTRESOURCEA(row.wId);
+    return !row.strName.empty() ? row.strName.c_str() : MAKEINTRESOURCEA(row.wId);
 }
 
 DWORD RowBytes(LONG nWidth) {
@@ -76,10 +68,11 @@ TEST_P(BitmapResourceTest, IsAnUncompressedSixteenColourDibOfItsSize) {
 }
 
 std::string BitmapName(const ::testing::TestParamInfo<BitmapRow>& param) {
-    return param.param.pszName != nullptr ? param.param.pszName
-                                          : "Id" + std::to_string(param.param.wId);
+    return !param.param.strName.empty() ? param.param.strName
+                                        : "Id" + std::to_string(param.param.wId);
 }
 
-INSTANTIATE_TEST_SUITE_P(Library, BitmapResourceTest, ::testing::ValuesIn(kBitmaps), BitmapName);
+INSTANTIATE_TEST_SUITE_P(Library, BitmapResourceTest, ::testing::ValuesIn(LibraryBitmaps()),
+                         BitmapName);
 
 } // namespace
