@@ -8,38 +8,33 @@
 
 #include "LibraryResources.h"
 #include "SearchTemplates.h"
-#include "Utf16.h"
 
 namespace {
 
 using test::SearchTemplate;
 
 // A dialog template in the standard form, written field by field as a resource compiler writes
-// it.
+// it (little-endian, as Windows runs).
 class TemplateWriter {
 public:
-    void Word(WORD w) {
-        m_bytes.push_back(LOBYTE(w));
-        m_bytes.push_back(HIBYTE(w));
-    }
-    void Dword(DWORD dw) {
-        Word(LOWORD(dw));
-        Word(HIWORD(dw));
+    template <typename T>
+    void Put(T value) {
+        const BYTE* p = reinterpret_cast<const BYTE*>(&value);
+        m_bytes.insert(m_bytes.end(), p, p + sizeof(value));
     }
     void Box(short x, short y, short cx, short cy) {
         for (short n : {x, y, cx, cy})
-            Word(static_cast<WORD>(n));
+            Put(n);
     }
     void Text(const char* pszUtf8) {
-        for (char16_t ch : Utf16FromUtf8(pszUtf8))
-            Word(ch);
-        Word(0);
+        WCHAR wsz[64];
+        const int nChars = MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, wsz, 64);
+        ASSERT_GT(nChars, 0) << pszUtf8;
+        m_bytes.insert(m_bytes.end(), reinterpret_cast<const BYTE*>(wsz),
+                       reinterpret_cast<const BYTE*>(wsz + nChars));
     }
     // Controls start on DWORD boundaries of the template.
-    void AlignDword() {
-        while (m_bytes.size() % 4 != 0)
-            m_bytes.push_back(0);
-    }
+    void AlignDword() { m_bytes.resize((m_bytes.size() + 3) & ~size_t{3}); }
     const std::vector<BYTE>& Bytes() const { return m_bytes; }
 
 private:
@@ -51,26 +46,25 @@ private:
 // class as a predefined atom, its caption as a string, and no creation data.
 std::vector<BYTE> TemplateOf(const SearchTemplate& dialog) {
     TemplateWriter writer;
-    writer.Dword(0x80C800C0);
-    writer.Dword(0);
-    writer.Word(static_cast<WORD>(dialog.nControls));
+    writer.Put(DWORD{0x80C800C0});
+    writer.Put(DWORD{0});
+    writer.Put(static_cast<WORD>(dialog.nControls));
     writer.Box(0, 0, dialog.cx, dialog.cy);
-    writer.Word(0);
-    writer.Word(0);
+    writer.Put(DWORD{0}); // no menu, the dialog class
     writer.Text(dialog.pszTitle);
-    writer.Word(9);
+    writer.Put(WORD{9});
     writer.Text(u8"ＭＳ ゴシック");
     for (size_t i = 0; i < dialog.nControls; ++i) {
         const test::TemplateControl& control = dialog.pControls[i];
         writer.AlignDword();
-        writer.Dword(control.style);
-        writer.Dword(0);
+        writer.Put(control.style);
+        writer.Put(DWORD{0});
         writer.Box(control.x, control.y, control.cx, control.cy);
-        writer.Word(control.id);
-        writer.Word(0xFFFF);
-        writer.Word(control.wClassAtom);
+        writer.Put(control.id);
+        writer.Put(WORD{0xFFFF});
+        writer.Put(control.wClassAtom);
         writer.Text(control.pszCaption);
-        writer.Word(0);
+        writer.Put(WORD{0});
     }
     return writer.Bytes();
 }
