@@ -1,5 +1,7 @@
 // A combo box class sees its own position change with SWP_NOMOVE | SWP_NOZORDER |
 // SWP_NOACTIVATE once each time its list closes, whatever the platform's combo box does.
+#include "MessageLog.h"
+
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -25,14 +27,6 @@ BEGIN_MESSAGE_MAP(CloseWatcher, CComboBox)
 ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 TEST(ComboBoxCloseTest, EachCloseOfTheListResizesTheComboBoxOnce) {
     const HWND hParent = CreateWindowExA(0, "Static", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                          300, 200, nullptr, nullptr, nullptr, nullptr);
@@ -43,13 +37,13 @@ TEST(ComboBoxCloseTest, EachCloseOfTheListResizesTheComboBoxOnce) {
     CloseWatcher watcher;
     ASSERT_TRUE(watcher.SubclassWindow(hCombo));
     SetFocus(hCombo);
-    Pump();
+    test::Pump();
     for (int nRound = 1; nRound <= 2; ++nRound) {
         watcher.ShowDropDown(TRUE);
-        Pump();
+        test::Pump();
         EXPECT_EQ(nRound - 1, watcher.nCloseResizes);
         watcher.ShowDropDown(FALSE);
-        Pump();
+        test::Pump();
         EXPECT_EQ(nRound, watcher.nCloseResizes);
     }
     watcher.UnsubclassWindow();
