@@ -47,9 +47,7 @@ class FepSettingTest : public ::testing::TestWithParam<SettingCase> {};
 // switches to its mode or closes it on the gain, and closes it on the loss.
 TEST_P(FepSettingTest, StoresTheModeAndAppliesItWhenTheFieldIsEntered) {
     const SettingCase& c = GetParam();
-    test::ControllerSettings settings;
-    settings.bLibraryTemplate = c.nTemplate < 100;
-    test::ControlledDialog d(c.nTemplate, settings, [&c](HWND hDlg) {
+    test::ControlledDialog d(c.nTemplate, {}, [&c](HWND hDlg) {
         EnableWindow(GetDlgItem(hDlg, c.nDisabled), c.nDisabled == 0);
         CheckDlgButton(hDlg, 1079, BST_CHECKED);
     });

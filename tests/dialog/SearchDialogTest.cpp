@@ -6,7 +6,6 @@
 namespace {
 
 using test::ControlledDialog;
-using test::ControllerSettings;
 using test::HostDialog;
 using test::kCheckMsg;
 using test::MessagesAre;
@@ -16,12 +15,6 @@ using test::wparam;
 
 void CheckSecondRadio(HWND hDlg) {
     CheckDlgButton(hDlg, 1081, BST_CHECKED);
-}
-
-ControllerSettings LibraryTemplate() {
-    ControllerSettings settings;
-    settings.bLibraryTemplate = true;
-    return settings;
 }
 
 // The dialog manager gave the focus to the first edit; the focus report of the checked radio
@@ -73,7 +66,7 @@ struct Step {
 };
 
 TEST(SearchDialogTest, KeysAloneWalkEveryItemAndAroundTheWrap) {
-    ControlledDialog d(80, LibraryTemplate(), CheckSecondRadio);
+    ControlledDialog d(80, {}, CheckSecondRadio);
     ASSERT_EQ(1, d.nInit);
     HandCodeFieldsToTheHost(d);
     ASSERT_EQ(1081, d.FocusId());

@@ -1,4 +1,5 @@
-// A host dialog made from one of the test templates, with a controller attached to it.
+// A host dialog made from one of the test templates, or from one of the library's own (80 to 85,
+// below every test template's number), with a controller attached to it.
 #pragma once
 
 #include "CDlgSb.h"
@@ -21,7 +22,6 @@ struct ControllerSettings {
     short bWrapNotify = 0;
     short bEdgeNotify = 0;
     bool bOwned = true;
-    bool bLibraryTemplate = false; // one of the library's own templates
 };
 
 class ControlledDialog {
@@ -29,10 +29,10 @@ public:
     // prepare runs on the dialog before Init; the messages of Init are pumped and forgotten.
     explicit ControlledDialog(UINT nTemplate, ControllerSettings settings = {},
                               const std::function<void(HWND)>& prepare = nullptr)
-        : host(Module(settings), nTemplate, settings.bOwned) {
+        : host(Module(nTemplate), nTemplate, settings.bOwned) {
         if (prepare)
             prepare(host.Dialog());
-        nInit = sb.InitDll(host.DialogWnd(), Module(settings), nTemplate, settings.nFuncKeyMsg,
+        nInit = sb.InitDll(host.DialogWnd(), Module(nTemplate), nTemplate, settings.nFuncKeyMsg,
                            settings.nPullCloseMsg, settings.nCheckMsg, settings.bWrapNotify,
                            settings.bEdgeNotify);
         Pump();
@@ -57,8 +57,8 @@ public:
     int nInit = 0;
 
 private:
-    static HINSTANCE Module(const ControllerSettings& settings) {
-        return settings.bLibraryTemplate ? LibraryModule() : ProgramModule();
+    static HINSTANCE Module(UINT nTemplate) {
+        return nTemplate < 100 ? LibraryModule() : ProgramModule();
     }
 };
 
