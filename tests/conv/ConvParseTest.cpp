@@ -192,6 +192,15 @@ TEST(ConvParse, ZeroKeepsTheSignOfItsDigits) {
     EXPECT_FALSE(std::signbit(*noDigits));
 }
 
+// Each text is read alone, whatever a longer one read just before it left behind.
+TEST(ConvParse, ShorterTextAfterALongerOneIsReadAlone) {
+    CConv conv;
+    double dLonger = 0, dShorter = 0;
+    conv.Convert("-123456.75", &dLonger, short{2});
+    conv.Convert2("5", &dShorter, short{2});
+    EXPECT_EQ(5.0, dShorter);
+}
+
 // A text is read up to its terminator, its point (integer targets) or its last place taken
 // (real targets); a text whose read stretch is longer than 255 bytes is rejected.
 TEST(ConvParse, TextsAreReadForAtMost255Bytes) {
