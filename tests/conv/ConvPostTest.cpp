@@ -52,8 +52,7 @@ TEST(ConvPost, ConvPostCodeJoinsThePartsOfItsLayout) {
         CString strDst("previous text");
         conv.ConvPostCode(strDst, CString(strCode1.c_str()), CString(strCode2.c_str()), c.nMode,
                           c.bMark);
-        EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), strText);
-        EXPECT_EQ(static_cast<size_t>(strDst.GetLength()), strText.size());
+        EXPECT_EQ(std::string(strDst, static_cast<size_t>(strDst.GetLength())), strText);
     }
 }
 
@@ -73,7 +72,8 @@ TEST(ConvPost, ConvPostCodeStringTakesALongFirstPartWhole) {
     CConv conv;
     CString strDst;
     conv.ConvPostCode(strDst, CString("1234567890"), CString("4567"), 1, 1);
-    EXPECT_EQ(std::string(static_cast<LPCSTR>(strDst)), test::ShiftJis("〒1234567890-4567"));
+    EXPECT_EQ(std::string(strDst, static_cast<size_t>(strDst.GetLength())),
+              test::ShiftJis("〒1234567890-4567"));
 }
 
 TEST(ConvPost, ConvShortPostNameEndsTheNameAtTheFirstParenthesis) {
