@@ -12,6 +12,7 @@ namespace {
 
 using test::lparam;
 using test::MessagesAre;
+using test::Send;
 using test::sent;
 using test::wparam;
 
@@ -40,12 +41,12 @@ class ButtonTypeTest : public ::testing::TestWithParam<TypeCase> {};
 TEST_P(ButtonTypeTest, HasTheDialogCodeAndKeepsAtMostTheLargestStateOfItsType) {
     test::ParentWindow parent;
     const HWND button = parent.Create("Button", GetParam().style, kId, "b");
-    EXPECT_EQ(GetParam().code, SendMessageA(button, WM_GETDLGCODE, 0, 0));
-    EXPECT_EQ(0, SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0));
-    EXPECT_EQ(GetParam().checked, SendMessageA(button, BM_GETCHECK, 0, 0));
-    EXPECT_EQ(0, SendMessageA(button, BM_SETCHECK, 5, 0));
-    EXPECT_EQ(GetParam().largest, SendMessageA(button, BM_GETCHECK, 0, 0));
-    EXPECT_EQ(GetParam().largest, SendMessageA(button, BM_GETSTATE, 0, 0));
+    EXPECT_EQ(GetParam().code, Send(button, WM_GETDLGCODE));
+    EXPECT_EQ(0, Send(button, BM_SETCHECK, BST_CHECKED, 0));
+    EXPECT_EQ(GetParam().checked, Send(button, BM_GETCHECK));
+    EXPECT_EQ(0, Send(button, BM_SETCHECK, 5, 0));
+    EXPECT_EQ(GetParam().largest, Send(button, BM_GETCHECK));
+    EXPECT_EQ(GetParam().largest, Send(button, BM_GETSTATE));
 }
 
 constexpr LRESULT kPush = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
@@ -71,14 +72,14 @@ TEST(ButtonTest, ClickOnAutomaticRadioChecksItAndClearsTheOtherRadiosOfItsGroup)
     test::HostDialog dialog(test::ProgramModule(), 102);
     const char* const names[] = {"r1", "r2", "r3", "r4", "r5"};
     for (int i = 0; i < 5; ++i) {
-        SendMessageA(dialog.Item(10 + i), BM_SETCHECK, BST_CHECKED, 0);
+        Send(dialog.Item(10 + i), BM_SETCHECK, BST_CHECKED, 0);
         test::RecordControl(dialog.Item(10 + i), names[i]);
     }
     SetFocus(dialog.Item(10));
     test::Pump();
     test::ClearMessages();
 
-    SendMessageA(dialog.Item(11), BM_CLICK, 0, 0);
+    Send(dialog.Item(11), BM_CLICK);
     test::Pump();
 
     EXPECT_TRUE(MessagesAre({
@@ -103,9 +104,8 @@ TEST(ButtonTest, ClickOnAutomaticRadioChecksItAndClearsTheOtherRadiosOfItsGroup)
     }));
     const LRESULT expected[] = {0, 1, 0, 0, 1};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(expected[i], SendMessageA(dialog.Item(10 + i), BM_GETCHECK, 0, 0)) << names[i];
-        EXPECT_EQ(SendMessageA(dialog.Dialog(), WM_GETFONT, 0, 0),
-                  SendMessageA(dialog.Item(10 + i), WM_GETFONT, 0, 0))
+        EXPECT_EQ(expected[i], Send(dialog.Item(10 + i), BM_GETCHECK)) << names[i];
+        EXPECT_EQ(Send(dialog.Dialog(), WM_GETFONT), Send(dialog.Item(10 + i), WM_GETFONT))
             << "the dialog's font";
     }
 }
@@ -116,12 +116,12 @@ TEST(ButtonTest, ClickOnAHiddenAutomaticRadioClearsItsGroupAndEnds) {
     REQUIRE_HEADLESS();
     test::HostDialog dialog(test::ProgramModule(), 102);
     for (int nId : {10, 11, 13})
-        SendMessageA(dialog.Item(nId), BM_SETCHECK, BST_CHECKED, 0);
+        Send(dialog.Item(nId), BM_SETCHECK, BST_CHECKED, 0);
     ShowWindow(dialog.Item(10), SW_HIDE);
-    SendMessageA(dialog.Item(10), BM_CLICK, 0, 0);
+    Send(dialog.Item(10), BM_CLICK);
     const LRESULT expected[] = {1, 0, 0, 0};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(expected[i], SendMessageA(dialog.Item(10 + i), BM_GETCHECK, 0, 0)) << i;
+        EXPECT_EQ(expected[i], Send(dialog.Item(10 + i), BM_GETCHECK)) << i;
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 namespace {
 
 using test::MessagesAre;
+using test::Send;
 using test::sent;
 using test::Text;
 
@@ -34,7 +35,7 @@ RECT WindowRect(HWND hwnd) {
 }
 
 bool IsDropped(HWND combo) {
-    return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    return Send(combo, CB_GETDROPPEDSTATE) != FALSE;
 }
 
 // A drop-down list combo box of 120 x 150 with "apple", "banana", "cherry", "apricot".
@@ -44,7 +45,7 @@ protected:
         m_combo = m_parent.Create("ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_BORDER, kId, "", 0,
                                   120, 150);
         for (const char* psz : {"apple", "banana", "cherry", "apricot"})
-            SendMessageA(m_combo, CB_ADDSTRING, 0, Text(psz));
+            Send(m_combo, CB_ADDSTRING, 0, Text(psz));
     }
 
     void Focus() {
@@ -54,12 +55,12 @@ protected:
     }
 
     void Open() {
-        SendMessageA(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
+        Send(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
         test::Pump();
         test::ClearMessages();
     }
 
-    LRESULT Selected() const { return SendMessageA(m_combo, CB_GETCURSEL, 0, 0); }
+    LRESULT Selected() const { return Send(m_combo, CB_GETCURSEL); }
 
     test::ParentWindow m_parent;
     HWND m_combo = nullptr;
@@ -87,7 +88,7 @@ constexpr WORD kChange = CBN_SELCHANGE;
 constexpr LPARAM kAlt = 0x20000001; // the key's lParam with the Alt key down
 
 TEST_P(ComboBoxKeyTest, NotifiesInOrder) {
-    SendMessageA(m_combo, CB_SETCURSEL, 1, 0);
+    Send(m_combo, CB_SETCURSEL, 1, 0);
     Focus();
     if (GetParam().bOpen)
         Open();
@@ -123,13 +124,13 @@ INSTANTIATE_TEST_SUITE_P(Keys, ComboBoxKeyTest, ::testing::ValuesIn(kKeys),
 // A second CB_SHOWDROPDOWN of the same state tells nothing.
 TEST_F(ComboBoxTest, FocusNotificationsAndLosingTheFocusClosesTheList) {
     SetFocus(m_combo);
-    SendMessageA(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
-    SendMessageA(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Send(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Send(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
     const HWND list = GetCapture(); // the open list holds the mouse capture, on Windows as here
     EXPECT_TRUE(IsWindowVisible(list));
     EXPECT_EQ(m_combo, GetFocus());
     SetFocus(m_parent.Handle());
-    SendMessageA(m_combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Send(m_combo, CB_SHOWDROPDOWN, FALSE, 0);
     EXPECT_TRUE(MessagesAre({
         {"parent", WM_KILLFOCUS, sent, 0, 0},
         test::ParentNotification(m_combo, CBN_SETFOCUS),
@@ -152,12 +153,11 @@ TEST_F(ComboBoxTest, DroppedWidthIsNeverBelowTheComboBoxs) {
         LRESULT nWidth;
     } kWidths[] = {{-1, 120}, {0, 120}, {100, 120}, {240, 240}, {0, 240}, {1, 120}, {200, 200}};
     for (const auto& width : kWidths) {
-        EXPECT_EQ(width.nWidth, SendMessageA(m_combo, CB_SETDROPPEDWIDTH, width.nAsked, 0))
-            << width.nAsked;
-        EXPECT_EQ(width.nWidth, SendMessageA(m_combo, CB_GETDROPPEDWIDTH, 0, 0)) << width.nAsked;
+        EXPECT_EQ(width.nWidth, Send(m_combo, CB_SETDROPPEDWIDTH, width.nAsked, 0)) << width.nAsked;
+        EXPECT_EQ(width.nWidth, Send(m_combo, CB_GETDROPPEDWIDTH)) << width.nAsked;
     }
     RECT rcDropped;
-    SendMessageA(m_combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rcDropped));
+    Send(m_combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rcDropped));
     EXPECT_EQ(200, rcDropped.right - rcDropped.left);
     Open();
     const RECT rcList = WindowRect(GetCapture());
@@ -193,7 +193,7 @@ TEST_F(ComboBoxTest, ListChangedWithTheRedrawOffIsRepaintedWholeWhenItComesOn) {
     for (const RedrawStep& step : kSteps) {
         SCOPED_TRACE(step.name);
         UpdateWindow(info.hwndList);
-        EXPECT_NE(CB_ERR, SendMessageA(m_combo, step.message, step.wParam, step.lParam));
+        EXPECT_NE(CB_ERR, Send(m_combo, step.message, step.wParam, step.lParam));
         RECT rc, rcList;
         EXPECT_EQ(step.repaint != Repaint::kNothing, GetUpdateRect(info.hwndList, &rc, FALSE) != 0);
         GetClientRect(info.hwndList, &rcList);
@@ -203,8 +203,8 @@ TEST_F(ComboBoxTest, ListChangedWithTheRedrawOffIsRepaintedWholeWhenItComesOn) {
     }
     // Unlike DefWindowProc's, the combo box's WM_SETREDRAW shows no hidden window.
     ShowWindow(m_combo, SW_HIDE);
-    SendMessageA(m_combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(m_combo, WM_SETREDRAW, TRUE, 0);
+    Send(m_combo, WM_SETREDRAW, FALSE, 0);
+    Send(m_combo, WM_SETREDRAW, TRUE, 0);
     EXPECT_FALSE(IsWindowVisible(m_combo));
 }
 
@@ -238,16 +238,16 @@ TEST_F(ComboBoxTest, NewFontSetsTheHeightOfTheSelectionFieldWithAPositionChange)
     ReleaseDC(m_combo, hdc);
     EXPECT_EQ(SystemFontHeight() + 8, WindowRect(m_combo).bottom - WindowRect(m_combo).top);
     RecordPositionChanges(m_combo);
-    SendMessageA(m_combo, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), SendMessageA(m_combo, WM_GETFONT, 0, 0));
+    Send(m_combo, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), Send(m_combo, WM_GETFONT));
     EXPECT_EQ(tm.tmHeight + 8, WindowRect(m_combo).bottom - WindowRect(m_combo).top);
-    EXPECT_EQ(tm.tmHeight, SendMessageA(m_combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(tm.tmHeight, Send(m_combo, CB_GETITEMHEIGHT));
     ASSERT_FALSE(PositionFlags().empty());
     EXPECT_EQ(kCloseFlags, PositionFlags()[0] & 0xFFFF);
     // A field set lower than the font is as high as the font again once the combo box is sized.
-    SendMessageA(m_combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 1);
+    Send(m_combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 1);
     SetWindowPos(m_combo, nullptr, 0, 0, 120, 150, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(tm.tmHeight + 4, SendMessageA(m_combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    EXPECT_EQ(tm.tmHeight + 4, Send(m_combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
 }
 
 // The owner answers 18 for every item it is asked to measure.
@@ -274,26 +274,26 @@ TEST_F(OwnerDrawnComboBoxTest, AsksForTheHeightOfTheSelectionFieldAndOfTheItems)
         EXPECT_EQ(120u, measured[i].itemWidth);
         EXPECT_EQ(proposed[i], measured[i].itemHeight);
     }
-    EXPECT_EQ(24, SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    EXPECT_EQ(18, SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(24, Send(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    EXPECT_EQ(18, Send(combo, CB_GETITEMHEIGHT));
     EXPECT_EQ(28, WindowRect(combo).bottom - WindowRect(combo).top);
-    EXPECT_EQ(0, SendMessageA(combo, CB_SETITEMHEIGHT, 0, 20));
-    EXPECT_EQ(20, SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(0, Send(combo, CB_SETITEMHEIGHT, 0, 20));
+    EXPECT_EQ(20, Send(combo, CB_GETITEMHEIGHT));
 }
 
 TEST_F(OwnerDrawnComboBoxTest, OwnerDrawsTheSelectionFieldAndTheItemsOfTheOpenList) {
     const HWND combo = Create(0);
-    SendMessageA(combo, CB_ADDSTRING, 0, 0x1111);
-    SendMessageA(combo, CB_ADDSTRING, 0, 0x2222);
+    Send(combo, CB_ADDSTRING, 0, 0x1111);
+    Send(combo, CB_ADDSTRING, 0, 0x2222);
     ULONG_PTR data = 0; // an item without text has its data for text
-    EXPECT_EQ(sizeof(data), SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(&data)));
+    EXPECT_EQ(sizeof(data), Send(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(&data)));
     EXPECT_EQ(0x1111u, data);
     SetFocus(combo);
     test::Pump();
     test::ClearParentRecords();
 
-    SendMessageA(combo, CB_SETCURSEL, 1, 0);
-    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Send(combo, CB_SETCURSEL, 1, 0);
+    Send(combo, CB_SHOWDROPDOWN, TRUE, 0);
     test::Pump();
 
     const std::vector<DRAWITEMSTRUCT>& drawn = test::DrawnItems();
@@ -328,8 +328,8 @@ TEST_F(OwnerDrawnComboBoxTest, OwnerDrawsTheSelectionFieldAndTheItemsOfTheOpenLi
 
 TEST_F(OwnerDrawnComboBoxTest, FieldWithoutSelectionIsDrawnForItemMinusOne) {
     const HWND combo = Create(CBS_HASSTRINGS);
-    SendMessageA(combo, CB_ADDSTRING, 0, Text("one"));
-    EXPECT_EQ(3, SendMessageA(combo, CB_GETLBTEXTLEN, 0, 0));
+    Send(combo, CB_ADDSTRING, 0, Text("one"));
+    EXPECT_EQ(3, Send(combo, CB_GETLBTEXTLEN));
     test::ClearParentRecords();
     InvalidateRect(combo, nullptr, TRUE);
     UpdateWindow(combo);

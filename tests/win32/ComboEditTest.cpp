@@ -12,14 +12,11 @@
 
 namespace {
 
+using test::Send;
 using test::Text;
 using test::WindowText;
 
 constexpr int kId = 9;
-
-LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageA(hwnd, message, wParam, lParam);
-}
 
 COMBOBOXINFO InfoOf(HWND combo) {
     COMBOBOXINFO info = {};

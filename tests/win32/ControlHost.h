@@ -14,6 +14,10 @@ inline LPARAM Text(const char* psz) {
     return reinterpret_cast<LPARAM>(psz);
 }
 
+inline LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(hwnd, message, wParam, lParam);
+}
+
 // The notification wCode of the control, as its parent receives it.
 inline ExpectedMessage ParentNotification(HWND control, WORD wCode, UINT flags = 0) {
     return {"parent", WM_COMMAND, sent | wparam | lparam | flags,

@@ -13,44 +13,36 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
 using test::MessagesAre;
 using test::optional;
+using test::Send;
 using test::WindowText;
 
 constexpr int kId = 7;
 
-struct Selection {
-    DWORD dwStart;
-    DWORD dwEnd;
-    bool operator==(const Selection& other) const {
-        return dwStart == other.dwStart && dwEnd == other.dwEnd;
-    }
-};
-
-void PrintTo(const Selection& selection, std::ostream* pStream) {
-    *pStream << "(" << selection.dwStart << ", " << selection.dwEnd << ")";
-}
+// Start and end.
+using Selection = std::pair<DWORD, DWORD>;
 
 Selection SelectionOf(HWND hwnd) {
     Selection selection = {0xDEAD, 0xDEAD};
-    const LRESULT result =
-        SendMessageA(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.dwStart),
-                     reinterpret_cast<LPARAM>(&selection.dwEnd));
-    EXPECT_EQ(MAKELONG(selection.dwStart, selection.dwEnd), result);
+    const LRESULT result = Send(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.first),
+                                reinterpret_cast<LPARAM>(&selection.second));
+    EXPECT_EQ(MAKELONG(selection.first, selection.second), result);
     return selection;
 }
 
 void Type(HWND hwnd, const std::string& bytes) {
     for (char ch : bytes)
-        SendMessageA(hwnd, WM_CHAR, static_cast<BYTE>(ch), 1);
+        Send(hwnd, WM_CHAR, static_cast<BYTE>(ch), 1);
 }
 
 // The metrics of the font an edit is given, measured as the edit measures it.
 TEXTMETRICA MetricsOf(HWND hwnd, HGDIOBJ hFont) {
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    Send(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     const HDC hdc = GetDC(hwnd);
     const HGDIOBJ hOld = SelectObject(hdc, hFont);
     TEXTMETRICA tm = {};
@@ -93,9 +85,9 @@ TEST_P(EditingTest, KeyChangesTextAndCaret) {
     const HWND edit =
         parent.Create("Edit", c.kind == kMultiLine ? ES_MULTILINE | ES_WANTRETURN : 0, kId);
     SetWindowTextA(edit, test::ShiftJis(kTexts[c.kind]).c_str());
-    SendMessageA(edit, EM_SETSEL, c.before.dwStart, c.before.dwEnd);
+    Send(edit, EM_SETSEL, c.before.first, c.before.second);
     if (c.message != 0)
-        SendMessageA(edit, c.message, c.wKey, 1);
+        Send(edit, c.message, c.wKey, 1);
     EXPECT_EQ(test::ShiftJis(c.pszText), WindowText(edit));
     EXPECT_EQ(c.after, SelectionOf(edit));
 }
@@ -142,7 +134,7 @@ TEST(EditTest, SetTextPutsTheCaretAtTheStartAndOnlyASingleLineEditNotifies) {
     test::ParentWindow parent;
     const HWND single = parent.Create("Edit", 0, kId, "old");
     const HWND multi = parent.Create("Edit", ES_MULTILINE, kId + 1, "old");
-    SendMessageA(single, EM_SETSEL, 3, 3);
+    Send(single, EM_SETSEL, 3, 3);
     SetWindowTextA(single, "new text");
     SetWindowTextA(multi, "new\r\ntext");
     EXPECT_TRUE(MessagesAre(TextChanged(single)));
@@ -156,7 +148,7 @@ TEST(EditTest, FocusChangeRepaintsOnlyASelection) {
     test::ParentWindow parent;
     const HWND edit = parent.Create("Edit", ES_MULTILINE, kId, "text");
     for (const LPARAM lEnd : {0, 2}) {
-        SendMessageA(edit, EM_SETSEL, 0, lEnd);
+        Send(edit, EM_SETSEL, 0, lEnd);
         for (const HWND hFocus : {edit, parent.Handle()}) {
             UpdateWindow(edit);
             SetFocus(hFocus);
@@ -169,8 +161,8 @@ TEST(EditTest, FocusChangeRepaintsOnlyASelection) {
 TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
     test::ParentWindow parent;
     const HWND edit = parent.Create("Edit", 0, kId, "ab");
-    SendMessageA(edit, EM_LIMITTEXT, 3, 0);
-    SendMessageA(edit, EM_SETSEL, 2, 2);
+    Send(edit, EM_LIMITTEXT, 3, 0);
+    Send(edit, EM_SETSEL, 2, 2);
     Type(edit, "cd");
     EXPECT_TRUE(MessagesAre({
         test::ParentNotification(edit, EN_UPDATE),
@@ -188,8 +180,8 @@ TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedWholeOrNotAtAll) {
     for (const bool bFits : {true, false}) {
         test::ParentWindow parent;
         const HWND edit = parent.Create("Edit", 0, kId, "ab");
-        SendMessageA(edit, EM_LIMITTEXT, bFits ? 4 : 3, 0);
-        SendMessageA(edit, EM_SETSEL, 1, 1);
+        Send(edit, EM_LIMITTEXT, bFits ? 4 : 3, 0);
+        Send(edit, EM_SETSEL, 1, 1);
         Type(edit, test::ShiftJis("漢"));
         EXPECT_TRUE(MessagesAre(bFits ? TextChanged(edit)
                                       : std::vector<test::ExpectedMessage>{
@@ -208,11 +200,11 @@ TEST(EditTest, ReplaceSelInsertsUpToTheLimitAndNotifiesTheWindowItWasMadeWith) {
     const HWND lone =
         CreateWindowExA(0, "Edit", "", 0, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     test::RecordControl(lone, "lone");
-    SendMessageA(edit, EM_LIMITTEXT, 7, 0);
-    SendMessageA(edit, EM_SETSEL, 1, 3);
-    EXPECT_TRUE(SendMessageA(edit, EM_REPLACESEL, FALSE, test::Text("XYZ")));
-    SendMessageA(edit, EM_REPLACESEL, FALSE, test::Text("12"));
-    SendMessageA(lone, EM_REPLACESEL, FALSE, test::Text("a"));
+    Send(edit, EM_LIMITTEXT, 7, 0);
+    Send(edit, EM_SETSEL, 1, 3);
+    EXPECT_TRUE(Send(edit, EM_REPLACESEL, FALSE, test::Text("XYZ")));
+    Send(edit, EM_REPLACESEL, FALSE, test::Text("12"));
+    Send(lone, EM_REPLACESEL, FALSE, test::Text("a"));
     EXPECT_EQ("hXYZ1lo", WindowText(edit));
     EXPECT_EQ((Selection{5, 5}), SelectionOf(edit));
     std::vector<test::ExpectedMessage> expected = TextChanged(edit);
@@ -231,10 +223,10 @@ TEST(EditTest, KeysAnswerTrueAndEnterInADialogGoesToTheDefaultButton) {
     test::HostDialog dialog(test::ProgramModule(), 104);
     const HWND edit = dialog.Item(104);
     for (WPARAM vk : {VK_LEFT, VK_DELETE, 0x41, VK_ESCAPE, VK_TAB})
-        EXPECT_EQ(TRUE, SendMessageA(edit, WM_KEYDOWN, vk, 0)) << vk;
+        EXPECT_EQ(TRUE, Send(edit, WM_KEYDOWN, vk, 0)) << vk;
     MSG msg = {edit, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-    SendMessageA(edit, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
-    EXPECT_EQ(TRUE, SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0));
+    Send(edit, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
+    EXPECT_EQ(TRUE, Send(edit, WM_KEYDOWN, VK_RETURN, 0));
     EXPECT_EQ(dialog.Item(108), GetFocus());
     EXPECT_TRUE(PeekMessageA(&msg, dialog.Item(108), WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
 }
@@ -268,8 +260,8 @@ TEST(EditTest, FormatRectIsTheClientAreaLessBorderAndMarginsInWholeLines) {
         AdjustWindowRectEx(&rc, GetWindowLongA(edit, GWL_STYLE), FALSE, c.exStyle);
         SetWindowPos(edit, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
                      SWP_NOMOVE | SWP_NOZORDER);
-        SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(3, 4));
-        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+        Send(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(3, 4));
+        Send(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
         const LONG yTop = c.bInsetY ? c.nInset : 0;
         const RECT expected = {c.nInset + 3, yTop, 100 - c.nInset - 4,
                                std::min(yTop + c.nLinesShown * cyLine, cyClient)};
@@ -283,16 +275,16 @@ TEST(EditTest, FormatRectIsTheClientAreaLessBorderAndMarginsInWholeLines) {
 TEST(EditTest, MarginsFromTheFontAreHalfACharacterOfASingleByteFont) {
     test::ParentWindow parent;
     const HWND edit = parent.Create("Edit", 0, kId);
-    SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, EC_USEFONTINFO));
-    EXPECT_EQ(MAKELONG(1, 0), SendMessageA(edit, EM_GETMARGINS, 0, 0));
+    Send(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, EC_USEFONTINFO));
+    EXPECT_EQ(MAKELONG(1, 0), Send(edit, EM_GETMARGINS));
     const HFONT hAnsi = CreateFontA(-16, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
     const LONG nHalf = MetricsOf(edit, hAnsi).tmAveCharWidth / 2;
-    EXPECT_EQ(MAKELONG(nHalf, nHalf), SendMessageA(edit, EM_GETMARGINS, 0, 0));
+    EXPECT_EQ(MAKELONG(nHalf, nHalf), Send(edit, EM_GETMARGINS));
     if (test::Headless() != nullptr) {
         MetricsOf(edit, GetStockObject(DEFAULT_GUI_FONT));
-        EXPECT_EQ(MAKELONG(nHalf, nHalf), SendMessageA(edit, EM_GETMARGINS, 0, 0));
-        SendMessageA(edit, EM_SETMARGINS, EC_USEFONTINFO, 0);
-        EXPECT_EQ(0, SendMessageA(edit, EM_GETMARGINS, 0, 0));
+        EXPECT_EQ(MAKELONG(nHalf, nHalf), Send(edit, EM_GETMARGINS));
+        Send(edit, EM_SETMARGINS, EC_USEFONTINFO, 0);
+        EXPECT_EQ(0, Send(edit, EM_GETMARGINS));
     }
     DeleteObject(hAnsi);
 }
@@ -305,29 +297,29 @@ TEST(EditTest, PointsAndPlacesOfTheCharactersMatch) {
         test::ParentWindow parent;
         const HWND edit = parent.Create("Edit", style, kId, "aa", 0, 100, 30);
         RECT rc = {};
-        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
-        const LRESULT first = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
+        Send(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+        const LRESULT first = Send(edit, EM_POSFROMCHAR);
         const int x = LOWORD(first);
-        const int cx = LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 1, 0)) - x;
+        const int cx = LOWORD(Send(edit, EM_POSFROMCHAR, 1, 0)) - x;
         const int nRoom = rc.right - rc.left - 2 * cx;
         EXPECT_EQ(MAKELONG(rc.left + nRoom * static_cast<int>(style) / 2, rc.top), first);
         const auto at = [&](int xAt) {
-            return SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(xAt, rc.top));
+            return Send(edit, EM_CHARFROMPOS, 0, MAKELPARAM(xAt, rc.top));
         };
         EXPECT_EQ(0, at(x + (cx + 1) / 2 - 1));
         EXPECT_EQ(1, at(x + (cx + 1) / 2));
         EXPECT_EQ(2, at(x + 2 * cx - 1));
-        EXPECT_EQ(-1, SendMessageA(edit, EM_POSFROMCHAR, 2, 0));
+        EXPECT_EQ(-1, Send(edit, EM_POSFROMCHAR, 2, 0));
         EXPECT_EQ(-1, at(200));
     }
     test::ParentWindow parent;
     const HWND edit = parent.Create("Edit", ES_MULTILINE, kId, "ab\r\ncd", 0, 100, 100);
-    const LRESULT first = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
-    const LRESULT second = SendMessageA(edit, EM_POSFROMCHAR, 4, 0);
+    const LRESULT first = Send(edit, EM_POSFROMCHAR);
+    const LRESULT second = Send(edit, EM_POSFROMCHAR, 4, 0);
     EXPECT_EQ(LOWORD(first), LOWORD(second));
     EXPECT_GT(HIWORD(second), HIWORD(first));
-    EXPECT_EQ(MAKELONG(4, 1), SendMessageA(edit, EM_CHARFROMPOS, 0, second));
-    EXPECT_EQ(1, HIWORD(SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(1, 90))));
+    EXPECT_EQ(MAKELONG(4, 1), Send(edit, EM_CHARFROMPOS, 0, second));
+    EXPECT_EQ(1, HIWORD(Send(edit, EM_CHARFROMPOS, 0, MAKELPARAM(1, 90))));
 }
 
 // EM_GETLINE copies as much of the line as the buffer's first WORD says, a NUL after it when
@@ -348,7 +340,7 @@ TEST(EditTest, GetLineCopiesTheLineIntoTheBuffer) {
         const HWND edit = parent.Create("Edit", c.style, kId, c.style ? "abc\r\nde" : "abc");
         char buffer[8] = "#######";
         std::memcpy(buffer, &c.wSize, sizeof(c.wSize));
-        EXPECT_EQ(c.nCopied, SendMessageA(edit, EM_GETLINE, c.wLine, test::Text(buffer)));
+        EXPECT_EQ(c.nCopied, Send(edit, EM_GETLINE, c.wLine, test::Text(buffer)));
         EXPECT_EQ(0, std::memcmp(c.pszBuffer, buffer, 4)) << c.wLine << " " << c.wSize;
     }
 }

@@ -12,10 +12,7 @@
 
 namespace {
 
-LRESULT Send(HWND list, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageA(list, message, wParam, lParam);
-}
-
+using test::Send;
 // "cursel,anchor,caret,selcount:selected", the selected items as LB_GETSEL names them and, in a
 // list that keeps several, LB_GETSELITEMS too.
 std::string StateOf(HWND list) {
