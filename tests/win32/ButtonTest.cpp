@@ -18,14 +18,6 @@ using test::wparam;
 
 constexpr int kId = 100;
 
-LPARAM Handle(HWND hwnd) {
-    return reinterpret_cast<LPARAM>(hwnd);
-}
-
-WPARAM Command(int nId, WORD wCode) {
-    return MAKEWPARAM(nId, wCode);
-}
-
 // Each type of button the controller makes an item of: its dialog code, and the check state it
 // keeps of the two it is given (checked, then a larger one).
 struct TypeCase {
@@ -99,8 +91,8 @@ TEST(ButtonTest, ClickOnAutomaticRadioChecksItAndClearsTheOtherRadiosOfItsGroup)
         {"r1", WM_GETDLGCODE, sent, 0, 0},
         {"r1", BM_SETCHECK, sent | wparam, BST_UNCHECKED, 0},
         {"r2", WM_CAPTURECHANGED, sent, 0, 0},
-        {"dlg", WM_COMMAND, sent | wparam | lparam, Command(11, BN_CLICKED),
-         Handle(dialog.Item(11))},
+        {"dlg", WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(11, BN_CLICKED),
+         reinterpret_cast<LPARAM>(dialog.Item(11))},
     }));
     const LRESULT expected[] = {0, 1, 0, 0, 1};
     for (int i = 0; i < 5; ++i) {
