@@ -6,23 +6,14 @@
 
 namespace {
 
-class MessageQueueTest : public ::testing::Test {
-protected:
-    void SetUp() override { test::Pump(); }
-    void TearDown() override {
-        DestroyWindow(m_hwnd);
-        test::ForgetWindows();
-    }
-
-    const HWND m_hwnd = test::CreateHostWindow("window");
-};
-
 struct KeyCase {
     UINT vk;
     char ch; // 0: no character
 };
 
-TEST_F(MessageQueueTest, TranslateMessageMakesTheCharacterOfAKey) {
+TEST(MessageQueueTest, TranslateMessageMakesTheCharacterOfAKey) {
+    const HWND hwnd = test::CreateHostWindow("window");
+    test::Pump();
     const KeyCase cases[] = {
         {'A', 'a'},          {'Z', 'z'},           {'0', '0'},         {'9', '9'},
         {VK_SPACE, ' '},     {VK_RETURN, '\r'},    {VK_BACK, '\b'},    {VK_TAB, '\t'},
@@ -31,15 +22,17 @@ TEST_F(MessageQueueTest, TranslateMessageMakesTheCharacterOfAKey) {
         {VK_LEFT, 0},        {VK_DELETE, 0},       {VK_NUMPAD0, 0},
     };
     for (const KeyCase& c : cases) {
-        const MSG key = {m_hwnd, WM_KEYDOWN, c.vk, 1, 0, {0, 0}};
+        const MSG key = {hwnd, WM_KEYDOWN, c.vk, 1, 0, {0, 0}};
         EXPECT_TRUE(TranslateMessage(&key));
         MSG msg;
-        const BOOL bChar = PeekMessageA(&msg, m_hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
+        const BOOL bChar = PeekMessageA(&msg, hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
         EXPECT_EQ(c.ch != 0, bChar != FALSE) << "key 0x" << std::hex << c.vk;
         if (bChar) {
             EXPECT_EQ(static_cast<WPARAM>(static_cast<unsigned char>(c.ch)), msg.wParam);
         }
     }
+    DestroyWindow(hwnd);
+    test::ForgetWindows();
 }
 
 } // namespace
