@@ -208,23 +208,14 @@ TEST_F(ComboBoxTest, ListChangedWithTheRedrawOffIsRepaintedWholeWhenItComesOn) {
     EXPECT_FALSE(IsWindowVisible(m_combo));
 }
 
-std::vector<UINT>& PositionFlags() {
-    static std::vector<UINT> flags;
-    return flags;
-}
-
+// The flags of each position change the combo box is asked for.
+std::vector<UINT> g_positionFlags;
 WNDPROC g_comboProc = nullptr;
 
 LRESULT CALLBACK PositionRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING)
-        PositionFlags().push_back(reinterpret_cast<const WINDOWPOS*>(lParam)->flags);
+        g_positionFlags.push_back(reinterpret_cast<const WINDOWPOS*>(lParam)->flags);
     return CallWindowProcA(g_comboProc, hwnd, message, wParam, lParam);
-}
-
-void RecordPositionChanges(HWND combo) {
-    PositionFlags().clear();
-    g_comboProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PositionRecordingProc)));
 }
 
 // The combo box keeps the height of its selection field in step with its font, and says so
@@ -237,13 +228,14 @@ TEST_F(ComboBoxTest, NewFontSetsTheHeightOfTheSelectionFieldWithAPositionChange)
     GetTextMetricsA(hdc, &tm);
     ReleaseDC(m_combo, hdc);
     EXPECT_EQ(SystemFontHeight() + 8, WindowRect(m_combo).bottom - WindowRect(m_combo).top);
-    RecordPositionChanges(m_combo);
+    g_comboProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        m_combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PositionRecordingProc)));
     Send(m_combo, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), Send(m_combo, WM_GETFONT));
     EXPECT_EQ(tm.tmHeight + 8, WindowRect(m_combo).bottom - WindowRect(m_combo).top);
     EXPECT_EQ(tm.tmHeight, Send(m_combo, CB_GETITEMHEIGHT));
-    ASSERT_FALSE(PositionFlags().empty());
-    EXPECT_EQ(kCloseFlags, PositionFlags()[0] & 0xFFFF);
+    ASSERT_FALSE(g_positionFlags.empty());
+    EXPECT_EQ(kCloseFlags, g_positionFlags[0] & 0xFFFF);
     // A field set lower than the font is as high as the font again once the combo box is sized.
     Send(m_combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 1);
     SetWindowPos(m_combo, nullptr, 0, 0, 120, 150, SWP_NOMOVE | SWP_NOZORDER);
