@@ -85,14 +85,27 @@ TEST(ConvComma, NarrowAndUnsignedValuesShowTheirOwnRange) {
     EXPECT_EQ(Format(Family::NotCommaStr, kIntegerRoom, static_cast<short>(32767)), "32767");
 }
 
+template <typename T>
 struct RealCase {
-    double dValue;
+    T value;
     short nDecimals;
     const char* lpszText;
 };
 
+// Both families format each value with its places into the room the caller gives for them.
+template <typename T, size_t nCases>
+void ExpectReals(const RealCase<T> (&cases)[nCases]) {
+    for (const RealCase<T>& c : cases) {
+        SCOPED_TRACE(std::to_string(c.value) + " with " + std::to_string(c.nDecimals));
+        const size_t nRoom = RealRoom(c.nDecimals);
+        EXPECT_EQ(Format(Family::CommaStr, nRoom, c.value, c.nDecimals), c.lpszText);
+        EXPECT_EQ(Format(Family::NotCommaStr, nRoom, c.value, c.nDecimals),
+                  WithoutCommas(c.lpszText));
+    }
+}
+
 TEST(ConvComma, RealValuesAreCutAtTheLastPlace) {
-    const RealCase kCases[] = {
+    const RealCase<double> kCases[] = {
         {0.0, 0, "0"},
         {0.0, 2, "0.00"},
         {-0.0, 2, "0.00"},
@@ -123,34 +136,17 @@ TEST(ConvComma, RealValuesAreCutAtTheLastPlace) {
         // would make later places negative.
         {0.1999992, 8, "0.20000000"},
     };
-    for (const RealCase& c : kCases) {
-        SCOPED_TRACE(std::to_string(c.dValue) + " with " + std::to_string(c.nDecimals));
-        const size_t nRoom = RealRoom(c.nDecimals);
-        EXPECT_EQ(Format(Family::CommaStr, nRoom, c.dValue, c.nDecimals), c.lpszText);
-        EXPECT_EQ(Format(Family::NotCommaStr, nRoom, c.dValue, c.nDecimals),
-                  WithoutCommas(c.lpszText));
-    }
+    ExpectReals(kCases);
 }
 
 TEST(ConvComma, FloatValuesAreBiasedAtTheFourthPlace) {
-    struct FloatCase {
-        float fValue;
-        short nDecimals;
-        const char* lpszText;
-    };
-    const FloatCase kCases[] = {
+    const RealCase<float> kCases[] = {
         {1.23f, 2, "1.23"},   {1.2399f, 2, "1.24"},   {1.2394f, 2, "1.23"},
         {1.23f, 4, "1.2305"}, {0.00005f, 2, "0.00"},  {-0.00005f, 2, "-0.00"},
         {-1.5f, 1, "-1.5"},   {-1.2399f, 2, "-1.24"}, {16777216.0f, 0, "16,777,216"},
         {3.0e15f, 0, "0"},
     };
-    for (const FloatCase& c : kCases) {
-        SCOPED_TRACE(c.lpszText);
-        const size_t nRoom = RealRoom(c.nDecimals);
-        EXPECT_EQ(Format(Family::CommaStr, nRoom, c.fValue, c.nDecimals), c.lpszText);
-        EXPECT_EQ(Format(Family::NotCommaStr, nRoom, c.fValue, c.nDecimals),
-                  WithoutCommas(c.lpszText));
-    }
+    ExpectReals(kCases);
 }
 
 TEST(ConvComma, StringTargetsTakeTextsBeyond23Characters) {
