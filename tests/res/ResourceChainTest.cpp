@@ -12,7 +12,7 @@ namespace {
 // out of it again.
 TEST(ResourceChainTest, InitPeluDlgDllMakesTheHostFindTheLibrarysTemplatesAndBitmaps) {
     const HINSTANCE hApplication = AfxGetResourceHandle();
-    const HMODULE hLibrary = LibraryModule();
+    const HMODULE hLibrary = test::LibraryModule();
     ASSERT_NE(nullptr, hLibrary);
     ASSERT_NE(hApplication, hLibrary);
     EXPECT_EQ(hApplication, AfxFindResourceHandle(MAKEINTRESOURCEA(80), RT_DIALOG));
