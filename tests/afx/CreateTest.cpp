@@ -2,6 +2,7 @@
 // on, and a window that cannot be made leaves the object without one (the windows made as asked:
 // the entry fields' looks, tests/edit/EntryFieldTest.cpp).
 #include "Headless.h"
+#include "HostDialog.h"
 
 #include <afxwin.h>
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr UINT kPrivateMessage = 0x291C;
 constexpr UINT kId = 1234;
-const char kParentClass[] = "AfxCreateTestParent";
 const char kRefusingClass[] = "AfxCreateTestRefusing";
 
 class CreatedEdit : public CEdit {
@@ -46,24 +46,19 @@ class CreateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = kParentClass;
-        RegisterClassA(&wc);
         wc.lpfnWndProc = RefusingProc;
         wc.lpszClassName = kRefusingClass;
         RegisterClassA(&wc);
-        m_hParent = CreateWindowExA(0, kParentClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                    nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         DestroyWindow(m_hParent);
-        UnregisterClassA(kParentClass, nullptr);
+        test::ForgetWindows();
         UnregisterClassA(kRefusingClass, nullptr);
     }
 
     CWnd* Parent() const { return CWnd::FromHandle(m_hParent); }
 
-    HWND m_hParent = nullptr;
+    const HWND m_hParent = test::CreateHostWindow("parent");
 };
 
 TEST_F(CreateTest, ObjectHasItsWindowFromTheFirstMessageOn) {
@@ -83,7 +78,7 @@ TEST_F(CreateTest, WindowThatRefusesToBeMadeLeavesTheObjectWithoutOne) {
     CWnd wnd;
     EXPECT_FALSE(wnd.CreateEx(0, kRefusingClass, "", WS_CHILD, 0, 0, 10, 10, m_hParent, nullptr));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
-    EXPECT_TRUE(wnd.CreateEx(0, kParentClass, "", WS_CHILD, 0, 0, 10, 10, m_hParent, nullptr));
+    EXPECT_TRUE(wnd.CreateEx(0, "Static", "", WS_CHILD, 0, 0, 10, 10, m_hParent, nullptr));
 }
 
 TEST_F(CreateTest, NoMemoryForTheCreationHookMakesNoWindow) {
