@@ -2,6 +2,7 @@
 // and letting go of the window (a destroyed window's objects left without it:
 // tests/dialog/ItemTableTest.cpp).
 #include "Headless.h"
+#include "HostDialog.h"
 
 #include <afxwin.h>
 
@@ -72,22 +73,17 @@ protected:
         wc.lpfnWndProc = OwnProc;
         wc.lpszClassName = "AfxWndTestChild";
         RegisterClassA(&wc);
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "AfxWndTestParent";
-        RegisterClassA(&wc);
-        m_hParent = CreateWindowExA(0, "AfxWndTestParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                    nullptr, nullptr, nullptr, nullptr);
         m_hChild = CreateWindowExA(0, "AfxWndTestChild", "", WS_CHILD, 0, 0, 10, 10, m_hParent,
                                    reinterpret_cast<HMENU>(5), nullptr, nullptr);
         Seen().clear();
     }
     void TearDown() override {
         DestroyWindow(m_hParent);
+        test::ForgetWindows();
         UnregisterClassA("AfxWndTestChild", nullptr);
-        UnregisterClassA("AfxWndTestParent", nullptr);
     }
 
-    HWND m_hParent = nullptr;
+    const HWND m_hParent = test::CreateHostWindow("parent");
     HWND m_hChild = nullptr;
 };
 
