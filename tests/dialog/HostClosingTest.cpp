@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -64,11 +66,8 @@ struct Host {
 Host g_host;
 
 bool IsHostNotification(UINT message) {
-    for (UINT nNotification : kHostNotifications) {
-        if (message == nNotification)
-            return true;
-    }
-    return false;
+    return std::find(std::begin(kHostNotifications), std::end(kHostNotifications), message) !=
+           std::end(kHostNotifications);
 }
 
 void Close() {
