@@ -27,14 +27,17 @@ using test::HostDialog;
 
 // Runs prepare, then operation with allocation n + 1 failing, for n = 0, 1, ... until the
 // operation makes no more than n; checked(bFailed) runs after each. Returns the number of
-// failures injected, which the test's record keeps.
+// failures injected, which the test's record keeps. The records the system keeps for tests
+// allocate too, so they are off while the operation runs: the allocations counted are the host's.
 template <typename TPrepare, typename TOperation, typename TCheck>
 LONG FailEachAllocation(TPrepare prepare, TOperation operation, TCheck checked) {
     for (LONG n = 0;; ++n) {
         prepare();
+        test::Headless()->KeepRecords(FALSE);
         test::Headless()->FailAllocationAfter(n);
         operation();
         const bool bFailed = test::Headless()->FailAllocationAfter(-1) < 0;
+        test::Headless()->KeepRecords(TRUE);
         checked(bFailed);
         if (!bFailed || ::testing::Test::HasFailure()) {
             ::testing::Test::RecordProperty("InjectedFailures", static_cast<int>(n));
@@ -43,20 +46,9 @@ LONG FailEachAllocation(TPrepare prepare, TOperation operation, TCheck checked) 
     }
 }
 
-// The records the system keeps for tests allocate too; these tests count the allocations made for
-// the host alone.
-class WithoutRecords {
-public:
-    WithoutRecords() { test::Headless()->KeepRecords(FALSE); }
-    ~WithoutRecords() { test::Headless()->KeepRecords(TRUE); }
-    WithoutRecords(const WithoutRecords&) = delete;
-    WithoutRecords& operator=(const WithoutRecords&) = delete;
-};
-
 struct InitCase {
     const char* name;
-    bool bLibrary; // one of the library's templates, or a test template of the program
-    UINT nTemplate;
+    UINT nTemplate;    // below 100 the library's own
     int nRadioToCheck; // 0 when the template has no automatic radio group to set
     // A pull-down combo box's store makes its brush as it is made, and works without it
     // (coloured by its owner): the failures Init survives.
@@ -71,9 +63,8 @@ class InitFaultTest : public ::testing::TestWithParam<InitCase> {};
 // made after it (the failed one took the controls it had objects for with it).
 TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
     REQUIRE_HEADLESS();
-    const WithoutRecords withoutRecords;
     const InitCase& row = GetParam();
-    const HINSTANCE hInst = row.bLibrary ? test::LibraryModule() : test::ProgramModule();
+    const HINSTANCE hInst = row.nTemplate < 100 ? test::LibraryModule() : test::ProgramModule();
     std::unique_ptr<HostDialog> pHost;
     CWnd* pDlg = nullptr;
     const auto init = [&](CDlgSb& sb) {
@@ -115,22 +106,19 @@ TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
     EXPECT_EQ(static_cast<LONG>(5 + 3 * nSubs + 1) + row.nPullCombos, nFailures);
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, InitFaultTest,
-                         ::testing::Values(InitCase{"Search80", true, 80, 1079, 0},
-                                           InitCase{"Search81", true, 81, 1088, 0},
-                                           InitCase{"Search82", true, 82, 0, 0},
-                                           InitCase{"Search83", true, 83, 0, 0},
-                                           InitCase{"Search84", true, 84, 0, 0},
-                                           InitCase{"Search85", true, 85, 1012, 0},
-                                           InitCase{"EveryKind", false, 230, 0, 2}),
-                         test::ParamName<InitCase>);
+INSTANTIATE_TEST_SUITE_P(
+    Templates, InitFaultTest,
+    ::testing::Values(InitCase{"Search80", 80, 1079, 0}, InitCase{"Search81", 81, 1088, 0},
+                      InitCase{"Search82", 82, 0, 0}, InitCase{"Search83", 83, 0, 0},
+                      InitCase{"Search84", 84, 0, 0}, InitCase{"Search85", 85, 1012, 0},
+                      InitCase{"EveryKind", 230, 0, 2}),
+    test::ParamName<InitCase>);
 
 // A key script over edits and combo boxes: each key with each allocation of its handling failing
 // in turn leaves the controller's focus where the system's is. The painting that follows is
 // the system's, outside the key.
 TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
     REQUIRE_HEADLESS();
-    const WithoutRecords withoutRecords;
     HostDialog host(test::ProgramModule(), 230);
     CDlgSb sb;
     ASSERT_EQ(1, sb.Init(host.DialogWnd(), 230, 0, 0, 0, 0, 0));
@@ -156,7 +144,6 @@ TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
 // no window, and a window made has one for the input method to open in. Each try is a new thread.
 TEST(FepFaultTest, AThreadsFirstWindowComesWithTheContextItsInputMethodOpensIn) {
     REQUIRE_HEADLESS();
-    const WithoutRecords withoutRecords;
     const auto firstWindowOfAThread = [] {
         std::thread([] {
             const HWND hWnd = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 50, 10, nullptr,
@@ -183,7 +170,6 @@ class FieldFaultTest : public ::testing::TestWithParam<FieldCase> {};
 // destroy; a field made afterwards takes a typed value.
 TEST_P(FieldFaultTest, EachFailedAllocationFailsInitAndAFieldMadeAfterwardsWorks) {
     REQUIRE_HEADLESS();
-    const WithoutRecords withoutRecords;
     const short nFepMode = GetParam().nFepMode;
     HostDialog host(test::ProgramModule(), 230);
     CWnd* const pOwner = host.OwnerWnd();
@@ -249,7 +235,6 @@ TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
     masters.Write("m_kamoku.csv", test::kAccounts);
     masters.Write("m_hojo.csv", test::kSubAccounts);
     const test::ControlledDialog d(230);
-    const WithoutRecords withoutRecords;
     CPullComboSub& pull = *static_cast<CPullComboSub*>(CWnd::FromHandlePermanent(d.Item(7000)));
     // The host's rows, which PullMakeList keeps and a list made from the master files replaces.
     for (const char* pszRow : {"host 1", "host 2"})
@@ -291,13 +276,9 @@ TEST(ListFaultTest, EachFailedAllocationOfADrawnRowLeavesTheNextOneWhole) {
                                {0, 0, 100, 16}, 0};
         SendMessageA(d.host.Dialog(), WM_DRAWITEM, 7000, reinterpret_cast<LPARAM>(&item));
     };
-    LONG nFailures = 0;
-    {
-        const WithoutRecords withoutRecords;
-        nFailures = FailEachAllocation([&] { hdc = GetDC(hCombo); }, draw,
-                                       [&](bool) { ReleaseDC(hCombo, hdc); });
-    }
-    EXPECT_GE(nFailures, 1);
+    EXPECT_GE(FailEachAllocation([&] { hdc = GetDC(hCombo); }, draw,
+                                 [&](bool) { ReleaseDC(hCombo, hdc); }),
+              1);
     test::Headless()->ClearTextOut();
     hdc = GetDC(hCombo);
     draw();
