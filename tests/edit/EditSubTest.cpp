@@ -18,25 +18,6 @@ namespace {
 using test::ControlledDialog;
 using test::WindowText;
 
-// Template 400: edits 401, 402, multi-line edit 403, edit 404. The controller leaves the focus in a
-// multi-line field on Enter, whose character then breaks the line.
-TEST(EditSubTest, MultiLineFieldKeepsUpAndDownAndBreaksTheLineOnEnter) {
-    ControlledDialog d(400);
-    d.sb.SetFocusID(403);
-    SetFocus(d.Item(403));
-    test::SetImeOpen(d.Item(403), TRUE);
-    d.Send(403, WM_SETFOCUS); // a gain without a loss: a field without a mode closes the IME
-    EXPECT_FALSE(test::IsImeOpen(d.Item(403)));
-    SetWindowTextA(d.Item(403), "ab\r\ncd");
-    d.Send(403, EM_SETSEL, 6, 6);
-    d.Type(VK_UP);
-    EXPECT_EQ(MAKELRESULT(2, 2), d.Send(403, EM_GETSEL));
-    d.Type(VK_DOWN);
-    d.Type(VK_RETURN);
-    EXPECT_EQ(403, d.FocusId());
-    EXPECT_EQ("ab\r\ncd\r\n", WindowText(d.Item(403)));
-}
-
 // Template 410: the host's field 5001, which the controller does not count, before edit 411.
 // The mode applies once the posted message arrives, and the edit's own switch closes what it
 // opened when the controller goes, with the focus still there; the input method is the thread's.
