@@ -140,6 +140,11 @@ TEST(PullCodeTest, FreeDataFreesTheCacheOfFileListsOnly) {
     list.Make(1);
     const HGLOBAL hData = store.m_hData;
     ASSERT_NE(nullptr, hData);
+    for (const HGLOBAL hMem : {hData, store.m_hRowIndex}) {
+        SetLastError(0);
+        EXPECT_FALSE(GlobalUnlock(hMem)) << "left unlocked";
+        EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_LOCKED), GetLastError());
+    }
     store.m_nKind = 3;
     EXPECT_EQ(-1, store.FreeData(nullptr));
     EXPECT_EQ(hData, store.m_hData);

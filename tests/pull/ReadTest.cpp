@@ -11,6 +11,7 @@
 #endif
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -143,15 +144,16 @@ TEST(PullReadTest, RecordsAreListedByTheirFlagsAndFiles) {
     }
 }
 
-// Departments of code 10000 are listed only beside the company-wide row; a department's row is
-// preselected by its code.
+// Departments of code 10000 are listed only beside the company-wide row, whose code a
+// department of code 0 then reads as too; a department's row is preselected by its code.
 TEST(PullReadTest, DepartmentTenThousandComesWithTheCompanyRow) {
     test::PullList list;
-    list.Folder().Write("m_bumon.csv", {"x,10000,全社,全社,ALL,1,1", "x,7,部,部,BU,1,1"});
-    EXPECT_EQ(1, list.Make(1, 0, 7));
-    EXPECT_EQ((std::vector<ULONG>{0, 7}), list.Codes());
-    EXPECT_EQ(2, list.Make(1, 0x21, 10000));
-    EXPECT_EQ((std::vector<ULONG>{10000, 7, 10000}), list.Codes());
+    list.Folder().Write("m_bumon.csv",
+                        {"x,10000,全社,全社,ALL,1,1", "x,0,零,零,Z,1,1", "x,7,部,部,BU,1,1"});
+    EXPECT_EQ(2, list.Make(1, 0, 7));
+    EXPECT_EQ((std::vector<ULONG>{0, 0, 7}), list.Codes());
+    EXPECT_EQ(3, list.Make(1, 0x21, 10000));
+    EXPECT_EQ((std::vector<ULONG>{10000, 10000, 7, 10000}), list.Codes());
 }
 
 // Lines are taken as the Windows C runtime's text mode gives them to fgets: each case is one
@@ -170,7 +172,7 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
         {"x,5,L,L,L,1,1," + kFill + "x,6,M,M,M,1,1\n", 5},
         {"x,4," + std::string(1012, 'n') + ",L,L,1,1\n", 0}, // its use flag the 1024th byte
         // Quotes do not protect commas: A, and B" as the short name.
-        {"x,7,\"A,B\",S,K,1,1\n", 7},
+        {"x,7,\"A,B\",S\rT,K,1,1\n", 7},                     // a CR alone stays
         {"x,11,N,\",K,1,1\n", 11},                           // a lone quote is an empty field
         {"x,13,H,H,H,1," + std::string(67, '0') + "1\n", 0}, // a field holds 67 bytes
         {"x,8,U,U,U,1,0\n", 0},
@@ -189,7 +191,7 @@ TEST(PullReadTest, LinesAreReadAsTextModeGivesThem) {
     list.Folder().WriteBytes("m_bumon.csv", bytes);
     list.Make(1, 0x01);
     EXPECT_EQ(listed, list.Codes());
-    EXPECT_EQ("    7 B\"" + Spaces(14) + "S       ", list.Rows().at(4));
+    EXPECT_EQ("    7 B\"" + Spaces(14) + "S\rT     ", list.Rows().at(4));
     EXPECT_EQ("   11 " + Spaces(16) + "K       ", list.Rows().at(5));
 }
 
@@ -201,17 +203,26 @@ TEST(PullReadTest, FieldsAreCutToTheirSlots) {
                                          "x,2,名,abcdefghijklmnoあ,K,0,14,0,0,0,0,0,1",
                                          "x,10000,名,範囲外,OUT,0,1,0,0,0,1,0,1",
                                          "x,-1,名,負,NEG,0,1,0,0,0,0,0,1"});
-    list.Folder().Write("m_hojo.csv", {"1,x,0,名,零,Z", "1,x,10000,名,大,B", "1,x,9999,名,最後,L",
-                                       "10000,x,1,名,外,O"});
+    list.Folder().Write("m_hojo.csv", {"1,x,0,名,零,Z", "1,x,10000,名,大,B",
+                                       "1,x,9999,名,最後abcdefghijklmn,L", "10000,x,1,名,外,O"});
     list.Make(2, 0x01);
     const std::vector<std::string> rows = list.Rows();
     ASSERT_EQ(3u, rows.size());
     EXPECT_EQ("   1 " + ShiftJis("あいうえおかきく") + Spaces(18) + " \t[    ] ABCDEFGH\t\t" +
                   Spaces(21) + "10000",
               rows[0]);
-    EXPECT_EQ(ShiftJis("あいうえおかきく．最後"), rows[1].substr(5, 22));
+    EXPECT_EQ(ShiftJis("あいうえおかきく．最後") + "abcdefghijkl", rows[1].substr(5, 34));
     EXPECT_EQ("   2 abcdefghijklmno" + Spaces(19) + " \t[    ] K       \t\t" + Spaces(21) + "20000",
               rows[2]);
+    // A record's names come back cut as well, and nothing is written beyond the caller's block.
+    struct {
+        CODEDATA data;
+        char cGuard;
+    } out;
+    std::memset(&out, 'G', sizeof(out));
+    EXPECT_EQ(1, list.Store().GetRecord(nullptr, 19999, &out.data));
+    EXPECT_EQ(ShiftJis("あいうえおかきく/最後") + "abcdefghijkl/G",
+              std::string(out.data.szShortName) + "/" + out.data.szSubShortName + "/" + out.cGuard);
 }
 
 // The folder as a Windows host writes it, with backslashes, even around a double-byte

@@ -9,6 +9,7 @@ namespace test {
 struct DroppedList {
     RECT rc = {};
     TEXTMETRICA tm = {};
+    LRESULT lBrush = 0; // the combo box's answer to WM_CTLCOLORLISTBOX
 };
 
 inline DroppedList PaintedList(HWND hCombo) {
@@ -19,6 +20,8 @@ inline DroppedList PaintedList(HWND hCombo) {
     UpdateWindow(info.hwndList);
     const HDC hdc = GetDC(info.hwndList);
     GetTextMetricsA(hdc, &list.tm);
+    list.lBrush = SendMessageA(hCombo, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(hdc),
+                               reinterpret_cast<LPARAM>(info.hwndList));
     ReleaseDC(info.hwndList, hdc);
     GetWindowRect(info.hwndList, &list.rc);
     return list;

@@ -57,15 +57,17 @@ protected:
 
     // The host reads the code when it hears that a list closed, and when asked to, also as the
     // list closes up (within the Enter that closes it, on every platform), having moved the
-    // selection first. It closes the dialog, deleting the controller, on the message it is asked
-    // to.
+    // selection first and confirmed it as a list does. It closes the dialog, deleting the
+    // controller, on the message it is asked to.
     static LRESULT CALLBACK HostDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         PullComboTest* pTest = static_cast<PullComboTest*>(GetPropA(hwnd, "test"));
         const bool bCloseUp = message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP &&
                               pTest->m_nSelectOnCloseUp != -1;
-        if (bCloseUp)
+        if (bCloseUp) {
             pTest->Pull(LOWORD(wParam))
                 .SendMessage(CB_SETCURSEL, static_cast<WPARAM>(pTest->m_nSelectOnCloseUp));
+            SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(LOWORD(wParam), CBN_SELENDOK), lParam);
+        }
         if (message == kPullCloseMsg || bCloseUp)
             pTest->m_codesHeard.push_back(pTest->Pull(LOWORD(wParam)).GetCurCode());
         if (message == pTest->m_closeOnMessage && wParam == pTest->m_closeOnWParam &&
@@ -274,6 +276,7 @@ TEST_F(PullComboTest, OpenListIsSizedForItsKindWhenItIsColoured) {
     Type(7001, "\r");
     const test::DroppedList list = test::PaintedList(m_host.Item(7001));
     EXPECT_EQ(50 * list.tm.tmAveCharWidth, list.rc.right - list.rc.left);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(Pull(7001).m_pull.m_hBrush), list.lBrush);
     EXPECT_EQ(-1, Pull(7001).m_pull.m_nItemHeight);
 }
 

@@ -222,6 +222,7 @@ TEST_F(PullDownTest, MultiColumnListsShareTheLastWidth) {
         EXPECT_EQ(pPull->m_hWnd, GetFocus());
         const test::DroppedList list = test::PaintedList(pPull->m_hWnd);
         EXPECT_EQ(41 * list.tm.tmAveCharWidth, list.rc.right - list.rc.left);
+        EXPECT_EQ(reinterpret_cast<LRESULT>(pPull->m_pull.m_hBrush), list.lBrush);
     }
     other.SendMessage(WM_COMMAND, 10000);
     EXPECT_EQ(0, other.SendMessage(CB_GETDROPPEDSTATE));
