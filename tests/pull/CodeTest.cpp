@@ -3,6 +3,7 @@
 #include "Headless.h"
 #include "MasterData.h"
 #include "PullList.h"
+#include "pull/PullRecords.h"
 #include "ShiftJis.h"
 
 #include <gtest/gtest.h>
@@ -61,21 +62,24 @@ struct SetCase {
     ULONG nCode;
     int nSelected;
     ULONG nCodeAfter; // what GetCode then gives
+    int nPreselected; // when the list is made for the code
 };
 
 // SetCode selects the first row that GetCode reads as the code, so the code comes back;
-// without one, the "none" row or no row.
+// without one, the "none" row or no row. A list made for a code preselects the row of its
+// record only.
 TEST(PullCodeTest, SetCodeSelectsTheRowOfTheCode) {
     const SetCase kCases[] = {
-        {"sub-account", 2, 0, 1230005, 4, 1230005},
-        {"account", 2, 0x01, 5200000, 6, 5200000},
-        {"add new", 2, 0x10, 0xFFFFFFFF, 8, 0xFFFFFFFF},
-        {"unknown, none row", 2, 0x10, 42, 0, 0},
-        {"unknown", 2, 0x01, 42, -1, 0},
-        {"company-wide", 1, 0x20, 10000, 4, 10000},
-        {"company-wide, no none row", 1, 0x21, 10000, 3, 10000},
-        {"none", 1, 0x20, 0, 0, 0},
-        {"department", 1, 0x01, 20, 2, 20},
+        {"sub-account", 2, 0, 1230005, 4, 1230005, 4},
+        {"sub-account, no none row", 2, 0x01, 1230005, 3, 1230005, 3},
+        {"account", 2, 0x01, 5200000, 6, 5200000, 6},
+        {"add new", 2, 0x10, 0xFFFFFFFF, 8, 0xFFFFFFFF, -1},
+        {"unknown, none row", 2, 0x10, 42, 0, 0, -1},
+        {"unknown", 2, 0x01, 1230009, -1, 0, -1},
+        {"company-wide", 1, 0x20, 10000, 4, 10000, 4},
+        {"company-wide, no none row", 1, 0x21, 10000, 3, 10000, 3},
+        {"none", 1, 0x20, 0, 0, 0, -1},
+        {"department", 1, 0x01, 20, 2, 20, 2},
     };
     for (const SetCase& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -83,20 +87,11 @@ TEST(PullCodeTest, SetCodeSelectsTheRowOfTheCode) {
         list.Folder().Write("m_bumon.csv", test::kDepts);
         list.Folder().Write("m_kamoku.csv", test::kAccounts);
         list.Folder().Write("m_hojo.csv", test::kSubAccounts);
-        list.Make(c.nKind, c.wStyle);
+        EXPECT_EQ(c.nPreselected, list.Make(c.nKind, c.wStyle, c.nCode));
         list.Store().SetCode(c.nCode, &list.Combo());
         EXPECT_EQ(c.nSelected, list.Combo().GetCurSel());
         EXPECT_EQ(c.nCodeAfter, list.Store().GetCode(&list.Combo()));
     }
-}
-
-TEST(PullCodeTest, TheRowOfTheChosenCodeIsPreselected) {
-    test::PullList list;
-    list.Folder().Write("m_kamoku.csv", test::kAccounts);
-    list.Folder().Write("m_hojo.csv", test::kSubAccounts);
-    EXPECT_EQ(4, list.Make(2, 0, 1230005));
-    EXPECT_EQ(3, list.Make(2, 0x01, 1230005));
-    EXPECT_EQ(-1, list.Make(2, 0x01, 1230009));
 }
 
 TEST(PullCodeTest, GetRecordGivesTheAccountAndItsSubAccount) {
@@ -189,6 +184,12 @@ TEST(PullCodeTest, TypedTextChoosesTheRowsFromTheCache) {
         EXPECT_EQ(c.codes, list.Codes());
         EXPECT_EQ(static_cast<int>(c.codes.size()), list.Store().m_nRowCount);
     }
+    // The cache is public: a name that fills its slot without a terminator shows 16 bytes.
+    std::memcpy(static_cast<ACCTREC*>(GlobalLock(list.Store().m_hData))->szShortName,
+                "ABCDEFGHIJKLMNOPQ", 17);
+    GlobalUnlock(list.Store().m_hData);
+    list.Type("");
+    EXPECT_EQ("ABCDEFGHIJKLMNOP ", list.Rows().at(0).substr(5, 17));
 }
 
 // Whichever of the store's allocations fails, the list holds its fixed rows, and the next list

@@ -1,5 +1,6 @@
 // The rows that the master files give: their bytes, which records are listed, how lines and
 // fields are read, and what is cut to fit.
+#include "Headless.h"
 #include "MasterData.h"
 #include "PullList.h"
 #include "ShiftJis.h"
@@ -66,8 +67,15 @@ TEST(PullReadTest, DepartmentsAreIndentedTwoSpacesALevelBelowTheFirst) {
         list.Make(1, 0x01);
         const std::string row = list.Rows().at(0);
         EXPECT_EQ(Spaces(c.nSpaces) + "12345 " + ShiftJis("部") + Spaces(14) + "KEY     ", row);
-        // Rows longer than 127 bytes give their code too.
+        // Rows longer than 127 bytes give their code too; without memory for them, none (not
+        // even the company's).
         EXPECT_EQ(std::vector<ULONG>{12345}, list.Codes());
+        if (test::Headless() != nullptr) {
+            list.Store().m_wStyle = 0x21;
+            test::Headless()->FailAllocationAfter(0);
+            EXPECT_EQ(row.size() > 127 ? 0u : 12345u, list.Store().GetCode(&list.Combo()));
+            test::Headless()->FailAllocationAfter(-1);
+        }
     }
 }
 
