@@ -7,6 +7,7 @@
 namespace test {
 
 struct DroppedList {
+    HWND hwnd = nullptr;
     RECT rc = {};
     TEXTMETRICA tm = {};
     LRESULT lBrush = 0; // the combo box's answer to WM_CTLCOLORLISTBOX
@@ -17,6 +18,7 @@ inline DroppedList PaintedList(HWND hCombo) {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof(info);
     GetComboBoxInfo(hCombo, &info);
+    list.hwnd = info.hwndList;
     UpdateWindow(info.hwndList);
     const HDC hdc = GetDC(info.hwndList);
     GetTextMetricsA(hdc, &list.tm);

@@ -119,13 +119,10 @@ TEST_F(PullComboTest, TypingNarrowsTheListAndDropsItDown) {
 // the open list a character narrowed is repainted.
 TEST_F(PullComboTest, NarrowedListRepaintsItsChangesAgain) {
     Type(7001, "5");
-    COMBOBOXINFO info = {};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(GetComboBoxInfo(m_host.Item(7001), &info));
-    UpdateWindow(info.hwndList);
+    const HWND hList = test::PaintedList(m_host.Item(7001)).hwnd;
     SendMessageA(m_host.Item(7001), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("row"));
     RECT rc;
-    EXPECT_TRUE(GetUpdateRect(info.hwndList, &rc, FALSE));
+    EXPECT_TRUE(GetUpdateRect(hList, &rc, FALSE));
 }
 
 // The combo box itself sees none of them: its selection stays.
