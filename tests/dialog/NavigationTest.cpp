@@ -132,6 +132,27 @@ TEST(NavigationTest, EnterOnAHostFieldChangesNothing) {
     EXPECT_EQ(5500, d.FocusId());
 }
 
+// Enter given to the controller on a combo box item (7999 in template 230) opens its list and
+// stays; on the open list it closes it and moves on as Down does, also where Down comes back to
+// the combo box itself, the only enabled item, which keeps the focus.
+TEST(NavigationTest, EnterOnAComboBoxOpensItsListThenClosesItAndMovesOn) {
+    ControlledDialog d(230);
+    d.sb.SetFocusID(7999);
+    const int nItem = d.sb.m_nFocus;
+    for (bool bAlone : {false, true}) {
+        SCOPED_TRACE(bAlone);
+        for (int i = 0; bAlone && i < static_cast<int>(d.sb.m_nCount); ++i)
+            EnableWindow(d.sb.m_phWnd[i], i == nItem);
+        d.sb.SetFocusID(7999);
+        EXPECT_EQ(1, d.sb.DialogKeyDown(VK_RETURN));
+        EXPECT_EQ(TRUE, d.Send(7999, CB_GETDROPPEDSTATE));
+        EXPECT_EQ(nItem, d.sb.m_nFocus);
+        d.sb.DialogKeyDown(VK_RETURN);
+        EXPECT_EQ(FALSE, d.Send(7999, CB_GETDROPPEDSTATE));
+        EXPECT_EQ(bAlone ? nItem : nItem + 1, d.sb.m_nFocus);
+    }
+}
+
 // Template 340: edit 341 (item 0), a host's field 342, push button 343 (item 1), a list view
 // 344, radios 345 and 346 (items 2 and 3, the second checked) and edit 347 (item 4). Tab and
 // Shift+Tab, and the arrows on the host's field, are the dialog manager's, as in Win32: they
