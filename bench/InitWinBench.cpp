@@ -100,7 +100,7 @@ private:
     void Init() {
         if (m_pController->sb.InitDll(CWnd::FromHandle(m_hDlg), m_module.Handle(), m_nItems, 0, 0,
                                       0, 0, 0) != 1)
-            std::fprintf(stderr, "Init failed\n");
+            m_bInitFailed = true;
     }
     void BareLoop() {
         for (UINT i = 0; i < m_nItems; ++i) {
@@ -114,9 +114,15 @@ private:
         }
         SetFocus(m_fields[0]);
     }
+    // The controls stay for the next pass: each of the controller's objects lets go of its
+    // control first, as the objects would otherwise take their controls with them.
     void Release() {
-        delete m_pController;
-        m_pController = nullptr;
+        if (m_pController != nullptr) {
+            for (UINT i = 0; i < m_pController->sb.m_nCount; ++i)
+                m_pController->sb.m_ppSub[i]->UnsubclassWindow();
+            delete m_pController;
+            m_pController = nullptr;
+        }
         for (HWND& hwnd : m_fields) {
             if (hwnd != nullptr)
                 SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnEdit));
