@@ -66,6 +66,7 @@ TEST_P(ReadingFieldTest, ReadingsReachTheReadingFieldAsTheUserComposes) {
     ControlledDialog d(400);
     ASSERT_EQ(1, d.sb.SetFep(401, 402, 0, 0, 0, 0));
     d.Pump();
+    const auto& edit = *static_cast<CEditSub*>(CWnd::FromHandlePermanent(d.Item(401)));
     SetWindowTextA(d.Item(402), GetParam().before.c_str());
     d.Send(402, EM_LIMITTEXT, GetParam().nLimit);
     for (const Step& step : GetParam().steps) {
@@ -87,6 +88,10 @@ TEST_P(ReadingFieldTest, ReadingsReachTheReadingFieldAsTheUserComposes) {
         d.Pump();
         if (step.pszShown != nullptr) {
             EXPECT_EQ(Sj(step.pszShown), WindowText(d.Item(402))) << "after step " << step.act;
+        }
+        // The host reads the base: at an end it is the reading shown.
+        if (step.act == 'E' && IsWindowEnabled(d.Item(402))) {
+            EXPECT_STREQ(edit.m_szCur, edit.m_szBase);
         }
     }
     EXPECT_EQ(GetParam().after, WindowText(d.Item(402)));
