@@ -1,7 +1,6 @@
 // Windows the framework creates in code: the object is attached from the window's first message
 // on, and a window that cannot be made leaves the object without one (the windows made as asked:
 // the entry fields' looks, tests/edit/EntryFieldTest.cpp).
-#include "Headless.h"
 #include "HostDialog.h"
 
 #include <afxwin.h>
@@ -79,18 +78,6 @@ TEST_F(CreateTest, WindowThatRefusesToBeMadeLeavesTheObjectWithoutOne) {
     EXPECT_FALSE(wnd.CreateEx(0, kRefusingClass, "", WS_CHILD, 0, 0, 10, 10, m_hParent, nullptr));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_TRUE(wnd.CreateEx(0, "Static", "", WS_CHILD, 0, 0, 10, 10, m_hParent, nullptr));
-}
-
-TEST_F(CreateTest, NoMemoryForTheCreationHookMakesNoWindow) {
-    REQUIRE_HEADLESS();
-    CEdit edit;
-    test::Headless()->FailAllocationAfter(0);
-    const BOOL bCreated = edit.Create(WS_CHILD, CRect(0, 0, 50, 10), Parent(), kId);
-    test::Headless()->FailAllocationAfter(-1);
-    EXPECT_FALSE(bCreated);
-    EXPECT_EQ(nullptr, edit.m_hWnd);
-    EXPECT_EQ(nullptr, GetDlgItem(m_hParent, kId));
-    EXPECT_TRUE(edit.Create(WS_CHILD, CRect(0, 0, 50, 10), Parent(), kId));
 }
 
 } // namespace

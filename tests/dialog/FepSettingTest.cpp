@@ -2,10 +2,11 @@
 // takes effect.
 #include "CEditSub.h"
 #include "ControlledDialog.h"
-#include "Headless.h"
 #include "ParamName.h"
 
 #include <gtest/gtest.h>
+
+#include <imm.h>
 
 namespace {
 
@@ -74,15 +75,6 @@ TEST(FepSettingTest, EveryFormFindsNothingBeforeInit) {
     CDlgSb sb;
     EXPECT_EQ(0, sb.SetFep(1082, 0, 0, 0, 0, 0) + sb.SetKana(1082, 0, 0) +
                      sb.SetFepSheet(0, 1082, 0, 0, 0, 0) + sb.SetKanaSheet(0, 1082, 0, 0));
-}
-
-TEST(FepSettingTest, NoMemoryForTheSwitchStoresNothing) {
-    REQUIRE_HEADLESS();
-    test::ControlledDialog d(200);
-    test::Headless()->FailAllocationAfter(0);
-    EXPECT_EQ(0, d.sb.SetFep(202, 0, 0, 0, 1, 0));
-    test::Headless()->FailAllocationAfter(-1);
-    EXPECT_EQ(nullptr, static_cast<CEditSub*>(d.sb.m_ppSub[1])->m_pFep);
 }
 
 } // namespace

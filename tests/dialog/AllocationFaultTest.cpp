@@ -4,6 +4,7 @@
 #include "CDlgSb.h"
 #include "CEditNum.h"
 #include "CEditStr.h"
+#include "CEditSub.h"
 #include "CFep.h"
 #include "CPullComboSub.h"
 #include "ControlledDialog.h"
@@ -62,7 +63,6 @@ class InitFaultTest : public ::testing::TestWithParam<InitCase> {};
 // reflection record; a dialog is made afresh for each failure, and again for the controller
 // made after it (the failed one took the controls it had objects for with it).
 TEST_P(InitFaultTest, EachFailedAllocationFailsInitAndLeavesTheDialogUsable) {
-    REQUIRE_HEADLESS();
     const InitCase& row = GetParam();
     const HINSTANCE hInst = row.nTemplate < 100 ? test::LibraryModule() : test::ProgramModule();
     std::unique_ptr<HostDialog> pHost;
@@ -118,7 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
 // in turn leaves the controller's focus where the system's is. The painting that follows is
 // the system's, outside the key.
 TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
-    REQUIRE_HEADLESS();
     HostDialog host(test::ProgramModule(), 230);
     CDlgSb sb;
     ASSERT_EQ(1, sb.Init(host.DialogWnd(), 230, 0, 0, 0, 0, 0));
@@ -143,7 +142,6 @@ TEST(KeyFaultTest, EachFailedAllocationOfAKeyLeavesTheFocusConsistent) {
 // A thread's first window brings the thread's input context: without memory for either there is
 // no window, and a window made has one for the input method to open in. Each try is a new thread.
 TEST(FepFaultTest, AThreadsFirstWindowComesWithTheContextItsInputMethodOpensIn) {
-    REQUIRE_HEADLESS();
     const auto firstWindowOfAThread = [] {
         std::thread([] {
             const HWND hWnd = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 50, 10, nullptr,
@@ -158,6 +156,14 @@ TEST(FepFaultTest, AThreadsFirstWindowComesWithTheContextItsInputMethodOpensIn) 
     FailEachAllocation([] {}, firstWindowOfAThread, [](bool) {});
 }
 
+TEST(FepFaultTest, NoMemoryForTheSwitchStoresNothing) {
+    test::ControlledDialog d(200);
+    test::Headless()->FailAllocationAfter(0);
+    EXPECT_EQ(0, d.sb.SetFep(202, 0, 0, 0, 1, 0));
+    test::Headless()->FailAllocationAfter(-1);
+    EXPECT_EQ(nullptr, static_cast<CEditSub*>(d.sb.m_ppSub[1])->m_pFep);
+}
+
 struct FieldCase {
     const char* name;
     short nFepMode; // of a string field; -1 for a number field
@@ -169,7 +175,6 @@ class FieldFaultTest : public ::testing::TestWithParam<FieldCase> {};
 // CFep, whose failure alone leaves the window (and the arguments recorded) for the host to
 // destroy; a field made afterwards takes a typed value.
 TEST_P(FieldFaultTest, EachFailedAllocationFailsInitAndAFieldMadeAfterwardsWorks) {
-    REQUIRE_HEADLESS();
     const short nFepMode = GetParam().nFepMode;
     HostDialog host(test::ProgramModule(), 230);
     CWnd* const pOwner = host.OwnerWnd();
@@ -227,7 +232,6 @@ class ListFaultTest : public ::testing::TestWithParam<ListCase> {};
 // only, as without master files; the next list made holds all. A list the host fills keeps the
 // host's rows.
 TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
-    REQUIRE_HEADLESS();
     const ListCase& row = GetParam();
     constexpr WORD kStyle = 0x30; // the company-wide and add-new rows
     const test::MasterFolder masters, none;
@@ -266,7 +270,6 @@ TEST_P(ListFaultTest, EachFailedAllocationLeavesTheWholeListOrItsFixedRows) {
 // text: each failing in turn leaves the row undrawn or drawn in part, and the next one is drawn
 // whole.
 TEST(ListFaultTest, EachFailedAllocationOfADrawnRowLeavesTheNextOneWhole) {
-    REQUIRE_HEADLESS();
     const test::ControlledDialog d(230);
     const HWND hCombo = d.Item(7000);
     d.Send(7000, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
