@@ -38,11 +38,6 @@ struct Notification {
     WPARAM wParam;
 };
 
-std::string Name(const Notification& n) {
-    return test::MessageName(n.message) + " " + std::to_string(LOWORD(n.wParam)) + " " +
-           std::to_string(HIWORD(n.wParam));
-}
-
 // Wine's edit control goes on using its state after it tells its parent EN_UPDATE in the middle
 // of a change, without looking whether the parent destroyed it meanwhile (it does look after
 // EN_CHANGE and EN_MAXTEXT): a host that destroys the edit there, with the dialog or with the
@@ -61,7 +56,6 @@ struct Host {
     Closing how = Closing::kDeleteAndDestroy;
     size_t nCloseAt = SIZE_MAX; // the notification that closes the host, counted from 0
     std::vector<Notification> seen;
-    std::vector<UINT> messagesSeen;
 };
 Host g_host;
 
@@ -83,7 +77,6 @@ LRESULT CALLBACK ClosingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     const WNDPROC pfnNext = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "closing host"));
     if (IsHostNotification(message)) {
         g_host.seen.push_back({message, wParam});
-        g_host.messagesSeen.push_back(message);
         if (g_host.seen.size() - 1 == g_host.nCloseAt) {
             Close();
             if (!IsWindow(hwnd))
@@ -207,10 +200,12 @@ TEST(HostClosingTest, EveryNotificationMayDeleteTheControllerOrDestroyTheDialog)
     ControllerSettings wrap, edge;
     wrap.bWrapNotify = 1;
     edge.bEdgeNotify = 1;
-    g_host.messagesSeen.clear();
+    std::vector<UINT> messagesSeen;
     for (const ControllerSettings& settings : {wrap, edge}) {
         const std::vector<Notification> notifications =
             RunScript(settings, Closing::kDeleteAndDestroy, SIZE_MAX);
+        for (const Notification& n : notifications)
+            messagesSeen.push_back(n.message);
         for (Closing how :
              {Closing::kDeleteAndDestroy, Closing::kDeleteOnly, Closing::kDestroyOnly}) {
             for (size_t i = 0; i < notifications.size(); ++i) {
@@ -218,14 +213,15 @@ TEST(HostClosingTest, EveryNotificationMayDeleteTheControllerOrDestroyTheDialog)
                     continue;
                 SCOPED_TRACE("wrap " + std::to_string(settings.bWrapNotify) + ", closing " +
                              std::to_string(static_cast<int>(how)) + " at notification " +
-                             std::to_string(i) + ": " + Name(notifications[i]));
+                             std::to_string(i) + ": " +
+                             test::MessageName(notifications[i].message) + " " +
+                             std::to_string(notifications[i].wParam));
                 RunScript(settings, how, i);
             }
         }
     }
     for (UINT message : kHostNotifications) {
-        EXPECT_NE(g_host.messagesSeen.end(),
-                  std::find(g_host.messagesSeen.begin(), g_host.messagesSeen.end(), message))
+        EXPECT_NE(messagesSeen.end(), std::find(messagesSeen.begin(), messagesSeen.end(), message))
             << "the script never makes " << test::MessageName(message);
     }
 }

@@ -1,10 +1,9 @@
 // Initialising the controller: where the template comes from, the input method of the edit items,
 // and every way it can fail (where the focus goes at Init: the first steps of the walks in
 // NavigationTest.cpp and SearchDialogTest.cpp, and FepSettingTest.cpp's disabled first item).
-#include "CDlgSb.h"
+#include "ControlledDialog.h"
 #include "EditTemplate.h"
 #include "Headless.h"
-#include "HostDialog.h"
 #include "MessageBoxes.h"
 #include "ParamName.h"
 #include "ShiftJis.h"
@@ -50,6 +49,24 @@ TEST(InitTest, ClosesTheInputMethodOfEveryEditItemItSubclasses) {
         ImmAssociateContext(host.Item(entry.first), nullptr);
         ImmDestroyContext(contexts[entry.first]);
     }
+}
+
+// The dialog manager gave the focus to the first edit; the focus report of the checked radio
+// that takes it over comes outside DialogKeyDown, so it checks the button again and clears the
+// rest of its group.
+TEST(InitTest, SearchDialogReportsTheCheckedRadioThreeTimes) {
+    HostDialog host(test::LibraryModule(), 80);
+    CheckDlgButton(host.Dialog(), 1081, BST_CHECKED);
+    CDlgSb sb;
+    ASSERT_EQ(1,
+              sb.InitDll(host.DialogWnd(), test::LibraryModule(), 80, 0, 0, test::kCheckMsg, 0, 0));
+    test::PumpDialog(host.Dialog());
+    EXPECT_TRUE(test::MessagesAre({
+        {"dlg", WM_COMMAND, test::sent | test::wparam, MAKEWPARAM(1080, EN_KILLFOCUS)},
+        {"dlg", test::kCheckMsg, test::posted | test::wparam, 1081},
+        {"dlg", test::kCheckMsg, test::posted | test::wparam, 1079},
+        {"dlg", test::kCheckMsg, test::posted | test::wparam, 1083},
+    }));
 }
 
 TEST(InitTest, UncheckedRadioGroupAtTheTopIsAProgramError) {

@@ -2,13 +2,13 @@
 // windows and subclassing objects.
 #include "CDlgSb.h"
 #include "HostDialog.h"
+#include "ParamName.h"
 #include "SearchTemplates.h"
 #include "StandInControls.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -74,99 +74,49 @@ std::string TemplateName(const ::testing::TestParamInfo<test::SearchTemplate>& p
 INSTANTIATE_TEST_SUITE_P(Library, SearchTemplateItemTableTest,
                          ::testing::ValuesIn(test::kSearchTemplates), TemplateName);
 
-// A label, an edit and a group box each start a group; the number is the index of the next
-// item placed, even when that item is an edit.
-TEST(ItemTableTest, GroupsFromLabelEditAndGroupBox) {
-    ExpectItemTable(test::ProgramModule(), 210, 211,
-                    {{211, KIND_RADIO, 0},
-                     {212, KIND_RADIO, 0},
-                     {213, KIND_EDIT, -1},
-                     {214, KIND_CHECK, 2},
-                     {215, KIND_EDIT, -1},
-                     {216, KIND_RADIO, 4}});
-}
-
-// Template 255 is standard although its style's low word is an extended template's version,
-// and its first entry's creation data is one byte long.
-TEST(ItemTableTest, StandardFormWithAVersionLikeStyleAndOddCreationData) {
-    ExpectItemTable(test::ProgramModule(), 255, 0, {{348, KIND_EDIT, -1}, {349, KIND_EDIT, -1}});
-}
-
-TEST(ItemTableTest, RadiosBeforeAnyGroupHaveNone) {
-    ExpectItemTable(
-        test::ProgramModule(), 220, 0,
-        {{221, KIND_RADIO, -1}, {222, KIND_RADIO, -1}, {223, KIND_PUSH, -1}, {224, KIND_RADIO, 3}});
-}
-
-// ID ranges come before ES_WANTRETURN; a predefined class given by name is the class itself;
-// group boxes, push boxes, owner-drawn buttons and labels make no item.
-TEST(ItemTableTest, KindsAndIdBoundaries) {
-    ExpectItemTable(test::ProgramModule(), 230, 0,
-                    {{5500, KIND_EDIT5000, -1},
-                     {4999, KIND_EDITMULTI, -1},
-                     {6000, KIND_EDIT6000, -1},
-                     {6999, KIND_EDIT6000, -1},
-                     {5999, KIND_EDIT5000, -1},
-                     {7500, KIND_EDIT, -1},
-                     {7000, KIND_PULLCOMBO, -1},
-                     {7999, KIND_PULLCOMBO, -1},
-                     {8000, KIND_COMBO, -1},
-                     {231, KIND_LIST, -1},
-                     {232, KIND_PUSH, -1},
-                     {233, KIND_CHECK, -1},
-                     {234, KIND_CHECK, -1},
-                     {235, KIND_RADIO, -1},
-                     {236, KIND_RADIO, -1},
-                     {237, KIND_RADIO, -1},
-                     {241, KIND_PUSH, -1}});
-}
-
-// The extended form takes the same rules, with its DWORD control IDs whole; classes given by
-// name in any case are the predefined ones, and a scroll bar and a common control (a stand-in
-// where the system lacks it) are no item.
-TEST(ItemTableTest, ExtendedTemplate) {
-    ASSERT_TRUE(test::RegisterStandInControls());
-    ExpectItemTable(test::ProgramModule(), 252, 204,
-                    {{201, KIND_PUSH, -1},
-                     {202, KIND_EDIT, -1},
-                     {71036, KIND_EDIT, -1},
-                     {204, KIND_RADIO, 3},
-                     {205, KIND_RADIO, 3},
-                     {206, KIND_COMBO, -1},
-                     {207, KIND_LIST, -1}});
-}
-
-// GetItem walks a standard template's entries one by one, giving each predefined class its code
-// whether the template names it by atom or by name in any case, and 0xFFFF to any other name
-// (template 254: offsets, codes and the next offsets below).
-// The controller's destructor is not virtual, and no walker is deleted through a CDlgSb*.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class ItemWalker : public CDlgSb {
-public:
-    using CDlgSb::GetItem;
+// Template 210: a label, an edit and a group box each start a group; the number is the index of
+// the next item placed, even when that item is an edit. 255 is standard although its style's low
+// word is an extended template's version, and its first entry's creation data is one byte long.
+// 230: ID ranges come before ES_WANTRETURN; a predefined class given by name is the class itself;
+// group boxes, push boxes, owner-drawn buttons and labels make no item. 252: the extended form
+// takes the same rules, with its DWORD control IDs whole; classes given by name in any case are
+// the predefined ones, and a scroll bar and a common control (a stand-in where the system lacks
+// it) are no item.
+struct TableCase {
+    const char* name;
+    UINT nTemplate;
+    UINT nRadioToCheck;
+    std::vector<ExpectedItem> items;
 };
-#pragma GCC diagnostic pop
 
-TEST(ItemTableTest, GetItemGivesPredefinedClassesTheirCodeByAtomOrByName) {
-    const HINSTANCE hInst = test::ProgramModule();
-    auto* pTemplate = static_cast<BYTE*>(
-        LockResource(LoadResource(hInst, FindResourceA(hInst, MAKEINTRESOURCEA(254), RT_DIALOG))));
-    const struct {
-        size_t offset;
-        WORD wClass;
-        size_t next;
-    } entries[] = {{24, 0, 60}, {60, 0xFFFF, 112}, {112, 5, 140}, {140, 2, 176}};
-    ItemWalker walker;
-    for (const auto& entry : entries) {
-        WORD wClass = 0;
-        const CDlgSb::ITEM* pNext =
-            walker.GetItem(reinterpret_cast<CDlgSb::ITEM*>(pTemplate + entry.offset), &wClass);
-        EXPECT_EQ(entry.wClass, wClass) << entry.offset;
-        EXPECT_EQ(entry.next, static_cast<size_t>(reinterpret_cast<const BYTE*>(pNext) - pTemplate))
-            << entry.offset;
-    }
+// clang-format off
+const TableCase kTables[] = {
+    {"Groups", 210, 211, {{211, KIND_RADIO, 0}, {212, KIND_RADIO, 0}, {213, KIND_EDIT, -1},
+                          {214, KIND_CHECK, 2}, {215, KIND_EDIT, -1}, {216, KIND_RADIO, 4}}},
+    {"VersionLikeStyle", 255, 0, {{348, KIND_EDIT, -1}, {349, KIND_EDIT, -1}}},
+    {"RadiosBeforeAnyGroup", 220, 0, {{221, KIND_RADIO, -1}, {222, KIND_RADIO, -1}, {223, KIND_PUSH, -1},
+                                      {224, KIND_RADIO, 3}}},
+    {"KindsAndIdBoundaries", 230, 0, {{5500, KIND_EDIT5000, -1}, {4999, KIND_EDITMULTI, -1},
+        {6000, KIND_EDIT6000, -1}, {6999, KIND_EDIT6000, -1}, {5999, KIND_EDIT5000, -1},
+        {7500, KIND_EDIT, -1}, {7000, KIND_PULLCOMBO, -1}, {7999, KIND_PULLCOMBO, -1},
+        {8000, KIND_COMBO, -1}, {231, KIND_LIST, -1}, {232, KIND_PUSH, -1}, {233, KIND_CHECK, -1},
+        {234, KIND_CHECK, -1}, {235, KIND_RADIO, -1}, {236, KIND_RADIO, -1}, {237, KIND_RADIO, -1},
+        {241, KIND_PUSH, -1}}},
+    {"Extended", 252, 204, {{201, KIND_PUSH, -1}, {202, KIND_EDIT, -1}, {71036, KIND_EDIT, -1},
+        {204, KIND_RADIO, 3}, {205, KIND_RADIO, 3}, {206, KIND_COMBO, -1}, {207, KIND_LIST, -1}}},
+};
+// clang-format on
+
+class ItemTableTest : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(ItemTableTest, MatchesTheTemplate) {
+    ASSERT_TRUE(test::RegisterStandInControls());
+    ExpectItemTable(test::ProgramModule(), GetParam().nTemplate, GetParam().nRadioToCheck,
+                    GetParam().items);
 }
+
+INSTANTIATE_TEST_SUITE_P(Program, ItemTableTest, ::testing::ValuesIn(kTables),
+                         test::ParamName<TableCase>);
 
 // The subclassing objects are windows of the framework, which as in MFC take their windows with
 // them: a controller deleted while its dialog stays destroys the controls it has objects for,
@@ -193,16 +143,6 @@ TEST(ItemTableLifetimeTest, DestroyingTheControllerTakesTheControlsOfItsObjects)
         EXPECT_EQ(!bSubclassed, IsWindow(hwnd) != FALSE) << GetDlgCtrlID(hwnd);
     }
     EXPECT_TRUE(IsWindow(host.Dialog()));
-}
-
-TEST(ItemTableLifetimeTest, DialogDestroyedBeforeTheControllerLeavesNothingBehind) {
-    CDlgSb sb;
-    {
-        HostDialog host(test::ProgramModule(), 200);
-        ASSERT_EQ(1, sb.Init(host.DialogWnd(), 200, 0, 0, 0, 0, 0));
-    }
-    for (UINT i = 0; i < sb.m_nCount; ++i)
-        EXPECT_EQ(nullptr, sb.m_ppSub[i]->m_hWnd);
 }
 
 } // namespace

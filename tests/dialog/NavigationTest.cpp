@@ -50,50 +50,27 @@ ExpectedMessage Private(const char* pszWindow, UINT message) {
     return {pszWindow, message, posted | wparam | lparam, 0, 0};
 }
 
+// At the edges the focus stays and the owner hears it, even when wrapping would be announced.
+// clang-format off
 const WalkCase kWalks[] = {
-    {"DownOnTheLastItemWrapsToTheFirst",
-     {200, 0, 0},
-     {{VK_UP, 203}, {VK_DOWN, 201}},
-     {EditFocus(203, EN_KILLFOCUS)}},
+    {"DownOnTheLastItemWrapsToTheFirst", {200, 0, 0}, {{VK_UP, 203}, {VK_DOWN, 201}}, {EditFocus(203, EN_KILLFOCUS)}},
     {"UpOnTheFirstItemWrapsToTheLast", {200, 0, 0}, {{VK_UP, 203}}, {EditFocus(203, EN_SETFOCUS)}},
-    {"WrapNotifyPostsTheWrapDownToTheDialog",
-     {200, kWrapNotify, 0},
-     {{VK_UP, 203}, {VK_DOWN, 201}},
+    {"WrapNotifyPostsTheWrapDownToTheDialog", {200, kWrapNotify, 0}, {{VK_UP, 203}, {VK_DOWN, 201}},
      {EditFocus(203, EN_KILLFOCUS), Private("dlg", WM_DLGSB_WRAPTOP)}},
-    {"WrapNotifyPostsTheWrapUpToTheDialog",
-     {200, kWrapNotify, 0},
-     {{VK_UP, 203}},
+    {"WrapNotifyPostsTheWrapUpToTheDialog", {200, kWrapNotify, 0}, {{VK_UP, 203}},
      {EditFocus(203, EN_SETFOCUS), Private("dlg", WM_DLGSB_WRAPBOTTOM)}},
-    // At the edges the focus stays and the owner hears it, even when wrapping would be announced.
-    {"EdgeNotifyAtTheTopTellsTheOwner",
-     {200, kWrapNotify | kEdgeNotify, 0},
-     {{VK_UP, 201}},
-     {Private("owner", WM_DLGSB_LEAVETOP)}},
-    {"EdgeNotifyAtTheBottomTellsTheOwner",
-     {200, kWrapNotify | kEdgeNotify, 0},
-     {{VK_DOWN, 202}, {VK_DOWN, 203}, {VK_DOWN, 203}},
+    {"EdgeNotifyAtTheTopTellsTheOwner", {200, kWrapNotify | kEdgeNotify, 0}, {{VK_UP, 201}}, {Private("owner", WM_DLGSB_LEAVETOP)}},
+    {"EdgeNotifyAtTheBottomTellsTheOwner", {200, kWrapNotify | kEdgeNotify, 0}, {{VK_DOWN, 202}, {VK_DOWN, 203}, {VK_DOWN, 203}},
      {Private("owner", WM_DLGSB_LEAVEBOTTOM)}},
-    {"EdgeNotifyTellsTheParentOfADialogWithoutOwner",
-     {201, kEdgeNotify, 0},
-     {{VK_DOWN, 202}, {VK_DOWN, 203}, {VK_DOWN, 203}},
+    {"EdgeNotifyTellsTheParentOfADialogWithoutOwner", {201, kEdgeNotify, 0}, {{VK_DOWN, 202}, {VK_DOWN, 203}, {VK_DOWN, 203}},
      {Private("owner", WM_DLGSB_LEAVEBOTTOM)}},
-    {"EdgeNotifyTellsNobodyWithoutOwnerOrParent",
-     {200, kEdgeNotify | kNotOwned, 0},
-     {{VK_DOWN, 202}, {VK_DOWN, 203}, {VK_DOWN, 203}},
-     {}},
-    {"EnterOnAnEditMovesLikeDown",
-     {200, 0, 0},
-     {{VK_DOWN, 202}, {VK_RETURN, 203}},
+    {"EdgeNotifyTellsNobodyWithoutOwnerOrParent", {200, kEdgeNotify | kNotOwned, 0}, {{VK_DOWN, 202}, {VK_DOWN, 203}, {VK_DOWN, 203}}, {}},
+    {"EnterOnAnEditMovesLikeDown", {200, 0, 0}, {{VK_DOWN, 202}, {VK_RETURN, 203}},
      {EditFocus(202, EN_KILLFOCUS), EditFocus(203, EN_SETFOCUS)}},
-    {"DisabledItemsAreSkippedBothWays",
-     {200, 0, 202},
-     {{VK_DOWN, 203}, {VK_UP, 201}},
-     {EditFocus(203, EN_KILLFOCUS)}},
-    {"DisabledLastItemIsSkippedAcrossTheWrap",
-     {200, 0, 203},
-     {{VK_DOWN, 202}, {VK_DOWN, 201}, {VK_UP, 202}},
-     {EditFocus(202, EN_SETFOCUS)}},
+    {"DisabledItemsAreSkippedBothWays", {200, 0, 202}, {{VK_DOWN, 203}, {VK_UP, 201}}, {EditFocus(203, EN_KILLFOCUS)}},
+    {"DisabledLastItemIsSkippedAcrossTheWrap", {200, 0, 203}, {{VK_DOWN, 202}, {VK_DOWN, 201}, {VK_UP, 202}}, {EditFocus(202, EN_SETFOCUS)}},
 };
+// clang-format on
 
 class NavigationWalkTest : public ::testing::TestWithParam<WalkCase> {};
 
