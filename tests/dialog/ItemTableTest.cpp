@@ -118,6 +118,38 @@ TEST_P(ItemTableTest, MatchesTheTemplate) {
 INSTANTIATE_TEST_SUITE_P(Program, ItemTableTest, ::testing::ValuesIn(kTables),
                          test::ParamName<TableCase>);
 
+// GetItem walks a standard template's entries one by one, giving each predefined class its code
+// whether the template names it by atom or by name in any case, and 0xFFFF to any other name
+// (template 254: offsets, codes and the next offsets below).
+// The controller's destructor is not virtual, and no walker is deleted through a CDlgSb*.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class ItemWalker : public CDlgSb {
+public:
+    using CDlgSb::GetItem;
+};
+#pragma GCC diagnostic pop
+
+TEST(ItemTableTest, GetItemGivesPredefinedClassesTheirCodeByAtomOrByName) {
+    const HINSTANCE hInst = test::ProgramModule();
+    auto* pTemplate = static_cast<BYTE*>(
+        LockResource(LoadResource(hInst, FindResourceA(hInst, MAKEINTRESOURCEA(254), RT_DIALOG))));
+    const struct {
+        size_t offset;
+        WORD wClass;
+        size_t next;
+    } entries[] = {{24, 0, 60}, {60, 0xFFFF, 112}, {112, 5, 140}, {140, 2, 176}};
+    ItemWalker walker;
+    for (const auto& entry : entries) {
+        WORD wClass = 0;
+        const CDlgSb::ITEM* pNext =
+            walker.GetItem(reinterpret_cast<CDlgSb::ITEM*>(pTemplate + entry.offset), &wClass);
+        EXPECT_EQ(entry.wClass, wClass) << entry.offset;
+        EXPECT_EQ(entry.next, static_cast<size_t>(reinterpret_cast<const BYTE*>(pNext) - pTemplate))
+            << entry.offset;
+    }
+}
+
 // The subclassing objects are windows of the framework, which as in MFC take their windows with
 // them: a controller deleted while its dialog stays destroys the controls it has objects for,
 // and leaves the others (the 5000 and 6000 edits, the statics) as they were.
