@@ -68,18 +68,16 @@ TEST_P(FepModeTest, OpensInTheChosenModeKeepingRomajiAndSentenceMode) {
               window.Modes());
     EXPECT_EQ(window.Wnd(), fep.m_pTargetWnd);
     EXPECT_EQ(1, fep.m_bOn);
+    if (GetParam().bKana == 1) { // KanaOn is FepOn in half-width katakana
+        ImeWindow byKanaOn;
+        byKanaOn.SetModes(GetParam().dwBefore, IME_SMODE_PHRASEPREDICT);
+        EXPECT_EQ(1, CFep().KanaOn(byKanaOn.Wnd(), 12, 34));
+        EXPECT_EQ(window.Modes(), byKanaOn.Modes());
+        EXPECT_TRUE(byKanaOn.IsOpen());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, FepModeTest, ::testing::ValuesIn(kModes));
-
-TEST(FepTest, KanaOnIsFepOnInHalfWidthKatakana) {
-    ImeWindow byKanaOn, byFepOn;
-    CFep first, second;
-    EXPECT_EQ(1, first.KanaOn(byKanaOn.Wnd(), 12, 34));
-    EXPECT_EQ(1, second.FepOn(byFepOn.Wnd(), 0, 0, 1));
-    EXPECT_EQ(byFepOn.Modes(), byKanaOn.Modes());
-    EXPECT_EQ(byFepOn.IsOpen(), byKanaOn.IsOpen());
-}
 
 TEST(FepTest, SecondFepOnIsRefusedButNamesTheWindowFepOffCloses) {
     ImeWindow firstWindow, secondWindow;
