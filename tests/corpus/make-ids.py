@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the IDs header a resource script of the corpus needs to compile on its own.
 
-    make-ids.py SCRIPT.rc [MORE.rc ...] > ids.h
+    make-ids.py SCRIPT.rc [MORE.rc ...] > ids.rh
 
 Each identifier the scripts use that neither the resource compiler's own words nor the Windows
 SDK's resource headers (sdk.rh) define is the name of an ID in the program's missing
