@@ -1,6 +1,7 @@
 // The codes of the rows: GetCode and SetCode for every kind and style, the account record of a
-// code, freeing the cache, and the typed text that chooses the rows.
-#include "MasterData.h"
+// code as the one pass over the masters reads it, freeing the cache, and the typed text that
+// chooses the rows.
+#include "AccountMasters.h"
 #include "PullList.h"
 #include "pull/PullRecords.h"
 #include "ShiftJis.h"
@@ -83,9 +84,7 @@ TEST(PullCodeTest, SetCodeSelectsTheRowOfTheCode) {
     for (const SetCase& c : kCases) {
         SCOPED_TRACE(c.name);
         test::PullList list;
-        list.Folder().Write("m_bumon.csv", test::kDepts);
-        list.Folder().Write("m_kamoku.csv", test::kAccounts);
-        list.Folder().Write("m_hojo.csv", test::kSubAccounts);
+        list.WriteMasters(true);
         EXPECT_EQ(c.nPreselected, list.Make(c.nKind, c.wStyle, c.nCode));
         list.Store().SetCode(c.nCode, &list.Combo());
         EXPECT_EQ(c.nSelected, list.Combo().GetCurSel());
@@ -95,8 +94,7 @@ TEST(PullCodeTest, SetCodeSelectsTheRowOfTheCode) {
 
 TEST(PullCodeTest, GetRecordGivesTheAccountAndItsSubAccount) {
     test::PullList list;
-    list.Folder().Write("m_kamoku.csv", test::kAccounts);
-    list.Folder().Write("m_hojo.csv", test::kSubAccounts);
+    list.WriteMasters();
     CPullRead& store = list.Store();
     CODEDATA data;
     EXPECT_EQ(-1, store.GetRecord(nullptr, 1230005, &data));
@@ -125,6 +123,44 @@ TEST(PullCodeTest, GetRecordGivesTheAccountAndItsSubAccount) {
     std::memset(&data, 0xCC, sizeof(data));
     EXPECT_EQ(-1, store.GetRecord(nullptr, 1230005, &data));
     EXPECT_EQ(0xCCCC, data.wCode);
+}
+
+// The account masters are read in one pass over each file, and give the records that reading
+// m_hojo.csv afresh for every account gives.
+void ExpectRecordsOfReopening(test::PullList& list) {
+    list.Make(2);
+    const std::vector<ACCTREC> expected = test::LoadAccountsReopening(list.Folder().Path());
+    const CPullRead& store = list.Store();
+    ASSERT_EQ(static_cast<int>(expected.size()), store.m_nData);
+    if (expected.empty())
+        return;
+    const void* pCache = GlobalLock(store.m_hData);
+    EXPECT_EQ(0, std::memcmp(expected.data(), pCache, expected.size() * sizeof(ACCTREC)));
+    GlobalUnlock(store.m_hData);
+}
+
+TEST(PullCodeTest, OnePassGivesTheRecordsOfReopeningForEachAccountUpToTheLines) {
+    for (unsigned nSeed = 1; nSeed <= 40; ++nSeed) {
+        SCOPED_TRACE(nSeed);
+        const test::AccountMasters masters = test::MakeAccountMasters(30, 60, nSeed, true);
+        test::PullList list;
+        list.Folder().WriteBytes("m_kamoku.csv", masters.accounts);
+        if (nSeed % 8 != 0)
+            list.Folder().WriteBytes("m_hojo.csv", masters.subAccounts);
+        ExpectRecordsOfReopening(list);
+    }
+    // An account listed again takes its sub-accounts again, up to as many records as the files
+    // have lines; its last record before the sub-account gives the account's part of a code's
+    // record.
+    test::PullList list;
+    list.Folder().Write("m_kamoku.csv", {"x,1,A,LONG,A,0,1,0,0,0,0,0,1",
+                                         "x,1,A,B,A,0,1,0,0,0,1,0,1", "x,1,A,A,A,0,1,0,0,0,1,0,1"});
+    list.Folder().Write("m_hojo.csv", {"1,x,1,S,S,S", "1,x,2,S,S,S", "1,x,3,S,S,S"});
+    ExpectRecordsOfReopening(list);
+    EXPECT_EQ(6, list.Store().m_nData);
+    CODEDATA data;
+    EXPECT_EQ(1, list.Store().GetRecord(nullptr, 10003, &data));
+    EXPECT_STREQ("B", data.szShortName);
 }
 
 TEST(PullCodeTest, FreeDataFreesTheCacheOfFileListsOnly) {
@@ -159,8 +195,7 @@ struct TypedCase {
 // come along), anything else by the start of the key; a code of 0 chooses nothing.
 TEST(PullCodeTest, TypedTextChoosesTheRowsFromTheCache) {
     test::PullList list;
-    list.Folder().Write("m_kamoku.csv", test::kAccounts);
-    list.Folder().Write("m_hojo.csv", test::kSubAccounts);
+    list.WriteMasters();
     list.Make(2, 0x01);
     // The cache is read once for the list, not for each character.
     list.Folder().Write("m_kamoku.csv", {});

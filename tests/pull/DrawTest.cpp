@@ -126,6 +126,7 @@ protected:
     TEXTMETRICA m_tm = {};
 };
 
+// Without a width the list keeps its own.
 TEST_F(DropDownTest, EachKindHasItsWidthInAverageCharacters) {
     const int cw = m_tm.tmAveCharWidth;
     CPullBase::SetMultiWidth(30, 40);
@@ -133,16 +134,9 @@ TEST_F(DropDownTest, EachKindHasItsWidthInAverageCharacters) {
         short nKind;
         WORD bReadFiles;
         int nWidth;
-    } kCases[] = {{1, 0, 23 * cw},
-                  {2, 0, 29 * cw},
-                  {3, 0, 23 * cw},
-                  {1, 1, 50 * cw},
-                  {2, 1, 50 * cw},
-                  {3, 1, 26 * cw},
-                  {10, 0, 40 * cw},
-                  // Without a width the list keeps its own.
-                  {10, 1, 70},
-                  {-1, 0, 70}};
+    } kCases[] = {{1, 0, 23 * cw},  {2, 0, 29 * cw}, {3, 0, 23 * cw},
+                  {1, 1, 50 * cw},  {2, 1, 50 * cw}, {3, 1, 26 * cw},
+                  {10, 0, 40 * cw}, {10, 1, 70},     {-1, 0, 70}};
     for (const auto& c : kCases)
         EXPECT_EQ(c.nWidth, WidthOf(c.nKind, c.bReadFiles)) << c.nKind << " " << c.bReadFiles;
     // The multi-column width follows the system family.
@@ -157,8 +151,8 @@ TEST_F(DropDownTest, EachKindHasItsWidthInAverageCharacters) {
 }
 
 // The list is placed once per opening, and again only when it would leave its parent's right
-// edge and has room to move left by its own width.
-TEST_F(DropDownTest, TheListIsSizedOnceAndMovedLeftWhenItWouldLeaveTheParent) {
+// edge and has room to move left by its own width; only the list is coloured.
+TEST_F(DropDownTest, TheListIsSizedOnceMovedLeftWhenItWouldLeaveTheParentAndColoured) {
     CPullRead& store = m_pull.Store();
     store.m_nKind = 3;
     EXPECT_EQ(Expected(20, 30, 23), Text(Colour(20, 30)));
@@ -170,10 +164,7 @@ TEST_F(DropDownTest, TheListIsSizedOnceAndMovedLeftWhenItWouldLeaveTheParent) {
     EXPECT_EQ(Expected(x - nWidth, 10, 23), Text(Colour(x, 10)));
     store.m_bSized = 0;
     EXPECT_EQ(Expected(nWidth / 2, 10, 23), Text(Colour(nWidth / 2, 10)));
-}
-
-TEST_F(DropDownTest, OnlyTheListIsColoured) {
-    CPullRead& store = m_pull.Store();
+    store.m_bSized = 0;
     store.m_crText = 0x123456;
     store.m_crBack = 0x654321;
     EXPECT_EQ(nullptr, store.CtlColor(&m_dc, &m_list, CTLCOLOR_EDIT, nullptr));

@@ -116,15 +116,12 @@ struct ListedCase {
 TEST(PullReadTest, RecordsAreListedByTheirFlagsAndFiles) {
     std::vector<ULONG> withNone = {0};
     withNone.insert(withNone.end(), test::kAccountCodes.begin(), test::kAccountCodes.end());
+    std::vector<ULONG> withAddNew(test::kAccountCodes.begin(), test::kAccountCodes.end());
+    withAddNew.push_back(0xFFFFFFFF);
     const std::vector<ULONG> kAccountsOnly = {0, 1000000, 5000000, 51000000, 5200000};
     const ListedCase kCases[] = {
         {"all", Entry::kFile, Entry::kFile, 2, 0, withNone},
-        {"add new row",
-         Entry::kFile,
-         Entry::kFile,
-         2,
-         0x11,
-         {1000000, 1000003, 1000004, 1230005, 5000000, 51000000, 5200000, 0xFFFFFFFF}},
+        {"add new row", Entry::kFile, Entry::kFile, 2, 0x11, withAddNew},
         {"no sub-accounts", Entry::kFile, Entry::kAbsent, 2, 0, kAccountsOnly},
         {"sub-accounts a folder", Entry::kFile, Entry::kFolder, 2, 0, kAccountsOnly},
         {"sub-accounts a FIFO", Entry::kFile, Entry::kFifo, 2, 0, kAccountsOnly},
