@@ -115,16 +115,6 @@ TEST_F(PullComboTest, TypingNarrowsTheListAndDropsItDown) {
     }
 }
 
-// A list is made with its combo box's redraw off, and the redraw comes on again: a row put into
-// the open list a character narrowed is repainted.
-TEST_F(PullComboTest, NarrowedListRepaintsItsChangesAgain) {
-    Type(7001, "5");
-    const HWND hList = test::PaintedList(m_host.Item(7001)).hwnd;
-    SendMessageA(m_host.Item(7001), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("row"));
-    RECT rc;
-    EXPECT_TRUE(GetUpdateRect(hList, &rc, FALSE));
-}
-
 // The combo box itself sees none of them: its selection stays.
 TEST_F(PullComboTest, ClosedListHandsLeftRightAndSpaceToTheControllerAsUpDownAndEnter) {
     const struct {
@@ -268,13 +258,18 @@ TEST_F(PullComboTest, RepaintsKeepNoMemory) {
 }
 
 // The list the controller opens is sized when it asks for its colours: 50 average characters
-// of its own font. A template combo box's object came after its creation's WM_MEASUREITEM.
-TEST_F(PullComboTest, OpenListIsSizedForItsKindWhenItIsColoured) {
+// of its own font. A template combo box's object came after its creation's WM_MEASUREITEM. A
+// list is made with its combo box's redraw off, and the redraw comes on again: a row put into
+// the open list is repainted.
+TEST_F(PullComboTest, OpenListIsSizedForItsKindWhenItIsColouredAndRepaintsItsChanges) {
     Type(7001, "\r");
     const test::DroppedList list = test::PaintedList(m_host.Item(7001));
     EXPECT_EQ(50 * list.tm.tmAveCharWidth, list.rc.right - list.rc.left);
     EXPECT_EQ(reinterpret_cast<LRESULT>(Pull(7001).m_pull.m_hBrush), list.lBrush);
     EXPECT_EQ(-1, Pull(7001).m_pull.m_nItemHeight);
+    SendMessageA(m_host.Item(7001), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("row"));
+    RECT rc;
+    EXPECT_TRUE(GetUpdateRect(list.hwnd, &rc, FALSE));
 }
 
 } // namespace
