@@ -1,20 +1,19 @@
 // Drop-down list combo boxes as the controller and the pull-down lists use them: opening and
 // closing the list by message and by key with the notifications in the order the parent receives
-// them, owner drawing through the combo box, and the position change a new font makes
-// (a closing list's: tests/afx/ComboBoxCloseTest.cpp).
+// them, and the position change a new font makes (a closing list's:
+// tests/afx/ComboBoxCloseTest.cpp; owner drawing: tests/afx/OwnerDrawTest.cpp).
 #include "ControlHost.h"
 #include "MessageLog.h"
 #include "ParamName.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <vector>
 
 namespace {
 
 using test::MessagesAre;
 using test::Send;
-using test::sent;
 using test::Text;
 
 constexpr int kId = 7;
@@ -121,30 +120,6 @@ const KeyCase kKeys[] = {
 INSTANTIATE_TEST_SUITE_P(Keys, ComboBoxKeyTest, ::testing::ValuesIn(kKeys),
                          test::ParamName<KeyCase>);
 
-// A second CB_SHOWDROPDOWN of the same state tells nothing.
-TEST_F(ComboBoxTest, FocusNotificationsAndLosingTheFocusClosesTheList) {
-    SetFocus(m_combo);
-    Send(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
-    Send(m_combo, CB_SHOWDROPDOWN, TRUE, 0);
-    const HWND list = GetCapture(); // the open list holds the mouse capture, on Windows as here
-    EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(m_combo, GetFocus());
-    SetFocus(m_parent.Handle());
-    Send(m_combo, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_TRUE(MessagesAre({
-        {"parent", WM_KILLFOCUS, sent, 0, 0},
-        test::ParentNotification(m_combo, CBN_SETFOCUS),
-        test::ParentNotification(m_combo, CBN_DROPDOWN),
-        test::ParentNotification(m_combo, CBN_SELENDCANCEL),
-        test::ParentNotification(m_combo, CBN_CLOSEUP),
-        test::ParentNotification(m_combo, CBN_KILLFOCUS),
-        {"parent", WM_SETFOCUS, sent, 0, 0},
-    }));
-    EXPECT_FALSE(IsDropped(m_combo));
-    EXPECT_FALSE(IsWindowVisible(list));
-    EXPECT_EQ(nullptr, GetCapture());
-}
-
 // A width below the list's present one brings it back to the combo box's width (120); 0 keeps
 // it. The open list and the dropped rectangle take the width.
 TEST_F(ComboBoxTest, DroppedWidthIsNeverBelowTheComboBoxs) {
@@ -240,95 +215,6 @@ TEST_F(ComboBoxTest, NewFontSetsTheHeightOfTheSelectionFieldWithAPositionChange)
     Send(m_combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 1);
     SetWindowPos(m_combo, nullptr, 0, 0, 120, 150, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(tm.tmHeight + 4, Send(m_combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-}
-
-// The owner answers 18 for every item it is asked to measure.
-class OwnerDrawnComboBoxTest : public ::testing::Test {
-protected:
-    HWND Create(DWORD style) {
-        test::SetMeasuredHeight(18);
-        return m_parent.Create("ComboBox", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | style, kId, "",
-                               0, 120, 150);
-    }
-
-    test::ParentWindow m_parent;
-};
-
-TEST_F(OwnerDrawnComboBoxTest, AsksForTheHeightOfTheSelectionFieldAndOfTheItems) {
-    const HWND combo = Create(0);
-    const UINT nText = static_cast<UINT>(SystemFontHeight() + 4);
-    const std::vector<MEASUREITEMSTRUCT>& measured = test::MeasuredItems();
-    ASSERT_EQ(2u, measured.size());
-    const UINT itemIDs[] = {static_cast<UINT>(-1), 0};
-    const UINT proposed[] = {nText - 6, nText};
-    for (size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(itemIDs[i], measured[i].itemID);
-        EXPECT_EQ(120u, measured[i].itemWidth);
-        EXPECT_EQ(proposed[i], measured[i].itemHeight);
-    }
-    EXPECT_EQ(24, Send(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    EXPECT_EQ(18, Send(combo, CB_GETITEMHEIGHT));
-    EXPECT_EQ(28, WindowRect(combo).bottom - WindowRect(combo).top);
-    EXPECT_EQ(0, Send(combo, CB_SETITEMHEIGHT, 0, 20));
-    EXPECT_EQ(20, Send(combo, CB_GETITEMHEIGHT));
-}
-
-TEST_F(OwnerDrawnComboBoxTest, OwnerDrawsTheSelectionFieldAndTheItemsOfTheOpenList) {
-    const HWND combo = Create(0);
-    Send(combo, CB_ADDSTRING, 0, 0x1111);
-    Send(combo, CB_ADDSTRING, 0, 0x2222);
-    ULONG_PTR data = 0; // an item without text has its data for text
-    EXPECT_EQ(sizeof(data), Send(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(&data)));
-    EXPECT_EQ(0x1111u, data);
-    SetFocus(combo);
-    test::Pump();
-    test::ClearParentRecords();
-
-    Send(combo, CB_SETCURSEL, 1, 0);
-    Send(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    test::Pump();
-
-    const std::vector<DRAWITEMSTRUCT>& drawn = test::DrawnItems();
-    ASSERT_GE(drawn.size(), 3u);
-    for (const DRAWITEMSTRUCT& item : drawn) {
-        EXPECT_EQ(static_cast<UINT>(ODT_COMBOBOX), item.CtlType);
-        EXPECT_EQ(static_cast<UINT>(kId), item.CtlID);
-        EXPECT_EQ(combo, item.hwndItem);
-        EXPECT_EQ(static_cast<UINT>(ODA_DRAWENTIRE), item.itemAction);
-    }
-    // The field as the selection changed (the combo box has the focus), inside its border, and
-    // the list's items.
-    EXPECT_EQ(1u, drawn.front().itemID);
-    EXPECT_EQ(static_cast<UINT>(ODS_COMBOBOXEDIT | ODS_SELECTED | ODS_FOCUS),
-              drawn.front().itemState);
-    EXPECT_EQ(0x2222u, drawn.front().itemData);
-    const RECT& rcField = drawn.front().rcItem;
-    EXPECT_EQ((std::vector<LONG>{3, 3, 100, 25}),
-              (std::vector<LONG>{rcField.left, rcField.top, rcField.right, rcField.bottom}));
-    const DRAWITEMSTRUCT& first = drawn[drawn.size() - 2];
-    const DRAWITEMSTRUCT& second = drawn.back();
-    EXPECT_EQ(0u, first.itemID);
-    EXPECT_EQ(0u, first.itemState);
-    EXPECT_EQ(0x1111u, first.itemData);
-    EXPECT_EQ(0, first.rcItem.top);
-    EXPECT_EQ(118, first.rcItem.right);
-    EXPECT_EQ(1u, second.itemID);
-    EXPECT_EQ(static_cast<UINT>(ODS_SELECTED), second.itemState);
-    EXPECT_EQ(18, second.rcItem.top);
-    EXPECT_EQ(36, second.rcItem.bottom);
-}
-
-TEST_F(OwnerDrawnComboBoxTest, FieldWithoutSelectionIsDrawnForItemMinusOne) {
-    const HWND combo = Create(CBS_HASSTRINGS);
-    Send(combo, CB_ADDSTRING, 0, Text("one"));
-    EXPECT_EQ(3, Send(combo, CB_GETLBTEXTLEN));
-    test::ClearParentRecords();
-    InvalidateRect(combo, nullptr, TRUE);
-    UpdateWindow(combo);
-    const std::vector<DRAWITEMSTRUCT>& drawn = test::DrawnItems();
-    ASSERT_EQ(1u, drawn.size());
-    EXPECT_EQ(static_cast<UINT>(-1), drawn[0].itemID);
-    EXPECT_EQ(static_cast<UINT>(ODS_COMBOBOXEDIT), drawn[0].itemState);
 }
 
 } // namespace

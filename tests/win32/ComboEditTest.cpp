@@ -1,6 +1,6 @@
-// Combo boxes with an edit, as a host's dialog uses them: the drop-down combo box gives its edit
-// the focus, keeps the edit's text and the list's selection in step and tells its parent; the
-// simple one shows its list under the edit (drop-down lists: ComboBoxTest.cpp).
+// Drop-down combo boxes, as a host's dialog uses them: the combo box gives its edit the focus,
+// keeps the edit's text and the list's selection in step and tells its parent (drop-down lists:
+// ComboBoxTest.cpp).
 #include "ControlHost.h"
 #include "HostDialog.h"
 #include "MessageLog.h"
@@ -125,38 +125,6 @@ TEST(ComboEditTest, DropDownKeepsEditAndListInStep) {
     // The parent heard of the selection that Down made before the edit showed it.
     EXPECT_EQ("alpha", g_textAtSelChange);
     ReleaseCapture();
-}
-
-// The edit fills the field and the list stands under it, as high as the combo box leaves it,
-// whatever the field's height and the combo box's; a click in the list gives the edit the
-// focus. A combo box of no type is a simple one.
-TEST(ComboEditTest, SimpleShowsItsListUnderTheEdit) {
-    test::ParentWindow parent;
-    const HWND combo = parent.Create("ComboBox", 0, kId, "", 0, 120, 100);
-    const COMBOBOXINFO info = InfoOf(combo);
-    for (int nStep = 0; nStep < 3; ++nStep) {
-        if (nStep == 1)
-            Send(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
-        if (nStep == 2)
-            SetWindowPos(combo, nullptr, 0, 0, 140, 150, SWP_NOMOVE | SWP_NOZORDER);
-        RECT rcList, rcCombo, rcEdit;
-        GetWindowRect(info.hwndList, &rcList);
-        GetWindowRect(combo, &rcCombo);
-        GetWindowRect(info.hwndItem, &rcEdit);
-        MapWindowPoints(nullptr, combo, reinterpret_cast<POINT*>(&rcEdit), 2);
-        const RECT rcItem = InfoOf(combo).rcItem;
-        EXPECT_TRUE(EqualRect(&rcItem, &rcEdit)) << nStep;
-        EXPECT_EQ(rcCombo.top + rcItem.bottom + 2, rcList.top) << nStep;
-        EXPECT_GE(rcCombo.bottom, rcList.bottom) << nStep;
-        EXPECT_LT(rcCombo.bottom - 20, rcList.bottom) << nStep;
-    }
-    EXPECT_TRUE(IsChild(combo, info.hwndList) && IsWindowVisible(info.hwndList));
-    EXPECT_TRUE(Send(combo, CB_SHOWDROPDOWN, TRUE) && !Send(combo, CB_GETDROPPEDSTATE));
-    EXPECT_EQ(CB_ERR, Send(combo, CB_SETDROPPEDWIDTH, 300));
-    SetFocus(parent.Handle());
-    Send(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    Send(info.hwndList, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(info.hwndItem, GetFocus());
 }
 
 // The edit is made as the combo box's style says and takes its font and its enabling; the

@@ -1,12 +1,9 @@
-// The parent window of the controls under test, what it is asked to draw and measure,
-// and controls whose own messages are recorded.
+// The parent window of the controls under test, and controls whose own messages are recorded.
 #pragma once
 
 #include "MessageLog.h"
 
 #include <windows.h>
-
-#include <vector>
 
 namespace test {
 
@@ -34,7 +31,7 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     // A visible child control; the messages of its creation are pumped and left out of the
-    // message record (the parent records keep what it asked to be drawn and measured).
+    // message record.
     HWND Create(const char* pszClass, DWORD style, int nId, const char* pszText = "",
                 DWORD exStyle = 0, int cx = 100, int cy = 100) const;
 
@@ -44,13 +41,5 @@ private:
 
 // The control's own messages are recorded under the name, before its procedure sees them.
 void RecordControl(HWND hwnd, const char* pszName);
-
-// What the parent received in WM_DRAWITEM and WM_MEASUREITEM: the item as it came, before the
-// parent answered.
-const std::vector<DRAWITEMSTRUCT>& DrawnItems();
-const std::vector<MEASUREITEMSTRUCT>& MeasuredItems();
-void ClearParentRecords();
-// The item height the parent answers WM_MEASUREITEM with; 0 leaves the proposed one.
-void SetMeasuredHeight(UINT nHeight);
 
 } // namespace test

@@ -65,21 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Templates, DialogManagerTest,
                                                       {{701, "Button"}, {703, "Edit"}}}),
                          test::ParamName<MadeDialog>);
 
-// The dialog templates of a module come in the order of their IDs, as a host lists them; a
-// callback that answers FALSE ends the list.
-BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR lpName, LONG_PTR lParam) {
-    auto* pIds = reinterpret_cast<std::vector<UINT>*>(lParam);
-    pIds->push_back(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpName)));
-    return pIds->size() < 2;
-}
-
-TEST(DialogTemplates, AreListedByIdUntilTheCallbackStops) {
-    std::vector<UINT> ids;
-    EXPECT_FALSE(EnumResourceNamesA(test::ProgramModule(), RT_DIALOG, CollectName,
-                                    reinterpret_cast<LONG_PTR>(&ids)));
-    EXPECT_EQ((std::vector<UINT>{102, 104}), ids);
-}
-
 // A scroll bar keeps the arrows and tells the dialog what each key asks to scroll, whatever its
 // direction; keys that scroll nothing tell nothing.
 struct ScrollKey {

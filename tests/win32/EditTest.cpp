@@ -1,6 +1,6 @@
 // Edits as the controller and the entry fields use them: the text limit, the selection, the keys a
-// single-line and a multi-line edit keep, code page 932 text, and the notifications their parent
-// receives.
+// single-line and a multi-line edit keep, code page 932 text, the notifications their parent
+// receives, and the layout of the text in the format rectangle.
 #include "ControlHost.h"
 #include "Headless.h"
 #include "HostDialog.h"
@@ -11,14 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <utility>
 
 namespace {
 
 using test::MessagesAre;
-using test::optional;
 using test::Send;
 using test::WindowText;
 
@@ -33,11 +31,6 @@ Selection SelectionOf(HWND hwnd) {
                                 reinterpret_cast<LPARAM>(&selection.second));
     EXPECT_EQ(MAKELONG(selection.first, selection.second), result);
     return selection;
-}
-
-void Type(HWND hwnd, const std::string& bytes) {
-    for (char ch : bytes)
-        Send(hwnd, WM_CHAR, static_cast<BYTE>(ch), 1);
 }
 
 // The metrics of the font an edit is given, measured as the edit measures it.
@@ -130,67 +123,6 @@ const EditingCase kEditing[] = {
 INSTANTIATE_TEST_SUITE_P(Keys, EditingTest, ::testing::ValuesIn(kEditing),
                          test::ParamName<EditingCase>);
 
-TEST(EditTest, SetTextPutsTheCaretAtTheStartAndOnlyASingleLineEditNotifies) {
-    test::ParentWindow parent;
-    const HWND single = parent.Create("Edit", 0, kId, "old");
-    const HWND multi = parent.Create("Edit", ES_MULTILINE, kId + 1, "old");
-    Send(single, EM_SETSEL, 3, 3);
-    SetWindowTextA(single, "new text");
-    SetWindowTextA(multi, "new\r\ntext");
-    EXPECT_TRUE(MessagesAre(TextChanged(single)));
-    EXPECT_EQ((Selection{0, 0}), SelectionOf(single));
-    EXPECT_EQ("new text", WindowText(single));
-    EXPECT_EQ("new\r\ntext", WindowText(multi));
-}
-
-// A focus change repaints an edit only where it shows a selection, whose highlight comes or goes.
-TEST(EditTest, FocusChangeRepaintsOnlyASelection) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", ES_MULTILINE, kId, "text");
-    for (const LPARAM lEnd : {0, 2}) {
-        Send(edit, EM_SETSEL, 0, lEnd);
-        for (const HWND hFocus : {edit, parent.Handle()}) {
-            UpdateWindow(edit);
-            SetFocus(hFocus);
-            EXPECT_EQ(lEnd != 0, GetUpdateRect(edit, nullptr, FALSE) != 0);
-        }
-    }
-}
-
-// Wine sends EN_UPDATE and EN_CHANGE after EN_MAXTEXT even when nothing was inserted.
-TEST(EditTest, CharacterBeyondTheLimitIsRefusedWithMaxText) {
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", 0, kId, "ab");
-    Send(edit, EM_LIMITTEXT, 3, 0);
-    Send(edit, EM_SETSEL, 2, 2);
-    Type(edit, "cd");
-    EXPECT_TRUE(MessagesAre({
-        test::ParentNotification(edit, EN_UPDATE),
-        test::ParentNotification(edit, EN_CHANGE),
-        test::ParentNotification(edit, EN_MAXTEXT),
-        test::ParentNotification(edit, EN_UPDATE, optional),
-        test::ParentNotification(edit, EN_CHANGE, optional),
-    }));
-    EXPECT_EQ("abc", WindowText(edit));
-}
-
-// Typed as two bytes, it is inserted once, or left out whole where it does not fit the limit.
-TEST(EditTest, DoubleByteCharacterTypedAsTwoBytesIsInsertedWholeOrNotAtAll) {
-    REQUIRE_HEADLESS();
-    for (const bool bFits : {true, false}) {
-        test::ParentWindow parent;
-        const HWND edit = parent.Create("Edit", 0, kId, "ab");
-        Send(edit, EM_LIMITTEXT, bFits ? 4 : 3, 0);
-        Send(edit, EM_SETSEL, 1, 1);
-        Type(edit, test::ShiftJis("漢"));
-        EXPECT_TRUE(MessagesAre(bFits ? TextChanged(edit)
-                                      : std::vector<test::ExpectedMessage>{
-                                            test::ParentNotification(edit, EN_MAXTEXT)}));
-        EXPECT_EQ(bFits ? test::ShiftJis("a漢b") : "ab", WindowText(edit));
-        EXPECT_EQ((Selection{bFits ? 3u : 1u, bFits ? 3u : 1u}), SelectionOf(edit));
-    }
-}
-
 // EM_REPLACESEL puts the text in the selection's place as typing does, cut at the limit
 // (EN_MAXTEXT first); an edit made with a parent reports to it, one made without to nobody.
 TEST(EditTest, ReplaceSelInsertsUpToTheLimitAndNotifiesTheWindowItWasMadeWith) {
@@ -215,20 +147,6 @@ TEST(EditTest, ReplaceSelInsertsUpToTheLimitAndNotifiesTheWindowItWasMadeWith) {
     EXPECT_TRUE(MessagesAre(expected));
     DestroyWindow(edit);
     DestroyWindow(lone);
-}
-
-// Every key is answered with TRUE. Asked for its code with a message, as a dialog manager asks,
-// even a single-line edit takes Enter to the dialog's default button.
-TEST(EditTest, KeysAnswerTrueAndEnterInADialogGoesToTheDefaultButton) {
-    test::HostDialog dialog(test::ProgramModule(), 104);
-    const HWND edit = dialog.Item(104);
-    for (WPARAM vk : {VK_LEFT, VK_DELETE, 0x41, VK_ESCAPE, VK_TAB})
-        EXPECT_EQ(TRUE, Send(edit, WM_KEYDOWN, vk, 0)) << vk;
-    MSG msg = {edit, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-    Send(edit, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
-    EXPECT_EQ(TRUE, Send(edit, WM_KEYDOWN, VK_RETURN, 0));
-    EXPECT_EQ(dialog.Item(108), GetFocus());
-    EXPECT_TRUE(PeekMessageA(&msg, dialog.Item(108), WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
 }
 
 // The format rectangle (EM_GETRECT) is the client area less the border the edit draws (two
@@ -287,62 +205,6 @@ TEST(EditTest, MarginsFromTheFontAreHalfACharacterOfASingleByteFont) {
         EXPECT_EQ(0, Send(edit, EM_GETMARGINS));
     }
     DeleteObject(hAnsi);
-}
-
-// EM_POSFROMCHAR and EM_CHARFROMPOS between the places of "aa" left, centred or right in the
-// format rectangle: a point in a character's right half is the place after it; there is no
-// place past the text, nor a character outside the client area. Lines stand one under another.
-TEST(EditTest, PointsAndPlacesOfTheCharactersMatch) {
-    for (const DWORD style : {DWORD{0}, DWORD{ES_CENTER}, DWORD{ES_RIGHT}}) {
-        test::ParentWindow parent;
-        const HWND edit = parent.Create("Edit", style, kId, "aa", 0, 100, 30);
-        RECT rc = {};
-        Send(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
-        const LRESULT first = Send(edit, EM_POSFROMCHAR);
-        const int x = LOWORD(first);
-        const int cx = LOWORD(Send(edit, EM_POSFROMCHAR, 1, 0)) - x;
-        const int nRoom = rc.right - rc.left - 2 * cx;
-        EXPECT_EQ(MAKELONG(rc.left + nRoom * static_cast<int>(style) / 2, rc.top), first);
-        const auto at = [&](int xAt) {
-            return Send(edit, EM_CHARFROMPOS, 0, MAKELPARAM(xAt, rc.top));
-        };
-        EXPECT_EQ(0, at(x + (cx + 1) / 2 - 1));
-        EXPECT_EQ(1, at(x + (cx + 1) / 2));
-        EXPECT_EQ(2, at(x + 2 * cx - 1));
-        EXPECT_EQ(-1, Send(edit, EM_POSFROMCHAR, 2, 0));
-        EXPECT_EQ(-1, at(200));
-    }
-    test::ParentWindow parent;
-    const HWND edit = parent.Create("Edit", ES_MULTILINE, kId, "ab\r\ncd", 0, 100, 100);
-    const LRESULT first = Send(edit, EM_POSFROMCHAR);
-    const LRESULT second = Send(edit, EM_POSFROMCHAR, 4, 0);
-    EXPECT_EQ(LOWORD(first), LOWORD(second));
-    EXPECT_GT(HIWORD(second), HIWORD(first));
-    EXPECT_EQ(MAKELONG(4, 1), Send(edit, EM_CHARFROMPOS, 0, second));
-    EXPECT_EQ(1, HIWORD(Send(edit, EM_CHARFROMPOS, 0, MAKELPARAM(1, 90))));
-}
-
-// EM_GETLINE copies as much of the line as the buffer's first WORD says, a NUL after it when
-// there is room; a single-line edit has its one line whatever the number.
-TEST(EditTest, GetLineCopiesTheLineIntoTheBuffer) {
-    const struct {
-        DWORD style;
-        WPARAM wLine;
-        WORD wSize;
-        LRESULT nCopied;
-        const char* pszBuffer; // its first four bytes after the call, '#' untouched
-    } cases[] = {{ES_MULTILINE, 1, 8, 2, "de\0#"},
-                 {ES_MULTILINE, 0, 2, 2, "ab##"},
-                 {ES_MULTILINE, 2, 8, 0, "\x08\0##"},
-                 {0, 5, 8, 3, "abc\0"}};
-    for (const auto& c : cases) {
-        test::ParentWindow parent;
-        const HWND edit = parent.Create("Edit", c.style, kId, c.style ? "abc\r\nde" : "abc");
-        char buffer[8] = "#######";
-        std::memcpy(buffer, &c.wSize, sizeof(c.wSize));
-        EXPECT_EQ(c.nCopied, Send(edit, EM_GETLINE, c.wLine, test::Text(buffer)));
-        EXPECT_EQ(0, std::memcmp(c.pszBuffer, buffer, 4)) << c.wLine << " " << c.wSize;
-    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The window manager as the controller relies on it: activation before the focus, disabling
 // the focus window (the focus moving between a dialog's controls, kill before set:
-// tests/dialog/ComboListTest.cpp and RadioGroupTest.cpp; a destroyed window's handle:
-// tests/dialog/HostClosingTest.cpp), and finding a child by its ID.
+// tests/dialog/ComboListTest.cpp and RadioGroupTest.cpp), and painting the children over an
+// invalid area.
 #include "MessageLog.h"
 
 #include <gtest/gtest.h>
@@ -86,43 +86,6 @@ TEST_F(WindowManagerTest, DisablingTheFocusWindowTakesTheFocusAway) {
         {"child", WM_CANCELMODE, sent},
         {"child", WM_ENABLE, sent | wparam, TRUE},
     }));
-}
-
-// The controller keeps its items' handles while the host may destroy them: a destroyed window's
-// handle must not come to name a window made after it.
-TEST_F(WindowManagerTest, DestroyedWindowsHandleNamesNoLaterWindow) {
-    std::vector<HWND> destroyed;
-    for (int i = 0; i < 100; ++i) {
-        const HWND hwnd = CreateWindowExA(0, kClass, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                          nullptr, nullptr);
-        ASSERT_NE(nullptr, hwnd);
-        for (const HWND old : destroyed)
-            ASSERT_TRUE(old != hwnd && !IsWindow(old)) << "window " << i;
-        DestroyWindow(hwnd);
-        destroyed.push_back(hwnd);
-    }
-}
-
-// The controller finds each item by its ID. Among children that share one, the first in z-order
-// is taken; a child's new ID and its destruction are followed at once.
-TEST_F(WindowManagerTest, GetDlgItemTakesTheFirstChildInZOrderWithTheId) {
-    const HWND top = Create("top", WS_OVERLAPPEDWINDOW, nullptr, 0, 0, 300, 200);
-    const HWND a = Create("a", WS_CHILD, top, 0, 0, 10, 10, 7);
-    const HWND b = Create("b", WS_CHILD, top, 0, 0, 10, 10, 7);
-    const HWND c = Create("c", WS_CHILD, top, 0, 0, 10, 10, 8);
-    EXPECT_EQ(a, GetDlgItem(top, 7));
-    SetWindowPos(b, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_EQ(b, GetDlgItem(top, 7));
-    SetWindowPos(b, a, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_EQ(a, GetDlgItem(top, 7));
-    SetWindowLongPtrA(b, GWLP_ID, 9);
-    EXPECT_EQ(a, GetDlgItem(top, 7));
-    EXPECT_EQ(b, GetDlgItem(top, 9));
-    DestroyWindow(a);
-    EXPECT_EQ(nullptr, GetDlgItem(top, 7));
-    SetWindowLongPtrA(c, GWLP_ID, 7);
-    EXPECT_EQ(c, GetDlgItem(top, 7));
-    EXPECT_EQ(nullptr, GetDlgItem(top, 8));
 }
 
 // UpdateWindow paints what was invalidated: the parent and, unless it clips its children, the
