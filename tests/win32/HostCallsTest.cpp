@@ -1,49 +1,17 @@
-// Calls of a host's dialog code at their edges: a superclass of each standard control, made from
-// the class's information, whose windows' bytes past the control's are the host's; code page
-// conversion, a window's bytes, classes, resources, system brushes, the message loop, the word
-// sort. (The other calls of a host's dialog code: examples/consumer/consumer_test.cpp.)
+// Calls of a host's dialog code at their edges: code page conversion, a window's bytes and client
+// area, classes, resources, system brushes, the message loop, the characters of keys and of the
+// input method, the word sort. (The other calls of a host's dialog code:
+// examples/consumer/consumer_test.cpp.)
 #include "ControlHost.h"
-#include "Headless.h"
 #include "HostDialog.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <string>
 
 namespace {
-
-// Windows refuses a standard control's own bytes once its procedure has run (Wine 8 still lets a
-// program overwrite them, and its controls then fail).
-TEST(HostCallsTest, SuperclassOfAStandardControlHasItsOwnBytesPastTheControls) {
-    const HWND parent = test::CreateHostWindow("parent");
-    for (const char* pszClass : {"Button", "Edit", "Static", "ListBox", "ComboBox"}) {
-        SCOPED_TRACE(pszClass);
-        WNDCLASSA wc = {};
-        ASSERT_TRUE(GetClassInfoA(nullptr, pszClass, &wc));
-        const int nOwn = wc.cbWndExtra;
-        wc.cbWndExtra += sizeof(LONG);
-        wc.lpszClassName = "HostCallsSuperclass";
-        ASSERT_NE(0, RegisterClassA(&wc));
-        EXPECT_FALSE(GetClassInfoA(nullptr, wc.lpszClassName, &wc)); // the system's classes only
-        const HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD, 0, 0, 100, 100, parent,
-                                          nullptr, nullptr, nullptr);
-        EXPECT_EQ(0, SetWindowLongA(hwnd, nOwn, 2));
-        EXPECT_EQ(2, GetWindowLongA(hwnd, nOwn));
-        if (test::Headless() != nullptr) {
-            EXPECT_EQ(0, SetWindowLongA(hwnd, 0, 1));
-            EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_INDEX), GetLastError());
-            EXPECT_EQ(0, GetWindowLongPtrA(hwnd, 0));
-        }
-        const WPARAM hFont = reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT));
-        SendMessageA(hwnd, WM_SETFONT, hFont, 0);
-        EXPECT_EQ(static_cast<LRESULT>(hFont), SendMessageA(hwnd, WM_GETFONT, 0, 0));
-        DestroyWindow(hwnd);
-        EXPECT_TRUE(UnregisterClassA(wc.lpszClassName, nullptr));
-    }
-    DestroyWindow(parent);
-    test::ForgetWindows();
-}
 
 // Each call's answer, the error it sets (0: none asked) and the first bytes of the buffer it was
 // given, '#' where it wrote nothing.
@@ -54,7 +22,7 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
     wc.cbWndExtra = sizeof(LONG);
     wc.lpszClassName = "HostCallsBytes";
     ASSERT_NE(0, RegisterClassA(&wc));
-    const HWND hwnd = parent.Create(wc.lpszClassName, WS_VSCROLL, 0);
+    const HWND hwnd = parent.Create(wc.lpszClassName, WS_VSCROLL | WS_BORDER, 0);
     const HWND list = parent.Create("ComboBox", CBS_DROPDOWNLIST, 0);
     SendMessageA(list, CB_ADDSTRING, 0, test::Text("abc"));
     SendMessageA(list, CB_SETCURSEL, 0, 0);
@@ -99,12 +67,42 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
                         : 0;
          },
          12},
+        {"ImeCharacterPostedAsCharactersLeadByteFirst",
+         [&] {
+             SendMessageA(hwnd, WM_IME_CHAR, 0x82A0, 1);
+             MSG lead, trail;
+             return PeekMessageA(&lead, hwnd, WM_CHAR, WM_CHAR, PM_REMOVE) &&
+                            PeekMessageA(&trail, hwnd, WM_CHAR, WM_CHAR, PM_REMOVE)
+                        ? lead.wParam << 8 | trail.wParam
+                        : 0;
+         },
+         0x82A0},
+        {"CharactersOfKeysTranslated",
+         [&] {
+             std::string typed;
+             for (UINT vk : std::initializer_list<UINT>{
+                      'A', 'Z', '0', '9', VK_SPACE, VK_RETURN, VK_BACK, VK_TAB, VK_ESCAPE,
+                      VK_SUBTRACT, VK_DECIMAL, VK_OEM_MINUS, VK_OEM_COMMA, VK_OEM_PERIOD,
+                      VK_OEM_PLUS, VK_F5, VK_LEFT, VK_DELETE, VK_NUMPAD0}) {
+                 const MSG key = {hwnd, WM_KEYDOWN, vk, 1, 0, {0, 0}};
+                 MSG msg;
+                 typed +=
+                     TranslateMessage(&key) && PeekMessageA(&msg, hwnd, WM_CHAR, WM_CHAR, PM_REMOVE)
+                         ? static_cast<char>(msg.wParam)
+                         : '_';
+             }
+             return typed == "az09 \r\b\t\x1b-.-,.=____";
+         },
+         TRUE},
         {"SetBytes", [&] { return SetWindowLongA(hwnd, 0, 7); }, 0},
         {"GetBytes", [&] { return GetWindowLongA(hwnd, 0); }, 7},
         {"GetBytesPastTheEnd", [&] { return GetWindowLongA(hwnd, 1); }, 0, ERROR_INVALID_INDEX},
         {"SetBytesPastTheEnd", [&] { return SetWindowLongA(hwnd, 1, 5); }, 0, ERROR_INVALID_INDEX},
-        {"ClientBesideTheScrollBar",
-         [&] { return GetClientRect(hwnd, &rc) * (rc.right + GetSystemMetrics(SM_CXVSCROLL)); },
+        {"ClientInsideTheBorderBesideTheScrollBar",
+         [&] {
+             return GetClientRect(hwnd, &rc) *
+                    (rc.right + GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXBORDER));
+         },
          100},
         {"TopmostUndone",
          [&] {
