@@ -22,7 +22,8 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
     wc.cbWndExtra = sizeof(LONG);
     wc.lpszClassName = "HostCallsBytes";
     ASSERT_NE(0, RegisterClassA(&wc));
-    const HWND hwnd = parent.Create(wc.lpszClassName, WS_VSCROLL | WS_BORDER, 0);
+    const HWND hwnd =
+        parent.Create(wc.lpszClassName, WS_VSCROLL | WS_BORDER, 0, "", WS_EX_CLIENTEDGE);
     const HWND list = parent.Create("ComboBox", CBS_DROPDOWNLIST, 0);
     SendMessageA(list, CB_ADDSTRING, 0, test::Text("abc"));
     SendMessageA(list, CB_SETCURSEL, 0, 0);
@@ -98,10 +99,11 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
         {"GetBytes", [&] { return GetWindowLongA(hwnd, 0); }, 7},
         {"GetBytesPastTheEnd", [&] { return GetWindowLongA(hwnd, 1); }, 0, ERROR_INVALID_INDEX},
         {"SetBytesPastTheEnd", [&] { return SetWindowLongA(hwnd, 1, 5); }, 0, ERROR_INVALID_INDEX},
-        {"ClientInsideTheBorderBesideTheScrollBar",
+        {"ClientInsideTheEdgesBesideTheScrollBar",
          [&] {
              return GetClientRect(hwnd, &rc) *
-                    (rc.right + GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXBORDER));
+                    (rc.right + GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXBORDER) +
+                     2 * GetSystemMetrics(SM_CXEDGE));
          },
          100},
         {"TopmostUndone",
@@ -111,8 +113,16 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
              return GetWindowLongA(parent.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
          },
          0},
+        {"QuitWithItsCode",
+         [] {
+             PostQuitMessage(3);
+             MSG msg;
+             return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? msg.wParam : 0;
+         },
+         3},
         {"RectOfNoWindow", [&] { return GetWindowRect(nullptr, &rc); }, FALSE},
         {"ClassTwice", [&] { return RegisterClassA(&wc); }, 0, ERROR_CLASS_ALREADY_EXISTS},
+        {"ClassNameCut", [&] { return GetClassNameA(button, buffer, 3); }, 2, 0, "Bu\0#"},
         {"ClassOfNegativeBytes", [&] { return RegisterClassA(&negative); }, 0,
          ERROR_INVALID_PARAMETER},
         {"NamedResourceInAnyCase",
