@@ -55,6 +55,8 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
         {"DecodedA0", [&] { return wide[0]; }, 0xF8F0},
         {"ListTextIntoNoRoom",
          [&] { return SendMessageA(list, WM_GETTEXT, 0, test::Text(buffer)); }, 0},
+        {"ListTextOfNoRow", [&] { return SendMessageA(list, CB_GETLBTEXT, 1, test::Text(buffer)); },
+         CB_ERR},
         {"ButtonText", [&] { return SetWindowTextA(button, "b"); }, TRUE},
         {"EditLimit", [&] { return SendMessageA(edit, EM_GETLIMITTEXT, 0, 0); }, 30000},
         {"GetMessageTakesEachPostedOnceInOrder",
