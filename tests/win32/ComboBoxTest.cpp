@@ -33,10 +33,6 @@ RECT WindowRect(HWND hwnd) {
     return rc;
 }
 
-bool IsDropped(HWND combo) {
-    return Send(combo, CB_GETDROPPEDSTATE) != FALSE;
-}
-
 // A drop-down list combo box of 120 x 150 with "apple", "banana", "cherry", "apricot".
 class ComboBoxTest : public ::testing::Test {
 protected:
@@ -97,7 +93,7 @@ TEST_P(ComboBoxKeyTest, NotifiesInOrder) {
     for (WORD wCode : GetParam().notifications)
         expected.push_back(test::ParentNotification(m_combo, wCode));
     EXPECT_TRUE(MessagesAre(expected));
-    EXPECT_EQ(GetParam().bOpenAfter, IsDropped(m_combo));
+    EXPECT_EQ(GetParam().bOpenAfter, Send(m_combo, CB_GETDROPPEDSTATE) != FALSE);
     EXPECT_EQ(GetParam().selected, Selected());
     EXPECT_EQ(m_combo, GetFocus());
 }
