@@ -1,6 +1,6 @@
 // Initialising the controller: where the template comes from, the input method of the edit items,
 // and every way it can fail (where the focus goes at Init: the first steps of the walks in
-// NavigationTest.cpp and SearchDialogTest.cpp, and FepSettingTest.cpp's disabled first item).
+// NavigationTest.cpp, and FepSettingTest.cpp's disabled first item).
 #include "ControlledDialog.h"
 #include "EditTemplate.h"
 #include "Headless.h"
