@@ -13,6 +13,16 @@
 
 namespace {
 
+BOOL CALLBACK CountName(HMODULE, LPCSTR, LPSTR, LONG_PTR lParam) {
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+// A window that leaves its activation unhandled is still given the focus when it is activated.
+LRESULT CALLBACK IgnoringActivation(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_ACTIVATE ? 0 : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
 // Each call's answer, the error it sets (0: none asked) and the first bytes of the buffer it was
 // given, '#' where it wrote nothing.
 TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
@@ -35,6 +45,8 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
     char buffer[4];
     WCHAR wide[2] = {};
     RECT rc;
+    SIZE size;
+    int nDialogs = 0;
     WNDCLASSA negative = wc;
     negative.cbWndExtra = -1;
     negative.lpszClassName = "HostCallsNegative";
@@ -53,6 +65,32 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
          ERROR_INSUFFICIENT_BUFFER, "a###"},
         {"DecodeA0", [&] { return MultiByteToWideChar(932, 0, "\xA0", 1, wide, 2); }, 1},
         {"DecodedA0", [&] { return wide[0]; }, 0xF8F0},
+        {"Decode80", [&] { return MultiByteToWideChar(932, 0, "\x80", 1, wide, 2) * wide[0]; },
+         0x80},
+        {"DroppedListShowsTheSelection",
+         [&] {
+             const HWND hLong = parent.Create("ComboBox", CBS_DROPDOWNLIST, 0);
+             for (int i = 0; i < 30; ++i)
+                 SendMessageA(hLong, CB_ADDSTRING, 0, test::Text("row"));
+             SendMessageA(hLong, CB_SETCURSEL, 20, 0);
+             SendMessageA(hLong, CB_SHOWDROPDOWN, TRUE, 0);
+             COMBOBOXINFO info = {};
+             info.cbSize = sizeof(info);
+             return GetComboBoxInfo(hLong, &info) &&
+                    SendMessageA(info.hwndList, LB_GETTOPINDEX, 0, 0) > 0;
+         },
+         TRUE},
+        {"ListBoxTellsItsFocusLoss",
+         [&] {
+             SetFocus(parent.Create("ListBox", LBS_NOTIFY, 0));
+             test::ClearMessages();
+             SetFocus(edit);
+             for (const test::RecordedMessage& msg : test::RecordedMessages())
+                 if (msg.message == WM_COMMAND && HIWORD(msg.wParam) == LBN_KILLFOCUS)
+                     return TRUE;
+             return FALSE;
+         },
+         TRUE},
         {"ListTextIntoNoRoom",
          [&] { return SendMessageA(list, WM_GETTEXT, 0, test::Text(buffer)); }, 0},
         {"ListTextOfNoRow", [&] { return SendMessageA(list, CB_GETLBTEXT, 1, test::Text(buffer)); },
@@ -108,6 +146,16 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
                      2 * GetSystemMetrics(SM_CXEDGE));
          },
          100},
+        {"ActivatingAnotherWindowTakesTheFocus",
+         [&] {
+             const HWND hOther = test::CreateHostWindow("other", IgnoringActivation);
+             SetFocus(edit);
+             SetActiveWindow(hOther);
+             const bool bTaken = GetFocus() == hOther;
+             DestroyWindow(hOther);
+             return bTaken;
+         },
+         TRUE},
         {"TopmostUndone",
          [&] {
              for (HWND hwndAfter : {HWND_TOPMOST, HWND_NOTOPMOST})
@@ -123,6 +171,18 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
          },
          3},
         {"RectOfNoWindow", [&] { return GetWindowRect(nullptr, &rc); }, FALSE},
+        {"BytesOfNoWindow", [] { return SetWindowLongA(nullptr, 0, 5); }, 0},
+        {"Invalidate", [&] { return InvalidateRect(hwnd, nullptr, TRUE); }, TRUE},
+        {"DialogUnitsBothEdges",
+         [&] {
+             const HWND hDlg = CreateDialogParamA(test::ProgramModule(), MAKEINTRESOURCEA(102),
+                                                  parent.Handle(), nullptr, 0);
+             rc = {4, 8, 4, 8};
+             MapDialogRect(hDlg, &rc);
+             DestroyWindow(hDlg);
+             return rc.left == rc.right && rc.top == rc.bottom && rc.left > 4;
+         },
+         TRUE},
         {"ClassTwice", [&] { return RegisterClassA(&wc); }, 0, ERROR_CLASS_ALREADY_EXISTS},
         {"ClassNameCut", [&] { return GetClassNameA(button, buffer, 3); }, 2, 0, "Bu\0#"},
         {"ClassOfNegativeBytes", [&] { return RegisterClassA(&negative); }, 0,
@@ -134,7 +194,18 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
          FALSE, ERROR_FILE_NOT_FOUND},
         {"SystemBrushOutlivesDeleting",
          [&] { return DeleteObject(hSystem) && DeleteObject(hSystem); }, TRUE},
+        {"BrushPastTheSystemColours", [] { return GetSysColorBrush(COLOR_MENUBAR + 1) != nullptr; },
+         FALSE},
         {"TextOut", [&] { return ExtTextOutA(hdc, 0, 0, 0, nullptr, "a", 1, nullptr); }, TRUE},
+        {"ExtentOfANegativeCount", [&] { return GetTextExtentPoint32A(hdc, "a", -1, &size); },
+         FALSE},
+        {"DialogsEnumerated",
+         [&] {
+             return EnumResourceNamesA(test::ProgramModule(), RT_DIALOG, CountName,
+                                       reinterpret_cast<LONG_PTR>(&nDialogs)) &&
+                    nDialogs > 0;
+         },
+         TRUE},
         {"MulDivByZero", [] { return MulDiv(7, 2, 0); }, -1},
         {"WordSortAfter", [] { return lstrcmpiA("b", "A"); }, 1},
         {"WordSortPastAControlCharacter", [] { return lstrcmpiA("a\1b", "A\1C"); }, -1},

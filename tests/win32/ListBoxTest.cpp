@@ -127,6 +127,7 @@ const SelectionCase kCases[] = {
       {LB_RESETCONTENT, 0, 0, "0 -1,-1,0,-1:"},
       {LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 1), "131071 -1,-1,0,-1:"}}},
     {"NoSelMessages", LBS_NOSEL, {{LB_SETCURSEL, 2, 0, "-1 2,-1,0,-1:2"}}},
+    {"PageDown", 0, {{WM_KEYDOWN, VK_NEXT, 0, "0 0,0,0,-1:0"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ListBoxTest, ::testing::ValuesIn(kCases),

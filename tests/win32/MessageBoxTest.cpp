@@ -14,12 +14,15 @@ namespace {
 std::vector<WPARAM> g_keys;
 bool g_bOwnerEnabled = true;
 bool g_bOwnerActive = true;
+bool g_bFocusIsDefault = false; // the box's focus button is its default one
 
 // A message the owner posted itself before the box came up arrives while it is up.
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_APP) {
         g_bOwnerEnabled = IsWindowEnabled(hwnd) != FALSE;
         g_bOwnerActive = GetActiveWindow() == hwnd;
+        g_bFocusIsDefault =
+            (GetWindowLongA(GetFocus(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
         for (WPARAM vk : g_keys)
             PostMessageA(GetFocus(), WM_KEYDOWN, vk, 0);
     }
@@ -38,6 +41,7 @@ TEST(MessageBoxTest, OwnerWaitsDisabledAndADialogGetsItsFocusBack) {
     EXPECT_EQ(IDOK, Show(hOwner, hOwner, MB_OK, {VK_RETURN}));
     EXPECT_FALSE(g_bOwnerEnabled);
     EXPECT_FALSE(g_bOwnerActive);
+    EXPECT_TRUE(g_bFocusIsDefault);
     EXPECT_TRUE(IsWindowEnabled(hOwner));
     test::HostDialog dialog(test::ProgramModule(), 104);
     SetFocus(dialog.Item(104));
