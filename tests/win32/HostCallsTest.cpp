@@ -118,6 +118,14 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
                         : 0;
          },
          0x82A0},
+        {"KeyReleaseFlagsOfInput",
+         [&] {
+             SetFocus(hwnd);
+             keybd_event('A', 0x1E, KEYEVENTF_KEYUP, 0);
+             MSG msg;
+             return PeekMessageA(&msg, hwnd, WM_KEYUP, WM_KEYUP, PM_REMOVE) ? msg.lParam : 0;
+         },
+         static_cast<LONG_PTR>(0xC01E0001u)},
         {"CharactersOfKeysTranslated",
          [&] {
              std::string typed;
@@ -197,6 +205,7 @@ TEST(HostCallsTest, CallsAnswerAsWin32AtTheirEdges) {
         {"BrushPastTheSystemColours", [] { return GetSysColorBrush(COLOR_MENUBAR + 1) != nullptr; },
          FALSE},
         {"TextOut", [&] { return ExtTextOutA(hdc, 0, 0, 0, nullptr, "a", 1, nullptr); }, TRUE},
+        {"PlainTextOut", [&] { return TextOutA(hdc, 0, 0, "a", 1); }, TRUE},
         {"ExtentOfANegativeCount", [&] { return GetTextExtentPoint32A(hdc, "a", -1, &size); },
          FALSE},
         {"DialogsEnumerated",
